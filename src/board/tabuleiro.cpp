@@ -1,0 +1,145 @@
+#include "board/tabuleiro.hpp"
+
+#include <cstdlib>
+
+namespace quelmaro {
+namespace {
+
+struct Tabelas {
+    std::array<Casas, 65> cavalo{};
+    std::array<Casas, 65> rei{};
+    // Squares strictly between two squares on one line (row, column or
+    // diagonal); `reta` and `diagonal` tell whether they share such a line.
+    std::array<std::array<Casas, 65>, 65> entre{};
+    std::array<std::array<bool, 65>, 65> reta{};
+    std::array<std::array<bool, 65>, 65> diagonal{};
+};
+
+constexpr Tabelas gera_tabelas() {
+    Tabelas t{};
+    for (int a = 1; a <= 64; ++a) {
+        for (int b = 1; b <= 64; ++b) {
+            int dr = linha(b) - linha(a), dc = coluna(b) - coluna(a);
+            if (dr * dr + dc * dc == 5) t.cavalo[a] |= bit(b);
+            if (a != b && dr * dr <= 1 && dc * dc <= 1) t.rei[a] |= bit(b);
+            if (a == b) continue;
+            bool reta = dr == 0 || dc == 0;
+            bool diagonal = dr == dc || dr == -dc;
+            t.reta[a][b] = reta;
+            t.diagonal[a][b] = diagonal;
+            if (!reta && !diagonal) continue;
+            int sr = (dr > 0) - (dr < 0), sc = (dc > 0) - (dc < 0);
+            for (int r = linha(a) + sr, c = coluna(a) + sc; r != linha(b) || c != coluna(b);
+                 r += sr, c += sc)
+                t.entre[a][b] |= bit(casa(r, c));
+        }
+    }
+    return t;
+}
+
+const Tabelas& tabelas() {
+    static constexpr Tabelas t = gera_tabelas();
+    return t;
+}
+
+constexpr int clamp8(int c) { return c < 1 ? 1 : (c > 8 ? 8 : c); }
+
+} // namespace
+
+void Tabuleiro::limpa() {
+    for (int n = 1; n <= 64; ++n) poe(n, VAZIO);
+}
+
+void Tabuleiro::posicao_inicial(bool jogador_tem_brancas) {
+    limpa();
+    // clang-format off
+    const int fundo[8] = {TORRE, CAVALO, BISPO, jogador_tem_brancas ? DAMA : REI,
+                          jogador_tem_brancas ? REI : DAMA, BISPO, CAVALO, TORRE};
+    // clang-format on
+    for (int c = 1; c <= 8; ++c) {
+        poe(casa(1, c), fundo[c - 1]);
+        poe(casa(2, c), PEAO);
+        poe(casa(7, c), -PEAO);
+        poe(casa(8, c), -fundo[c - 1]);
+    }
+}
+
+Casas Tabuleiro::com_codigo(int codigo) const {
+    Casas s = 0;
+    for (int n = 1; n <= 64; ++n)
+        if (casas_[n] == codigo) s |= bit(n);
+    return s;
+}
+
+bool Tabuleiro::peao(int de, int para) const {
+    const int p = casas_[de];
+    const int dr = linha(para) - linha(de), dc = coluna(para) - coluna(de);
+    if (casas_[para] != VAZIO) return (dc == 1 || dc == -1) && dr == p; // capture
+    if (dc != 0) return false;
+    if (dr == p) return true; // single step
+    const int c = coluna(de);
+    if (p == PEAO) // the computer never double-steps beside a player's pawn on row 4
+        return linha(de) == 2 && linha(para) == 4 && casas_[casa(3, c)] == VAZIO &&
+               casas_[casa(4, clamp8(c + 1))] != -PEAO && casas_[casa(4, clamp8(c - 1))] != -PEAO;
+    return linha(de) == 7 && linha(para) == 5 && casas_[casa(6, c)] == VAZIO;
+}
+
+bool Tabuleiro::validade(int de, int para) const {
+    assert(casa_valida(de) && casa_valida(para));
+    const int p = casas_[de], q = casas_[para];
+    if (p == VAZIO || de == para) return false;
+    if ((p > 0 && q > 0) || (p < 0 && q < 0)) return false;
+    const Tabelas& t = tabelas();
+    const bool livre = (t.entre[de][para] & ocupadas()) == 0;
+    switch (tipo(p)) {
+    case PEAO: return peao(de, para);
+    case BISPO: return t.diagonal[de][para] && livre;
+    case CAVALO: return contem(t.cavalo[de], para);
+    case TORRE: return t.reta[de][para] && livre;
+    case DAMA: return (t.diagonal[de][para] || t.reta[de][para]) && livre;
+    case REI: return contem(t.rei[de], para);
+    default: return false;
+    }
+}
+
+Casas Tabuleiro::destinos(int de) const {
+    const int p = casas_[de];
+    const Casas proprias = p > 0 ? maquina_ : jogador_;
+    const Tabelas& t = tabelas();
+    switch (tipo(p)) {
+    case CAVALO: return t.cavalo[de] & ~proprias;
+    case REI: return t.rei[de] & ~proprias;
+    case PEAO: {
+        Casas s = 0;
+        const int r = linha(de), c = coluna(de);
+        const int r1 = r + p; // one row forward
+        if (r1 < 1 || r1 > 8) return 0;
+        for (int c1 = c - 1; c1 <= c + 1; ++c1)
+            if (c1 >= 1 && c1 <= 8 && peao(de, casa(r1, c1)) && !contem(proprias, casa(r1, c1)))
+                s |= bit(casa(r1, c1));
+        const int r2 = r + 2 * p;
+        if (r2 >= 1 && r2 <= 8 && casas_[casa(r2, c)] == VAZIO && peao(de, casa(r2, c)))
+            s |= bit(casa(r2, c));
+        return s;
+    }
+    case BISPO: case TORRE: case DAMA: {
+        Casas s = 0;
+        const bool diagonais = tipo(p) != TORRE, retas = tipo(p) != BISPO;
+        const Casas ocup = ocupadas();
+        for (int dr = -1; dr <= 1; ++dr)
+            for (int dc = -1; dc <= 1; ++dc) {
+                if (dr == 0 && dc == 0) continue;
+                if ((dr != 0 && dc != 0) ? !diagonais : !retas) continue;
+                for (int r = linha(de) + dr, c = coluna(de) + dc; r >= 1 && r <= 8 && c >= 1 && c <= 8;
+                     r += dr, c += dc) {
+                    s |= bit(casa(r, c));
+                    if (contem(ocup, casa(r, c))) break;
+                }
+            }
+        return s & ~proprias;
+    }
+    default: return 0;
+    }
+}
+
+} // namespace quelmaro

@@ -1,0 +1,34 @@
+#include "driver/console.hpp"
+
+#include <cctype>
+#include <charconv>
+
+namespace quelmaro {
+
+std::optional<int> Console::numero() {
+    const std::string s = linha();
+    std::size_t a = 0, b = s.size();
+    while (a < b && std::isspace(static_cast<unsigned char>(s[a]))) ++a;
+    while (b > a && std::isspace(static_cast<unsigned char>(s[b - 1]))) --b;
+    if (a < b && s[a] == '+') ++a;
+    int valor = 0;
+    auto [fim, erro] = std::from_chars(s.data() + a, s.data() + b, valor);
+    if (a == b || erro != std::errc() || fim != s.data() + b) return std::nullopt;
+    return valor;
+}
+
+std::string ConsoleDeFluxo::linha() {
+    std::string s;
+    if (!std::getline(entrada_, s)) throw FimDoPrograma{};
+    if (!s.empty() && s.back() == '\r') s.pop_back();
+    return s;
+}
+
+char ConsoleDeFluxo::tecla() {
+    for (;;) {
+        for (char c : linha())
+            if (!std::isspace(static_cast<unsigned char>(c))) return c;
+    }
+}
+
+} // namespace quelmaro

@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "board/tabuleiro.hpp"
+
+namespace quelmaro {
+namespace {
+
+// The movement test written out step by step on a row-and-column copy of the
+// board, as the rules are stated; the fast test must agree with it everywhere.
+class Referencia {
+  public:
+    explicit Referencia(const Tabuleiro& t) : t_(t) {}
+
+    bool validade(int de, int para) {
+        bool r = false;
+        const int p = t_[de];
+        const int codigos[] = {1, -1, 3, -3, 4, -4, 7, -7, 20, -20, 999, -999};
+        for (int c : codigos) {
+            if (p != c) continue;
+            disposicao(de, para);
+            switch (c < 0 ? -c : c) {
+            case 1: r = t_[para] == 0 ? peaoanda(p) : peaocome(p); break;
+            case 3: r = bispo(); break;
+            case 4: r = cavalo(); break;
+            case 7: r = torre(); break;
+            case 20: r = bispo() || torre(); break;
+            case 999: r = (dc() == 0 || dc() * dc() == 1) && (dr() == 0 || dr() * dr() == 1); break;
+            }
+        }
+        if (t_[de] * t_[para] > 0) r = false;
+        if (t_[de] == 0 || de == para) r = false;
+        return r;
+    }
+
+  private:
+    void disposicao(int de, int para) {
+        lf = (de + 7) / 8;
+        cf = de - 8 * lf + 8;
+        lt = (para + 7) / 8;
+        ct = para - 8 * lt + 8;
+        for (int r = 1; r <= 8; ++r)
+            for (int c = 1; c <= 8; ++c) q[r][c] = t_[8 * (r - 1) + c];
+    }
+    int dr() const { return lt - lf; }
+    int dc() const { return ct - cf; }
+    static bool entre(int k, int a, int b) { return (a < k && k < b) || (b < k && k < a); }
+    bool peaoanda(int p) const {
+        if (p == 1) {
+            if (dc() == 0 && dr() == 1) return true;
+            return dc() == 0 && lt == 4 && lf == 2 && q[3][cf] == 0 &&
+                   q[4][std::min(cf + 1, 8)] != -1 && q[4][std::max(cf - 1, 1)] != -1;
+        }
+        if (dc() == 0 && dr() == -1) return true;
+        return dc() == 0 && lt == 5 && lf == 7 && q[6][cf] == 0;
+    }
+    bool peaocome(int p) const { return dr() == p && (dc() == 1 || dc() == -1); }
+    bool bispo() const {
+        int s = lf + cf, d = lf - cf;
+        bool anti = false, diag = false;
+        for (int k = 1; k <= 8; ++k) {
+            if (s - k >= 1 && s - k <= 8 && q[s - k][k] != 0 && entre(k, cf, ct)) anti = true;
+            if (d + k >= 1 && d + k <= 8 && q[d + k][k] != 0 && entre(k, cf, ct)) diag = true;
+        }
+        return (lf + cf == lt + ct && !anti) || (cf - lf == ct - lt && !diag);
+    }
+    bool cavalo() const {
+        return (dc() * dc() == 4 && dr() * dr() == 1) || (dc() * dc() == 1 && dr() * dr() == 4);
+    }
+    bool torre() const {
+        bool linha_b = false, coluna_b = false;
+        for (int k = 1; k <= 8; ++k) {
+            if (q[lf][k] != 0 && entre(k, cf, ct)) linha_b = true;
+            if (q[k][cf] != 0 && entre(k, lf, lt)) coluna_b = true;
+        }
+        return (cf == ct && !coluna_b) || (lf == lt && !linha_b);
+    }
+
+    const Tabuleiro& t_;
+    int lf = 0, cf = 0, lt = 0, ct = 0;
+    int q[9][9] = {};
+};
+
+Tabuleiro aleatorio(std::mt19937& rng, int densidade) {
+    const int codigos[] = {1, 3, 4, 7, 20, 999};
+    Tabuleiro t;
+    for (int n = 1; n <= 64; ++n) {
+        if (static_cast<int>(rng() % 100) >= densidade) continue;
+        int c = codigos[rng() % 6];
+        t.poe(n, rng() % 2 ? c : -c);
+    }
+    return t;
+}
+
+TEST(Tabuleiro, FastMovementTestAgreesWithTheStepByStepRulesOnRandomBoards) {
+    std::mt19937 rng(12345);
+    for (int i = 0; i < 400; ++i) {
+        Tabuleiro t = aleatorio(rng, 10 + i % 60);
+        Referencia ref(t);
+        for (int a = 1; a <= 64; ++a) {
+            Casas d = t.destinos(a);
+            for (int b = 1; b <= 64; ++b) {
+                const bool esperado = ref.validade(a, b);
+                ASSERT_EQ(t.validade(a, b), esperado) << "board " << i << " " << a << "->" << b;
+                ASSERT_EQ(contem(d, b), esperado) << "board " << i << " destinos " << a << "->" << b;
+            }
+        }
+    }
+}
+
+TEST(Tabuleiro, MaterialSumIsKeptAsSquaresChange) {
+    Tabuleiro t;
+    t.posicao_inicial(true);
+    EXPECT_EQ(t.soma(), 0);
+    t.poe(58, VAZIO); // a player's knight leaves
+    EXPECT_EQ(t.soma(), 4);
+    std::mt19937 rng(7);
+    Tabuleiro r = aleatorio(rng, 50);
+    int soma = 0;
+    for (int n = 1; n <= 64; ++n) soma += r[n];
+    EXPECT_EQ(r.soma(), soma);
+}
+
+TEST(Tabuleiro, StartingPositions) {
+    struct Caso {
+        bool jogador_brancas;
+        int casa, codigo;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {true, 1, 7},   {true, 2, 4},   {true, 3, 3},   {true, 4, 20},  {true, 5, 999},
+        {true, 60, -20}, {true, 61, -999}, {true, 9, 1}, {true, 56, -1}, {true, 33, 0},
+        {false, 4, 999}, {false, 5, 20}, {false, 60, -999}, {false, 61, -20}, {false, 64, -7},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        Tabuleiro t;
+        t.posicao_inicial(c.jogador_brancas);
+        EXPECT_EQ(t[c.casa], c.codigo) << c.casa;
+    }
+}
+
+TEST(Validade, EdgeCasesOfTheMovementRules) {
+    Tabuleiro inicial;
+    inicial.posicao_inicial(true);
+    struct Caso {
+        const char* nome;
+        std::initializer_list<std::pair<int, int>> pecas; // on an empty board; empty list: start position
+        int de, para;
+        bool valido;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"e2-e4 double step",            {}, 53, 37, true},
+        {"e2-e3",                        {}, 53, 45, true},
+        {"three rows",                   {}, 53, 29, false},
+        {"knight b1-a3",                 {}, 58, 41, true},
+        {"knight b1-c3",                 {}, 58, 43, true},
+        {"rook onto own pawn",           {}, 57, 49, false},
+        {"empty from-square",            {}, 33, 41, false},
+        {"computer double step free",    {{13, 1}}, 13, 29, true},
+        {"computer double step beside pawn on 30", {{13, 1}, {30, -1}}, 13, 29, false},
+        {"beside pawn on 28",            {{13, 1}, {28, -1}}, 13, 29, false},
+        {"single step stays valid",      {{13, 1}, {30, -1}}, 13, 21, true},
+        {"beside a computer pawn is fine", {{13, 1}, {30, 1}}, 13, 29, true},
+        {"column 1 double step",         {{9, 1}}, 9, 25, true},
+        {"column 1 with pawn on 26",     {{9, 1}, {26, -1}}, 9, 25, false},
+        {"column 8 with pawn on 31",     {{16, 1}, {31, -1}}, 16, 32, false},
+        {"passed-over square occupied",  {{13, 1}, {21, -4}}, 13, 29, false},
+        {"player double step beside computer pawns", {{53, -1}, {36, 1}, {38, 1}}, 53, 37, true},
+        {"pawn straight onto a piece",   {{13, 1}, {21, -4}}, 13, 21, false},
+        {"pawn diagonal onto empty",     {{13, 1}}, 13, 22, false},
+        {"pawn diagonal capture",        {{13, 1}, {22, -4}}, 13, 22, true},
+        {"player pawn captures upwards only", {{53, -1}, {62, 4}}, 53, 62, false},
+        {"rook reaches 3",               {{1, 7}, {4, 4}}, 1, 3, true},
+        {"rook onto own piece",          {{1, 7}, {4, 4}}, 1, 4, false},
+        {"rook onto opposing piece",     {{1, 7}, {4, -4}}, 1, 4, true},
+        {"rook past a piece",            {{1, 7}, {4, -4}}, 1, 5, false},
+        {"rook never wraps",             {{8, 7}}, 8, 9, false},
+        {"bishop along diagonal",        {{1, 3}}, 1, 64, true},
+        {"bishop blocked",               {{1, 3}, {19, -1}}, 1, 28, false},
+        {"bishop never to 8",            {{1, 3}}, 1, 8, false},
+        {"bishop never to 57",           {{1, 3}}, 1, 57, false},
+        {"king steps",                   {{1, 999}}, 1, 10, true},
+        {"king two squares",             {{1, 999}}, 1, 3, false},
+        {"king onto opposing king",      {{1, 999}, {2, -999}}, 1, 2, true},
+        {"from equals to",               {{1, 999}}, 1, 1, false},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        Tabuleiro t = inicial;
+        if (c.pecas.size() != 0) {
+            t.limpa();
+            for (auto [n, codigo] : c.pecas) t.poe(n, codigo);
+        }
+        EXPECT_EQ(t.validade(c.de, c.para), c.valido) << c.nome;
+    }
+}
+
+TEST(Validade, WholeBoardProperties) {
+    for (int a = 1; a <= 64; ++a) {
+        for (int lado : {1, -1}) {
+            Tabuleiro t;
+            std::mt19937 rng(a);
+            t = aleatorio(rng, 25);
+            t.poe(a, lado * DAMA);
+            const Casas dama = t.destinos(a);
+            t.poe(a, lado * BISPO);
+            const Casas bispo = t.destinos(a);
+            t.poe(a, lado * TORRE);
+            const Casas torre = t.destinos(a);
+            EXPECT_EQ(dama, bispo | torre) << a;
+            const Casas proprias = lado > 0 ? t.pecas_da_maquina() : t.pecas_do_jogador();
+            EXPECT_EQ(dama & proprias, 0u) << a;
+        }
+    }
+    // King on square 1 of an empty board: 2, 9 and 10 only.
+    Tabuleiro t;
+    t.poe(1, REI);
+    EXPECT_EQ(t.destinos(1), bit(2) | bit(9) | bit(10));
+}
+
+TEST(LanceDeTeste, AlwaysRestoresTheBoard) {
+    Tabuleiro t;
+    t.posicao_inicial(true);
+    const Tabuleiro antes = t;
+    {
+        LanceDeTeste l(t, 53, 37);
+        EXPECT_EQ(t[37], -1);
+        EXPECT_EQ(t[53], 0);
+        LanceDeTeste captura(t, 2, 49);
+        EXPECT_EQ(captura.capturada(), -1);
+        EXPECT_EQ(t.soma(), 1);
+    }
+    EXPECT_EQ(t, antes);
+    EXPECT_EQ(t.soma(), 0);
+    EXPECT_EQ(t.pecas_da_maquina(), antes.pecas_da_maquina());
+}
+
+} // namespace
+} // namespace quelmaro
