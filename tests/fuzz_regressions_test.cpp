@@ -19,6 +19,7 @@ struct Alvo {
 
 const Alvo ALVOS[] = {
     {"jogo_salvo", alvos::jogo_salvo},
+    {"passe", alvos::passe},
 };
 
 TEST(FuzzRegressions, EveryKeptInputPasses) {
