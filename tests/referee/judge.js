@@ -44,6 +44,10 @@ export class Judge {
     return this.chess.undo();
   }
 
+  history() {
+    return this.chess.history({ verbose: true });
+  }
+
   plies() {
     return this.chess.history().length;
   }
@@ -103,8 +107,10 @@ export const RESULT = {
 // other side's move, or "go"): a result line when it has no move, else
 // "move XXXX", followed by a result line exactly when that move leaves the
 // other side without one. Plays the move on the judge's board.
-// Returns { move, ended }.
-export function checkComputerTurn(judge, computer, out, what) {
+// Returns { move, result }: the move played (null when none) and the name
+// in RESULT of the result line (null when the game goes on). `play` applies
+// the move to the judge.
+export function checkComputerTurn(judge, computer, out, what, play = (m) => judge.play(m)) {
   const fail = (why) => {
     throw new Foul(`${what}: ${why}`);
   };
@@ -113,22 +119,22 @@ export function checkComputerTurn(judge, computer, out, what) {
     const want = ending === "mate" ? RESULT.computerMated(computer) : RESULT.computerStalemated();
     if (out.length !== 1 || out[0] !== want)
       fail(`the computer has no move (${ending}); expected "${want}", got ${JSON.stringify(out)}`);
-    return { move: null, ended: true };
+    return { move: null, result: ending === "mate" ? "computerMated" : "computerStalemated" };
   }
   const m = /^move ([a-h][1-8])([a-h][1-8])$/.exec(out[0] ?? "");
   if (!m) fail(`expected the computer's move, got ${JSON.stringify(out)}`);
   const move = judge.find(m[1], m[2], "q");
   if (!move) fail(`the computer's move ${m[1]}${m[2]} is illegal in ${judge.fen()}`);
   if (isExotic(move)) fail(`the computer played ${m[1]}${m[2]}, a move it never makes`);
-  judge.play(move);
+  play(move);
   const after = judge.ending() ?? judge.programEnding();
   const rest = out.slice(1);
   if (after) {
     const want = after === "mate" ? RESULT.playerMated(computer) : RESULT.playerStalemated();
     if (rest.length !== 1 || rest[0] !== want)
       fail(`after "move ${m[1]}${m[2]}" the other side has no move (${after}); expected "${want}", got ${JSON.stringify(rest)}`);
-    return { move, ended: true };
+    return { move, result: after === "mate" ? "playerMated" : "playerStalemated" };
   }
   if (rest.length) fail(`unexpected lines after "move ${m[1]}${m[2]}": ${JSON.stringify(rest)}`);
-  return { move, ended: false };
+  return { move, result: null };
 }

@@ -48,3 +48,25 @@ export async function runAll(opt, game, noun) {
   console.log(`${results.length - failed} passed, ${failed} failed`);
   process.exitCode = failed ? 1 : 0;
 }
+
+// Seeded generator (mulberry32): the same seed, the same game.
+export function random(seed) {
+  let a = seed >>> 0;
+  const next = () => {
+    a = (a + 0x6d2b79f5) >>> 0;
+    let t = a;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+  const int = (n) => Math.floor(next() * n);
+  const pick = (list) => list[int(list.length)];
+  // One key of `weights`, chosen with the given weights.
+  const weighted = (weights) => {
+    const keys = Object.keys(weights).filter((k) => weights[k] > 0);
+    let r = next() * keys.reduce((s, k) => s + weights[k], 0);
+    for (const k of keys) if ((r -= weights[k]) < 0) return k;
+    return keys[keys.length - 1];
+  };
+  return { next, int, pick, weighted };
+}
