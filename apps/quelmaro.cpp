@@ -1,8 +1,14 @@
 // The console build: a person plays against the computer.
+#include <iostream>
+
+#include "driver/opcoes.hpp"
 #include "driver/quelmaro.hpp"
 #include "driver/terminal.hpp"
 
-int main() {
+int main(int argc, char** argv) {
+    constexpr quelmaro::Xboard xboard{.Winboard = false};
+    if (const auto status = quelmaro::trata_opcoes(argc, argv, xboard, std::cout, std::cerr))
+        return *status;
     quelmaro::ConsoleDeTerminal console;
-    return quelmaro::Quelmaro(console, quelmaro::Xboard{.Winboard = false}).executa();
+    return quelmaro::Quelmaro(console, xboard).executa();
 }

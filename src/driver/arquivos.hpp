@@ -1,0 +1,39 @@
+// Access to saved-game files by the names the player types. The disk is one
+// implementation; tests use the one in memory, so they never touch the disk.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace quelmaro {
+
+class Arquivos {
+  public:
+    virtual ~Arquivos() = default;
+    // The whole content of the named file, or nullopt when it cannot be read.
+    virtual std::optional<std::string> le(const std::string& nome) = 0;
+    // Replaces the named file with the content, all or nothing: on failure an
+    // existing file of that name is left as it was. Returns false on failure.
+    virtual bool grava(const std::string& nome, const std::string& conteudo) = 0;
+};
+
+// Files on disk. A write goes to a temporary file beside the target, which is
+// then renamed over it.
+class ArquivosDoDisco : public Arquivos {
+  public:
+    std::optional<std::string> le(const std::string& nome) override;
+    bool grava(const std::string& nome, const std::string& conteudo) override;
+};
+
+// Files in memory, for tests. `falhar_gravacao` makes every write fail.
+class ArquivosNaMemoria : public Arquivos {
+  public:
+    std::optional<std::string> le(const std::string& nome) override;
+    bool grava(const std::string& nome, const std::string& conteudo) override;
+
+    std::map<std::string, std::string> arquivos;
+    bool falhar_gravacao = false;
+};
+
+} // namespace quelmaro

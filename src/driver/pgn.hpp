@@ -1,0 +1,45 @@
+// Export of a game as a PGN file: the seven-tag roster, the moves in standard
+// algebraic notation and the result. The moves are replayed under the ordinary
+// rules of chess, which is what the notation is defined by.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "board/tabuleiro.hpp"
+
+namespace quelmaro::pgn {
+
+// A move in coordinates as the game printed or read it: "e2", "e4", and the
+// promotion letter 'q', 'r', 'b' or 'n' (0 when none).
+struct Lance {
+    std::string de, para;
+    char promocao = 0;
+};
+
+struct Partida {
+    std::string fen_inicial; // empty: the ordinary starting position
+    std::vector<Lance> lances;
+    std::string evento = "Quelmaro game";
+    std::string local = "?";
+    std::string data;   // YYYY.MM.DD
+    std::string brancas, pretas;
+    std::string resultado = "*"; // "1-0", "0-1", "1/2-1/2" or "*"
+};
+
+// Castling rights in the order of the FEN field: K, Q, k, q.
+struct Roques {
+    bool brancas_pequeno = false, brancas_grande = false, pretas_pequeno = false,
+         pretas_grande = false;
+};
+
+// The FEN of the board, stored from the computer's side; `resposta` tells who
+// has White ('n' or 'N': the computer).
+std::string fen(const Tabuleiro& tabuleiro, char resposta, bool brancas_a_mover, Roques roques,
+                int numero_do_lance);
+
+// The whole PGN text. A move that the rules of chess do not allow in the
+// position reached ends the move list there (the result becomes "*").
+std::string escreve(const Partida& partida);
+
+} // namespace quelmaro::pgn

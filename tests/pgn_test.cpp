@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "driver/pgn.hpp"
+
+namespace quelmaro::pgn {
+namespace {
+
+// The move text of a game given as coordinate moves ("e2e4", "e7e8q").
+std::string texto(const std::vector<std::string>& lances, const std::string& fen_inicial = "") {
+    Partida p;
+    p.fen_inicial = fen_inicial;
+    p.brancas = "Player";
+    p.pretas = "Quelmaro";
+    p.resultado = "*";
+    for (const std::string& l : lances)
+        p.lances.push_back({l.substr(0, 2), l.substr(2, 2), l.size() > 4 ? l[4] : '\0'});
+    const std::string s = escreve(p);
+    const std::size_t corpo = s.find("\n\n");
+    return s.substr(corpo + 2, s.size() - corpo - 4);
+}
+
+TEST(Pgn, StandardAlgebraicNotation) {
+    struct Caso {
+        const char* nome;
+        std::vector<std::string> lances;
+        std::string fen;
+        std::string esperado;
+    };
+    const Caso casos[] = {
+        {"pawn and piece moves", {"e2e4", "e7e5", "g1f3"}, "", "1. e4 e5 2. Nf3 *"},
+        {"mate", {"e2e4", "e7e5", "f1c4", "b8c6", "d1h5", "g8f6", "h5f7"}, "",
+         "1. e4 e5 2. Bc4 Nc6 3. Qh5 Nf6 4. Qxf7# *"},
+        {"check", {"e2e4", "f7f6", "d1h5"}, "", "1. e4 f6 2. Qh5+ *"},
+        {"castling both sides", {"e1g1", "e8c8"}, "r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1",
+         "1. O-O O-O-O *"},
+        {"file disambiguation", {"b1d2"}, "4k3/8/8/8/8/8/8/1N2KN2 w - - 0 1", "1. Nbd2 *"},
+        {"rank disambiguation", {"a1a3"}, "4k3/8/8/R7/8/8/8/R3K3 w - - 0 1", "1. R1a3 *"},
+        {"full disambiguation", {"e4f5"}, "k7/8/4Q3/8/4Q1Q1/8/8/4K3 w - - 0 1", "1. Qe4f5 *"},
+        {"pinned piece needs no disambiguation", {"c1e2"},
+         "4k3/8/8/8/8/8/8/2N1K1Nr w - - 0 1", "1. Ne2 *"},
+        {"promotion with capture", {"e7d8q"}, "3rk3/4P3/8/8/8/8/8/4K3 w - - 0 1", "1. exd8=Q+ *"},
+        {"under-promotion", {"a7a8n"}, "8/P3k3/8/8/8/8/8/4K3 w - - 0 1", "1. a8=N *"},
+        {"en passant", {"e2e4", "d4e3"}, "4k3/8/8/8/3p4/8/4P3/4K3 w - - 0 1", "1. e4 dxe3 *"},
+        {"black to move first", {"e7e5"}, "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1",
+         "1... e5 *"},
+        {"an illegal move ends the list", {"e2e4", "e7e4"}, "", "1. e4 *"},
+    };
+    for (const Caso& c : casos) EXPECT_EQ(texto(c.lances, c.fen), c.esperado) << c.nome;
+}
+
+TEST(Pgn, TagRosterAndSetUp) {
+    Partida p;
+    p.data = "2026.12.07";
+    p.brancas = "Player";
+    p.pretas = "Quelmaro";
+    p.resultado = "1-0";
+    p.fen_inicial = "4k3/8/8/8/8/8/8/4K3 w - - 0 1";
+    const std::string s = escreve(p);
+    EXPECT_EQ(s, "[Event \"Quelmaro game\"]\n[Site \"?\"]\n[Date \"2026.12.07\"]\n[Round \"-\"]\n"
+                 "[White \"Player\"]\n[Black \"Quelmaro\"]\n[Result \"1-0\"]\n[SetUp \"1\"]\n"
+                 "[FEN \"4k3/8/8/8/8/8/8/4K3 w - - 0 1\"]\n\n1-0\n\n");
+}
+
+TEST(Pgn, LongGamesWrapBefore80Columns) {
+    std::vector<std::string> vaivem;
+    for (int i = 0; i < 20; ++i)
+        for (const char* l : {"g1f3", "g8f6", "f3g1", "f6g8"}) vaivem.push_back(l);
+    Partida p;
+    for (const std::string& l : vaivem) p.lances.push_back({l.substr(0, 2), l.substr(2, 2)});
+    const std::string s = escreve(p);
+    std::size_t inicio = 0, maior = 0;
+    for (std::size_t fim; (fim = s.find('\n', inicio)) != std::string::npos; inicio = fim + 1)
+        maior = std::max(maior, fim - inicio);
+    EXPECT_LT(maior, 80u);
+    EXPECT_NE(s.find("Ng1 Ng8 *"), std::string::npos) << s;
+}
+
+TEST(Pgn, FenOfTheBoardInBothOrientations) {
+    Tabuleiro t;
+    t.posicao_inicial(true);
+    EXPECT_EQ(fen(t, 's', true, {true, true, true, true}, 1),
+              "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
+    t.posicao_inicial(false);
+    t.poe(12, VAZIO); // the computer, White, has played e2e4
+    t.poe(28, PEAO);
+    EXPECT_EQ(fen(t, 'n', false, {}, 1), "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b - - 0 1");
+}
+
+} // namespace
+} // namespace quelmaro::pgn
