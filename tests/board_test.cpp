@@ -103,10 +103,47 @@ TEST(Tabuleiro, FastMovementTestAgreesWithTheStepByStepRulesOnRandomBoards) {
             for (int b = 1; b <= 64; ++b) {
                 const bool esperado = ref.validade(a, b);
                 ASSERT_EQ(t.validade(a, b), esperado) << "board " << i << " " << a << "->" << b;
-                ASSERT_EQ(contem(d, b), esperado) << "board " << i << " destinos " << a << "->" << b;
+                ASSERT_EQ(contem(d, b), esperado)
+                    << "board " << i << " destinos " << a << "->" << b;
             }
         }
     }
+}
+
+TEST(Tabuleiro, AttackSetsAgreeWithTheMovementTest) {
+    std::mt19937 rng(4321);
+    for (int i = 0; i < 300; ++i) {
+        const Tabuleiro t = aleatorio(rng, 10 + i % 60);
+        const Casas da_maquina = t.ataques(t.pecas_da_maquina());
+        const Casas do_jogador = t.ataques(t.pecas_do_jogador());
+        for (int alvo = 1; alvo <= 64; ++alvo) {
+            if (t[alvo] == VAZIO) continue;
+            Casas esperado = 0;
+            for (int de = 1; de <= 64; ++de)
+                if (t.validade(de, alvo)) esperado |= bit(de);
+            ASSERT_EQ(t.atacantes(alvo), esperado) << "board " << i << " target " << alvo;
+            const Casas ataques = t[alvo] < 0 ? da_maquina : do_jogador;
+            ASSERT_EQ(contem(ataques, alvo), esperado != 0) << "board " << i << " target " << alvo;
+        }
+    }
+}
+
+TEST(Tabuleiro, SquaresByCodeFollowEveryWrite) {
+    std::mt19937 rng(99);
+    Tabuleiro t = aleatorio(rng, 40);
+    for (int passo = 0; passo < 500; ++passo) {
+        const int codigos[] = {0, 1, -1, 3, -3, 4, -4, 7, -7, 20, -20, 999, -999};
+        t.poe(1 + static_cast<int>(rng() % 64), codigos[rng() % 13]);
+        for (int c : codigos) {
+            if (c == VAZIO) continue;
+            Casas esperado = 0;
+            for (int n = 1; n <= 64; ++n)
+                if (t[n] == c) esperado |= bit(n);
+            ASSERT_EQ(t.com_codigo(c), esperado) << c;
+        }
+    }
+    EXPECT_EQ(t.com_codigo(VAZIO), 0u);
+    EXPECT_EQ(t.com_codigo(5), 0u);
 }
 
 TEST(Tabuleiro, MaterialSumIsKeptAsSquaresChange) {
@@ -146,7 +183,8 @@ TEST(Validade, EdgeCasesOfTheMovementRules) {
     inicial.posicao_inicial(true);
     struct Caso {
         const char* nome;
-        std::initializer_list<std::pair<int, int>> pecas; // on an empty board; empty list: start position
+        std::initializer_list<std::pair<int, int>>
+            pecas; // on an empty board; empty list: start position
         int de, para;
         bool valido;
     };

@@ -5,9 +5,20 @@
 namespace quelmaro {
 namespace {
 
+// The eight directions as (row step, column step). The first four run towards
+// higher square numbers, the last four towards lower ones.
+constexpr int DIRECOES[8][2] = {{0, 1},  {1, -1}, {1, 0},  {1, 1},
+                                {0, -1}, {-1, 1}, {-1, 0}, {-1, -1}};
+constexpr bool diagonal_dir(int d) { return DIRECOES[d][0] != 0 && DIRECOES[d][1] != 0; }
+
 struct Tabelas {
     std::array<Casas, 65> cavalo{};
     std::array<Casas, 65> rei{};
+    // Squares from which a pawn of the computer (index 0) or of the player
+    // (index 1) captures onto a square.
+    std::array<std::array<Casas, 65>, 2> peao_ataca_de{};
+    // Every square from a square outwards in one direction, to the edge.
+    std::array<std::array<Casas, 65>, 8> raio{};
     // Squares strictly between two squares on one line (row, column or
     // diagonal); `reta` and `diagonal` tell whether they share such a line.
     std::array<std::array<Casas, 65>, 65> entre{};
@@ -22,6 +33,8 @@ constexpr Tabelas gera_tabelas() {
             int dr = linha(b) - linha(a), dc = coluna(b) - coluna(a);
             if (dr * dr + dc * dc == 5) t.cavalo[a] |= bit(b);
             if (a != b && dr * dr <= 1 && dc * dc <= 1) t.rei[a] |= bit(b);
+            if (dc * dc == 1 && dr == 1) t.peao_ataca_de[0][b] |= bit(a);
+            if (dc * dc == 1 && dr == -1) t.peao_ataca_de[1][b] |= bit(a);
             if (a == b) continue;
             bool reta = dr == 0 || dc == 0;
             bool diagonal = dr == dc || dr == -dc;
@@ -34,6 +47,11 @@ constexpr Tabelas gera_tabelas() {
                 t.entre[a][b] |= bit(casa(r, c));
         }
     }
+    for (int a = 1; a <= 64; ++a)
+        for (int d = 0; d < 8; ++d)
+            for (int r = linha(a) + DIRECOES[d][0], c = coluna(a) + DIRECOES[d][1];
+                 r >= 1 && r <= 8 && c >= 1 && c <= 8; r += DIRECOES[d][0], c += DIRECOES[d][1])
+                t.raio[d][a] |= bit(casa(r, c));
     return t;
 }
 
@@ -43,6 +61,24 @@ const Tabelas& tabelas() {
 }
 
 constexpr int clamp8(int c) { return c < 1 ? 1 : (c > 8 ? 8 : c); }
+
+// The squares a slider on `de` reaches along the chosen lines: every square up
+// to and including the first occupied one in each direction.
+Casas deslizante(int de, Casas ocupadas, bool diagonais, bool retas) {
+    const Tabelas& t = tabelas();
+    Casas s = 0;
+    for (int d = 0; d < 8; ++d) {
+        if (diagonal_dir(d) ? !diagonais : !retas) continue;
+        Casas raio = t.raio[d][de];
+        const Casas bloqueio = raio & ocupadas;
+        if (bloqueio) raio &= ~t.raio[d][d < 4 ? menor_casa(bloqueio) : maior_casa(bloqueio)];
+        s |= raio;
+    }
+    return s;
+}
+
+constexpr Casas COLUNA_1 = 0x0101010101010101ull;
+constexpr Casas COLUNA_8 = COLUNA_1 << 7;
 
 } // namespace
 
@@ -62,13 +98,6 @@ void Tabuleiro::posicao_inicial(bool jogador_tem_brancas) {
         poe(casa(7, c), -PEAO);
         poe(casa(8, c), -fundo[c - 1]);
     }
-}
-
-Casas Tabuleiro::com_codigo(int codigo) const {
-    Casas s = 0;
-    for (int n = 1; n <= 64; ++n)
-        if (casas_[n] == codigo) s |= bit(n);
-    return s;
 }
 
 bool Tabuleiro::peao(int de, int para) const {
@@ -122,24 +151,44 @@ Casas Tabuleiro::destinos(int de) const {
             s |= bit(casa(r2, c));
         return s;
     }
-    case BISPO: case TORRE: case DAMA: {
-        Casas s = 0;
-        const bool diagonais = tipo(p) != TORRE, retas = tipo(p) != BISPO;
-        const Casas ocup = ocupadas();
-        for (int dr = -1; dr <= 1; ++dr)
-            for (int dc = -1; dc <= 1; ++dc) {
-                if (dr == 0 && dc == 0) continue;
-                if ((dr != 0 && dc != 0) ? !diagonais : !retas) continue;
-                for (int r = linha(de) + dr, c = coluna(de) + dc; r >= 1 && r <= 8 && c >= 1 && c <= 8;
-                     r += dr, c += dc) {
-                    s |= bit(casa(r, c));
-                    if (contem(ocup, casa(r, c))) break;
-                }
-            }
-        return s & ~proprias;
-    }
+    case BISPO: return deslizante(de, ocupadas(), true, false) & ~proprias;
+    case TORRE: return deslizante(de, ocupadas(), false, true) & ~proprias;
+    case DAMA: return deslizante(de, ocupadas(), true, true) & ~proprias;
     default: return 0;
     }
+}
+
+Casas Tabuleiro::atacantes(int alvo) const {
+    assert(casa_valida(alvo) && casas_[alvo] != VAZIO);
+    const Tabelas& t = tabelas();
+    const bool maquina = casas_[alvo] < 0; // attackers are the other side's
+    const int s = maquina ? 1 : -1;
+    const Casas diagonais = com_codigo(s * BISPO) | com_codigo(s * DAMA);
+    const Casas retas = com_codigo(s * TORRE) | com_codigo(s * DAMA);
+    return (t.peao_ataca_de[maquina ? 0 : 1][alvo] & com_codigo(s * PEAO)) |
+           (t.cavalo[alvo] & com_codigo(s * CAVALO)) | (t.rei[alvo] & com_codigo(s * REI)) |
+           (diagonais ? deslizante(alvo, ocupadas(), true, false) & diagonais : 0) |
+           (retas ? deslizante(alvo, ocupadas(), false, true) & retas : 0);
+}
+
+Casas Tabuleiro::ataques(Casas origens) const {
+    if (origens == 0) return 0;
+    const Tabelas& t = tabelas();
+    const int s = casas_[menor_casa(origens)] > 0 ? 1 : -1;
+    const Casas peoes = origens & com_codigo(s * PEAO);
+    Casas a = s > 0 ? ((peoes << 9) & ~COLUNA_1) | ((peoes << 7) & ~COLUNA_8)
+                    : ((peoes >> 7) & ~COLUNA_1) | ((peoes >> 9) & ~COLUNA_8);
+    para_cada_casa(origens & ~peoes, [&](int o) {
+        switch (tipo(casas_[o])) {
+        case CAVALO: a |= t.cavalo[o]; break;
+        case REI: a |= t.rei[o]; break;
+        case BISPO: a |= deslizante(o, ocupadas(), true, false); break;
+        case TORRE: a |= deslizante(o, ocupadas(), false, true); break;
+        case DAMA: a |= deslizante(o, ocupadas(), true, true); break;
+        default: break;
+        }
+    });
+    return a;
 }
 
 } // namespace quelmaro

@@ -20,8 +20,11 @@ class Tabuleiro {
     // Writes a code on square n, keeping the occupancy sets and the material sum.
     void poe(int n, int codigo) {
         assert(casa_valida(n));
-        soma_ += codigo - casas_[n];
+        const int antigo = casas_[n];
+        soma_ += codigo - antigo;
         casas_[n] = codigo;
+        por_codigo_[indice(antigo)] &= ~bit(n);
+        por_codigo_[indice(codigo)] |= bit(n);
         maquina_ &= ~bit(n);
         jogador_ &= ~bit(n);
         if (codigo > 0) maquina_ |= bit(n);
@@ -37,8 +40,11 @@ class Tabuleiro {
     Casas pecas_da_maquina() const { return maquina_; }
     Casas pecas_do_jogador() const { return jogador_; }
     Casas ocupadas() const { return maquina_ | jogador_; }
-    // Squares holding exactly this code.
-    Casas com_codigo(int codigo) const;
+    // Squares holding exactly this code (none for a code that is not a piece).
+    Casas com_codigo(int codigo) const {
+        const int k = indice(codigo);
+        return k == 0 ? 0 : por_codigo_[k];
+    }
 
     // May the piece on `de` move to `para` by its own movement rules? No check
     // test, no castling, no capture in passing; never onto one's own piece.
@@ -46,6 +52,13 @@ class Tabuleiro {
     bool validade(int de, int para) const;
     // Every square `para` for which validade(de, para) holds.
     Casas destinos(int de) const;
+    // Every square `de` for which validade(de, alvo) holds, for an occupied
+    // `alvo`: the opposing pieces that attack the piece standing there.
+    Casas atacantes(int alvo) const;
+    // The squares that the pieces of one side (computer: positive codes)
+    // attack: every occupied square of the other side in this set passes
+    // validade from some piece of `origens`, which must all be of that side.
+    Casas ataques(Casas origens) const;
     // Does some piece standing on one of `origens` pass validade onto `alvo`?
     bool alcancada(Casas origens, int alvo) const {
         bool sim = false;
@@ -58,7 +71,24 @@ class Tabuleiro {
   private:
     bool peao(int de, int para) const;
 
+    // Slot of a code in por_codigo_: 0 for empty and for codes that are not
+    // pieces, 1..6 for the computer's pawn..king, 7..12 for the player's.
+    static constexpr int indice(int codigo) {
+        int k = 0;
+        switch (tipo(codigo)) {
+        case PEAO: k = 1; break;
+        case BISPO: k = 2; break;
+        case CAVALO: k = 3; break;
+        case TORRE: k = 4; break;
+        case DAMA: k = 5; break;
+        case REI: k = 6; break;
+        default: return 0;
+        }
+        return codigo > 0 ? k : k + 6;
+    }
+
     std::array<std::int32_t, 65> casas_{}; // index 0 is never used
+    std::array<Casas, 13> por_codigo_{};   // squares by code; slot 0 unused
     Casas maquina_ = 0;
     Casas jogador_ = 0;
     int soma_ = 0;

@@ -1,7 +1,17 @@
 // The computer's move choice: one engine pass per computer move.
+//
+// A pass tries every candidate move of the computer on the board, every reply
+// of the player to it and what the computer could do next, records what each
+// line wins or loses in the move-feature tables (marcas.hpp), then walks the
+// 55 rules of the cascade (regras.hpp); the first rule that accepts a move
+// decides it. The first two moves of a game are fixed opening moves.
 #pragma once
 
+#include <array>
+
 #include "board/tabuleiro.hpp"
+#include "engine/marcas.hpp"
+#include "engine/regras.hpp"
 
 namespace quelmaro {
 
@@ -12,13 +22,37 @@ enum class Desfecho {
     Afogamento, // no move to play and the computer's king is not attacked
 };
 
+// The cascade's choice for one pass.
+struct Escolha {
+    Desfecho desfecho = Desfecho::Afogamento;
+    int de = 0, para = 0; // the move when desfecho is Lance, else 0, 0
+    int regra = 0;        // the rule 1..54 that chose it; 55 at the end of the game; 0 opening move
+    Abertura abertura = Abertura::nenhuma;
+};
+
 class Quelmaro2 {
   public:
     explicit Quelmaro2(Tabuleiro& tabuleiro) : tabuleiro_(tabuleiro) {}
 
     // One engine pass on the board with the computer to move. Leaves the board
-    // exactly as it found it and allocates nothing.
+    // exactly as it found it and allocates nothing. On a move: cc, dd hold it;
+    // otherwise the game is over, acabou is set and cc = dd = 0. Updates the
+    // opening-move counter, the player's bishop count and the draw counter.
     Desfecho passe();
+
+    // The same analysis and cascade without the fixed opening moves, and
+    // without writing any state that lasts between passes (cc, dd, regra,
+    // abertura, numero_de_meu_movimento, contagem_empate, numero_b_inimigo,
+    // acabou): the move the computer would choose for the side it plays on
+    // this board. Used on a side-swapped board to suggest a move to the player.
+    Escolha sugestao();
+
+    // Why the last pass chose its move, in English or Portuguese.
+    const char* porque(bool em_ingles) const { return descricao(regra, abertura, em_ingles); }
+
+    // The move-feature tables of the last pass: the bits set for the move
+    // from square `de` to square `para`.
+    Marcas marcas(int de, int para) const { return jogada_[indice(de, para)]; }
 
     // State that carries meaning between passes.
     int cc = 1, dd = 1;              // the chosen move
@@ -26,12 +60,38 @@ class Quelmaro2 {
     int contagem_empate = 0;         // draw counter
     int numero_b_inimigo = 2;        // player's bishops: 1 or 2 (two or more)
     int lance_do_jogo = 0;           // computer moves played in this game
-    bool acabou = false;             // the game is over (engine build)
+    bool acabou = false;             // the game is over
     bool ingles = false;             // English messages
-    int regra = 0;                   // rule (1..54) that chose the last move; 0: opening move
+    int regra = 0;                   // rule that chose the last move; 0: opening move
+    Abertura abertura = Abertura::nenhuma; // the opening move played, when regra is 0
+
+    // Values of the last pass.
+    int posicao_do_rei_dele = 0; // the player's king (highest square holding -999); kept if none
+    int soma0l = 0;              // material sum at the start of the pass
+    bool perigo_empate = false;  // draw danger: contagem_empate > 2 and the computer ahead
+    bool zerar_contagem_empate = false;
+    bool somar_contagem_empate = false;
 
   private:
+    static constexpr int indice(int de, int para) { return (de - 1) * 64 + (para - 1); }
+
+    enum class Modo { Jogo, Sugestao };
+    Escolha analisa(Modo modo);
+    void analisa_candidato(int i, int j);
+    void alinha_dama_rei(Marcas& m);
+    void segundo_lance(Marcas& m);
+    bool mate();
+    bool mate_ele2();
+    bool eh_candidato(int de, int para) const;
+    bool rei_da_maquina_atacado() const;
+    Escolha cascata(int b_inimigo);
+
     Tabuleiro& tabuleiro_;
+    std::array<Marcas, 64 * 64> jogada_{};
+    // Candidate moves of the last pass in scan order (from-square outer,
+    // to-square inner), as (de << 8 | para).
+    std::array<unsigned short, 64 * 64> candidatos_{};
+    int numero_de_candidatos_ = 0;
 };
 
 } // namespace quelmaro

@@ -1,0 +1,21 @@
+# Runs the benchmark on every sample position and compares the moves it
+# chooses with bench/expected_moves.txt ("<file> <move>" per line), so that
+# any change in what the engine plays fails the test suite.
+# Variables: BENCH (the program), POSICOES (folder of .sav files), ESPERADO.
+file(GLOB arquivos RELATIVE ${POSICOES} ${POSICOES}/*.sav)
+list(SORT arquivos)
+execute_process(COMMAND ${BENCH} ${arquivos} WORKING_DIRECTORY ${POSICOES}
+                OUTPUT_VARIABLE saida RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "quelmaro_bench failed (${status}):\n${saida}")
+endif()
+string(REGEX REPLACE " [0-9.]+\n" "\n" obtido "${saida}")
+string(REGEX REPLACE "passes [^\n]*\n" "" obtido "${obtido}")
+file(READ ${ESPERADO} esperado)
+if(NOT obtido STREQUAL esperado)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/bench_moves_obtained.txt "${obtido}")
+  message(FATAL_ERROR "The engine's moves differ from ${ESPERADO}; the moves now played are in "
+                      "${CMAKE_CURRENT_BINARY_DIR}/bench_moves_obtained.txt")
+endif()
+list(LENGTH arquivos n)
+message(STATUS "${n} positions, every move as expected")

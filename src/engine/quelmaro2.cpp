@@ -1,0 +1,262 @@
+#include "engine/quelmaro2.hpp"
+
+#include <bit>
+
+namespace quelmaro {
+namespace {
+
+constexpr Casas LINHA_1 = 0xFFull;       // squares 1..8, where the player's pawns promote
+constexpr Casas LINHA_8 = 0xFFull << 56; // squares 57..64, where the computer's pawns promote
+
+// The capture tables of the candidate, by the code it takes.
+Marcas pega(int capturada) {
+    switch (capturada) {
+    case -PEAO: return jogada_pegap;
+    case -BISPO: return jogada_pegab;
+    case -CAVALO: return jogada_pegac;
+    case -TORRE: return jogada_pegat;
+    case -DAMA: return jogada_pegad;
+    default: return 0;
+    }
+}
+
+// The loss tables that need a protection test, by the computer code a reply takes.
+Marcas perde(int capturada) {
+    switch (capturada) {
+    case BISPO: return jogada_perdeb;
+    case CAVALO: return jogada_perdec;
+    case TORRE: return jogada_perdet;
+    case DAMA: return jogada_perded;
+    default: return 0;
+    }
+}
+
+// The threat tables: a follow-up could take a player's piece of this code.
+struct Ameaca {
+    int codigo;
+    Marcas marca;
+};
+constexpr Ameaca AMEACAS[] = {{-BISPO, jogada_ameacab},
+                              {-CAVALO, jogada_ameacac},
+                              {-TORRE, jogada_ameacat},
+                              {-DAMA, jogada_ameacad},
+                              {-REI, jogada_ameacar}};
+constexpr Marcas TODAS_AS_AMEACAS =
+    jogada_ameacab | jogada_ameacac | jogada_ameacat | jogada_ameacad | jogada_ameacar;
+
+// Is some piece standing on `reis` attacked by a piece of the other side?
+bool algum_atacado(const Tabuleiro& t, Casas reis) {
+    for (; reis; reis &= reis - 1)
+        if (t.atacantes(menor_casa(reis))) return true;
+    return false;
+}
+
+// Does some move of a piece on `origens` leave no piece on a square holding
+// `rei` attacked? The moves are tried on the board and taken back; the first
+// one found ends the search.
+bool alguma_fuga(Tabuleiro& t, Casas origens, int rei) {
+    for (; origens; origens &= origens - 1) {
+        const int de = menor_casa(origens);
+        for (Casas destinos = t.destinos(de); destinos; destinos &= destinos - 1) {
+            LanceDeTeste fuga(t, de, menor_casa(destinos));
+            if (!algum_atacado(t, t.com_codigo(rei))) return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+Desfecho Quelmaro2::passe() {
+    const Escolha e = analisa(Modo::Jogo);
+    cc = e.de;
+    dd = e.para;
+    regra = e.regra;
+    abertura = e.abertura;
+    if (e.desfecho != Desfecho::Lance) acabou = true;
+    if (zerar_contagem_empate)
+        contagem_empate = 0;
+    else if (somar_contagem_empate)
+        ++contagem_empate;
+    return e.desfecho;
+}
+
+Escolha Quelmaro2::sugestao() { return analisa(Modo::Sugestao); }
+
+Escolha Quelmaro2::analisa(Modo modo) {
+    Tabuleiro& t = tabuleiro_;
+    jogada_.fill(0);
+    numero_de_candidatos_ = 0;
+
+    // Board counts: the player's king and bishops.
+    if (const Casas rei = t.com_codigo(-REI)) posicao_do_rei_dele = maior_casa(rei);
+    int b_inimigo = numero_b_inimigo;
+    if (const int bispos = std::popcount(t.com_codigo(-BISPO))) b_inimigo = bispos == 1 ? 1 : 2;
+    if (modo == Modo::Jogo) numero_b_inimigo = b_inimigo;
+    soma0l = t.soma();
+
+    // Every candidate move, in scan order, tried with its replies and follow-ups.
+    for (Casas origens = t.pecas_da_maquina(); origens; origens &= origens - 1) {
+        const int i = menor_casa(origens);
+        for (Casas destinos = t.destinos(i); destinos; destinos &= destinos - 1) {
+            const int j = menor_casa(destinos);
+            candidatos_[numero_de_candidatos_++] = static_cast<unsigned short>(i << 8 | j);
+            analisa_candidato(i, j);
+        }
+    }
+
+    // The fixed opening moves; one that is no candidate or loses the king
+    // (possible after loading a saved game) is dropped for the cascade.
+    Escolha abertura_fixa{Desfecho::Lance, 0, 0, 0, Abertura::nenhuma};
+    if (modo == Modo::Jogo) {
+        if (numero_de_meu_movimento == 0) {
+            numero_de_meu_movimento = 1;
+            abertura_fixa.abertura = Abertura::peao_do_rei;
+            if (t[4] == REI)
+                abertura_fixa.de = 12, abertura_fixa.para = 20;
+            else
+                abertura_fixa.de = 13, abertura_fixa.para = 21;
+        } else if (numero_de_meu_movimento == 1) {
+            numero_de_meu_movimento = 2;
+            abertura_fixa.abertura = Abertura::peao_do_cavalo;
+            if (t[4] == REI)
+                abertura_fixa.de = 15, abertura_fixa.para = 23;
+            else if (t[55] == -BISPO)
+                abertura_fixa.de = 2, abertura_fixa.para = 17,
+                abertura_fixa.abertura = Abertura::cavalo_da_dama;
+            else
+                abertura_fixa.de = 10, abertura_fixa.para = 18;
+        }
+        if (abertura_fixa.de != 0 &&
+            (!eh_candidato(abertura_fixa.de, abertura_fixa.para) ||
+             (marcas(abertura_fixa.de, abertura_fixa.para) & jogada_perder)))
+            abertura_fixa = {Desfecho::Lance, 0, 0, 0, Abertura::nenhuma};
+    }
+
+    perigo_empate = contagem_empate > 2 && t.soma() > 0;
+    zerar_contagem_empate = false;
+    somar_contagem_empate = false;
+    if (abertura_fixa.de != 0) return abertura_fixa;
+    return cascata(b_inimigo);
+}
+
+Escolha Quelmaro2::cascata(int b_inimigo) {
+    const Tabuleiro& t = tabuleiro_;
+    for (const Regra& r : regras()) {
+        if (r.guarda_de_empate && perigo_empate) continue;
+        if (r.condicao == Condicao::dois_bispos_e_lance_6 && !(lance_do_jogo > 6 && b_inimigo == 2))
+            continue;
+        const Marcas proibidas = r.falsas.marcas & ~(soma0l > 0 ? r.falsas.salvo_se_a_frente : 0);
+        // The last match in scan order wins: look from the end.
+        for (int c = numero_de_candidatos_ - 1; c >= 0; --c) {
+            const int de = candidatos_[c] >> 8, para = candidatos_[c] & 0xFF;
+            if (r.peca == Peca::peao && t[de] != PEAO) continue;
+            const Marcas m = jogada_[indice(de, para)];
+            if ((m & r.verdadeiras) != r.verdadeiras || (m & proibidas) != 0) continue;
+            if (r.numero == REGRA_FIM_DE_JOGO) break;
+            zerar_contagem_empate = r.bandeira == Bandeira::zerar;
+            somar_contagem_empate = r.bandeira == Bandeira::somar;
+            return {Desfecho::Lance, de, para, r.numero, Abertura::nenhuma};
+        }
+    }
+    // No move to play: mate when the computer's king is attacked now.
+    const Desfecho fim = rei_da_maquina_atacado() ? Desfecho::Xequemate : Desfecho::Afogamento;
+    return {fim, 0, 0, REGRA_FIM_DE_JOGO, Abertura::nenhuma};
+}
+
+bool Quelmaro2::eh_candidato(int de, int para) const {
+    const Tabuleiro& t = tabuleiro_;
+    return t[de] > 0 && t[para] <= 0 && t.validade(de, para);
+}
+
+bool Quelmaro2::rei_da_maquina_atacado() const {
+    return algum_atacado(tabuleiro_, tabuleiro_.com_codigo(REI));
+}
+
+void Quelmaro2::analisa_candidato(int i, int j) {
+    Tabuleiro& t = tabuleiro_;
+    LanceDeTeste candidato(t, i, j);
+    Marcas& m = jogada_[indice(i, j)];
+    m |= pega(candidato.capturada());
+    if (candidato.movida() == DAMA || candidato.movida() == REI) alinha_dama_rei(m);
+    if (posicao_do_rei_dele != 0 && t.validade(j, posicao_do_rei_dele) && mate_ele2())
+        m |= mataele2;
+    segundo_lance(m);
+}
+
+void Quelmaro2::alinha_dama_rei(Marcas& m) {
+    Tabuleiro& t = tabuleiro_;
+    const Casas damas = t.com_codigo(DAMA), reis = t.com_codigo(REI);
+    if (damas == 0 || reis == 0) return;
+    const int q = maior_casa(damas), r = maior_casa(reis);
+    // A player's bishop, then rook, on the queen's square: could it reach the king?
+    t.poe(q, -BISPO);
+    const bool diagonal = t.validade(q, r);
+    t.poe(q, -TORRE);
+    const bool reta = t.validade(q, r);
+    t.poe(q, DAMA);
+    if (diagonal || reta) m |= alinha;
+}
+
+// The player's replies to the candidate on the board, and what each allows.
+void Quelmaro2::segundo_lance(Marcas& m) {
+    Tabuleiro& t = tabuleiro_;
+    for (Casas origens = t.pecas_do_jogador(); origens; origens &= origens - 1) {
+        const int k = menor_casa(origens);
+        for (Casas destinos = t.destinos(k); destinos; destinos &= destinos - 1) {
+            const int l = menor_casa(destinos);
+            LanceDeTeste resposta(t, k, l);
+            const int tomada = resposta.capturada();
+
+            // What the reply wins.
+            if (tomada == PEAO) {
+                // Lost unless some computer piece, the king included, retakes on l.
+                if (!(m & jogada_perdep) && t.atacantes(l) == 0) m |= jogada_perdep;
+            } else if (const Marcas perda = perde(tomada); perda && !(m & perda)) {
+                // Covered when the capturer is worth at least as much and a
+                // computer piece other than the king retakes.
+                const bool coberta =
+                    resposta.movida() <= -tomada && (t.atacantes(l) & ~t.com_codigo(REI)) != 0;
+                if (!coberta) m |= perda;
+            } else if (tomada == REI) {
+                m |= jogada_perder;
+            }
+            if (lance_do_jogo > 5) {
+                if (t.com_codigo(-PEAO) & LINHA_1) m |= jogada_promove_humano;
+                if (t.com_codigo(PEAO) & LINHA_8) m |= jogada_promove_maquina;
+            }
+
+            // What a follow-up could take, on any square but l.
+            if ((m & TODAS_AS_AMEACAS) != TODAS_AS_AMEACAS) {
+                const Casas atacadas = t.ataques(t.pecas_da_maquina()) & ~bit(l);
+                for (const Ameaca& a : AMEACAS)
+                    if (t.com_codigo(a.codigo) & atacadas) m |= a.marca;
+            }
+
+            // Does the replying piece check the computer's king, and mate it?
+            const Casas reis = t.com_codigo(REI);
+            if (tomada != REI && reis != 0 && t.validade(l, maior_casa(reis))) {
+                if (!(m & exequemate) && mate()) m |= exequemate;
+                m |= expoem_a_xeque;
+            }
+        }
+    }
+}
+
+// After the candidate and a checking reply: does every follow-up leave the
+// computer's king attackable? The king's moves are tried first.
+bool Quelmaro2::mate() {
+    Tabuleiro& t = tabuleiro_;
+    const Casas reis = t.com_codigo(REI);
+    return !alguma_fuga(t, reis, REI) && !alguma_fuga(t, t.pecas_da_maquina() & ~reis, REI);
+}
+
+// After a candidate that attacks the player's king: does every reply leave
+// the player's king attackable?
+bool Quelmaro2::mate_ele2() {
+    Tabuleiro& t = tabuleiro_;
+    const Casas reis = t.com_codigo(-REI);
+    return !alguma_fuga(t, reis, -REI) && !alguma_fuga(t, t.pecas_do_jogador() & ~reis, -REI);
+}
+
+} // namespace quelmaro

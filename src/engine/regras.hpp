@@ -1,0 +1,54 @@
+// The selection cascade as data: 55 rules, tried in order; the first rule that
+// accepts some candidate move decides, and within a rule the last accepted
+// pair in scan order (from-square outer, to-square inner) wins.
+#pragma once
+
+#include <array>
+
+#include "engine/marcas.hpp"
+
+namespace quelmaro {
+
+// Tables that must be False, some of them forgiven while the computer is
+// ahead in material (`soma0l` > 0): written `ou_soma0l_positiva(table)`.
+struct Proibidas {
+    Marcas marcas = 0;
+    Marcas salvo_se_a_frente = 0;
+    constexpr Proibidas(Marcas m = 0) : marcas(m) {}
+    constexpr Proibidas(Marcas m, Marcas salvo) : marcas(m), salvo_se_a_frente(salvo) {}
+};
+constexpr Proibidas ou_soma0l_positiva(Marcas m) { return {m, m}; }
+constexpr Proibidas operator|(Proibidas a, Proibidas b) {
+    return {a.marcas | b.marcas, a.salvo_se_a_frente | b.salvo_se_a_frente};
+}
+
+enum class Peca { qualquer, peao };                 // which of my pieces may move
+enum class Condicao { nada, dois_bispos_e_lance_6 }; // lance_do_jogo > 6, numero_b_inimigo = 2
+enum class Bandeira { nenhuma, zerar, somar };       // resets or counts the draw counter
+
+struct Regra {
+    int numero;
+    bool guarda_de_empate; // skipped while the draw danger holds
+    Peca peca;
+    Marcas verdadeiras; // every one must be True
+    Proibidas falsas;   // every one must be False
+    Condicao condicao;
+    Bandeira bandeira;
+    const char* ingles;    // what the rule does, in words for the player
+    const char* portugues; // the same in Portuguese
+};
+
+constexpr int NUMERO_DE_REGRAS = 55;
+// Rule 55 accepts every candidate: it only tells that candidates exist while
+// every one of them lets the player take the computer's king.
+constexpr int REGRA_FIM_DE_JOGO = 55;
+
+const std::array<Regra, NUMERO_DE_REGRAS>& regras();
+
+// The fixed opening moves of a game.
+enum class Abertura { nenhuma, peao_do_rei, peao_do_cavalo, cavalo_da_dama };
+
+// Why a move was played: a rule 1..55, or an opening move when `regra` is 0.
+const char* descricao(int regra, Abertura abertura, bool ingles);
+
+} // namespace quelmaro

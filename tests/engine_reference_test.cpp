@@ -1,0 +1,93 @@
+// The engine against the step-by-step pass: same tables, same move, same
+// state, on the benchmark positions and on positions from whole games.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "engine_apoio.hpp"
+#include "engine_referencia.hpp"
+
+namespace quelmaro {
+namespace {
+
+using teste::Momento;
+using teste::PasseDeReferencia;
+
+std::string nomes(Marcas m) {
+    std::string s;
+    for (int b = 0; b < NUMERO_DE_MARCAS; ++b)
+        if (m & (Marcas{1} << b)) s += std::string(NOMES_DAS_MARCAS[b]) + " ";
+    return s;
+}
+
+// Runs one pass of each from the same state and compares everything.
+void compara(const Momento& momento, bool sugestao, const std::string& nome) {
+    Tabuleiro a = momento.tabuleiro, b = momento.tabuleiro;
+    Quelmaro2 motor(a);
+    PasseDeReferencia ref(b);
+    for (auto* s : {&motor.lance_do_jogo, &ref.lance_do_jogo}) *s = momento.lance_do_jogo;
+    for (auto* s : {&motor.contagem_empate, &ref.contagem_empate}) *s = momento.contagem_empate;
+    for (auto* s : {&motor.numero_b_inimigo, &ref.numero_b_inimigo}) *s = momento.numero_b_inimigo;
+    for (auto* s : {&motor.numero_de_meu_movimento, &ref.numero_de_meu_movimento})
+        *s = momento.numero_de_meu_movimento;
+
+    Escolha e;
+    if (sugestao) {
+        e = motor.sugestao();
+    } else {
+        const Desfecho d = motor.passe();
+        e = {d, motor.cc, motor.dd, motor.regra, motor.abertura};
+    }
+    const Escolha r = ref.passe(sugestao);
+
+    ASSERT_EQ(a, momento.tabuleiro) << nome << ": the pass changed the board";
+    for (int i = 1; i <= 64; ++i)
+        for (int j = 1; j <= 64; ++j)
+            ASSERT_EQ(motor.marcas(i, j), ref.marcas(i, j))
+                << nome << " move " << i << "-" << j << "\n engine:    " << nomes(motor.marcas(i, j))
+                << "\n reference: " << nomes(ref.marcas(i, j));
+    EXPECT_EQ(e.desfecho, r.desfecho) << nome;
+    EXPECT_EQ(e.de, r.de) << nome;
+    EXPECT_EQ(e.para, r.para) << nome;
+    EXPECT_EQ(e.regra, r.regra) << nome;
+    EXPECT_EQ(e.abertura, r.abertura) << nome;
+    EXPECT_EQ(motor.numero_de_meu_movimento, ref.numero_de_meu_movimento) << nome;
+    EXPECT_EQ(motor.contagem_empate, ref.contagem_empate) << nome;
+    EXPECT_EQ(motor.numero_b_inimigo, ref.numero_b_inimigo) << nome;
+    EXPECT_EQ(motor.acabou, ref.acabou) << nome;
+    EXPECT_EQ(motor.posicao_do_rei_dele, ref.posicao_do_rei_dele) << nome;
+}
+
+TEST(EngineAgainstReference, BenchPositions) {
+    const auto posicoes = teste::posicoes_do_bench();
+    ASSERT_GE(posicoes.size(), 78u);
+    for (const auto& [nome, jogo] : posicoes) {
+        Momento m{jogo.tabuleiro, jogo.lance_do_jogo, 2, 0, 2};
+        compara(m, false, nome);
+        // The same position with the draw danger possible and a short game.
+        m.contagem_empate = 3;
+        compara(m, false, nome + " (draw count 3)");
+        m.lance_do_jogo = 5;
+        compara(m, false, nome + " (move 5)");
+    }
+}
+
+TEST(EngineAgainstReference, PositionsFromGames) {
+    const auto momentos = teste::momentos_de_partidas(2024, 8, 120);
+    ASSERT_GT(momentos.size(), 200u);
+    for (std::size_t i = 0; i < momentos.size(); ++i)
+        compara(momentos[i], false, "game position " + std::to_string(i));
+}
+
+TEST(EngineAgainstReference, SuggestionsOnSwappedBoards) {
+    const auto momentos = teste::momentos_de_partidas(77, 4, 80);
+    for (std::size_t i = 0; i < momentos.size(); i += 3) {
+        Momento m = momentos[i];
+        m.tabuleiro = teste::virado(m.tabuleiro);
+        m.numero_de_meu_movimento = i % 3; // ignored by a suggestion
+        compara(m, true, "swapped position " + std::to_string(i));
+    }
+}
+
+} // namespace
+} // namespace quelmaro
