@@ -556,5 +556,156 @@ TEST_F(Driver, FileNameEndsWithTheInput) {
     EXPECT_TRUE(arquivos.arquivos.empty());
 }
 
+// The engine build's protocol: force mode, "go", take-backs.
+class Protocolo : public Driver {
+  protected:
+    void SetUp() override {
+        monta(true);
+        jogo->Apresentacao();
+    }
+};
+
+TEST_F(Protocolo, ForceModePlaysBothColoursSilently) {
+    EXPECT_FALSE(vez_dele("force\ne2e4\ne7e5\ng1f3\nb8c6\nd2d4\ne5d4\n"));
+    EXPECT_EQ(impresso(), "");
+    EXPECT_EQ(em("e4"), -PEAO);
+    EXPECT_EQ(em("d4"), PEAO);
+    EXPECT_EQ(em("c6"), CAVALO);
+    EXPECT_EQ(em("f3"), -CAVALO);
+    EXPECT_EQ(jogo->lances_da_pessoa, 3);
+    EXPECT_EQ(jogo->motor.lance_do_jogo, 3);
+    EXPECT_EQ(jogo->motor.numero_de_meu_movimento, 2);
+    EXPECT_EQ(jogo->ultimo_lance, (std::array<char, 4>{'&', '5', 'd', '4'}));
+    EXPECT_TRUE(jogo->vez_das_brancas);
+    EXPECT_EQ(jogo->historico.size(), 6u);
+}
+
+TEST_F(Protocolo, ForceModeRefusesTheWrongColour) {
+    EXPECT_FALSE(vez_dele("force\ne2e4\nd2d4\ne7e6\ne6e5\n"));
+    EXPECT_EQ(impresso(), "Illegal move: d2d4\nIllegal move: e6e5\n");
+    EXPECT_EQ(em("e6"), PEAO);
+}
+
+TEST_F(Protocolo, GoPlaysTheSideToMove) {
+    struct Caso {
+        const char* linhas;
+        char resposta; // 'n': the computer took over White
+    };
+    const Caso casos[] = {
+        {"go\n", 'n'},                   // the player's side: side swap
+        {"force\ne2e4\ngo\n", 's'},      // already the computer's side
+        {"force\ne2e4\ne7e5\ngo\n", 'n'}, // White to move again
+    };
+    for (const Caso& c : casos) {
+        SetUp();
+        EXPECT_TRUE(vez_dele(c.linhas)) << c.linhas;
+        EXPECT_EQ(jogo->resposta, c.resposta) << c.linhas;
+        EXPECT_FALSE(jogo->forcado);
+        EXPECT_FALSE(jogo->vez_do_jogador()) << c.linhas;
+    }
+}
+
+TEST_F(Protocolo, CastlingOfBothColoursInForceMode) {
+    EXPECT_FALSE(vez_dele("force\ne2e4\ne7e5\ng1f3\ng8f6\nf1c4\nf8c5\ne1g1\ne8g8\n"));
+    EXPECT_EQ(impresso(), "");
+    EXPECT_EQ(em("g1"), -REI);
+    EXPECT_EQ(em("f1"), -TORRE);
+    EXPECT_EQ(em("g8"), REI);
+    EXPECT_EQ(em("f8"), TORRE);
+    EXPECT_TRUE(jogo->roque[BRANCAS].ja_rocou);
+    EXPECT_TRUE(jogo->roque[PRETAS].ja_rocou);
+    EXPECT_EQ(jogo->ultimo_lance, (std::array<char, 4>{'&', '8', 'g', '8'}));
+}
+
+TEST_F(Protocolo, QueenSideCastlingWithTheBSquareAttackedInForceMode) {
+    // a computer's knight on a3 attacks b1, a player's knight on a6 attacks b8
+    posicao('s', {{"e1", -REI}, {"a1", -TORRE}, {"e8", REI}, {"a8", TORRE}, {"a3", CAVALO},
+                  {"a6", -CAVALO}, {"d2", -PEAO}, {"d7", PEAO}});
+    EXPECT_FALSE(vez_dele("force\ne1c1\ne8c8\n"));
+    EXPECT_EQ(impresso(), "");
+    EXPECT_EQ(em("c1"), -REI);
+    EXPECT_EQ(em("d1"), -TORRE);
+    EXPECT_EQ(em("c8"), REI);
+    EXPECT_EQ(em("d8"), TORRE);
+}
+
+TEST_F(Protocolo, CastlingRightsStayWithTheColour) {
+    // Black's king walks and comes back; then the sides are swapped, so the
+    // player has Black and may not castle, while White (now the computer's)
+    // still may.
+    posicao('s', {{"e1", -REI}, {"h1", -TORRE}, {"a2", -PEAO}, {"e8", REI}, {"h8", TORRE}});
+    EXPECT_TRUE(vez_dele("force\na2a3\ne8f8\na3a4\nf8e8\ngo\n"));
+    EXPECT_EQ(jogo->resposta, 'n');
+    jogo->forcado = true;
+    EXPECT_FALSE(vez_dele("e1g1\ne8g8\n"));
+    EXPECT_EQ(em("g1"), REI);
+    EXPECT_EQ(em("f1"), TORRE);
+    EXPECT_EQ(em("e8"), -REI);
+    EXPECT_EQ(impresso(), "Illegal move: e8g8\n");
+    EXPECT_EQ(jogo->roque[PRETAS], (DireitosDeRoque{.rei_saiu = true}));
+    EXPECT_EQ(jogo->roque[BRANCAS], (DireitosDeRoque{.rei_saiu = true, .ja_rocou = true}));
+}
+
+TEST_F(Protocolo, CaptureInPassingForBothColours) {
+    EXPECT_FALSE(vez_dele("force\ne2e4\na7a6\ne4e5\nd7d5\ne5d6\n"));
+    EXPECT_EQ(em("d6"), -PEAO);
+    EXPECT_EQ(em("d5"), VAZIO);
+    SetUp();
+    EXPECT_FALSE(vez_dele("force\na2a3\ne7e5\na3a4\ne5e4\nd2d4\ne4d3\n"));
+    EXPECT_EQ(em("d3"), PEAO);
+    EXPECT_EQ(em("d4"), VAZIO);
+    // only right after the double step
+    SetUp();
+    EXPECT_FALSE(vez_dele("force\ne2e4\na7a6\ne4e5\nd7d5\nh2h3\nh7h6\ne5d6\n"));
+    EXPECT_EQ(impresso(), "Illegal move: e5d6\n");
+    EXPECT_EQ(em("d5"), PEAO);
+}
+
+TEST_F(Protocolo, UndoAndRemoveRestoreEverything) {
+    const Tabuleiro inicio = jogo->tabuleiro;
+    vez_dele("force\ne2e4\ne7e5\ng1f3\n");
+    const Lembranca depois_de_e5 = jogo->historico.back();
+    jogo->motor.contagem_empate = 5;
+    EXPECT_FALSE(vez_dele("undo\n"));
+    EXPECT_EQ(jogo->tabuleiro, depois_de_e5.tabuleiro);
+    EXPECT_EQ(jogo->motor.contagem_empate, 0);
+    EXPECT_FALSE(jogo->vez_das_brancas == false);
+    EXPECT_EQ(jogo->lances_da_pessoa, 1);
+    EXPECT_EQ(jogo->motor.lance_do_jogo, 1);
+    EXPECT_EQ(jogo->motor.numero_de_meu_movimento, 1);
+    EXPECT_FALSE(vez_dele("remove\nremove\nundo\n"));
+    EXPECT_EQ(jogo->tabuleiro, inicio);
+    EXPECT_EQ(jogo->lances_da_pessoa, 0);
+    EXPECT_EQ(jogo->motor.lance_do_jogo, 0);
+    EXPECT_EQ(jogo->ultimo_lance, (std::array<char, 4>{'-', '-', '-', '-'}));
+    EXPECT_TRUE(jogo->vez_das_brancas);
+    EXPECT_EQ(impresso(), "");
+}
+
+TEST_F(Protocolo, UndoEntersForceModeAndRemoveDoesNot) {
+    jogo->forcado = false;
+    vez_dele("undo\n");
+    EXPECT_TRUE(jogo->forcado);
+    SetUp();
+    vez_dele("remove\n");
+    EXPECT_FALSE(jogo->forcado);
+    // castling rights come back with the move taken back
+    posicao('s', {{"e1", -REI}, {"h1", -TORRE}, {"e8", REI}});
+    vez_dele("force\ne1f1\n");
+    EXPECT_TRUE(jogo->roque[BRANCAS].rei_saiu);
+    vez_dele("undo\n");
+    EXPECT_FALSE(jogo->roque[BRANCAS].rei_saiu);
+}
+
+TEST_F(Protocolo, ResultEndsTheGameUntilNew) {
+    vez_dele("result 1-0 {White mates}\n");
+    EXPECT_TRUE(jogo->motor.acabou);
+    vez_dele("force\ne2e4\nnew\n");
+    EXPECT_FALSE(jogo->motor.acabou);
+    EXPECT_FALSE(jogo->forcado);
+    EXPECT_TRUE(jogo->historico.empty());
+    EXPECT_EQ(em("e2"), -PEAO);
+}
+
 } // namespace
 } // namespace quelmaro

@@ -34,6 +34,8 @@ void Quelmaro::Apresentacao() {
     tabuleiro.posicao_inicial(jogador_tem_brancas());
     motor.numero_b_inimigo = 2;
     vez_das_brancas = true;
+    casa_en_passant = 0;
+    historico.clear();
 
     if (jogador_tem_brancas()) {
         if (usa_tabuleiro == 's' || usa_tabuleiro == 'S') {

@@ -65,6 +65,7 @@ void Quelmaro::vira_tabuleiro() {
         tabuleiro.poe(65 - n, -a);
     }
     resposta = jogador_tem_brancas() ? 'n' : 's';
+    if (casa_en_passant) casa_en_passant = 65 - casa_en_passant;
 }
 
 } // namespace quelmaro

@@ -24,20 +24,18 @@ int Quelmaro::executa() {
 }
 
 void Quelmaro::meu_lance() {
+    const Lembranca antes = lembra();
     const Desfecho desfecho = motor.passe();
     if (desfecho != Desfecho::Lance) return fim_do_passe(desfecho);
+    historico.push_back(antes);
     if (!xboard_.Winboard) saida() << '\n';
 
     const std::string lance = nparaletra(motor.cc, resposta) + nparaletra(motor.dd, resposta);
     poe(xboard_.Winboard ? Mensagem::Move : Mensagem::MeuMovimento);
     saida() << lance << '\n';
     ++motor.lance_do_jogo;
-    for (int i = 0; i < 4; ++i) ultimo_lance[i] = lance[i] == 'e' ? '&' : lance[i];
-
-    nota_lance(motor.cc);
-    tabuleiro.poe(motor.dd, tabuleiro[motor.cc]);
-    tabuleiro.poe(motor.cc, VAZIO);
-    vez_das_brancas = !vez_das_brancas;
+    anota_ultimo_lance(lance);
+    move(motor.cc, motor.dd);
     for (int n = 64; n >= 57; --n)
         if (tabuleiro[n] == PEAO) tabuleiro.poe(n, DAMA);
 

@@ -2,6 +2,8 @@
 // castling and promotion; and whether the player has a safe move left.
 #include "driver/quelmaro.hpp"
 
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -83,6 +85,10 @@ bool peao_da_maquina_ataca(const Tabuleiro& t, int s) {
 void Quelmaro::le_lance() {
     tradutor.le(tabuleiro, motor.lance_do_jogo);
     if (tradutor.saida_e("quit")) throw FimDoPrograma{};
+    converte();
+}
+
+void Quelmaro::converte() {
     const auto& s = tradutor.saidatrad;
     casa_de = lparanumero(s[0], s[1], resposta);
     casa_para = lparanumero(s[2], s[3], resposta);
@@ -113,28 +119,27 @@ void Quelmaro::pos_lance_dele() {
             if (casa_para != COD_VIRAR && casa_para != COD_SALVAR && casa_para != COD_ABRIR) break;
             escreve_tabuleiro();
         }
+        if (comando_do_protocolo()) continue;
 
-        const bool jogar = casa_de == COD_JOGAR || casa_para == COD_JOGAR;
-        if (jogar) {
-            vira_tabuleiro();
-            promove_peoes_dele();
+        if (casa_de == COD_JOGAR || casa_para == COD_JOGAR) {
+            // The computer takes the side to move.
+            forcado = false;
+            if (vez_do_jogador()) {
+                vira_tabuleiro();
+                promove_peoes_dele();
+            }
             return;
         }
         if (casa_de == COD_NOVO) {
-            Apresentacao();
-            motor.lance_do_jogo = 0;
-            motor.numero_de_meu_movimento = 0;
-            roque = {};
-            motor.acabou = false;
+            novo_jogo();
             if (jogador_tem_brancas()) continue;
             return;
         }
-        const Roque* palavra = roque_de_palavra(casa_de);
-        if (palavra) {
-            casa_de = palavra->de;
-            casa_para = palavra->para;
-        }
-        if (!aplica_lance_dele(palavra != nullptr)) {
+
+        // A move; in force mode it is played for the side to move.
+        const Lembranca antes = lembra();
+        const bool meu = forcado && !vez_do_jogador();
+        if (!(meu ? aplica_lance_forcado() : aplica_lance_dele())) {
             if (xboard_.Winboard) {
                 poe(Mensagem::LanceIlegal);
                 saida().write(tradutor.saidatrad.data(), 4) << '\n';
@@ -143,35 +148,89 @@ void Quelmaro::pos_lance_dele() {
             }
             continue;
         }
+        historico.push_back(antes);
         escreve_tabuleiro();
-        return;
+        if (!forcado) return;
     }
 }
 
-bool Quelmaro::aplica_lance_dele(bool palavra_de_roque) {
+bool Quelmaro::comando_do_protocolo() {
+    if (tradutor.saida_e("forc")) {
+        forcado = true;
+    } else if (tradutor.saida_e("undo")) {
+        forcado = true;
+        desfaz(1);
+    } else if (tradutor.saida_e("remo")) {
+        desfaz(2);
+    } else if (tradutor.saida_e("resu")) {
+        motor.acabou = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void Quelmaro::novo_jogo() {
+    Apresentacao();
+    motor.lance_do_jogo = 0;
+    motor.numero_de_meu_movimento = 0;
+    roque = {};
+    motor.acabou = false;
+    forcado = false;
+}
+
+bool Quelmaro::aplica_lance_dele() {
+    // A castling word names the king's move; it is castling or nothing.
+    const Roque* palavra = roque_de_palavra(casa_de);
+    if (palavra) {
+        casa_de = palavra->de;
+        casa_para = palavra->para;
+    }
     if (!casa_valida(casa_de) || !casa_valida(casa_para)) return false;
     const Roque* r = roque_de_lance(casa_de, casa_para);
     if (r && roque_hpermitido(casa_de, casa_para)) {
-        tabuleiro.poe(r->de, VAZIO);
-        tabuleiro.poe(r->para, -REI);
         tabuleiro.poe(r->torre_para, -TORRE);
         tabuleiro.poe(r->torre_de, VAZIO);
-        roque[r->cor].rei_saiu = true;
+        move(r->de, r->para);
         roque[r->cor].ja_rocou = true;
+    } else if (palavra) {
+        return false;
+    } else if (casa_para == casa_en_passant && tabuleiro[casa_de] == -PEAO &&
+               linha(casa_para) == linha(casa_de) - 1 &&
+               std::abs(coluna(casa_para) - coluna(casa_de)) == 1 &&
+               tabuleiro[casa_para + 8] == PEAO) {
+        // Capture in passing of the pawn that has just passed over casa_para.
+        tabuleiro.poe(casa_para + 8, VAZIO);
+        if (expoemreidele(casa_de, casa_para)) {
+            tabuleiro.poe(casa_para + 8, PEAO);
+            return false;
+        }
+        move(casa_de, casa_para);
     } else {
-        // A castling word is castling or nothing; the king move typed as
-        // squares goes on to the ordinary checks (which refuse it).
-        if (palavra_de_roque) return false;
         if (tabuleiro[casa_de] >= 0 || tabuleiro[casa_para] < 0 ||
             !tabuleiro.validade(casa_de, casa_para) || expoemreidele(casa_de, casa_para))
             return false;
-        nota_lance(casa_de);
-        tabuleiro.poe(casa_para, tabuleiro[casa_de]);
-        tabuleiro.poe(casa_de, VAZIO);
+        move(casa_de, casa_para);
     }
     ++lances_da_pessoa;
-    vez_das_brancas = !vez_das_brancas;
     promove_peoes_dele();
+    return true;
+}
+
+// The board is turned so that the computer's colour is the player's, the move
+// goes through the player's checks, and the board is turned back.
+bool Quelmaro::aplica_lance_forcado() {
+    const int pessoa = lances_da_pessoa;
+    vira_tabuleiro();
+    converte();
+    const bool aceito = aplica_lance_dele();
+    const std::string lance = nparaletra(casa_de, resposta) + nparaletra(casa_para, resposta);
+    vira_tabuleiro();
+    lances_da_pessoa = pessoa;
+    if (!aceito) return false;
+    ++motor.lance_do_jogo;
+    motor.numero_de_meu_movimento = std::min(motor.numero_de_meu_movimento + 1, 2);
+    anota_ultimo_lance(lance);
     return true;
 }
 
@@ -199,12 +258,44 @@ void Quelmaro::promove_peoes_dele() {
     }
 }
 
-void Quelmaro::nota_lance(int de) {
+void Quelmaro::move(int de, int para) {
     const int peca = tabuleiro[de];
     const Cor cor = (peca < 0) == jogador_tem_brancas() ? BRANCAS : PRETAS;
     const std::string nome = nparaletra(de, resposta);
     for (const CasaDeOrigem& c : CASAS_DE_ORIGEM)
         if (c.cor == cor && c.nome == nome && c.tipo == tipo(peca)) roque[cor].*(c.flag) = true;
+    casa_en_passant = tipo(peca) == PEAO && std::abs(para - de) == 16 ? (de + para) / 2 : 0;
+    tabuleiro.poe(para, peca);
+    tabuleiro.poe(de, VAZIO);
+    vez_das_brancas = !vez_das_brancas;
+}
+
+void Quelmaro::anota_ultimo_lance(const std::string& lance) {
+    for (int i = 0; i < 4; ++i) ultimo_lance[i] = lance[i] == 'e' ? '&' : lance[i];
+}
+
+Lembranca Quelmaro::lembra() const {
+    return {tabuleiro,         motor.lance_do_jogo,   lances_da_pessoa, motor.numero_de_meu_movimento,
+            motor.contagem_empate, roque,             ultimo_lance,     resposta,
+            vez_das_brancas,   casa_en_passant};
+}
+
+void Quelmaro::desfaz(int meios_lances) {
+    for (; meios_lances > 0 && !historico.empty(); --meios_lances) {
+        const Lembranca& l = historico.back();
+        tabuleiro = l.tabuleiro;
+        motor.lance_do_jogo = l.lance_do_jogo;
+        lances_da_pessoa = l.lances_da_pessoa;
+        motor.numero_de_meu_movimento = l.numero_de_meu_movimento;
+        motor.contagem_empate = l.contagem_empate;
+        roque = l.roque;
+        ultimo_lance = l.ultimo_lance;
+        resposta = l.resposta;
+        vez_das_brancas = l.vez_das_brancas;
+        casa_en_passant = l.casa_en_passant;
+        historico.pop_back();
+        motor.acabou = false; // a game taken back is no longer over
+    }
 }
 
 bool Quelmaro::roque_hpermitido(int de, int para) const {

@@ -28,6 +28,17 @@ struct DireitosDeRoque {
     bool operator==(const DireitosDeRoque&) const = default;
 };
 
+// Everything that a move changes, kept to take moves back.
+struct Lembranca {
+    Tabuleiro tabuleiro;
+    int lance_do_jogo, lances_da_pessoa, numero_de_meu_movimento, contagem_empate;
+    std::array<DireitosDeRoque, 2> roque;
+    std::array<char, 4> ultimo_lance;
+    char resposta;
+    bool vez_das_brancas;
+    int casa_en_passant;
+};
+
 class Quelmaro {
   public:
     Quelmaro(Console& console, Xboard xboard, Arquivos& arquivos);
@@ -55,8 +66,12 @@ class Quelmaro {
     void save();
     void open();
 
+    // Takes back the last half-moves of the current game, as many as it holds.
+    void desfaz(int meios_lances);
+
     bool jogador_tem_brancas() const { return resposta == 's' || resposta == 'S'; }
     Cor cor_do_jogador() const { return jogador_tem_brancas() ? BRANCAS : PRETAS; }
+    bool vez_do_jogador() const { return vez_das_brancas == jogador_tem_brancas(); }
 
     // --- The state ---
     Tabuleiro tabuleiro;
@@ -74,6 +89,9 @@ class Quelmaro {
     bool sem_lance_dele = false;
     int casa_de = 1, casa_para = 1; // the player's move, or command codes
     bool vez_das_brancas = true;    // the colour to move
+    int casa_en_passant = 0;        // the square a pawn has just passed over, or 0
+    bool forcado = false;           // force mode: the computer plays neither side
+    std::vector<Lembranca> historico; // the state before each move of this game
 
   private:
     std::ostream& saida() { return console_.saida(); }
@@ -81,14 +99,25 @@ class Quelmaro {
     void diz(Mensagem m);
     void poe(Mensagem m);
     void le_lance();
+    // The squares or command codes of the parser's four characters.
+    void converte();
+    // The protocol words of the engine build; false for any other line.
+    bool comando_do_protocolo();
+    void novo_jogo();
+    Lembranca lembra() const;
+    // A move sent in force mode for the computer's colour.
+    bool aplica_lance_forcado();
     void pede_lance();
     // The engine pass found no move: the end of the game.
     void fim_do_passe(Desfecho desfecho);
-    // Sets the castling flags lost by moving the piece on `de`.
-    void nota_lance(int de);
-    // The player's move from `casa_de` to `casa_para`, castling and promotion
-    // included; false (and nothing changed) when it is refused.
-    bool aplica_lance_dele(bool palavra_de_roque);
+    // Moves the piece on `de` to `para`, noting the castling flags it loses
+    // and the square a pawn's double step passes over.
+    void move(int de, int para);
+    // The player's move from `casa_de` to `casa_para` (or the castling word's
+    // code in `casa_de`), castling and promotion included; false (and nothing
+    // changed) when it is refused.
+    bool aplica_lance_dele();
+    void anota_ultimo_lance(const std::string& lance);
     void promove_peoes_dele();
     // The board drawing; `inicial` is the starting board of the dialog.
     void desenha(bool inicial);

@@ -54,6 +54,8 @@ void Quelmaro::open() {
     motor.ingles = jogo->ingles;
     resposta = jogo->resposta();
     vez_das_brancas = jogador_tem_brancas();
+    casa_en_passant = 0;
+    historico.clear();
 
     const bool brancas = jogador_tem_brancas();
     const Cor cor = cor_do_jogador();
