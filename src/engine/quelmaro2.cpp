@@ -83,9 +83,14 @@ Desfecho Quelmaro2::passe() {
 
 Escolha Quelmaro2::sugestao() { return analisa(Modo::Sugestao); }
 
+Marcas Quelmaro2::marcas(int de, int para) const {
+    for (const Candidato& c : candidatos())
+        if (c.de == de && c.para == para) return c.marcas;
+    return 0;
+}
+
 Escolha Quelmaro2::analisa(Modo modo) {
     Tabuleiro& t = tabuleiro_;
-    jogada_.fill(0);
     numero_de_candidatos_ = 0;
 
     // Board counts: the player's king and bishops.
@@ -99,9 +104,9 @@ Escolha Quelmaro2::analisa(Modo modo) {
     for (Casas origens = t.pecas_da_maquina(); origens; origens &= origens - 1) {
         const int i = menor_casa(origens);
         for (Casas destinos = t.destinos(i); destinos; destinos &= destinos - 1) {
-            const int j = menor_casa(destinos);
-            candidatos_[numero_de_candidatos_++] = static_cast<unsigned short>(i << 8 | j);
-            analisa_candidato(i, j);
+            Candidato& c = candidatos_[numero_de_candidatos_++];
+            c = {i, menor_casa(destinos), t[i] == PEAO, 0};
+            analisa_candidato(c);
         }
     }
 
@@ -137,27 +142,14 @@ Escolha Quelmaro2::analisa(Modo modo) {
     zerar_contagem_empate = false;
     somar_contagem_empate = false;
     if (abertura_fixa.de != 0) return abertura_fixa;
-    return cascata(b_inimigo);
-}
 
-Escolha Quelmaro2::cascata(int b_inimigo) {
-    const Tabuleiro& t = tabuleiro_;
-    for (const Regra& r : regras()) {
-        if (r.guarda_de_empate && perigo_empate) continue;
-        if (r.condicao == Condicao::dois_bispos_e_lance_6 && !(lance_do_jogo > 6 && b_inimigo == 2))
-            continue;
-        const Marcas proibidas = r.falsas.marcas & ~(soma0l > 0 ? r.falsas.salvo_se_a_frente : 0);
-        // The last match in scan order wins: look from the end.
-        for (int c = numero_de_candidatos_ - 1; c >= 0; --c) {
-            const int de = candidatos_[c] >> 8, para = candidatos_[c] & 0xFF;
-            if (r.peca == Peca::peao && t[de] != PEAO) continue;
-            const Marcas m = jogada_[indice(de, para)];
-            if ((m & r.verdadeiras) != r.verdadeiras || (m & proibidas) != 0) continue;
-            if (r.numero == REGRA_FIM_DE_JOGO) break;
-            zerar_contagem_empate = r.bandeira == Bandeira::zerar;
-            somar_contagem_empate = r.bandeira == Bandeira::somar;
-            return {Desfecho::Lance, de, para, r.numero, Abertura::nenhuma};
-        }
+    const Decisao d = cascata(candidatos(), {soma0l, perigo_empate, lance_do_jogo, b_inimigo});
+    if (d.regra != 0 && d.regra != REGRA_FIM_DE_JOGO) {
+        const Regra& r = regras()[d.regra - 1];
+        zerar_contagem_empate = r.bandeira == Bandeira::zerar;
+        somar_contagem_empate = r.bandeira == Bandeira::somar;
+        const Candidato& c = candidatos_[d.candidato];
+        return {Desfecho::Lance, c.de, c.para, d.regra, Abertura::nenhuma};
     }
     // No move to play: mate when the computer's king is attacked now.
     const Desfecho fim = rei_da_maquina_atacado() ? Desfecho::Xequemate : Desfecho::Afogamento;
@@ -173,13 +165,13 @@ bool Quelmaro2::rei_da_maquina_atacado() const {
     return algum_atacado(tabuleiro_, tabuleiro_.com_codigo(REI));
 }
 
-void Quelmaro2::analisa_candidato(int i, int j) {
+void Quelmaro2::analisa_candidato(Candidato& c) {
     Tabuleiro& t = tabuleiro_;
-    LanceDeTeste candidato(t, i, j);
-    Marcas& m = jogada_[indice(i, j)];
+    LanceDeTeste candidato(t, c.de, c.para);
+    Marcas& m = c.marcas;
     m |= pega(candidato.capturada());
     if (candidato.movida() == DAMA || candidato.movida() == REI) alinha_dama_rei(m);
-    if (posicao_do_rei_dele != 0 && t.validade(j, posicao_do_rei_dele) && mate_ele2())
+    if (posicao_do_rei_dele != 0 && t.validade(c.para, posicao_do_rei_dele) && mate_ele2())
         m |= mataele2;
     segundo_lance(m);
 }

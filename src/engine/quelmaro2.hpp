@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 
 #include "board/tabuleiro.hpp"
 #include "engine/marcas.hpp"
@@ -52,7 +53,11 @@ class Quelmaro2 {
 
     // The move-feature tables of the last pass: the bits set for the move
     // from square `de` to square `para`.
-    Marcas marcas(int de, int para) const { return jogada_[indice(de, para)]; }
+    Marcas marcas(int de, int para) const;
+    // The candidate moves of the last pass in scan order, with their tables.
+    std::span<const Candidato> candidatos() const {
+        return {candidatos_.data(), static_cast<std::size_t>(numero_de_candidatos_)};
+    }
 
     // State that carries meaning between passes.
     int cc = 1, dd = 1;              // the chosen move
@@ -73,24 +78,19 @@ class Quelmaro2 {
     bool somar_contagem_empate = false;
 
   private:
-    static constexpr int indice(int de, int para) { return (de - 1) * 64 + (para - 1); }
-
     enum class Modo { Jogo, Sugestao };
     Escolha analisa(Modo modo);
-    void analisa_candidato(int i, int j);
+    void analisa_candidato(Candidato& candidato);
     void alinha_dama_rei(Marcas& m);
     void segundo_lance(Marcas& m);
     bool mate();
     bool mate_ele2();
     bool eh_candidato(int de, int para) const;
     bool rei_da_maquina_atacado() const;
-    Escolha cascata(int b_inimigo);
 
     Tabuleiro& tabuleiro_;
-    std::array<Marcas, 64 * 64> jogada_{};
-    // Candidate moves of the last pass in scan order (from-square outer,
-    // to-square inner), as (de << 8 | para).
-    std::array<unsigned short, 64 * 64> candidatos_{};
+    // At most 27 moves for each piece, a queen in the middle of an empty board.
+    std::array<Candidato, 64 * 27> candidatos_{};
     int numero_de_candidatos_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 
 #include "engine/marcas.hpp"
 
@@ -44,6 +45,30 @@ constexpr int NUMERO_DE_REGRAS = 55;
 constexpr int REGRA_FIM_DE_JOGO = 55;
 
 const std::array<Regra, NUMERO_DE_REGRAS>& regras();
+
+// A candidate move with its feature tables.
+struct Candidato {
+    int de = 0, para = 0;
+    bool peao = false; // a computer pawn moves
+    Marcas marcas = 0;
+};
+
+// What the rules read besides the tables.
+struct Contexto {
+    int soma0l = 0;             // material sum at the start of the pass
+    bool perigo_empate = false; // the draw danger
+    int lance_do_jogo = 0;
+    int numero_b_inimigo = 2;
+};
+
+struct Decisao {
+    int regra = 0;      // the first rule that accepted a candidate; 0 when none did
+    int candidato = -1; // the last candidate it accepted
+};
+
+// The cascade over the candidates, given in scan order (from-square outer,
+// to-square inner).
+Decisao cascata(std::span<const Candidato> candidatos, const Contexto& contexto);
 
 // The fixed opening moves of a game.
 enum class Abertura { nenhuma, peao_do_rei, peao_do_cavalo, cavalo_da_dama };
