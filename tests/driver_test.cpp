@@ -342,29 +342,51 @@ TEST_F(Driver, DrawingInBothOrientationsAndLanguages) {
     const std::string frame = "  ---------------------------------";
     EXPECT_EQ(impresso(),
               linhas({"     Computer                            Quelmaro          3          4",
-                      frame.c_str(), "1 |*R |*N |*B |*K |*Q |*B |*N |*R |", frame.c_str(),
-                      "2 |*P |*P |*P |*P |*P |*P |*P |*P |", frame.c_str(),
-                      "3 |   |   |   |   |   |   |   |   |", frame.c_str(),
-                      "4 |   |   |   |   |   |   |   |   |", frame.c_str(),
-                      "5 |   |   |   |   |   |   |   |   |", frame.c_str(),
-                      "6 |   |   |   |   |   |   |   |   |", frame.c_str(),
-                      "7 | P | P | P | P | P | P | P | P |", frame.c_str(),
-                      "8 | R | N | B | K | Q | B | N | R |", frame.c_str(),
-                      "    h   g   f   e   d   c   b   a", "    Human", ""}));
+                      frame.c_str(),
+                      "1 |*R |*N |*B |*K |*Q |*B |*N |*R |",
+                      frame.c_str(),
+                      "2 |*P |*P |*P |*P |*P |*P |*P |*P |",
+                      frame.c_str(),
+                      "3 |   |   |   |   |   |   |   |   |",
+                      frame.c_str(),
+                      "4 |   |   |   |   |   |   |   |   |",
+                      frame.c_str(),
+                      "5 |   |   |   |   |   |   |   |   |",
+                      frame.c_str(),
+                      "6 |   |   |   |   |   |   |   |   |",
+                      frame.c_str(),
+                      "7 | P | P | P | P | P | P | P | P |",
+                      frame.c_str(),
+                      "8 | R | N | B | K | Q | B | N | R |",
+                      frame.c_str(),
+                      "    h   g   f   e   d   c   b   a",
+                      "    Human",
+                      ""}));
     jogo->motor.ingles = false;
     jogo->tabuleironormal = false;
     jogo->escreve_tabuleiro();
     EXPECT_EQ(impresso(),
               linhas({"     Humano                              Quelmaro          3          4",
-                      frame.c_str(), "8 | T | C | B | D | R | B | C | T |", frame.c_str(),
-                      "7 | P | P | P | P | P | P | P | P |", frame.c_str(),
-                      "6 |   |   |   |   |   |   |   |   |", frame.c_str(),
-                      "5 |   |   |   |   |   |   |   |   |", frame.c_str(),
-                      "4 |   |   |   |   |   |   |   |   |", frame.c_str(),
-                      "3 |   |   |   |   |   |   |   |   |", frame.c_str(),
-                      "2 |*P |*P |*P |*P |*P |*P |*P |*P |", frame.c_str(),
-                      "1 |*T |*C |*B |*D |*R |*B |*C |*T |", frame.c_str(),
-                      "    a   b   c   d   e   f   g   h", "    computador", ""}));
+                      frame.c_str(),
+                      "8 | T | C | B | D | R | B | C | T |",
+                      frame.c_str(),
+                      "7 | P | P | P | P | P | P | P | P |",
+                      frame.c_str(),
+                      "6 |   |   |   |   |   |   |   |   |",
+                      frame.c_str(),
+                      "5 |   |   |   |   |   |   |   |   |",
+                      frame.c_str(),
+                      "4 |   |   |   |   |   |   |   |   |",
+                      frame.c_str(),
+                      "3 |   |   |   |   |   |   |   |   |",
+                      frame.c_str(),
+                      "2 |*P |*P |*P |*P |*P |*P |*P |*P |",
+                      frame.c_str(),
+                      "1 |*T |*C |*B |*D |*R |*B |*C |*T |",
+                      frame.c_str(),
+                      "    a   b   c   d   e   f   g   h",
+                      "    computador",
+                      ""}));
     jogo->usa_tabuleiro = 'n';
     jogo->escreve_tabuleiro();
     EXPECT_EQ(impresso(), "");
@@ -394,7 +416,8 @@ TEST_F(Driver, SaveAtTheStart) {
         bool normal;
         const char* fim;
     };
-    const Caso casos[] = {{true, true, "----FFFFFTT\n"}, {false, true, "----FFFFFTF\n"},
+    const Caso casos[] = {{true, true, "----FFFFFTT\n"},
+                          {false, true, "----FFFFFTF\n"},
                           {false, false, "----FFFFFFF\n"}};
     for (const Caso& c : casos) {
         monta();
@@ -407,7 +430,8 @@ TEST_F(Driver, SaveAtTheStart) {
         ASSERT_EQ(f.size(), 738u);
         EXPECT_EQ(f.substr(0, 55), "          7          4          3         20        999");
         EXPECT_EQ(f.substr(726), c.fim);
-        EXPECT_EQ(impresso(), c.ingles ? "Enter the name of the file.\n" : "Entre o nome do arquivo.\n");
+        EXPECT_EQ(impresso(),
+                  c.ingles ? "Enter the name of the file.\n" : "Entre o nome do arquivo.\n");
     }
 }
 
@@ -592,8 +616,8 @@ TEST_F(Protocolo, GoPlaysTheSideToMove) {
         char resposta; // 'n': the computer took over White
     };
     const Caso casos[] = {
-        {"go\n", 'n'},                   // the player's side: side swap
-        {"force\ne2e4\ngo\n", 's'},      // already the computer's side
+        {"go\n", 'n'},                    // the player's side: side swap
+        {"force\ne2e4\ngo\n", 's'},       // already the computer's side
         {"force\ne2e4\ne7e5\ngo\n", 'n'}, // White to move again
     };
     for (const Caso& c : casos) {
@@ -619,8 +643,14 @@ TEST_F(Protocolo, CastlingOfBothColoursInForceMode) {
 
 TEST_F(Protocolo, QueenSideCastlingWithTheBSquareAttackedInForceMode) {
     // a computer's knight on a3 attacks b1, a player's knight on a6 attacks b8
-    posicao('s', {{"e1", -REI}, {"a1", -TORRE}, {"e8", REI}, {"a8", TORRE}, {"a3", CAVALO},
-                  {"a6", -CAVALO}, {"d2", -PEAO}, {"d7", PEAO}});
+    posicao('s', {{"e1", -REI},
+                  {"a1", -TORRE},
+                  {"e8", REI},
+                  {"a8", TORRE},
+                  {"a3", CAVALO},
+                  {"a6", -CAVALO},
+                  {"d2", -PEAO},
+                  {"d7", PEAO}});
     EXPECT_FALSE(vez_dele("force\ne1c1\ne8c8\n"));
     EXPECT_EQ(impresso(), "");
     EXPECT_EQ(em("c1"), -REI);

@@ -58,7 +58,8 @@ TEST(Tradutor, MovesWordsAndLinesReadPast) {
         {"force", "end"}, {"undo", "end"}, {"remove", "end"}, {"result 1-0", "end"},
     };
     // clang-format on
-    for (const Caso& c : casos) EXPECT_EQ(le(std::string(c.linha) + "\n").saida, c.saida) << c.linha;
+    for (const Caso& c : casos)
+        EXPECT_EQ(le(std::string(c.linha) + "\n").saida, c.saida) << c.linha;
 }
 
 TEST(Tradutor, EngineBuildWords) {
@@ -117,7 +118,8 @@ TEST(Tradutor, DrawOfferNeedsElevenMovesAndNoMaterialLead) {
     for (const Caso& c : casos) {
         const Leitura l = le("draw\ne2e4\n", false, c.lance_do_jogo, c.tira_casa);
         EXPECT_EQ(l.saida, "e2e4");
-        EXPECT_EQ(l.impresso, c.oferece ? "offer draw\n" : "") << c.lance_do_jogo << " " << c.tira_casa;
+        EXPECT_EQ(l.impresso, c.oferece ? "offer draw\n" : "")
+            << c.lance_do_jogo << " " << c.tira_casa;
     }
 }
 

@@ -19,8 +19,8 @@ struct Letra {
     int tipo;
     char ingles, portugues;
 };
-constexpr Letra LETRAS[] = {{PEAO, 'P', 'P'},   {BISPO, 'B', 'B'}, {CAVALO, 'N', 'C'},
-                            {TORRE, 'R', 'T'},  {DAMA, 'Q', 'D'},  {REI, 'K', 'R'}};
+constexpr Letra LETRAS[] = {{PEAO, 'P', 'P'},  {BISPO, 'B', 'B'}, {CAVALO, 'N', 'C'},
+                            {TORRE, 'R', 'T'}, {DAMA, 'Q', 'D'},  {REI, 'K', 'R'}};
 
 char letra(int codigo, bool ingles) {
     for (const Letra& l : LETRAS)

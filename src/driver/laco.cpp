@@ -47,9 +47,9 @@ void Quelmaro::meu_lance() {
             diz(mate ? Mensagem::FimEuGanhei : Mensagem::Afogado);
             throw FimDoPrograma{};
         }
-        diz(!mate                    ? Mensagem::EmpateAfogamento
+        diz(!mate                   ? Mensagem::EmpateAfogamento
             : jogador_tem_brancas() ? Mensagem::PretasDaoMate
-                                     : Mensagem::BrancasDaoMate);
+                                    : Mensagem::BrancasDaoMate);
         sem_lance_dele = false;
     }
     if (!xboard_.Winboard) pede_lance();
@@ -58,9 +58,9 @@ void Quelmaro::meu_lance() {
 void Quelmaro::fim_do_passe(Desfecho desfecho) {
     const bool mate = desfecho == Desfecho::Xequemate;
     if (xboard_.Winboard) {
-        diz(!mate                    ? Mensagem::EmpatePorAfogamento
-            : resposta == 's'        ? Mensagem::BrancasVencem
-                                     : Mensagem::PretasVencem);
+        diz(!mate             ? Mensagem::EmpatePorAfogamento
+            : resposta == 's' ? Mensagem::BrancasVencem
+                              : Mensagem::PretasVencem);
         motor.acabou = true;
         return;
     }

@@ -51,7 +51,8 @@ struct Promocao {
     char letra;
     int codigo;
 };
-constexpr Promocao PROMOCOES[] = {{1, 'q', -DAMA}, {2, 'n', -CAVALO}, {3, 'b', -BISPO}, {4, 'r', -TORRE}};
+constexpr Promocao PROMOCOES[] = {
+    {1, 'q', -DAMA}, {2, 'n', -CAVALO}, {3, 'b', -BISPO}, {4, 'r', -TORRE}};
 
 // The squares that a king or rook leaves for the first time, by colour.
 struct CasaDeOrigem {
@@ -275,9 +276,16 @@ void Quelmaro::anota_ultimo_lance(const std::string& lance) {
 }
 
 Lembranca Quelmaro::lembra() const {
-    return {tabuleiro,         motor.lance_do_jogo,   lances_da_pessoa, motor.numero_de_meu_movimento,
-            motor.contagem_empate, roque,             ultimo_lance,     resposta,
-            vez_das_brancas,   casa_en_passant};
+    return {tabuleiro,
+            motor.lance_do_jogo,
+            lances_da_pessoa,
+            motor.numero_de_meu_movimento,
+            motor.contagem_empate,
+            roque,
+            ultimo_lance,
+            resposta,
+            vez_das_brancas,
+            casa_en_passant};
 }
 
 void Quelmaro::desfaz(int meios_lances) {

@@ -40,7 +40,7 @@ enum class Mensagem {
     NaoSalvou,
     NaoCarregou,
     // protocol lines of the engine build
-    Move, // printed without a line end
+    Move,        // printed without a line end
     LanceIlegal, // printed without a line end
     PretasDaoMate,
     BrancasDaoMate,

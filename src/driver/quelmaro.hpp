@@ -21,10 +21,10 @@ enum Cor { BRANCAS = 0, PRETAS = 1 };
 
 // What a colour has done that bars its castling.
 struct DireitosDeRoque {
-    bool rei_saiu = false;      // the king has left e1 / e8
-    bool torre_a_saiu = false;  // the rook has left a1 / a8
-    bool torre_h_saiu = false;  // the rook has left h1 / h8
-    bool ja_rocou = false;      // the colour has castled
+    bool rei_saiu = false;     // the king has left e1 / e8
+    bool torre_a_saiu = false; // the rook has left a1 / a8
+    bool torre_h_saiu = false; // the rook has left h1 / h8
+    bool ja_rocou = false;     // the colour has castled
     bool operator==(const DireitosDeRoque&) const = default;
 };
 
@@ -78,19 +78,19 @@ class Quelmaro {
     Quelmaro2 motor{tabuleiro};
     Tradutor tradutor;
 
-    char usaingles = ' ';       // the language key
-    char usa_tabuleiro = 'n';   // 's' or 'S': the drawing is printed
-    char resposta = 's';        // 's' or 'S': the player has White
-    int lances_da_pessoa = 0;   // the player's moves in this game
+    char usaingles = ' ';        // the language key
+    char usa_tabuleiro = 'n';    // 's' or 'S': the drawing is printed
+    char resposta = 's';         // 's' or 'S': the player has White
+    int lances_da_pessoa = 0;    // the player's moves in this game
     bool tabuleironormal = true; // the computer's side at the top of the drawing
 
     std::array<char, 4> ultimo_lance{'-', '-', '-', '-'}; // the computer's last move, 'e' as '&'
     std::array<DireitosDeRoque, 2> roque{};               // by colour
     bool sem_lance_dele = false;
-    int casa_de = 1, casa_para = 1; // the player's move, or command codes
-    bool vez_das_brancas = true;    // the colour to move
-    int casa_en_passant = 0;        // the square a pawn has just passed over, or 0
-    bool forcado = false;           // force mode: the computer plays neither side
+    int casa_de = 1, casa_para = 1;   // the player's move, or command codes
+    bool vez_das_brancas = true;      // the colour to move
+    int casa_en_passant = 0;          // the square a pawn has just passed over, or 0
+    bool forcado = false;             // force mode: the computer plays neither side
     std::vector<Lembranca> historico; // the state before each move of this game
 
   private:

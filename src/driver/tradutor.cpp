@@ -95,7 +95,7 @@ void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
             case Papel::Ping:
                 out << texto(Mensagem::Pong, true)
                     << (linha.size() > chave->entrada.size() ? linha.substr(chave->entrada.size())
-                                                               : "")
+                                                             : "")
                     << std::endl;
                 continue;
             }
