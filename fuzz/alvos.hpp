@@ -10,7 +10,11 @@
 #include <string>
 #include <string_view>
 
+#include "driver/arquivos.hpp"
+#include "driver/console.hpp"
 #include "driver/jogo_salvo.hpp"
+#include "driver/quelmaro.hpp"
+#include "driver/tradutor.hpp"
 #include "engine/quelmaro2.hpp"
 
 namespace quelmaro::alvos {
@@ -33,6 +37,76 @@ inline std::string jogo_salvo(std::string_view dados) {
         return "saving after loading changed the file:\n" + escrito.str() + reescrito.str();
     return {};
 }
+
+// The parser on any lines, in both builds: every word it hands on is a
+// move or one of its command words, and it prints nothing but the answers to
+// "draw", "protover" and "ping".
+inline std::string tradutor(std::string_view dados) {
+    static constexpr std::string_view PALAVRAS[] = {"play", "save", "open", "turn", "quit", "proq",
+                                                    "groq", "nova", "forc", "undo", "remo", "resu"};
+    for (const bool winboard : {false, true}) {
+        std::istringstream entrada{std::string(dados)};
+        std::ostringstream saida;
+        ConsoleDeFluxo console(entrada, saida);
+        Tradutor t(console, Xboard{.Winboard = winboard});
+        Tabuleiro tabuleiro;
+        tabuleiro.posicao_inicial(true);
+        for (int vez = 0;; ++vez) {
+            try {
+                t.le(tabuleiro, vez);
+            } catch (const FimDoPrograma&) {
+                break;
+            }
+            const auto& s = t.saidatrad;
+            const std::string_view palavra(s.data(), s.size());
+            const bool lance = s[0] >= 'a' && s[0] <= 'h' && s[1] >= '1' && s[1] <= '8' &&
+                               s[2] >= 'a' && s[2] <= 'h' && s[3] >= '1' && s[3] <= '8';
+            // The last four words exist in the engine build only.
+            const std::size_t palavras = winboard ? std::size(PALAVRAS) : std::size(PALAVRAS) - 4;
+            bool comando = false;
+            for (std::size_t i = 0; i < palavras; ++i) comando = comando || PALAVRAS[i] == palavra;
+            if (!lance && !comando) return "the parser handed on \"" + std::string(palavra) + "\"";
+            const char c = t.promocao_caracter;
+            if (c != '\0' && (!lance || std::string_view("qnbr").find(c) == std::string_view::npos))
+                return "promotion letter " + std::to_string(int(c)) + " for " + std::string(palavra);
+        }
+        std::istringstream impresso(saida.str());
+        for (std::string linha; std::getline(impresso, linha);) {
+            const bool esperada = linha == "offer draw" ||
+                                  (winboard && (linha.starts_with("pong ") ||
+                                                linha.starts_with("feature myname=\"Quelmaro\"")));
+            if (!esperada) return "the parser printed \"" + linha + "\"";
+        }
+    }
+    return {};
+}
+
+// A whole session of either build fed the bytes as its standard input, with
+// one saved game "jogo" in a file stand-in (no disk is touched): it ends with
+// status 0, and the same input gives the same output a second time.
+inline std::string sessao(std::string_view dados, bool winboard) {
+    std::string primeira;
+    for (int vez = 0; vez < 2; ++vez) {
+        std::istringstream entrada{std::string(dados)};
+        std::ostringstream saida;
+        ConsoleDeFluxo console(entrada, saida);
+        ArquivosNaMemoria arquivos;
+        JogoSalvo jogo;
+        jogo.tabuleiro.posicao_inicial(true);
+        jogo.ingles = true;
+        std::ostringstream salvo;
+        escreve_jogo_salvo(salvo, jogo);
+        arquivos.arquivos["jogo"] = salvo.str();
+        const int status = Quelmaro(console, Xboard{.Winboard = winboard}, arquivos).executa();
+        if (status != 0) return "exit status " + std::to_string(status);
+        if (vez == 0) primeira = saida.str();
+        else if (saida.str() != primeira) return "the same input gave another output";
+    }
+    return {};
+}
+
+inline std::string sessao_console(std::string_view dados) { return sessao(dados, false); }
+inline std::string sessao_xboard(std::string_view dados) { return sessao(dados, true); }
 
 namespace detalhe {
 
