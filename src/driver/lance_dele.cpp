@@ -289,6 +289,7 @@ Lembranca Quelmaro::lembra() const {
 }
 
 void Quelmaro::desfaz(int meios_lances) {
+    const bool brancas = jogador_tem_brancas();
     for (; meios_lances > 0 && !historico.empty(); --meios_lances) {
         const Lembranca& l = historico.back();
         tabuleiro = l.tabuleiro;
@@ -304,6 +305,9 @@ void Quelmaro::desfaz(int meios_lances) {
         historico.pop_back();
         motor.acabou = false; // a game taken back is no longer over
     }
+    // Taking moves back keeps the sides as they are: across a side swap the
+    // position comes back turned to them.
+    if (jogador_tem_brancas() != brancas) vira_tabuleiro();
 }
 
 bool Quelmaro::roque_hpermitido(int de, int para) const {
