@@ -8,6 +8,7 @@ const VALUE = { p: 1, b: 3, n: 4, r: 7, q: 20, k: 0 };
 export class Judge {
   constructor() {
     this.chess = new Chess();
+    this.played = []; // the moves of the game, as legalMoves() lists them
   }
 
   turn() {
@@ -18,9 +19,16 @@ export class Judge {
     return this.chess.fen();
   }
 
-  // Listing the moves is the judge's costly step: kept until the position changes.
+  // The legal moves as { from, to, piece, promotion, flags }, flags in
+  // chess.js's letters. Listing them is the judge's costly step: the list is
+  // kept until the position changes, and taken from chess.js's own move
+  // generator, since its public list also writes every move's notation
+  // (which looks for mate after each move).
   legalMoves() {
-    if (!this.cached) this.cached = this.chess.moves({ verbose: true });
+    if (!this.cached) {
+      const internal = this.chess._moves?.({ legal: true });
+      this.cached = internal ? internal.map(fromInternal) : this.chess.moves({ verbose: true });
+    }
     return this.cached;
   }
 
@@ -36,20 +44,23 @@ export class Judge {
 
   play(move) {
     this.cached = null;
-    return this.chess.move({ from: move.from, to: move.to, promotion: move.promotion });
+    this.chess.move({ from: move.from, to: move.to, promotion: move.promotion });
+    this.played.push(move);
   }
 
   undo() {
     this.cached = null;
-    return this.chess.undo();
+    this.chess.undo();
+    this.played.pop();
   }
 
-  history() {
-    return this.chess.history({ verbose: true });
+  // The last move played. (chess.js's own history replays the whole game.)
+  last() {
+    return this.played.at(-1);
   }
 
   plies() {
-    return this.chess.history().length;
+    return this.played.length;
   }
 
   // Material of `colour` minus that of the other side, by the program's values.
@@ -80,6 +91,14 @@ export class Judge {
     if (moves.some((m) => !isExotic(m))) return null;
     return this.inCheck() ? "mate" : "stalemate";
   }
+}
+
+// chess.js's board is 0x88: file in the low nibble, rank 8 at row 0.
+const square = (i) => "abcdefgh"[i & 15] + (8 - (i >> 4));
+const FLAG_LETTERS = [[1, "n"], [2, "c"], [4, "b"], [8, "e"], [16, "p"], [32, "k"], [64, "q"]];
+function fromInternal(m) {
+  const flags = FLAG_LETTERS.filter(([bit]) => m.flags & bit).map(([, l]) => l).join("");
+  return { from: square(m.from), to: square(m.to), piece: m.piece, promotion: m.promotion, flags };
 }
 
 // Castling or a capture in passing: the moves where the program's rules are

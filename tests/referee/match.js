@@ -78,7 +78,7 @@ async function playMatchGame(seed, opt) {
       }
       stats.moves++;
       if (over) break;
-      const last = judge.history().at(-1);
+      const last = judge.last();
       const receiver = engineOf(judge.turn());
       receiver.send(last.from + last.to + (last.promotion ?? ""));
       if (receiver === waiting) {

@@ -182,7 +182,10 @@ async function playGame(seed, opt) {
   };
 
   const legalMoveAction = async () => {
-    const move = rnd.pick(judge.legalMoves());
+    // Castling and captures in passing are rare in random play: when one is
+    // legal, it is played half the time.
+    const rare = judge.legalMoves().filter(isExotic);
+    const move = rnd.pick(rare.length && rnd.next() < 0.5 ? rare : judge.legalMoves());
     const { text, promotion } = writeMove(rnd, move);
     const wanted = promotion ? judge.find(move.from, move.to, promotion) : move;
     return sendMove(text, { move: wanted });
