@@ -122,6 +122,11 @@ TEST(Tabuleiro, AttackSetsAgreeWithTheMovementTest) {
             for (int de = 1; de <= 64; ++de)
                 if (t.validade(de, alvo)) esperado |= bit(de);
             ASSERT_EQ(t.atacantes(alvo), esperado) << "board " << i << " target " << alvo;
+            for (int de = 1; de <= 64; ++de) {
+                if (t[de] * t[alvo] >= 0) continue;
+                ASSERT_EQ(contem(t.alcance(de), alvo), contem(esperado, de))
+                    << "board " << i << " " << de << "->" << alvo;
+            }
             const Casas ataques = t[alvo] < 0 ? da_maquina : do_jogador;
             ASSERT_EQ(contem(ataques, alvo), esperado != 0) << "board " << i << " target " << alvo;
         }

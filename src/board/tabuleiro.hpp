@@ -55,9 +55,11 @@ class Tabuleiro {
     // Every square `de` for which validade(de, alvo) holds, for an occupied
     // `alvo`: the opposing pieces that attack the piece standing there.
     Casas atacantes(int alvo) const;
-    // The squares that the pieces of one side (computer: positive codes)
-    // attack: every occupied square of the other side in this set passes
-    // validade from some piece of `origens`, which must all be of that side.
+    // The squares the piece on `de` attacks: an opposing piece standing on one
+    // of them passes validade from `de`, and no other does. (Pawns: the two
+    // diagonal squares ahead; sliders: up to the first piece of either side.)
+    Casas alcance(int de) const;
+    // The union of alcance over `origens`.
     Casas ataques(Casas origens) const;
     // Does some piece standing on one of `origens` pass validade onto `alvo`?
     bool alcancada(Casas origens, int alvo) const {

@@ -44,6 +44,22 @@ constexpr Ameaca AMEACAS[] = {{-BISPO, jogada_ameacab},
 constexpr Marcas TODAS_AS_AMEACAS =
     jogada_ameacab | jogada_ameacac | jogada_ameacat | jogada_ameacad | jogada_ameacar;
 
+bool eh_deslizante(int codigo) {
+    return tipo(codigo) == BISPO || tipo(codigo) == TORRE || tipo(codigo) == DAMA;
+}
+
+} // namespace
+
+void Quelmaro2::Alcances::anota(const Tabuleiro& t, Casas casas) {
+    n = 0;
+    for (; casas; casas &= casas - 1) {
+        const int c = menor_casa(casas);
+        lista[n++] = {c, t.alcance(c), eh_deslizante(t[c]), tipo(t[c]) == REI, tipo(t[c]) == PEAO};
+    }
+}
+
+namespace {
+
 // Is some piece standing on `reis` attacked by a piece of the other side?
 bool algum_atacado(const Tabuleiro& t, Casas reis) {
     for (; reis; reis &= reis - 1)
@@ -99,6 +115,7 @@ Escolha Quelmaro2::analisa(Modo modo) {
     if (const int bispos = std::popcount(t.com_codigo(-BISPO))) b_inimigo = bispos == 1 ? 1 : 2;
     if (modo == Modo::Jogo) numero_b_inimigo = b_inimigo;
     soma0l = t.soma();
+    jogador_.anota(t, t.pecas_do_jogador());
 
     // Every candidate move, in scan order, tried with its replies and follow-ups.
     for (Casas origens = t.pecas_da_maquina(); origens; origens &= origens - 1) {
@@ -173,7 +190,8 @@ void Quelmaro2::analisa_candidato(Candidato& c) {
     if (candidato.movida() == DAMA || candidato.movida() == REI) alinha_dama_rei(m);
     if (posicao_do_rei_dele != 0 && t.validade(c.para, posicao_do_rei_dele) && mate_ele2())
         m |= mataele2;
-    segundo_lance(m);
+    // The squares whose occupancy the candidate changed.
+    segundo_lance(m, c.para, bit(c.de) | (candidato.capturada() == VAZIO ? bit(c.para) : 0));
 }
 
 void Quelmaro2::alinha_dama_rei(Marcas& m) {
@@ -191,25 +209,44 @@ void Quelmaro2::alinha_dama_rei(Marcas& m) {
 }
 
 // The player's replies to the candidate on the board, and what each allows.
-void Quelmaro2::segundo_lance(Marcas& m) {
+// `j` is the candidate's target square and `mudou` the squares whose
+// occupancy it changed since the start of the pass.
+void Quelmaro2::segundo_lance(Marcas& m, int j, Casas mudou) {
     Tabuleiro& t = tabuleiro_;
-    for (Casas origens = t.pecas_do_jogador(); origens; origens &= origens - 1) {
-        const int k = menor_casa(origens);
-        for (Casas destinos = t.destinos(k); destinos; destinos &= destinos - 1) {
-            const int l = menor_casa(destinos);
+    Alcances& maquina = maquina_;
+    maquina.anota(t, t.pecas_da_maquina());
+    for (int p = 0; p < jogador_.n; ++p) {
+        const Alcances::Peca& peca = jogador_.lista[p];
+        const int k = peca.casa;
+        if (k == j) continue; // taken by the candidate
+        const Casas destinos =
+            peca.peao ? t.destinos(k) : jogador_.atual(t, peca, mudou) & ~t.pecas_do_jogador();
+        for (Casas d = destinos; d; d &= d - 1) {
+            const int l = menor_casa(d);
             LanceDeTeste resposta(t, k, l);
             const int tomada = resposta.capturada();
+            const Marcas perda = perde(tomada);
+
+            // What the computer's pieces attack now, apart from its king and
+            // by its king; a piece taken by the reply attacks nothing.
+            Casas alcance = 0, alcance_do_rei = 0;
+            if ((m & TODAS_AS_AMEACAS) != TODAS_AS_AMEACAS || tomada == PEAO || perda) {
+                const Casas mudou_aqui = bit(k) | (tomada == VAZIO ? bit(l) : 0);
+                for (int a = 0; a < maquina.n; ++a) {
+                    const Alcances::Peca& x = maquina.lista[a];
+                    if (x.casa == l) continue;
+                    (x.rei ? alcance_do_rei : alcance) |= maquina.atual(t, x, mudou_aqui);
+                }
+            }
 
             // What the reply wins.
             if (tomada == PEAO) {
                 // Lost unless some computer piece, the king included, retakes on l.
-                if (!(m & jogada_perdep) && t.atacantes(l) == 0) m |= jogada_perdep;
-            } else if (const Marcas perda = perde(tomada); perda && !(m & perda)) {
+                if (!contem(alcance | alcance_do_rei, l)) m |= jogada_perdep;
+            } else if (perda) {
                 // Covered when the capturer is worth at least as much and a
                 // computer piece other than the king retakes.
-                const bool coberta =
-                    resposta.movida() <= -tomada && (t.atacantes(l) & ~t.com_codigo(REI)) != 0;
-                if (!coberta) m |= perda;
+                if (!(resposta.movida() <= -tomada && contem(alcance, l))) m |= perda;
             } else if (tomada == REI) {
                 m |= jogada_perder;
             }
@@ -219,11 +256,9 @@ void Quelmaro2::segundo_lance(Marcas& m) {
             }
 
             // What a follow-up could take, on any square but l.
-            if ((m & TODAS_AS_AMEACAS) != TODAS_AS_AMEACAS) {
-                const Casas atacadas = t.ataques(t.pecas_da_maquina()) & ~bit(l);
-                for (const Ameaca& a : AMEACAS)
-                    if (t.com_codigo(a.codigo) & atacadas) m |= a.marca;
-            }
+            const Casas atacadas = (alcance | alcance_do_rei) & ~bit(l);
+            for (const Ameaca& a : AMEACAS)
+                if (t.com_codigo(a.codigo) & atacadas) m |= a.marca;
 
             // Does the replying piece check the computer's king, and mate it?
             const Casas reis = t.com_codigo(REI);
