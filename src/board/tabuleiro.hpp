@@ -25,10 +25,8 @@ class Tabuleiro {
         casas_[n] = codigo;
         por_codigo_[indice(antigo)] &= ~bit(n);
         por_codigo_[indice(codigo)] |= bit(n);
-        maquina_ &= ~bit(n);
-        jogador_ &= ~bit(n);
-        if (codigo > 0) maquina_ |= bit(n);
-        if (codigo < 0) jogador_ |= bit(n);
+        maquina_ = (maquina_ & ~bit(n)) | (codigo > 0 ? bit(n) : 0);
+        jogador_ = (jogador_ & ~bit(n)) | (codigo < 0 ? bit(n) : 0);
     }
 
     void limpa();

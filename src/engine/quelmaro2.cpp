@@ -51,10 +51,16 @@ bool eh_deslizante(int codigo) {
 } // namespace
 
 void Quelmaro2::Alcances::anota(const Tabuleiro& t, Casas casas) {
-    n = 0;
+    n = nd = 0;
+    fixo = fixo_do_rei = 0;
     for (; casas; casas &= casas - 1) {
         const int c = menor_casa(casas);
-        lista[n++] = {c, t.alcance(c), eh_deslizante(t[c]), tipo(t[c]) == REI, tipo(t[c]) == PEAO};
+        const Peca p{c, t.alcance(c), eh_deslizante(t[c]), tipo(t[c]) == REI, tipo(t[c]) == PEAO};
+        lista[n++] = p;
+        if (p.deslizante)
+            deslizantes[nd++] = p;
+        else
+            (p.rei ? fixo_do_rei : fixo) |= p.alcance;
     }
 }
 
@@ -231,11 +237,21 @@ void Quelmaro2::segundo_lance(Marcas& m, int j, Casas mudou) {
             // by its king; a piece taken by the reply attacks nothing.
             Casas alcance = 0, alcance_do_rei = 0;
             if ((m & TODAS_AS_AMEACAS) != TODAS_AS_AMEACAS || tomada == PEAO || perda) {
+                alcance = maquina.fixo;
+                alcance_do_rei = maquina.fixo_do_rei;
+                if (tomada != VAZIO && !eh_deslizante(tomada)) {
+                    // A pawn, knight or king was taken: gather the others again.
+                    alcance = alcance_do_rei = 0;
+                    for (int a = 0; a < maquina.n; ++a) {
+                        const Alcances::Peca& x = maquina.lista[a];
+                        if (!x.deslizante && x.casa != l)
+                            (x.rei ? alcance_do_rei : alcance) |= x.alcance;
+                    }
+                }
                 const Casas mudou_aqui = bit(k) | (tomada == VAZIO ? bit(l) : 0);
-                for (int a = 0; a < maquina.n; ++a) {
-                    const Alcances::Peca& x = maquina.lista[a];
-                    if (x.casa == l) continue;
-                    (x.rei ? alcance_do_rei : alcance) |= maquina.atual(t, x, mudou_aqui);
+                for (int a = 0; a < maquina.nd; ++a) {
+                    const Alcances::Peca& x = maquina.deslizantes[a];
+                    if (x.casa != l) alcance |= maquina.atual(t, x, mudou_aqui);
                 }
             }
 
@@ -257,6 +273,7 @@ void Quelmaro2::segundo_lance(Marcas& m, int j, Casas mudou) {
 
             // What a follow-up could take, on any square but l.
             const Casas atacadas = (alcance | alcance_do_rei) & ~bit(l);
+#pragma GCC unroll 5
             for (const Ameaca& a : AMEACAS)
                 if (t.com_codigo(a.codigo) & atacadas) m |= a.marca;
 

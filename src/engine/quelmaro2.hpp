@@ -100,6 +100,11 @@ class Quelmaro2 {
         };
         std::array<Peca, 64> lista;
         int n = 0;
+        // The sliders among them, and the union of the other pieces' sets:
+        // of those other than the king, and of the king.
+        std::array<Peca, 64> deslizantes;
+        int nd = 0;
+        Casas fixo = 0, fixo_do_rei = 0;
         void anota(const Tabuleiro& t, Casas casas);
         static Casas atual(const Tabuleiro& t, const Peca& p, Casas mudou) {
             return p.deslizante && (p.alcance & mudou) ? t.alcance(p.casa) : p.alcance;
