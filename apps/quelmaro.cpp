@@ -10,5 +10,6 @@ int main(int argc, char** argv) {
     if (const auto status = quelmaro::trata_opcoes(argc, argv, xboard, std::cout, std::cerr))
         return *status;
     quelmaro::ConsoleDeTerminal console;
-    return quelmaro::Quelmaro(console, xboard).executa();
+    quelmaro::ArquivosDoDisco arquivos;
+    return quelmaro::Quelmaro(console, xboard, arquivos).executa();
 }

@@ -1,4 +1,5 @@
 // The engine build, driven by an XBoard GUI through standard input and output.
+#include <csignal>
 #include <iostream>
 
 #include "driver/opcoes.hpp"
@@ -9,6 +10,9 @@ int main(int argc, char** argv) {
     constexpr quelmaro::Xboard xboard{.Winboard = true};
     if (const auto status = quelmaro::trata_opcoes(argc, argv, xboard, std::cout, std::cerr))
         return *status;
+    // GUIs interrupt their engine with SIGINT; it must not end the program.
+    std::signal(SIGINT, SIG_IGN);
     quelmaro::ConsoleDeTerminal console;
-    return quelmaro::Quelmaro(console, xboard).executa();
+    quelmaro::ArquivosDoDisco arquivos;
+    return quelmaro::Quelmaro(console, xboard, arquivos).executa();
 }

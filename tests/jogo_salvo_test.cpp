@@ -83,6 +83,9 @@ TEST(JogoSalvo, RefusesFilesThatDoNotFollowTheLayout) {
         {"no player king", com(660, "          0")},
         {"negative counter", com(704, "         -1")},
         {"counter not a number", com(704, "          x")},
+        {"last move not a move", com(726, "xyzw")},
+        // would be written back running into the counter before it
+        {"last move of digits", bom.substr(0, 726) + "\n1234" + bom.substr(730)},
         {"king attacked", salvo(atacado)},
     };
     for (const Caso& c : casos) EXPECT_FALSE(le(c.texto)) << c.nome;

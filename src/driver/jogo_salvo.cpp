@@ -36,6 +36,16 @@ std::optional<char> le_caractere(std::istream& e) {
     return c;
 }
 
+// The last-move field as the program writes it: "----", or a move with
+// every 'e' as '&'. Anything else could not be written back the same way (a
+// leading digit would run into the counter before it).
+bool lance_gravavel(const std::array<char, 4>& l) {
+    if (l == std::array<char, 4>{'-', '-', '-', '-'}) return true;
+    auto coluna = [](char c) { return (c >= 'a' && c <= 'h') || c == '&'; };
+    auto fileira = [](char c) { return c >= '1' && c <= '8'; };
+    return coluna(l[0]) && fileira(l[1]) && coluna(l[2]) && fileira(l[3]);
+}
+
 } // namespace
 
 std::optional<JogoSalvo> le_jogo_salvo(std::istream& entrada) {
@@ -55,6 +65,7 @@ std::optional<JogoSalvo> le_jogo_salvo(std::istream& entrada) {
         if (!v) return std::nullopt;
         c = *v;
     }
+    if (!lance_gravavel(jogo.ultimo_lance)) return std::nullopt;
     for (bool* flag : {&jogo.rei_saiu_60, &jogo.rei_saiu_61, &jogo.torre_saiu_57, &jogo.torre_saiu_64,
                        &jogo.ja_rocou, &jogo.tabuleironormal, &jogo.ingles}) {
         const auto v = le_caractere(entrada);

@@ -1,0 +1,59 @@
+// Every text the program shows, in English and in Portuguese. The protocol
+// lines of the engine build have one text for both languages.
+#pragma once
+
+#include <string_view>
+
+namespace quelmaro {
+
+enum class Mensagem {
+    // start-up dialog
+    BoasVindas,
+    EscolhaDeLingua,
+    PerguntaTabuleiro,
+    PerguntaComecar,
+    PrimeiroPedido,
+    // board drawing: titles (without a line end) and bottom lines; the
+    // starting board of the dialog has its own turned title and bottom line
+    TituloNormal,
+    TituloVirado,
+    TituloInicialVirado,
+    RodapeNormal,
+    RodapeVirado,
+    RodapeInicialVirado,
+    // main loop and player's turn
+    MeuMovimento, // printed without a line end
+    FimEuGanhei,
+    Afogado,
+    PedidoDeLance,
+    LanceRecusado,
+    PromocaoPergunta, // Portuguese only; empty in English
+    PromocaoOpcoes,
+    // end of the game found by the engine pass
+    VoceGanhou,
+    NaoPossoMexer,
+    PressioneTecla,
+    // saved games
+    NomeParaSalvar,
+    NomeParaAbrir,
+    MeuUltimoLance, // printed without a line end
+    NaoSalvou,
+    NaoCarregou,
+    // protocol lines of the engine build
+    Move,        // printed without a line end
+    LanceIlegal, // printed without a line end
+    PretasDaoMate,
+    BrancasDaoMate,
+    EmpateAfogamento,
+    BrancasVencem,
+    PretasVencem,
+    EmpatePorAfogamento,
+    OfereceEmpate,
+    Recursos,
+    Pong, // printed without a line end
+    Total
+};
+
+std::string_view texto(Mensagem m, bool ingles);
+
+} // namespace quelmaro

@@ -1,0 +1,134 @@
+// The independent judge: a chess.js position plus the few facts about the
+// program's own rules that the referee and the match relay need.
+import { Chess } from "chess.js";
+
+// Piece values the program uses for its material sum ("draw" answer).
+const VALUE = { p: 1, b: 3, n: 4, r: 7, q: 20, k: 0 };
+
+export class Judge {
+  constructor() {
+    this.chess = new Chess();
+  }
+
+  turn() {
+    return this.chess.turn();
+  }
+
+  fen() {
+    return this.chess.fen();
+  }
+
+  // Listing the moves is the judge's costly step: kept until the position changes.
+  legalMoves() {
+    if (!this.cached) this.cached = this.chess.moves({ verbose: true });
+    return this.cached;
+  }
+
+  // The legal move from `from` to `to`, or null. A pawn reaching the last
+  // rank promotes to `promotion`.
+  find(from, to, promotion = "q") {
+    return (
+      this.legalMoves().find(
+        (m) => m.from === from && m.to === to && (!m.promotion || m.promotion === promotion),
+      ) ?? null
+    );
+  }
+
+  play(move) {
+    this.cached = null;
+    return this.chess.move({ from: move.from, to: move.to, promotion: move.promotion });
+  }
+
+  undo() {
+    this.cached = null;
+    return this.chess.undo();
+  }
+
+  plies() {
+    return this.chess.history().length;
+  }
+
+  // Material of `colour` minus that of the other side, by the program's values.
+  material(colour) {
+    let sum = 0;
+    for (const row of this.chess.board())
+      for (const sq of row) if (sq) sum += (sq.color === colour ? 1 : -1) * VALUE[sq.type];
+    return sum;
+  }
+
+  // When the side to move has no legal move: "mate" or "stalemate".
+  ending() {
+    if (this.legalMoves().length) return null;
+    return this.inCheck() ? "mate" : "stalemate";
+  }
+
+  inCheck() {
+    return this.chess.inCheck();
+  }
+
+  // The program never castles for itself, never captures in passing, and
+  // does not look at either when it asks whether a side has a move left. When
+  // every legal move of the side to move is one of those, the program sees a
+  // side without a move: it announces mate when the side is in check and
+  // stalemate otherwise.
+  programEnding() {
+    const moves = this.legalMoves();
+    if (moves.some((m) => !isExotic(m))) return null;
+    return this.inCheck() ? "mate" : "stalemate";
+  }
+}
+
+// Castling or a capture in passing: the moves where the program's rules are
+// allowed to be stricter than chess.
+export function isExotic(move) {
+  return /[kqe]/.test(move.flags);
+}
+
+export function other(colour) {
+  return colour === "w" ? "b" : "w";
+}
+
+// A line the program printed that chess, or its own rules, do not allow.
+export class Foul extends Error {}
+
+// The program's result lines, by who has no move and the computer's colour.
+export const RESULT = {
+  computerMated: (computer) => (computer === "b" ? "1-0 {White Mates}" : "0-1 {Black Mates}"),
+  computerStalemated: () => "1/2-1/2 {Draw by stalemate}",
+  playerMated: (computer) => (computer === "b" ? "0-1 {Black mates}" : "1-0 {White mates}"),
+  playerStalemated: () => "1/2-1/2 {Stalemate}",
+};
+
+// Checks what the program printed when it was its turn to move (after the
+// other side's move, or "go"): a result line when it has no move, else
+// "move XXXX", followed by a result line exactly when that move leaves the
+// other side without one. Plays the move on the judge's board.
+// Returns { move, ended }.
+export function checkComputerTurn(judge, computer, out, what) {
+  const fail = (why) => {
+    throw new Foul(`${what}: ${why}`);
+  };
+  const ending = judge.ending() ?? judge.programEnding();
+  if (ending) {
+    const want = ending === "mate" ? RESULT.computerMated(computer) : RESULT.computerStalemated();
+    if (out.length !== 1 || out[0] !== want)
+      fail(`the computer has no move (${ending}); expected "${want}", got ${JSON.stringify(out)}`);
+    return { move: null, ended: true };
+  }
+  const m = /^move ([a-h][1-8])([a-h][1-8])$/.exec(out[0] ?? "");
+  if (!m) fail(`expected the computer's move, got ${JSON.stringify(out)}`);
+  const move = judge.find(m[1], m[2], "q");
+  if (!move) fail(`the computer's move ${m[1]}${m[2]} is illegal in ${judge.fen()}`);
+  if (isExotic(move)) fail(`the computer played ${m[1]}${m[2]}, a move it never makes`);
+  judge.play(move);
+  const after = judge.ending() ?? judge.programEnding();
+  const rest = out.slice(1);
+  if (after) {
+    const want = after === "mate" ? RESULT.playerMated(computer) : RESULT.playerStalemated();
+    if (rest.length !== 1 || rest[0] !== want)
+      fail(`after "move ${m[1]}${m[2]}" the other side has no move (${after}); expected "${want}", got ${JSON.stringify(rest)}`);
+    return { move, ended: true };
+  }
+  if (rest.length) fail(`unexpected lines after "move ${m[1]}${m[2]}": ${JSON.stringify(rest)}`);
+  return { move, ended: false };
+}

@@ -1,0 +1,244 @@
+#!/usr/bin/env node
+// Referee: plays whole games of the engine build against a seeded random
+// player through its standard input and output, with chess.js judging every
+// line the program prints.
+//
+//   node referee.js --engine PATH [--games N] [--seed S] [--plies P]
+//                   [--jobs J] [--timeout MS] [--verbose]
+//
+// A game is reproducible from its seed alone (the program has no randomness
+// and every game runs in a fresh process): a failing game prints its seed
+// and its transcript, and `--games 1 --seed S` replays it.
+import { Foul, Judge, checkComputerTurn, isExotic } from "./judge.js";
+import { EngineFailure, XBoardEngine } from "./xboard.js";
+import { options, runAll } from "./run.js";
+
+// Seeded generator (mulberry32): the same seed, the same game.
+function random(seed) {
+  let a = seed >>> 0;
+  const next = () => {
+    a = (a + 0x6d2b79f5) >>> 0;
+    let t = a;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+  const int = (n) => Math.floor(next() * n);
+  const pick = (list) => list[int(list.length)];
+  // One key of `weights`, chosen with the given weights.
+  const weighted = (weights) => {
+    const keys = Object.keys(weights).filter((k) => weights[k] > 0);
+    let r = next() * keys.reduce((s, k) => s + weights[k], 0);
+    for (const k of keys) if ((r -= weights[k]) < 0) return k;
+    return keys[keys.length - 1];
+  };
+  return { next, int, pick, weighted };
+}
+
+const FILES = "abcdefgh";
+const SQUARES = [...FILES].flatMap((f) => [..."12345678"].map((r) => f + r));
+const PIECE_LETTERS = "NKQBPRDC"; // one is dropped before a move, whatever it is
+
+// Lines the program reads past without a word: protocol lines it has no use
+// for, and text that is neither a move nor a command.
+const PROTOCOL_NOISE = [
+  "random", "level 40 5 0", "level 0 2 12", "post", "nopost", "hard", "easy", "computer",
+  "time 30000", "otim 29500", "white", "black", "name Someone", "rating 2100 1800",
+  "accepted ping", "rejected san", "st 5", "sd 4", "?", "ics -", "bogus", "hint", "bk",
+];
+const JUNK = [
+  "", " ", "hello", "E2E4", "e2e9", "i2i4", "Ta1a3", "gone", "gO", "0-0-0", "nova", "proq",
+  "groq", "e2", "e2e", " e2e4", "\te2e4", "e2 e4", "e2=e4", "e2\u0000e4", "\u00e9\u00e8",
+  "\u0001\u0002\u0003\u001b[2J", "\u00ff\u00fe", "movee2e4", "Draw", "NEW", "SAVE",
+];
+
+// A junk line: first character from a set that starts no move and no
+// command, the rest any byte but a line end.
+function randomJunk(rnd) {
+  if (rnd.next() < 0.5) return rnd.pick(JUNK);
+  let s = rnd.pick([..."9#%&*+,./:;<=>@[]^_`{|}~Zjlmuvwyz"]);
+  const n = rnd.int(rnd.next() < 0.1 ? 99 : 20);
+  for (let i = 0; i < n; i++) {
+    let c = rnd.int(256);
+    if (c === 10 || c === 13) c = 32;
+    s += String.fromCharCode(c);
+  }
+  return s;
+}
+
+// How the player writes a legal move. Returns the text and the promotion
+// piece the program must make of it (the letter typed right after a plain
+// move, else a queen).
+function writeMove(rnd, move) {
+  const plain = move.from + move.to;
+  if (/[kq]/.test(move.flags) && rnd.next() < 0.7) {
+    const words = move.flags.includes("k") ? ["O-O", "0-0", "o-o"] : ["O-O-O", "o-o-o"];
+    return { text: rnd.pick(words), promotion: undefined };
+  }
+  const form = rnd.weighted({ plain: 5, dash: 2, cross: 2, letter: 2, long: 1, crlf: 1 });
+  let text;
+  if (form === "plain") text = plain;
+  else if (form === "dash") text = `${move.from}-${move.to}`;
+  else if (form === "cross") text = `${move.from}x${move.to}`;
+  else if (form === "letter") text = rnd.pick([...PIECE_LETTERS]) + rnd.pick([plain, `${move.from}-${move.to}`]);
+  else if (form === "long") text = "~".repeat(100) + plain; // read as two lines: junk, then the move
+  else text = plain + "\r";
+  if (!move.promotion) return { text: rnd.next() < 0.1 ? text.replace(/\r$/, "") + "  ok" : text, promotion: undefined };
+  if (form === "plain" && rnd.next() < 0.8) {
+    const letter = rnd.pick(["q", "r", "b", "n"]);
+    return { text: plain + letter, promotion: letter };
+  }
+  if (form === "plain" && rnd.next() < 0.5) return { text: plain + "Q", promotion: "q" };
+  return { text, promotion: "q" };
+}
+
+// A move the judge refuses in every form: a move of the wrong side, a
+// square pair no piece can go, or a castling word that is not allowed now.
+function refusedMove(rnd, judge) {
+  const legal = new Set(judge.legalMoves().map((m) => m.from + m.to));
+  const castlingLegal = (side) => judge.legalMoves().some((m) => m.flags.includes(side));
+  if (rnd.next() < 0.15) {
+    const long = rnd.next() < 0.5;
+    if (!castlingLegal(long ? "q" : "k")) return { text: long ? "O-O-O" : "O-O", squares: null };
+  }
+  for (;;) {
+    const from = rnd.pick(SQUARES);
+    const to = rnd.pick(SQUARES);
+    if (!legal.has(from + to))
+      return { text: rnd.pick([from + to, `${from}-${to}`, `N${from}${to}`]), squares: from + to };
+  }
+}
+
+// One game: a fresh engine process, a fresh judge, moves until the game
+// ends or the ply cap.
+async function playGame(seed, opt) {
+  const rnd = random(seed);
+  const transcript = [];
+  const engine = new XBoardEngine(opt.engine, [], "quelmaro", transcript, { timeoutMs: opt.timeout });
+  const stats = { moves: 0, lines: 0, refusedLegal: 0 };
+  let judge = new Judge();
+  let computer = "b"; // the GUI (the player) starts as White
+  let computerMoves = 0; // the program's own count of its moves in this game
+  let force = false;
+
+  const fail = (why) => {
+    throw new Foul(why);
+  };
+  const expectNothing = (out, what) => {
+    if (out.length) fail(`${what}: expected no answer, got ${JSON.stringify(out)}`);
+  };
+
+  // The program's answer when the computer is to move; counts its move.
+  const computerTurn = (out, what) => {
+    const { move, ended } = checkComputerTurn(judge, computer, out, what);
+    if (move) {
+      stats.moves++;
+      computerMoves++;
+    }
+    return ended;
+  };
+
+  // Sends one player move (legal or not) and checks the answer. Returns true
+  // when the game ended.
+  const playerMove = async (text, expected) => {
+    engine.send(text);
+    const out = await engine.sync();
+    if (!expected.move) {
+      if (out.length !== 1 || !out[0].startsWith("Illegal move: "))
+        fail(`"${text}" is not a legal move; expected "Illegal move: ...", got ${JSON.stringify(out)}`);
+      if (expected.squares && out[0] !== `Illegal move: ${expected.squares}`)
+        fail(`"${text}" was refused as "${out[0]}"`);
+      stats.lines++;
+      return false;
+    }
+    if (out.length && out[0].startsWith("Illegal move: ")) {
+      if (!isExotic(expected.move)) fail(`the legal move "${text}" was refused in ${judge.fen()}`);
+      if (out.length !== 1) fail(`unexpected lines after a refusal: ${JSON.stringify(out)}`);
+      stats.refusedLegal++; // stricter than chess: the judge takes the move back
+      return false;
+    }
+    judge.play(expected.move);
+    stats.moves++;
+    stats.lines++;
+    return computerTurn(out, `after "${text}"`);
+  };
+
+  const newGame = async () => {
+    engine.send("new");
+    expectNothing(await engine.sync(), '"new"');
+    judge = new Judge();
+    computer = "b";
+    computerMoves = 0;
+    force = false;
+  };
+
+  const legalMoveAction = async () => {
+    const move = rnd.pick(judge.legalMoves());
+    const { text, promotion } = writeMove(rnd, move);
+    const wanted = promotion ? judge.find(move.from, move.to, promotion) : move;
+    return playerMove(text, { move: wanted });
+  };
+
+  try {
+    await engine.handshake();
+    const start = ["new", "random", "level 40 5 0", "post", "hard", "easy"];
+    for (const l of start.slice(0, 1 + rnd.int(start.length))) engine.send(l);
+    expectNothing(await engine.sync(), "start-up");
+
+    let over = false;
+    for (let step = 0; step < opt.plies * 3 && judge.plies() < opt.plies; step++) {
+      if (over) {
+        // After a result the program waits for "new".
+        await newGame();
+        over = false;
+        if (rnd.next() < 0.5) break;
+        continue;
+      }
+      const action = rnd.weighted({
+        move: 60,
+        refused: 8,
+        junk: 6,
+        noise: 3,
+        draw: 3,
+        go: judge.plies() < 4 ? 4 : 2,
+        new: 0.5,
+      });
+      if (action === "move") over = await legalMoveAction();
+      else if (action === "refused") {
+        const r = refusedMove(rnd, judge);
+        over = await playerMove(r.text, { move: null, squares: r.squares });
+      } else if (action === "junk" || action === "noise") {
+        const line = action === "junk" ? randomJunk(rnd) : rnd.pick(PROTOCOL_NOISE);
+        engine.send(line);
+        expectNothing(await engine.sync(), `${JSON.stringify(line)}`);
+        stats.lines++;
+      } else if (action === "draw") {
+        engine.send("draw");
+        const offer = judge.material(computer) <= 0 && computerMoves > 10;
+        const out = await engine.sync();
+        const want = offer ? ["offer draw"] : [];
+        if (JSON.stringify(out) !== JSON.stringify(want))
+          fail(`"draw" with material ${judge.material(computer)} after ${computerMoves} computer moves: expected ${JSON.stringify(want)}, got ${JSON.stringify(out)}`);
+        stats.lines++;
+      } else if (action === "go") {
+        // The computer takes over the side to move and moves at once.
+        computer = judge.turn();
+        engine.send("go");
+        over = computerTurn(await engine.sync(), '"go"');
+        stats.lines++;
+      } else if (action === "new") {
+        await newGame();
+      }
+    }
+    const ended = await engine.quit();
+    if (ended !== "exited with status 0") fail(`on "quit" the program ${ended}`);
+    return { ok: true, seed, stats, transcript };
+  } catch (e) {
+    if (!(e instanceof Foul || e instanceof EngineFailure)) throw e;
+    if (!engine.exited) engine.child.kill("SIGKILL");
+    return { ok: false, seed, stats, why: e.message, transcript, fen: judge.fen() };
+  }
+}
+
+const opt = options(process.argv.slice(2), { games: 300, plies: 160 });
+await runAll(opt, playGame, "games");
