@@ -126,13 +126,13 @@ bool Tabuleiro::validade(int de, int para) const {
     if (p == VAZIO || de == para) return false;
     if ((p > 0 && q > 0) || (p < 0 && q < 0)) return false;
     const Tabelas& t = tabelas();
-    const bool livre = (t.entre[de][para] & ocupadas()) == 0;
+    const auto livre = [&] { return (t.entre[de][para] & ocupadas()) == 0; };
     switch (tipo(p)) {
     case PEAO: return peao(de, para);
-    case BISPO: return t.diagonal[de][para] && livre;
+    case BISPO: return t.diagonal[de][para] && livre();
     case CAVALO: return contem(t.cavalo[de], para);
-    case TORRE: return t.reta[de][para] && livre;
-    case DAMA: return (t.diagonal[de][para] || t.reta[de][para]) && livre;
+    case TORRE: return t.reta[de][para] && livre();
+    case DAMA: return (t.diagonal[de][para] || t.reta[de][para]) && livre();
     case REI: return contem(t.rei[de], para);
     default: return false;
     }
