@@ -2,7 +2,7 @@
 // state, on the benchmark positions and on positions from whole games.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <random>
 
 #include "engine_apoio.hpp"
 #include "engine_referencia.hpp"
@@ -73,10 +73,35 @@ TEST(EngineAgainstReference, BenchPositions) {
 }
 
 TEST(EngineAgainstReference, PositionsFromGames) {
-    const auto momentos = teste::momentos_de_partidas(2024, 8, 120);
-    ASSERT_GT(momentos.size(), 200u);
+    const auto momentos = teste::momentos_de_partidas(2024, 12, 160);
+    ASSERT_GT(momentos.size(), 300u);
     for (std::size_t i = 0; i < momentos.size(); ++i)
         compara(momentos[i], false, "game position " + std::to_string(i));
+}
+
+// Boards with pieces scattered at random (one king each), where odd lines of
+// play that games seldom reach are common: blocked and immobile pieces,
+// pawns on their last rows, several queens.
+TEST(EngineAgainstReference, RandomBoards) {
+    std::mt19937 rng(31337);
+    const int codigos[] = {1, 1, 1, 1, 3, 4, 7, 20};
+    for (int i = 0; i < 100; ++i) {
+        Momento m;
+        Tabuleiro& t = m.tabuleiro;
+        const int densidade = 10 + i % 35;
+        for (int n = 1; n <= 64; ++n)
+            if (static_cast<int>(rng() % 100) < densidade)
+                t.poe(n, codigos[rng() % 8] * (rng() % 2 ? 1 : -1));
+        t.poe(1 + static_cast<int>(rng() % 64), REI);
+        int rei_dele;
+        do rei_dele = 1 + static_cast<int>(rng() % 64);
+        while (t[rei_dele] == REI);
+        t.poe(rei_dele, -REI);
+        m.lance_do_jogo = static_cast<int>(rng() % 12);
+        m.contagem_empate = static_cast<int>(rng() % 5);
+        m.numero_b_inimigo = 1 + static_cast<int>(rng() % 2);
+        compara(m, false, "random board " + std::to_string(i));
+    }
 }
 
 TEST(EngineAgainstReference, SuggestionsOnSwappedBoards) {

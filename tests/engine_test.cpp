@@ -131,6 +131,11 @@ TEST(Recorders, ThreatsOfTheFollowUp) {
         // A knight on 42 can step onto 27 or 57, both watched by the rook:
         // a capture on the square the reply landed on is no threat.
         {"only on the reply's square", {{1, 999}, {64, -999}, {25, 7}, {42, -4}}, 1, 2, AMEACAS, 0},
+        // The player's king on 8 and pawns on 7, 15, 16 cannot move; every
+        // other reply removes the threat, so none is recorded.
+        {"the pawn 35-27 blocks the rook's row", {{57, 999}, {25, 7}, {29, -4}, {35, -1}, {8, -999}, {7, -1}, {15, -1}, {16, -1}}, 57, 58, AMEACAS, 0},
+        {"the pawn 36-27 takes the knight", {{57, 999}, {27, 4}, {28, 1}, {44, -7}, {36, -1}, {8, -999}, {7, -1}, {15, -1}, {16, -1}}, 57, 58, AMEACAS, 0},
+        {"nothing parries the knight", {{57, 999}, {27, 4}, {28, 1}, {44, -7}, {37, -1}, {8, -999}, {7, -1}, {15, -1}, {16, -1}}, 57, 58, AMEACAS, jogada_ameacat},
     };
     // clang-format on
     for (const Registro& c : casos) confere(c);

@@ -14,8 +14,9 @@ constexpr bool diagonal_dir(int d) { return DIRECOES[d][0] != 0 && DIRECOES[d][1
 struct Tabelas {
     std::array<Casas, 65> cavalo{};
     std::array<Casas, 65> rei{};
-    // Squares from which a pawn of the computer (index 0) or of the player
-    // (index 1) captures onto a square.
+    // Squares onto which a pawn of the computer (index 0) or of the player
+    // (index 1) captures from a square, and from which it captures onto one.
+    std::array<std::array<Casas, 65>, 2> peao_ataca{};
     std::array<std::array<Casas, 65>, 2> peao_ataca_de{};
     // Every square from a square outwards in one direction, to the edge.
     std::array<std::array<Casas, 65>, 8> raio{};
@@ -33,8 +34,8 @@ constexpr Tabelas gera_tabelas() {
             int dr = linha(b) - linha(a), dc = coluna(b) - coluna(a);
             if (dr * dr + dc * dc == 5) t.cavalo[a] |= bit(b);
             if (a != b && dr * dr <= 1 && dc * dc <= 1) t.rei[a] |= bit(b);
-            if (dc * dc == 1 && dr == 1) t.peao_ataca_de[0][b] |= bit(a);
-            if (dc * dc == 1 && dr == -1) t.peao_ataca_de[1][b] |= bit(a);
+            if (dc * dc == 1 && dr == 1) t.peao_ataca_de[0][b] |= bit(a), t.peao_ataca[0][a] |= bit(b);
+            if (dc * dc == 1 && dr == -1) t.peao_ataca_de[1][b] |= bit(a), t.peao_ataca[1][a] |= bit(b);
             if (a == b) continue;
             bool reta = dr == 0 || dc == 0;
             bool diagonal = dr == dc || dr == -dc;
@@ -62,23 +63,29 @@ const Tabelas& tabelas() {
 
 constexpr int clamp8(int c) { return c < 1 ? 1 : (c > 8 ? 8 : c); }
 
-// The squares a slider on `de` reaches along the chosen lines: every square up
-// to and including the first occupied one in each direction.
-Casas deslizante(int de, Casas ocupadas, bool diagonais, bool retas) {
+// The squares along ray D from `de` up to and including the first occupied
+// one. With no piece on the ray the sentinel square (64 for the rays towards
+// higher numbers, 1 for the others) stands in: nothing lies beyond it.
+template <int D>
+Casas raio_ate_bloqueio(int de, Casas ocupadas) {
     const Tabelas& t = tabelas();
-    Casas s = 0;
-    for (int d = 0; d < 8; ++d) {
-        if (diagonal_dir(d) ? !diagonais : !retas) continue;
-        Casas raio = t.raio[d][de];
-        const Casas bloqueio = raio & ocupadas;
-        if (bloqueio) raio &= ~t.raio[d][d < 4 ? menor_casa(bloqueio) : maior_casa(bloqueio)];
-        s |= raio;
-    }
-    return s;
+    const Casas raio = t.raio[D][de];
+    const Casas bloqueio = raio & ocupadas;
+    const int primeiro =
+        D < 4 ? menor_casa(bloqueio | bit(ULTIMA_CASA)) : maior_casa(bloqueio | bit(PRIMEIRA_CASA));
+    return raio & ~t.raio[D][primeiro];
 }
 
-constexpr Casas COLUNA_1 = 0x0101010101010101ull;
-constexpr Casas COLUNA_8 = COLUNA_1 << 7;
+Casas diagonais(int de, Casas ocupadas) {
+    return raio_ate_bloqueio<1>(de, ocupadas) | raio_ate_bloqueio<3>(de, ocupadas) |
+           raio_ate_bloqueio<5>(de, ocupadas) | raio_ate_bloqueio<7>(de, ocupadas);
+}
+
+Casas retas(int de, Casas ocupadas) {
+    return raio_ate_bloqueio<0>(de, ocupadas) | raio_ate_bloqueio<2>(de, ocupadas) |
+           raio_ate_bloqueio<4>(de, ocupadas) | raio_ate_bloqueio<6>(de, ocupadas);
+}
+
 
 } // namespace
 
@@ -119,13 +126,13 @@ bool Tabuleiro::validade(int de, int para) const {
     if (p == VAZIO || de == para) return false;
     if ((p > 0 && q > 0) || (p < 0 && q < 0)) return false;
     const Tabelas& t = tabelas();
-    const bool livre = (t.entre[de][para] & ocupadas()) == 0;
+    const auto livre = [&] { return (t.entre[de][para] & ocupadas()) == 0; };
     switch (tipo(p)) {
     case PEAO: return peao(de, para);
-    case BISPO: return t.diagonal[de][para] && livre;
+    case BISPO: return t.diagonal[de][para] && livre();
     case CAVALO: return contem(t.cavalo[de], para);
-    case TORRE: return t.reta[de][para] && livre;
-    case DAMA: return (t.diagonal[de][para] || t.reta[de][para]) && livre;
+    case TORRE: return t.reta[de][para] && livre();
+    case DAMA: return (t.diagonal[de][para] || t.reta[de][para]) && livre();
     case REI: return contem(t.rei[de], para);
     default: return false;
     }
@@ -151,9 +158,9 @@ Casas Tabuleiro::destinos(int de) const {
             s |= bit(casa(r2, c));
         return s;
     }
-    case BISPO: return deslizante(de, ocupadas(), true, false) & ~proprias;
-    case TORRE: return deslizante(de, ocupadas(), false, true) & ~proprias;
-    case DAMA: return deslizante(de, ocupadas(), true, true) & ~proprias;
+    case BISPO: return diagonais(de, ocupadas()) & ~proprias;
+    case TORRE: return retas(de, ocupadas()) & ~proprias;
+    case DAMA: return (diagonais(de, ocupadas()) | retas(de, ocupadas())) & ~proprias;
     default: return 0;
     }
 }
@@ -163,31 +170,31 @@ Casas Tabuleiro::atacantes(int alvo) const {
     const Tabelas& t = tabelas();
     const bool maquina = casas_[alvo] < 0; // attackers are the other side's
     const int s = maquina ? 1 : -1;
-    const Casas diagonais = com_codigo(s * BISPO) | com_codigo(s * DAMA);
-    const Casas retas = com_codigo(s * TORRE) | com_codigo(s * DAMA);
+    const Casas em_diagonal = com_codigo(s * BISPO) | com_codigo(s * DAMA);
+    const Casas em_reta = com_codigo(s * TORRE) | com_codigo(s * DAMA);
     return (t.peao_ataca_de[maquina ? 0 : 1][alvo] & com_codigo(s * PEAO)) |
            (t.cavalo[alvo] & com_codigo(s * CAVALO)) | (t.rei[alvo] & com_codigo(s * REI)) |
-           (diagonais ? deslizante(alvo, ocupadas(), true, false) & diagonais : 0) |
-           (retas ? deslizante(alvo, ocupadas(), false, true) & retas : 0);
+           (em_diagonal ? diagonais(alvo, ocupadas()) & em_diagonal : 0) |
+           (em_reta ? retas(alvo, ocupadas()) & em_reta : 0);
+}
+
+Casas Tabuleiro::alcance(int de) const {
+    const Tabelas& t = tabelas();
+    const int p = casas_[de];
+    switch (tipo(p)) {
+    case PEAO: return t.peao_ataca[p > 0 ? 0 : 1][de];
+    case CAVALO: return t.cavalo[de];
+    case REI: return t.rei[de];
+    case BISPO: return diagonais(de, ocupadas());
+    case TORRE: return retas(de, ocupadas());
+    case DAMA: return diagonais(de, ocupadas()) | retas(de, ocupadas());
+    default: return 0;
+    }
 }
 
 Casas Tabuleiro::ataques(Casas origens) const {
-    if (origens == 0) return 0;
-    const Tabelas& t = tabelas();
-    const int s = casas_[menor_casa(origens)] > 0 ? 1 : -1;
-    const Casas peoes = origens & com_codigo(s * PEAO);
-    Casas a = s > 0 ? ((peoes << 9) & ~COLUNA_1) | ((peoes << 7) & ~COLUNA_8)
-                    : ((peoes >> 7) & ~COLUNA_1) | ((peoes >> 9) & ~COLUNA_8);
-    para_cada_casa(origens & ~peoes, [&](int o) {
-        switch (tipo(casas_[o])) {
-        case CAVALO: a |= t.cavalo[o]; break;
-        case REI: a |= t.rei[o]; break;
-        case BISPO: a |= deslizante(o, ocupadas(), true, false); break;
-        case TORRE: a |= deslizante(o, ocupadas(), false, true); break;
-        case DAMA: a |= deslizante(o, ocupadas(), true, true); break;
-        default: break;
-        }
-    });
+    Casas a = 0;
+    para_cada_casa(origens, [&](int o) { a |= alcance(o); });
     return a;
 }
 

@@ -25,10 +25,8 @@ class Tabuleiro {
         casas_[n] = codigo;
         por_codigo_[indice(antigo)] &= ~bit(n);
         por_codigo_[indice(codigo)] |= bit(n);
-        maquina_ &= ~bit(n);
-        jogador_ &= ~bit(n);
-        if (codigo > 0) maquina_ |= bit(n);
-        if (codigo < 0) jogador_ |= bit(n);
+        maquina_ = (maquina_ & ~bit(n)) | (codigo > 0 ? bit(n) : 0);
+        jogador_ = (jogador_ & ~bit(n)) | (codigo < 0 ? bit(n) : 0);
     }
 
     void limpa();
@@ -55,9 +53,11 @@ class Tabuleiro {
     // Every square `de` for which validade(de, alvo) holds, for an occupied
     // `alvo`: the opposing pieces that attack the piece standing there.
     Casas atacantes(int alvo) const;
-    // The squares that the pieces of one side (computer: positive codes)
-    // attack: every occupied square of the other side in this set passes
-    // validade from some piece of `origens`, which must all be of that side.
+    // The squares the piece on `de` attacks: an opposing piece standing on one
+    // of them passes validade from `de`, and no other does. (Pawns: the two
+    // diagonal squares ahead; sliders: up to the first piece of either side.)
+    Casas alcance(int de) const;
+    // The union of alcance over `origens`.
     Casas ataques(Casas origens) const;
     // Does some piece standing on one of `origens` pass validade onto `alvo`?
     bool alcancada(Casas origens, int alvo) const {
@@ -69,7 +69,22 @@ class Tabuleiro {
     bool operator==(const Tabuleiro& outro) const { return casas_ == outro.casas_; }
 
   private:
+    friend class LanceDeTeste;
     bool peao(int de, int para) const;
+
+    // Moves the code `movida` from `de` onto `para`, which holds `capturada`,
+    // or takes that move back: the same exchange of bits both ways.
+    void troca(int de, int para, int movida, int capturada) {
+        const Casas ambas = bit(de) | bit(para);
+        if (movida != VAZIO) {
+            por_codigo_[indice(movida)] ^= ambas;
+            (movida > 0 ? maquina_ : jogador_) ^= ambas;
+        }
+        if (capturada != VAZIO) {
+            por_codigo_[indice(capturada)] ^= bit(para);
+            (capturada > 0 ? maquina_ : jogador_) ^= bit(para);
+        }
+    }
 
     // Slot of a code in por_codigo_: 0 for empty and for codes that are not
     // pieces, 1..6 for the computer's pawn..king, 7..12 for the player's.
@@ -100,12 +115,17 @@ class LanceDeTeste {
   public:
     LanceDeTeste(Tabuleiro& t, int de, int para)
         : t_(t), de_(de), para_(para), movida_(t[de]), capturada_(t[para]) {
-        t_.poe(de_, VAZIO);
-        t_.poe(para_, movida_);
+        assert(de != para);
+        t_.troca(de_, para_, movida_, capturada_);
+        t_.casas_[de_] = VAZIO;
+        t_.casas_[para_] = movida_;
+        t_.soma_ -= capturada_;
     }
     ~LanceDeTeste() {
-        t_.poe(para_, capturada_);
-        t_.poe(de_, movida_);
+        t_.troca(de_, para_, movida_, capturada_);
+        t_.casas_[para_] = capturada_;
+        t_.casas_[de_] = movida_;
+        t_.soma_ += capturada_;
     }
     LanceDeTeste(const LanceDeTeste&) = delete;
     LanceDeTeste& operator=(const LanceDeTeste&) = delete;

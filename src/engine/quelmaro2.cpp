@@ -1,3 +1,24 @@
+// The pass examines every candidate, every reply and every follow-up, but it
+// does only the work that can change a table; what it skips provably cannot:
+// - A follow-up matters only when it takes a player's bishop, knight, rook,
+//   queen or king on a square other than the reply's (a threat), or lands on
+//   the reply's square after the reply took a pawn (the recapture rule). So
+//   no follow-up is played: one set of the squares the computer's pieces
+//   attack after the reply answers both, and a threat already recorded is not
+//   looked for again.
+// - The recapture rule only ever clears the mark that the same reply made
+//   (backuppeao keeps an earlier one), so the pawn-loss mark is exactly "some
+//   reply takes a pawn that no computer piece, the king included, retakes".
+// - A protection test is made only for the piece the reply took, and not at
+//   all once that loss is recorded.
+// - Attack sets are kept per piece; after a move a slider's set is computed
+//   again only when the move emptied one of its squares or filled an empty
+//   one, the only ways its lines can change. The player's moves are found the
+//   same way from the sets at the start of the pass.
+// - A mate probe stops at the first escape, and is not run once its mark is
+//   set; the king's escapes are tried first.
+// - A reply that takes the computer's king marks jogada_perder, which every
+//   rule refuses; it is not tested for check.
 #include "engine/quelmaro2.hpp"
 
 #include <bit>
@@ -43,6 +64,28 @@ constexpr Ameaca AMEACAS[] = {{-BISPO, jogada_ameacab},
                               {-REI, jogada_ameacar}};
 constexpr Marcas TODAS_AS_AMEACAS =
     jogada_ameacab | jogada_ameacac | jogada_ameacat | jogada_ameacad | jogada_ameacar;
+
+bool eh_deslizante(int codigo) {
+    return tipo(codigo) == BISPO || tipo(codigo) == TORRE || tipo(codigo) == DAMA;
+}
+
+} // namespace
+
+void Quelmaro2::Alcances::anota(const Tabuleiro& t, Casas casas) {
+    n = nd = 0;
+    fixo = fixo_do_rei = 0;
+    for (; casas; casas &= casas - 1) {
+        const int c = menor_casa(casas);
+        const Peca p{c, t.alcance(c), eh_deslizante(t[c]), tipo(t[c]) == REI, tipo(t[c]) == PEAO};
+        lista[n++] = p;
+        if (p.deslizante)
+            deslizantes[nd++] = p;
+        else
+            (p.rei ? fixo_do_rei : fixo) |= p.alcance;
+    }
+}
+
+namespace {
 
 // Is some piece standing on `reis` attacked by a piece of the other side?
 bool algum_atacado(const Tabuleiro& t, Casas reis) {
@@ -99,6 +142,7 @@ Escolha Quelmaro2::analisa(Modo modo) {
     if (const int bispos = std::popcount(t.com_codigo(-BISPO))) b_inimigo = bispos == 1 ? 1 : 2;
     if (modo == Modo::Jogo) numero_b_inimigo = b_inimigo;
     soma0l = t.soma();
+    jogador_.anota(t, t.pecas_do_jogador());
 
     // Every candidate move, in scan order, tried with its replies and follow-ups.
     for (Casas origens = t.pecas_da_maquina(); origens; origens &= origens - 1) {
@@ -173,7 +217,8 @@ void Quelmaro2::analisa_candidato(Candidato& c) {
     if (candidato.movida() == DAMA || candidato.movida() == REI) alinha_dama_rei(m);
     if (posicao_do_rei_dele != 0 && t.validade(c.para, posicao_do_rei_dele) && mate_ele2())
         m |= mataele2;
-    segundo_lance(m);
+    // The squares whose occupancy the candidate changed.
+    segundo_lance(m, c.para, bit(c.de) | (candidato.capturada() == VAZIO ? bit(c.para) : 0));
 }
 
 void Quelmaro2::alinha_dama_rei(Marcas& m) {
@@ -191,36 +236,65 @@ void Quelmaro2::alinha_dama_rei(Marcas& m) {
 }
 
 // The player's replies to the candidate on the board, and what each allows.
-void Quelmaro2::segundo_lance(Marcas& m) {
+// `j` is the candidate's target square and `mudou` the squares whose
+// occupancy it changed since the start of the pass.
+void Quelmaro2::segundo_lance(Marcas& m, int j, Casas mudou) {
     Tabuleiro& t = tabuleiro_;
-    for (Casas origens = t.pecas_do_jogador(); origens; origens &= origens - 1) {
-        const int k = menor_casa(origens);
-        for (Casas destinos = t.destinos(k); destinos; destinos &= destinos - 1) {
-            const int l = menor_casa(destinos);
+    Alcances& maquina = maquina_;
+    maquina.anota(t, t.pecas_da_maquina());
+    for (int p = 0; p < jogador_.n; ++p) {
+        const Alcances::Peca& peca = jogador_.lista[p];
+        const int k = peca.casa;
+        if (k == j) continue; // taken by the candidate
+        const Casas destinos =
+            peca.peao ? t.destinos(k) : jogador_.atual(t, peca, mudou) & ~t.pecas_do_jogador();
+        for (Casas d = destinos; d; d &= d - 1) {
+            const int l = menor_casa(d);
             LanceDeTeste resposta(t, k, l);
             const int tomada = resposta.capturada();
+            const Marcas perda = perde(tomada);
+            const bool ve_peao = tomada == PEAO && !(m & jogada_perdep);
+            const bool ve_perda = perda != 0 && !(m & perda);
+            const bool ve_ameacas = (m & TODAS_AS_AMEACAS) != TODAS_AS_AMEACAS;
 
-            // What the reply wins.
-            if (tomada == PEAO) {
-                // Lost unless some computer piece, the king included, retakes on l.
-                if (!(m & jogada_perdep) && t.atacantes(l) == 0) m |= jogada_perdep;
-            } else if (const Marcas perda = perde(tomada); perda && !(m & perda)) {
-                // Covered when the capturer is worth at least as much and a
-                // computer piece other than the king retakes.
-                const bool coberta =
-                    resposta.movida() <= -tomada && (t.atacantes(l) & ~t.com_codigo(REI)) != 0;
-                if (!coberta) m |= perda;
-            } else if (tomada == REI) {
-                m |= jogada_perder;
+            // What the computer's pieces attack now, apart from its king and
+            // by its king; a piece taken by the reply attacks nothing.
+            Casas alcance = 0, alcance_do_rei = 0;
+            if (ve_peao || ve_perda || ve_ameacas) {
+                alcance = maquina.fixo;
+                alcance_do_rei = maquina.fixo_do_rei;
+                if (tomada != VAZIO && !eh_deslizante(tomada)) {
+                    // A pawn, knight or king was taken: gather the others again.
+                    alcance = alcance_do_rei = 0;
+                    for (int a = 0; a < maquina.n; ++a) {
+                        const Alcances::Peca& x = maquina.lista[a];
+                        if (!x.deslizante && x.casa != l)
+                            (x.rei ? alcance_do_rei : alcance) |= x.alcance;
+                    }
+                }
+                const Casas mudou_aqui = bit(k) | (tomada == VAZIO ? bit(l) : 0);
+                for (int a = 0; a < maquina.nd; ++a) {
+                    const Alcances::Peca& x = maquina.deslizantes[a];
+                    if (x.casa != l) alcance |= maquina.atual(t, x, mudou_aqui);
+                }
             }
+
+            // What the reply wins. A pawn is lost unless some computer piece,
+            // the king included, retakes on l; a bishop, knight, rook or queen
+            // unless the capturer is worth at least as much and a computer
+            // piece other than the king retakes.
+            if (ve_peao && !contem(alcance | alcance_do_rei, l)) m |= jogada_perdep;
+            if (ve_perda && !(resposta.movida() <= -tomada && contem(alcance, l))) m |= perda;
+            if (tomada == REI) m |= jogada_perder;
             if (lance_do_jogo > 5) {
                 if (t.com_codigo(-PEAO) & LINHA_1) m |= jogada_promove_humano;
                 if (t.com_codigo(PEAO) & LINHA_8) m |= jogada_promove_maquina;
             }
 
             // What a follow-up could take, on any square but l.
-            if ((m & TODAS_AS_AMEACAS) != TODAS_AS_AMEACAS) {
-                const Casas atacadas = t.ataques(t.pecas_da_maquina()) & ~bit(l);
+            if (ve_ameacas) {
+                const Casas atacadas = (alcance | alcance_do_rei) & ~bit(l);
+#pragma GCC unroll 5
                 for (const Ameaca& a : AMEACAS)
                     if (t.com_codigo(a.codigo) & atacadas) m |= a.marca;
             }

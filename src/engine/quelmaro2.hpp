@@ -82,13 +82,38 @@ class Quelmaro2 {
     Escolha analisa(Modo modo);
     void analisa_candidato(Candidato& candidato);
     void alinha_dama_rei(Marcas& m);
-    void segundo_lance(Marcas& m);
+    void segundo_lance(Marcas& m, int j, Casas mudou);
     bool mate();
     bool mate_ele2();
     bool eh_candidato(int de, int para) const;
     bool rei_da_maquina_atacado() const;
 
+    // The pieces of one side and the squares each attacks (Tabuleiro::alcance)
+    // on the board where they were noted. After moves that changed the
+    // occupancy of the squares `mudou`, a slider's set is still right unless
+    // it holds one of them; the other pieces' sets never change.
+    struct Alcances {
+        struct Peca {
+            int casa;
+            Casas alcance;
+            bool deslizante, rei, peao;
+        };
+        std::array<Peca, 64> lista;
+        int n = 0;
+        // The sliders among them, and the union of the other pieces' sets:
+        // of those other than the king, and of the king.
+        std::array<Peca, 64> deslizantes;
+        int nd = 0;
+        Casas fixo = 0, fixo_do_rei = 0;
+        void anota(const Tabuleiro& t, Casas casas);
+        static Casas atual(const Tabuleiro& t, const Peca& p, Casas mudou) {
+            return p.deslizante && (p.alcance & mudou) ? t.alcance(p.casa) : p.alcance;
+        }
+    };
+
     Tabuleiro& tabuleiro_;
+    Alcances jogador_; // the player's pieces at the start of the pass
+    Alcances maquina_; // the computer's pieces after the candidate under trial
     // At most 27 moves for each piece, a queen in the middle of an empty board.
     std::array<Candidato, 64 * 27> candidatos_{};
     int numero_de_candidatos_ = 0;
