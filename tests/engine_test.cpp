@@ -34,7 +34,8 @@ std::string nomes(Marcas m) {
     return s.empty() ? "(none)" : s;
 }
 
-constexpr Marcas CAPTURAS = jogada_pegap | jogada_pegab | jogada_pegac | jogada_pegat | jogada_pegad;
+constexpr Marcas CAPTURAS =
+    jogada_pegap | jogada_pegab | jogada_pegac | jogada_pegat | jogada_pegad;
 constexpr Marcas AMEACAS =
     jogada_ameacab | jogada_ameacac | jogada_ameacat | jogada_ameacad | jogada_ameacar;
 constexpr Marcas PROMOCOES = jogada_promove_maquina | jogada_promove_humano;
@@ -272,7 +273,8 @@ TEST(Cascade, EveryRuleHasAnExplanationInBothLanguages) {
         }
     // Each rule's text tells it apart from its neighbour in English.
     for (int r = 1; r < NUMERO_DE_REGRAS; ++r)
-        EXPECT_STRNE(descricao(r, Abertura::nenhuma, true), descricao(r + 1, Abertura::nenhuma, true));
+        EXPECT_STRNE(descricao(r, Abertura::nenhuma, true),
+                     descricao(r + 1, Abertura::nenhuma, true));
     for (Abertura a : {Abertura::peao_do_rei, Abertura::peao_do_cavalo, Abertura::cavalo_da_dama})
         EXPECT_NE(std::string(descricao(0, a, true)).find("Opening"), std::string::npos);
 }
