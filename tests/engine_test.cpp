@@ -177,6 +177,7 @@ TEST(MateProbes, TheCandidateMatesThePlayer) {
     const Registro casos[] = {
         {"back-row mate", fileira, 33, 57, mataele2, mataele2},
         {"the king escapes to 55", {{1, 999}, {64, -999}, {56, -1}, {33, 7}}, 33, 57, mataele2, 0},
+        {"a knight on 42 takes the rook", {{1, 999}, {64, -999}, {55, -1}, {56, -1}, {33, 7}, {42, -4}}, 33, 57, mataele2, 0},
         {"a rook blocks on 62", {{1, 999}, {64, -999}, {55, -1}, {56, -1}, {33, 7}, {38, -7}}, 33, 57, mataele2, 0},
         // The knight on 58 uncovers the rook on 57: a real mate, but the
         // moved piece does not attack the king, so it is not probed.
