@@ -34,8 +34,10 @@ constexpr Tabelas gera_tabelas() {
             int dr = linha(b) - linha(a), dc = coluna(b) - coluna(a);
             if (dr * dr + dc * dc == 5) t.cavalo[a] |= bit(b);
             if (a != b && dr * dr <= 1 && dc * dc <= 1) t.rei[a] |= bit(b);
-            if (dc * dc == 1 && dr == 1) t.peao_ataca_de[0][b] |= bit(a), t.peao_ataca[0][a] |= bit(b);
-            if (dc * dc == 1 && dr == -1) t.peao_ataca_de[1][b] |= bit(a), t.peao_ataca[1][a] |= bit(b);
+            if (dc * dc == 1 && dr == 1)
+                t.peao_ataca_de[0][b] |= bit(a), t.peao_ataca[0][a] |= bit(b);
+            if (dc * dc == 1 && dr == -1)
+                t.peao_ataca_de[1][b] |= bit(a), t.peao_ataca[1][a] |= bit(b);
             if (a == b) continue;
             bool reta = dr == 0 || dc == 0;
             bool diagonal = dr == dc || dr == -dc;
@@ -85,7 +87,6 @@ Casas retas(int de, Casas ocupadas) {
     return raio_ate_bloqueio<0>(de, ocupadas) | raio_ate_bloqueio<2>(de, ocupadas) |
            raio_ate_bloqueio<4>(de, ocupadas) | raio_ate_bloqueio<6>(de, ocupadas);
 }
-
 
 } // namespace
 
