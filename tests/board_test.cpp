@@ -151,6 +151,48 @@ TEST(Tabuleiro, SquaresByCodeFollowEveryWrite) {
     EXPECT_EQ(t.com_codigo(5), 0u);
 }
 
+// Every set the board keeps agrees with its 64 squares.
+void confere_conjuntos(const Tabuleiro& t) {
+    const int codigos[] = {1, -1, 3, -3, 4, -4, 7, -7, 20, -20, 999, -999};
+    Casas maquina = 0, jogador = 0;
+    int soma = 0;
+    for (int n = 1; n <= 64; ++n) {
+        soma += t[n];
+        if (t[n] > 0) maquina |= bit(n);
+        if (t[n] < 0) jogador |= bit(n);
+    }
+    ASSERT_EQ(t.soma(), soma);
+    ASSERT_EQ(t.pecas_da_maquina(), maquina);
+    ASSERT_EQ(t.pecas_do_jogador(), jogador);
+    for (int c : codigos) {
+        Casas esperado = 0;
+        for (int n = 1; n <= 64; ++n)
+            if (t[n] == c) esperado |= bit(n);
+        ASSERT_EQ(t.com_codigo(c), esperado) << c;
+    }
+}
+
+TEST(LanceDeTeste, NestedTrialsKeepEverySetAndRestoreIt) {
+    std::mt19937 rng(2718);
+    for (int i = 0; i < 200; ++i) {
+        Tabuleiro t = aleatorio(rng, 20 + i % 50);
+        const Tabuleiro antes = t;
+        {
+            // Any two squares, whatever stands there: empty, own or opposing pieces.
+            const int a = 1 + static_cast<int>(rng() % 64);
+            const int b = a % 64 + 1;
+            LanceDeTeste l1(t, a, b);
+            confere_conjuntos(t);
+            const int c = 1 + static_cast<int>(rng() % 64);
+            const int d = 1 + (c + static_cast<int>(rng() % 63)) % 64;
+            LanceDeTeste l2(t, c, d);
+            confere_conjuntos(t);
+        }
+        ASSERT_EQ(t, antes);
+        confere_conjuntos(t);
+    }
+}
+
 TEST(Tabuleiro, MaterialSumIsKeptAsSquaresChange) {
     Tabuleiro t;
     t.posicao_inicial(true);

@@ -44,7 +44,8 @@ void compara(const Momento& momento, bool sugestao, const std::string& nome) {
     for (int i = 1; i <= 64; ++i)
         for (int j = 1; j <= 64; ++j)
             ASSERT_EQ(motor.marcas(i, j), ref.marcas(i, j))
-                << nome << " move " << i << "-" << j << "\n engine:    " << nomes(motor.marcas(i, j))
+                << nome << " move " << i << "-" << j
+                << "\n engine:    " << nomes(motor.marcas(i, j))
                 << "\n reference: " << nomes(ref.marcas(i, j));
     EXPECT_EQ(e.desfecho, r.desfecho) << nome;
     EXPECT_EQ(e.de, r.de) << nome;

@@ -55,7 +55,8 @@ class PasseDeReferencia {
                 const int soma1l = soma();
                 analize1(i, j, soma1l, soma0l);
                 if (temporario1 == 20 || temporario1 == 999) alinha_dama_rei(i, j);
-                if (posicao_do_rei_dele != 0 && t_.validade(j, posicao_do_rei_dele)) mate_ele2(i, j);
+                if (posicao_do_rei_dele != 0 && t_.validade(j, posicao_do_rei_dele))
+                    mate_ele2(i, j);
                 segundo_lance(i, j, soma1l);
                 t_.poe(j, temporario2);
                 t_.poe(i, temporario1);
@@ -68,17 +69,23 @@ class PasseDeReferencia {
             if (numero_de_meu_movimento == 0) {
                 numero_de_meu_movimento = 1;
                 ab = Abertura::peao_do_rei;
-                if (t_[4] == 999) c = 12, d = 20;
-                else c = 13, d = 21;
+                if (t_[4] == 999)
+                    c = 12, d = 20;
+                else
+                    c = 13, d = 21;
             }
             if (numero_de_meu_movimento == 1 && c == 0 && d == 0) {
                 numero_de_meu_movimento = 2;
                 ab = Abertura::peao_do_cavalo;
-                if (t_[4] == 999) c = 15, d = 23;
-                else if (t_[55] == -3) c = 2, d = 17, ab = Abertura::cavalo_da_dama;
-                else c = 10, d = 18;
+                if (t_[4] == 999)
+                    c = 15, d = 23;
+                else if (t_[55] == -3)
+                    c = 2, d = 17, ab = Abertura::cavalo_da_dama;
+                else
+                    c = 10, d = 18;
             }
-            if (c != 0 && !(t_[c] > 0 && t_[d] <= 0 && t_.validade(c, d) && !tabela(jogada_perder)[c][d]))
+            if (c != 0 &&
+                !(t_[c] > 0 && t_[d] <= 0 && t_.validade(c, d) && !tabela(jogada_perder)[c][d]))
                 c = d = 0, ab = Abertura::nenhuma;
         }
         // Draw danger.
@@ -124,8 +131,10 @@ class PasseDeReferencia {
         if (!sugestao) {
             cc = e.de, dd = e.para, regra = e.regra, abertura = e.abertura;
             if (e.desfecho != Desfecho::Lance) acabou = true;
-            if (zerar) contagem_empate = 0;
-            else if (somar) contagem_empate = contagem_empate + 1;
+            if (zerar)
+                contagem_empate = 0;
+            else if (somar)
+                contagem_empate = contagem_empate + 1;
         }
         return e;
     }
@@ -271,7 +280,8 @@ class PasseDeReferencia {
                 t_.poe(n, movida);
                 for (int a = 1; a <= 64; ++a)
                     for (int b = 1; b <= 64; ++b)
-                        if (t_[a] * lado < 0 && t_[b] == 999 * lado && t_.validade(a, b)) xeque = true;
+                        if (t_[a] * lado < 0 && t_[b] == 999 * lado && t_.validade(a, b))
+                            xeque = true;
                 if (!xeque) mate_flag = false;
                 t_.poe(n, antiga);
                 t_.poe(m, movida);

@@ -34,7 +34,8 @@ std::string nomes(Marcas m) {
     return s.empty() ? "(none)" : s;
 }
 
-constexpr Marcas CAPTURAS = jogada_pegap | jogada_pegab | jogada_pegac | jogada_pegat | jogada_pegad;
+constexpr Marcas CAPTURAS =
+    jogada_pegap | jogada_pegab | jogada_pegac | jogada_pegat | jogada_pegad;
 constexpr Marcas AMEACAS =
     jogada_ameacab | jogada_ameacac | jogada_ameacat | jogada_ameacad | jogada_ameacar;
 constexpr Marcas PROMOCOES = jogada_promove_maquina | jogada_promove_humano;
@@ -176,6 +177,7 @@ TEST(MateProbes, TheCandidateMatesThePlayer) {
     const Registro casos[] = {
         {"back-row mate", fileira, 33, 57, mataele2, mataele2},
         {"the king escapes to 55", {{1, 999}, {64, -999}, {56, -1}, {33, 7}}, 33, 57, mataele2, 0},
+        {"a knight on 42 takes the rook", {{1, 999}, {64, -999}, {55, -1}, {56, -1}, {33, 7}, {42, -4}}, 33, 57, mataele2, 0},
         {"a rook blocks on 62", {{1, 999}, {64, -999}, {55, -1}, {56, -1}, {33, 7}, {38, -7}}, 33, 57, mataele2, 0},
         // The knight on 58 uncovers the rook on 57: a real mate, but the
         // moved piece does not attack the king, so it is not probed.
@@ -272,7 +274,8 @@ TEST(Cascade, EveryRuleHasAnExplanationInBothLanguages) {
         }
     // Each rule's text tells it apart from its neighbour in English.
     for (int r = 1; r < NUMERO_DE_REGRAS; ++r)
-        EXPECT_STRNE(descricao(r, Abertura::nenhuma, true), descricao(r + 1, Abertura::nenhuma, true));
+        EXPECT_STRNE(descricao(r, Abertura::nenhuma, true),
+                     descricao(r + 1, Abertura::nenhuma, true));
     for (Abertura a : {Abertura::peao_do_rei, Abertura::peao_do_cavalo, Abertura::cavalo_da_dama})
         EXPECT_NE(std::string(descricao(0, a, true)).find("Opening"), std::string::npos);
 }

@@ -34,8 +34,10 @@ constexpr Tabelas gera_tabelas() {
             int dr = linha(b) - linha(a), dc = coluna(b) - coluna(a);
             if (dr * dr + dc * dc == 5) t.cavalo[a] |= bit(b);
             if (a != b && dr * dr <= 1 && dc * dc <= 1) t.rei[a] |= bit(b);
-            if (dc * dc == 1 && dr == 1) t.peao_ataca_de[0][b] |= bit(a), t.peao_ataca[0][a] |= bit(b);
-            if (dc * dc == 1 && dr == -1) t.peao_ataca_de[1][b] |= bit(a), t.peao_ataca[1][a] |= bit(b);
+            if (dc * dc == 1 && dr == 1)
+                t.peao_ataca_de[0][b] |= bit(a), t.peao_ataca[0][a] |= bit(b);
+            if (dc * dc == 1 && dr == -1)
+                t.peao_ataca_de[1][b] |= bit(a), t.peao_ataca[1][a] |= bit(b);
             if (a == b) continue;
             bool reta = dr == 0 || dc == 0;
             bool diagonal = dr == dc || dr == -dc;
@@ -86,7 +88,6 @@ Casas retas(int de, Casas ocupadas) {
            raio_ate_bloqueio<4>(de, ocupadas) | raio_ate_bloqueio<6>(de, ocupadas);
 }
 
-
 } // namespace
 
 void Tabuleiro::limpa() {
@@ -126,13 +127,13 @@ bool Tabuleiro::validade(int de, int para) const {
     if (p == VAZIO || de == para) return false;
     if ((p > 0 && q > 0) || (p < 0 && q < 0)) return false;
     const Tabelas& t = tabelas();
-    const bool livre = (t.entre[de][para] & ocupadas()) == 0;
+    const auto livre = [&] { return (t.entre[de][para] & ocupadas()) == 0; };
     switch (tipo(p)) {
     case PEAO: return peao(de, para);
-    case BISPO: return t.diagonal[de][para] && livre;
+    case BISPO: return t.diagonal[de][para] && livre();
     case CAVALO: return contem(t.cavalo[de], para);
-    case TORRE: return t.reta[de][para] && livre;
-    case DAMA: return (t.diagonal[de][para] || t.reta[de][para]) && livre;
+    case TORRE: return t.reta[de][para] && livre();
+    case DAMA: return (t.diagonal[de][para] || t.reta[de][para]) && livre();
     case REI: return contem(t.rei[de], para);
     default: return false;
     }

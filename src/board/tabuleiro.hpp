@@ -69,7 +69,22 @@ class Tabuleiro {
     bool operator==(const Tabuleiro& outro) const { return casas_ == outro.casas_; }
 
   private:
+    friend class LanceDeTeste;
     bool peao(int de, int para) const;
+
+    // Moves the code `movida` from `de` onto `para`, which holds `capturada`,
+    // or takes that move back: the same exchange of bits both ways.
+    void troca(int de, int para, int movida, int capturada) {
+        const Casas ambas = bit(de) | bit(para);
+        if (movida != VAZIO) {
+            por_codigo_[indice(movida)] ^= ambas;
+            (movida > 0 ? maquina_ : jogador_) ^= ambas;
+        }
+        if (capturada != VAZIO) {
+            por_codigo_[indice(capturada)] ^= bit(para);
+            (capturada > 0 ? maquina_ : jogador_) ^= bit(para);
+        }
+    }
 
     // Slot of a code in por_codigo_: 0 for empty and for codes that are not
     // pieces, 1..6 for the computer's pawn..king, 7..12 for the player's.
@@ -100,12 +115,17 @@ class LanceDeTeste {
   public:
     LanceDeTeste(Tabuleiro& t, int de, int para)
         : t_(t), de_(de), para_(para), movida_(t[de]), capturada_(t[para]) {
-        t_.poe(de_, VAZIO);
-        t_.poe(para_, movida_);
+        assert(de != para);
+        t_.troca(de_, para_, movida_, capturada_);
+        t_.casas_[de_] = VAZIO;
+        t_.casas_[para_] = movida_;
+        t_.soma_ -= capturada_;
     }
     ~LanceDeTeste() {
-        t_.poe(para_, capturada_);
-        t_.poe(de_, movida_);
+        t_.troca(de_, para_, movida_, capturada_);
+        t_.casas_[para_] = capturada_;
+        t_.casas_[de_] = movida_;
+        t_.soma_ += capturada_;
     }
     LanceDeTeste(const LanceDeTeste&) = delete;
     LanceDeTeste& operator=(const LanceDeTeste&) = delete;

@@ -1,3 +1,24 @@
+// The pass examines every candidate, every reply and every follow-up, but it
+// does only the work that can change a table; what it skips provably cannot:
+// - A follow-up matters only when it takes a player's bishop, knight, rook,
+//   queen or king on a square other than the reply's (a threat), or lands on
+//   the reply's square after the reply took a pawn (the recapture rule). So
+//   no follow-up is played: one set of the squares the computer's pieces
+//   attack after the reply answers both, and a threat already recorded is not
+//   looked for again.
+// - The recapture rule only ever clears the mark that the same reply made
+//   (backuppeao keeps an earlier one), so the pawn-loss mark is exactly "some
+//   reply takes a pawn that no computer piece, the king included, retakes".
+// - A protection test is made only for the piece the reply took, and not at
+//   all once that loss is recorded.
+// - Attack sets are kept per piece; after a move a slider's set is computed
+//   again only when the move emptied one of its squares or filled an empty
+//   one, the only ways its lines can change. The player's moves are found the
+//   same way from the sets at the start of the pass.
+// - A mate probe stops at the first escape, and is not run once its mark is
+//   set; the king's escapes are tried first.
+// - A reply that takes the computer's king marks jogada_perder, which every
+//   rule refuses; it is not tested for check.
 #include "engine/quelmaro2.hpp"
 
 #include <bit>
@@ -232,11 +253,14 @@ void Quelmaro2::segundo_lance(Marcas& m, int j, Casas mudou) {
             LanceDeTeste resposta(t, k, l);
             const int tomada = resposta.capturada();
             const Marcas perda = perde(tomada);
+            const bool ve_peao = tomada == PEAO && !(m & jogada_perdep);
+            const bool ve_perda = perda != 0 && !(m & perda);
+            const bool ve_ameacas = (m & TODAS_AS_AMEACAS) != TODAS_AS_AMEACAS;
 
             // What the computer's pieces attack now, apart from its king and
             // by its king; a piece taken by the reply attacks nothing.
             Casas alcance = 0, alcance_do_rei = 0;
-            if ((m & TODAS_AS_AMEACAS) != TODAS_AS_AMEACAS || tomada == PEAO || perda) {
+            if (ve_peao || ve_perda || ve_ameacas) {
                 alcance = maquina.fixo;
                 alcance_do_rei = maquina.fixo_do_rei;
                 if (tomada != VAZIO && !eh_deslizante(tomada)) {
@@ -255,27 +279,25 @@ void Quelmaro2::segundo_lance(Marcas& m, int j, Casas mudou) {
                 }
             }
 
-            // What the reply wins.
-            if (tomada == PEAO) {
-                // Lost unless some computer piece, the king included, retakes on l.
-                if (!contem(alcance | alcance_do_rei, l)) m |= jogada_perdep;
-            } else if (perda) {
-                // Covered when the capturer is worth at least as much and a
-                // computer piece other than the king retakes.
-                if (!(resposta.movida() <= -tomada && contem(alcance, l))) m |= perda;
-            } else if (tomada == REI) {
-                m |= jogada_perder;
-            }
+            // What the reply wins. A pawn is lost unless some computer piece,
+            // the king included, retakes on l; a bishop, knight, rook or queen
+            // unless the capturer is worth at least as much and a computer
+            // piece other than the king retakes.
+            if (ve_peao && !contem(alcance | alcance_do_rei, l)) m |= jogada_perdep;
+            if (ve_perda && !(resposta.movida() <= -tomada && contem(alcance, l))) m |= perda;
+            if (tomada == REI) m |= jogada_perder;
             if (lance_do_jogo > 5) {
                 if (t.com_codigo(-PEAO) & LINHA_1) m |= jogada_promove_humano;
                 if (t.com_codigo(PEAO) & LINHA_8) m |= jogada_promove_maquina;
             }
 
             // What a follow-up could take, on any square but l.
-            const Casas atacadas = (alcance | alcance_do_rei) & ~bit(l);
+            if (ve_ameacas) {
+                const Casas atacadas = (alcance | alcance_do_rei) & ~bit(l);
 #pragma GCC unroll 5
-            for (const Ameaca& a : AMEACAS)
-                if (t.com_codigo(a.codigo) & atacadas) m |= a.marca;
+                for (const Ameaca& a : AMEACAS)
+                    if (t.com_codigo(a.codigo) & atacadas) m |= a.marca;
+            }
 
             // Does the replying piece check the computer's king, and mate it?
             const Casas reis = t.com_codigo(REI);

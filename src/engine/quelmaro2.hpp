@@ -60,14 +60,14 @@ class Quelmaro2 {
     }
 
     // State that carries meaning between passes.
-    int cc = 1, dd = 1;              // the chosen move
-    int numero_de_meu_movimento = 0; // opening-move counter, 0..2
-    int contagem_empate = 0;         // draw counter
-    int numero_b_inimigo = 2;        // player's bishops: 1 or 2 (two or more)
-    int lance_do_jogo = 0;           // computer moves played in this game
-    bool acabou = false;             // the game is over
-    bool ingles = false;             // English messages
-    int regra = 0;                   // rule that chose the last move; 0: opening move
+    int cc = 1, dd = 1;                    // the chosen move
+    int numero_de_meu_movimento = 0;       // opening-move counter, 0..2
+    int contagem_empate = 0;               // draw counter
+    int numero_b_inimigo = 2;              // player's bishops: 1 or 2 (two or more)
+    int lance_do_jogo = 0;                 // computer moves played in this game
+    bool acabou = false;                   // the game is over
+    bool ingles = false;                   // English messages
+    int regra = 0;                         // rule that chose the last move; 0: opening move
     Abertura abertura = Abertura::nenhuma; // the opening move played, when regra is 0
 
     // Values of the last pass.

@@ -228,12 +228,11 @@ const char* descricao(int regra, Abertura abertura, bool ingles) {
         return ingles ? "Opening move: my king's pawn steps forward one square."
                       : "Lance de abertura: o peao do meu rei avanca uma casa.";
     case Abertura::peao_do_cavalo:
-        return ingles ? "Opening move: the pawn in front of my queen's knight steps forward one square."
+        return ingles ? "Opening move: my queen's knight's pawn steps forward one square."
                       : "Lance de abertura: o peao do cavalo da minha dama avanca uma casa.";
     case Abertura::cavalo_da_dama:
-        return ingles ? "Opening move: your bishop stands on g2, so my queen's knight goes to the edge "
-                        "instead."
-                      : "Lance de abertura: seu bispo esta em g2, entao o cavalo da minha dama vai para a "
+        return ingles ? "Opening move: your bishop is on g2, so my queen's knight goes to the edge."
+                      : "Lance de abertura: seu bispo esta em g2, entao meu cavalo da dama vai a "
                         "borda.";
     case Abertura::nenhuma: break;
     }

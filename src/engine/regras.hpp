@@ -23,7 +23,7 @@ constexpr Proibidas operator|(Proibidas a, Proibidas b) {
     return {a.marcas | b.marcas, a.salvo_se_a_frente | b.salvo_se_a_frente};
 }
 
-enum class Peca { qualquer, peao };                 // which of my pieces may move
+enum class Peca { qualquer, peao };                  // which of my pieces may move
 enum class Condicao { nada, dois_bispos_e_lance_6 }; // lance_do_jogo > 6, numero_b_inimigo = 2
 enum class Bandeira { nenhuma, zerar, somar };       // resets or counts the draw counter
 
