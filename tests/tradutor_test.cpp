@@ -55,7 +55,10 @@ TEST(Tradutor, MovesWordsAndLinesReadPast) {
         {"0-0-0", "end"}, {"O-O+", "end"},
         {"new", "nova"}, {"new game", "nova"}, {"news", "end"},
         {"nova", "end"}, {"proq", "end"}, {"groq", "end"},
-        {"force", "end"}, {"undo", "end"}, {"remove", "end"}, {"result 1-0", "end"},
+        {"force", "end"}, {"remove", "end"}, {"result 1-0", "end"},
+        {"help", "help"}, {"help me", "help"}, {"helpful", "end"}, {"why", "why "},
+        {"why not", "why "}, {"whys", "end"}, {"hint", "hint"}, {"hints", "end"},
+        {"undo", "undo"}, {"pgn", "pgn "}, {"pgn now", "pgn "}, {"pgns", "end"}, {"PGN", "end"},
     };
     // clang-format on
     for (const Caso& c : casos)
@@ -73,6 +76,7 @@ TEST(Tradutor, EngineBuildWords) {
         {"xboard", "end"}, {"random", "end"}, {"level 40 5 0", "end"}, {"post", "end"},
         {"hard", "end"}, {"easy", "end"}, {"time 3000", "end"}, {"otim 3000", "end"},
         {"?", "end"}, {"accepted done", "end"}, {"new", "nova"}, {"go", "play"}, {"e7e8q", "e7e8"},
+        {"hint", "hint"}, {"pgn", "pgn "}, {"help", "end"}, {"why", "end"},
     };
     // clang-format on
     for (const Caso& c : casos)

@@ -36,6 +36,7 @@ void Quelmaro::Apresentacao() {
     vez_das_brancas = true;
     casa_en_passant = 0;
     historico.clear();
+    fen_inicial.clear();
 
     if (jogador_tem_brancas()) {
         if (usa_tabuleiro == 's' || usa_tabuleiro == 'S') {

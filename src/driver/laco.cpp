@@ -24,10 +24,12 @@ int Quelmaro::executa() {
 }
 
 void Quelmaro::meu_lance() {
-    const Lembranca antes = lembra();
+    Lembranca antes = lembra();
     const Desfecho desfecho = motor.passe();
     if (desfecho != Desfecho::Lance) return fim_do_passe(desfecho);
-    historico.push_back(antes);
+    antes.da_maquina = true;
+    antes.regra = motor.regra;
+    antes.abertura = motor.abertura;
     if (!xboard_.Winboard) saida() << '\n';
 
     const std::string lance = nparaletra(motor.cc, resposta) + nparaletra(motor.dd, resposta);
@@ -38,6 +40,7 @@ void Quelmaro::meu_lance() {
     move(motor.cc, motor.dd);
     for (int n = 64; n >= 57; --n)
         if (tabuleiro[n] == PEAO) tabuleiro.poe(n, DAMA);
+    registra(std::move(antes), lance);
 
     escreve_tabuleiro();
     matenele();

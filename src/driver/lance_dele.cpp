@@ -120,7 +120,7 @@ void Quelmaro::pos_lance_dele() {
             if (casa_para != COD_VIRAR && casa_para != COD_SALVAR && casa_para != COD_ABRIR) break;
             escreve_tabuleiro();
         }
-        if (comando_do_protocolo()) continue;
+        if (outro_comando()) continue;
 
         if (casa_de == COD_JOGAR || casa_para == COD_JOGAR) {
             // The computer takes the side to move.
@@ -149,18 +149,30 @@ void Quelmaro::pos_lance_dele() {
             }
             continue;
         }
-        historico.push_back(antes);
+        registra(antes, nparaletra(casa_de, resposta) + nparaletra(casa_para, resposta));
         escreve_tabuleiro();
         if (!forcado) return;
     }
 }
 
-bool Quelmaro::comando_do_protocolo() {
+bool Quelmaro::outro_comando() {
     if (tradutor.saida_e("forc")) {
         forcado = true;
-    } else if (tradutor.saida_e("undo")) {
+    } else if (tradutor.saida_e("undo") && xboard_.Winboard) {
         forcado = true;
         desfaz(1);
+    } else if (tradutor.saida_e("undo")) {
+        desfaz_rodada();
+    } else if (tradutor.saida_e("help")) {
+        diz(Mensagem::Ajuda);
+        pede_lance();
+    } else if (tradutor.saida_e("why ")) {
+        porque();
+    } else if (tradutor.saida_e("hint")) {
+        sugere();
+    } else if (tradutor.saida_e("pgn ")) {
+        grava_pgn();
+        pede_lance();
     } else if (tradutor.saida_e("remo")) {
         desfaz(2);
     } else if (tradutor.saida_e("resu")) {
@@ -225,13 +237,15 @@ bool Quelmaro::aplica_lance_forcado() {
     vira_tabuleiro();
     converte();
     const bool aceito = aplica_lance_dele();
-    const std::string lance = nparaletra(casa_de, resposta) + nparaletra(casa_para, resposta);
     vira_tabuleiro();
     lances_da_pessoa = pessoa;
     if (!aceito) return false;
+    // The move's squares on the board turned back.
+    casa_de = 65 - casa_de;
+    casa_para = 65 - casa_para;
     ++motor.lance_do_jogo;
     motor.numero_de_meu_movimento = std::min(motor.numero_de_meu_movimento + 1, 2);
-    anota_ultimo_lance(lance);
+    anota_ultimo_lance(nparaletra(casa_de, resposta) + nparaletra(casa_para, resposta));
     return true;
 }
 
@@ -273,6 +287,16 @@ void Quelmaro::move(int de, int para) {
 
 void Quelmaro::anota_ultimo_lance(const std::string& lance) {
     for (int i = 0; i < 4; ++i) ultimo_lance[i] = lance[i] == 'e' ? '&' : lance[i];
+}
+
+void Quelmaro::registra(Lembranca antes, const std::string& lance) {
+    antes.lance = {lance.substr(0, 2), lance.substr(2, 2)};
+    // A pawn that arrives as another piece has been promoted.
+    const int chegou = tabuleiro[lparanumero(lance[2], lance[3], resposta)];
+    if (tipo(antes.tabuleiro[lparanumero(lance[0], lance[1], resposta)]) == PEAO)
+        for (const Promocao& p : PROMOCOES)
+            if (-p.codigo == tipo(chegou)) antes.lance.promocao = p.letra;
+    historico.push_back(std::move(antes));
 }
 
 Lembranca Quelmaro::lembra() const {

@@ -45,6 +45,40 @@ constexpr std::array<Textos, static_cast<int>(Mensagem::Total)> TEXTOS{{
     {"My last move was: ", "Meu ultimo movimento foi: "},
     {"The game could not be saved.", "Nao foi possivel salvar o jogo."},
     {"The game could not be loaded.", "Nao foi possivel carregar o jogo."},
+    {"Moves: e2e4, c2-c3, e4xd5, Nb1a3, O-O, O-O-O.\n"
+     "Commands at the move prompt:\n"
+     "  turn, reverse   turn the board drawing upside down\n"
+     "  save            save the game to a file\n"
+     "  open, load      load a saved game\n"
+     "  new             start a new game\n"
+     "  play, go        let the computer play your side\n"
+     "  draw            offer a draw\n"
+     "  help            list the commands\n"
+     "  why             tell which rule chose the computer's last move\n"
+     "  hint            suggest a move for you\n"
+     "  undo            take back your last move and the computer's answer\n"
+     "  pgn             write the game to a PGN file\n"
+     "  quit, exit      leave the program",
+     "Lances: e2e4, c2-c3, e4xd5, Cb1a3, O-O, O-O-O.\n"
+     "Comandos na hora do seu lance:\n"
+     "  turn, reverse   vira o desenho do tabuleiro\n"
+     "  save            salva o jogo num arquivo\n"
+     "  open, load      carrega um jogo salvo\n"
+     "  new             comeca um jogo novo\n"
+     "  play, go        o computador joga com as suas pecas\n"
+     "  draw            propoe empate\n"
+     "  help            mostra os comandos\n"
+     "  why             diz qual regra escolheu o ultimo lance do computador\n"
+     "  hint            sugere um lance para voce\n"
+     "  undo            desfaz seu ultimo lance e a resposta do computador\n"
+     "  pgn             grava o jogo num arquivo PGN\n"
+     "  quit, exit      sai do programa"},
+    {"Rule ", "Regra "},
+    {"There is no move of mine to explain yet.", "Ainda nao ha lance meu para explicar."},
+    {"Hint: ", "Sugestao: "},
+    {"You have no move to make.", "Voce nao tem nenhum lance."},
+    {"There is no move to take back.", "Nao ha lance para desfazer."},
+    {"The PGN file could not be written.", "Nao foi possivel gravar o arquivo PGN."},
     igual("move "),
     igual("Illegal move: "),
     igual("0-1 {Black mates}"),

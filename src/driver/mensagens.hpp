@@ -39,6 +39,14 @@ enum class Mensagem {
     MeuUltimoLance, // printed without a line end
     NaoSalvou,
     NaoCarregou,
+    // commands beyond the game's own
+    Ajuda, // several lines: how to type moves, and every command
+    Regra, // printed without a line end, before the rule's number
+    NadaAExplicar,
+    Sugestao, // printed without a line end, before the move
+    SemLanceSeu,
+    NadaADesfazer,
+    NaoGravouPgn,
     // protocol lines of the engine build
     Move,        // printed without a line end
     LanceIlegal, // printed without a line end

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "driver/mensagens.hpp"
+
 namespace quelmaro {
 namespace {
 
@@ -18,26 +20,13 @@ void uso(std::ostream& o, Xboard xboard) {
     }
     o << "Usage: quelmaro [--help | --version]\n"
          "Play chess against the computer in the console, in English or Portuguese.\n"
-         "Moves: e2e4, c2-c3, e4xd5, Nb1a3 (or Cb1a3), O-O, O-O-O.\n"
-         "Commands at the move prompt:\n"
-         "  turn, reverse   turn the board drawing upside down\n"
-         "  save            save the game to a file\n"
-         "  open, load      load a saved game\n"
-         "  new             start a new game\n"
-         "  play, go        let the computer play your side\n"
-         "  draw            offer a draw\n"
-         "  help            list the commands\n"
-         "  why             tell which rule chose the computer's last move\n"
-         "  hint            suggest a move for you\n"
-         "  undo            take back your last move and the computer's answer\n"
-         "  pgn             write the game to a PGN file\n"
-         "  quit, exit      leave the program\n";
+      << texto(Mensagem::Ajuda, true) << '\n';
 }
 
 } // namespace
 
-std::optional<int> trata_opcoes(int argc, const char* const* argv, Xboard xboard, std::ostream& saida,
-                                std::ostream& erro) {
+std::optional<int> trata_opcoes(int argc, const char* const* argv, Xboard xboard,
+                                std::ostream& saida, std::ostream& erro) {
     const char* programa = xboard.Winboard ? "quelmaro_xb" : "quelmaro";
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];

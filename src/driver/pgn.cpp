@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cctype>
+#include <ctime>
 #include <sstream>
 
 #include "driver/notacao.hpp"
@@ -277,6 +278,7 @@ std::string escreve(const Partida& partida) {
     const std::string inicial = partida.fen_inicial.empty() ? INICIAL : partida.fen_inicial;
     le_fen(inicial, x);
     std::string lances, resultado = partida.resultado;
+    std::size_t jogados = 0;
     for (const Lance& l : partida.lances) {
         const int de = quadrado(l.de), para = quadrado(l.para);
         const char promocao = l.promocao ? tipo_de(l.promocao) : 0;
@@ -284,15 +286,18 @@ std::string escreve(const Partida& partida) {
         const Movimento* achado = nullptr;
         for (const Movimento& m : todos)
             if (m.de == de && m.para == para && m.promocao == promocao) achado = &m;
-        if (!achado) {
-            resultado = "*";
-            break;
-        }
+        if (!achado) break;
         if (x.brancas) lances += std::to_string(x.numero) + ". ";
         else if (lances.empty()) lances += std::to_string(x.numero) + "... ";
         lances += san(x, *achado, todos) + " ";
         x = aplica(x, *achado);
+        ++jogados;
     }
+    // A list cut short has no result; a game whose side to move has no move is over.
+    if (jogados < partida.lances.size())
+        resultado = "*";
+    else if (legais(x).empty())
+        resultado = !em_xeque(x) ? "1/2-1/2" : x.brancas ? "0-1" : "1-0";
     lances += resultado;
 
     std::ostringstream o;
@@ -325,6 +330,15 @@ std::string escreve(const Partida& partida) {
     }
     o << "\n\n";
     return o.str();
+}
+
+std::string hoje() {
+    const std::time_t agora = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&agora, &local);
+    char texto[16];
+    std::strftime(texto, sizeof texto, "%Y.%m.%d", &local);
+    return texto;
 }
 
 } // namespace quelmaro::pgn

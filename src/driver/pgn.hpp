@@ -39,7 +39,11 @@ std::string fen(const Tabuleiro& tabuleiro, char resposta, bool brancas_a_mover,
                 int numero_do_lance);
 
 // The whole PGN text. A move that the rules of chess do not allow in the
-// position reached ends the move list there (the result becomes "*").
+// position reached ends the move list there (the result becomes "*"). When
+// the last position is mate or stalemate, that is the result.
 std::string escreve(const Partida& partida);
+
+// Today's date as YYYY.MM.DD, local time.
+std::string hoje();
 
 } // namespace quelmaro::pgn

@@ -11,6 +11,7 @@
 #include "driver/arquivos.hpp"
 #include "driver/console.hpp"
 #include "driver/mensagens.hpp"
+#include "driver/pgn.hpp"
 #include "driver/tradutor.hpp"
 #include "driver/xboard.hpp"
 #include "engine/quelmaro2.hpp"
@@ -28,7 +29,8 @@ struct DireitosDeRoque {
     bool operator==(const DireitosDeRoque&) const = default;
 };
 
-// Everything that a move changes, kept to take moves back.
+// Everything that a move changes, kept to take moves back; and the move that
+// was played from there.
 struct Lembranca {
     Tabuleiro tabuleiro;
     int lance_do_jogo, lances_da_pessoa, numero_de_meu_movimento, contagem_empate;
@@ -37,6 +39,11 @@ struct Lembranca {
     char resposta;
     bool vez_das_brancas;
     int casa_en_passant;
+
+    pgn::Lance lance{};      // in chess squares, with the promotion piece
+    bool da_maquina = false; // chosen by the engine pass
+    int regra = 0;           // the rule that chose it; 0: an opening move
+    Abertura abertura = Abertura::nenhuma;
 };
 
 class Quelmaro {
@@ -69,6 +76,18 @@ class Quelmaro {
     // Takes back the last half-moves of the current game, as many as it holds.
     void desfaz(int meios_lances);
 
+    // --- Commands beyond the game's own ---
+    // Which rule chose the computer's last move in this game.
+    void porque();
+    // The move the cascade would choose in the player's place; changes nothing.
+    void sugere();
+    // Takes back the computer's last moves and the player's move before them.
+    void desfaz_rodada();
+    // Asks for a file name and writes the game from its start as PGN.
+    void grava_pgn();
+    // The castling rights of both colours as a position record states them.
+    pgn::Roques roques() const;
+
     bool jogador_tem_brancas() const { return resposta == 's' || resposta == 'S'; }
     Cor cor_do_jogador() const { return jogador_tem_brancas() ? BRANCAS : PRETAS; }
     bool vez_do_jogador() const { return vez_das_brancas == jogador_tem_brancas(); }
@@ -92,6 +111,7 @@ class Quelmaro {
     int casa_en_passant = 0;          // the square a pawn has just passed over, or 0
     bool forcado = false;             // force mode: the computer plays neither side
     std::vector<Lembranca> historico; // the state before each move of this game
+    std::string fen_inicial;          // where this game started; empty: the usual start
 
   private:
     std::ostream& saida() { return console_.saida(); }
@@ -101,8 +121,9 @@ class Quelmaro {
     void le_lance();
     // The squares or command codes of the parser's four characters.
     void converte();
-    // The protocol words of the engine build; false for any other line.
-    bool comando_do_protocolo();
+    // The words that are no move and are carried out in place (protocol
+    // words, help, why, hint, undo, pgn); false for any other line.
+    bool outro_comando();
     void novo_jogo();
     Lembranca lembra() const;
     // A move sent in force mode for the computer's colour.
@@ -118,6 +139,8 @@ class Quelmaro {
     // changed) when it is refused.
     bool aplica_lance_dele();
     void anota_ultimo_lance(const std::string& lance);
+    // Keeps the state before a move just played, with the move, in the history.
+    void registra(Lembranca antes, const std::string& lance);
     void promove_peoes_dele();
     // The board drawing; `inicial` is the starting board of the dialog.
     void desenha(bool inicial);

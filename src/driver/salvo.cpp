@@ -71,6 +71,9 @@ void Quelmaro::open() {
     roque[1 - cor] = {.rei_saiu = !em_casa('e', REI),
                       .torre_a_saiu = !em_casa('a', TORRE),
                       .torre_h_saiu = !em_casa('h', TORRE)};
+    // Each side has made about half of the moves counted.
+    fen_inicial = pgn::fen(tabuleiro, resposta, vez_das_brancas, roques(),
+                           1 + (motor.lance_do_jogo + lances_da_pessoa) / 2);
 
     poe(Mensagem::MeuUltimoLance);
     for (char c : ultimo_lance) saida() << (c == '&' ? 'e' : c);

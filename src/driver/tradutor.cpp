@@ -14,11 +14,14 @@ enum class Papel {
     Ping,     // "ping N": answered with "pong N"
 };
 
+// The build that knows a word; the other one reads it past.
+enum class Onde { ambas, console, xboard };
+
 struct Chave {
     std::string_view entrada; // compared with the start of the line, blanks included
     std::string_view saida;
     Papel papel = Papel::Palavra;
-    bool so_xboard = false; // recognised in the engine build only
+    Onde onde = Onde::ambas;
 };
 
 // In the order of the tests.
@@ -34,12 +37,16 @@ constexpr Chave CHAVES[] = {
     {"O-O-O", "groq"}, {"o-o-o", "groq"},
     {"new ", "nova"},
     {"draw", "", Papel::Empate},
-    {"protover", "", Papel::Recursos, true},
-    {"ping ", "", Papel::Ping, true},
-    {"force", "forc", Papel::Palavra, true},
-    {"undo", "undo", Papel::Palavra, true},
-    {"remove", "remo", Papel::Palavra, true},
-    {"result", "resu", Papel::Palavra, true},
+    {"protover", "", Papel::Recursos, Onde::xboard},
+    {"ping ", "", Papel::Ping, Onde::xboard},
+    {"force", "forc", Papel::Palavra, Onde::xboard},
+    {"undo", "undo"},
+    {"remove", "remo", Papel::Palavra, Onde::xboard},
+    {"result", "resu", Papel::Palavra, Onde::xboard},
+    {"hint ", "hint"},
+    {"pgn ", "pgn "},
+    {"help ", "help", Papel::Palavra, Onde::console},
+    {"why ", "why ", Papel::Palavra, Onde::console},
 };
 // clang-format on
 
@@ -75,7 +82,8 @@ void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
 
         const Chave* chave = nullptr;
         for (const Chave& c : CHAVES)
-            if ((!c.so_xboard || xboard_.Winboard) && s.starts_with(c.entrada)) {
+            if (c.onde != (xboard_.Winboard ? Onde::console : Onde::xboard) &&
+                s.starts_with(c.entrada)) {
                 chave = &c;
                 break;
             }

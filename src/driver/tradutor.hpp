@@ -22,7 +22,8 @@ class Tradutor {
 
     // Reads lines until one is a move (letter, digit, letter, digit) or a
     // command word: "play", "save", "open", "turn", "quit", "proq", "groq",
-    // "nova", and in the engine build "forc", "undo", "remo", "resu". Lines
+    // "nova", "undo", "hint", "pgn ", in the console build "help" and
+    // "why ", and in the engine build "forc", "remo", "resu". Lines
     // answered here ("draw", and "protover" and "ping" in the engine build)
     // and every other line are read past. The "draw" answer needs the board
     // and the number of computer moves made in this game.

@@ -22,7 +22,7 @@ const PIECE_LETTERS = "NKQBPRDC"; // one is dropped before a move, whatever it i
 const PROTOCOL_NOISE = [
   "random", "level 40 5 0", "level 0 2 12", "post", "nopost", "hard", "easy", "computer",
   "time 30000", "otim 29500", "white", "black", "name Someone", "rating 2100 1800",
-  "accepted ping", "rejected san", "st 5", "sd 4", "?", "ics -", "bogus", "hint", "bk",
+  "accepted ping", "rejected san", "st 5", "sd 4", "?", "ics -", "bogus", "bk",
 ];
 const JUNK = [
   "", " ", "hello", "E2E4", "e2e9", "i2i4", "Ta1a3", "gone", "gO", "0-0-0", "nova", "proq",
@@ -219,6 +219,7 @@ async function playGame(seed, opt) {
         undo: force ? 4 : 1.5,
         remove: plies >= 2 ? (force ? 2 : 1.5) : 0,
         result: 0.3,
+        hint: force ? 0 : 2,
       });
       if (action === "move") over = await legalMoveAction();
       else if (action === "refused") {
@@ -257,6 +258,16 @@ async function playGame(seed, opt) {
       } else if (action === "result") {
         await silent(rnd.pick(["result 1-0 {White mates}", "result 1/2-1/2 {Draw}", "result 0-1 {White resigns}"]));
         over = true;
+      } else if (action === "hint") {
+        // A move for the player, who is to move: legal, and never one the
+        // program does not make itself.
+        engine.send("hint");
+        const out = await engine.sync();
+        const m = /^Hint: ([a-h][1-8])([a-h][1-8])(q?)$/.exec(out[0] ?? "");
+        const move = m && judge.find(m[1], m[2], "q");
+        if (out.length !== 1 || !move || isExotic(move) || Boolean(m[3]) !== Boolean(move.promotion))
+          fail(`"hint" in ${judge.fen()}: expected one "Hint: " line with a legal move, got ${JSON.stringify(out)}`);
+        stats.lines++;
       }
     }
     const ended = await engine.quit();
