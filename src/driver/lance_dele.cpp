@@ -329,9 +329,10 @@ void Quelmaro::desfaz(int meios_lances) {
         historico.pop_back();
         motor.acabou = false; // a game taken back is no longer over
     }
-    // Taking moves back keeps the sides as they are: across a side swap the
-    // position comes back turned to them.
-    if (jogador_tem_brancas() != brancas) vira_tabuleiro();
+    // A GUI keeps the sides as they are when it takes moves back: across a
+    // side swap the position comes back turned to them. (The console's undo
+    // goes back to the player's own earlier move, sides included.)
+    if (xboard_.Winboard && jogador_tem_brancas() != brancas) vira_tabuleiro();
 }
 
 bool Quelmaro::roque_hpermitido(int de, int para) const {
