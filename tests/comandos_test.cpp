@@ -51,10 +51,9 @@ TEST_F(Driver, WhyNamesTheRuleThatChoseTheComputersLastMove) {
         {"first opening move", {}, {"e2e4"}, 0,
          "e7e6", "Opening move: my king's pawn steps forward one square."},
         {"second opening move", {}, {"e2e4", "d2d4"}, 0,
-         "b7b6", "Opening move: the pawn in front of my queen's knight steps forward one square."},
+         "b7b6", "Opening move: my queen's knight's pawn steps forward one square."},
         {"second opening move, bishop on g2", {}, {"g2g3", "f1g2"}, 0,
-         "b8a6", "Opening move: your bishop stands on g2, so my queen's knight goes to the edge "
-                 "instead."},
+         "b8a6", "Opening move: your bishop is on g2, so my queen's knight goes to the edge."},
     };
     // clang-format on
     for (const Caso& c : casos) {
