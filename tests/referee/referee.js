@@ -10,30 +10,8 @@
 // and every game runs in a fresh process): a failing game prints its seed
 // and its transcript, and `--games 1 --seed S` replays it.
 import { Foul, Judge, checkComputerTurn, isExotic } from "./judge.js";
-import { EngineFailure, XBoardEngine } from "./xboard.js";
-import { options, runAll } from "./run.js";
-
-// Seeded generator (mulberry32): the same seed, the same game.
-function random(seed) {
-  let a = seed >>> 0;
-  const next = () => {
-    a = (a + 0x6d2b79f5) >>> 0;
-    let t = a;
-    t = Math.imul(t ^ (t >>> 15), t | 1);
-    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-  };
-  const int = (n) => Math.floor(next() * n);
-  const pick = (list) => list[int(list.length)];
-  // One key of `weights`, chosen with the given weights.
-  const weighted = (weights) => {
-    const keys = Object.keys(weights).filter((k) => weights[k] > 0);
-    let r = next() * keys.reduce((s, k) => s + weights[k], 0);
-    for (const k of keys) if ((r -= weights[k]) < 0) return k;
-    return keys[keys.length - 1];
-  };
-  return { next, int, pick, weighted };
-}
+import { XBoardEngine } from "./xboard.js";
+import { judged, options, random, runAll } from "./run.js";
 
 const FILES = "abcdefgh";
 const SQUARES = [...FILES].flatMap((f) => [..."12345678"].map((r) => f + r));
@@ -179,7 +157,7 @@ async function playGame(seed, opt) {
     return playerMove(text, { move: wanted });
   };
 
-  try {
+  return judged(engine, { seed, stats, transcript, fen: () => judge.fen() }, async () => {
     await engine.handshake();
     const start = ["new", "random", "level 40 5 0", "post", "hard", "easy"];
     for (const l of start.slice(0, 1 + rnd.int(start.length))) engine.send(l);
@@ -241,14 +219,7 @@ async function playGame(seed, opt) {
         stats.lines++;
       }
     }
-    const ended = await engine.quit();
-    if (ended !== "exited with status 0") fail(`on "quit" the program ${ended}`);
-    return { ok: true, seed, stats, transcript };
-  } catch (e) {
-    if (!(e instanceof Foul || e instanceof EngineFailure)) throw e;
-    if (!engine.exited) engine.child.kill("SIGKILL");
-    return { ok: false, seed, stats, why: e.message, transcript, fen: judge.fen() };
-  }
+  });
 }
 
 const opt = options(process.argv.slice(2), { games: 300, plies: 160 });

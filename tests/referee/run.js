@@ -1,4 +1,8 @@
-// Command line and the loop over games shared by the referee and the match.
+// Command line, the loop over games and the ending of one game, shared by the
+// referee, the match and the PGN round trip.
+import { Foul } from "./judge.js";
+import { EngineFailure } from "./xboard.js";
+
 export function options(argv, defaults) {
   const opt = { engine: null, seed: 1, jobs: 2, timeout: 10000, verbose: false, transcript: false, ...defaults };
   for (let i = 0; i < argv.length; i++) {
@@ -47,4 +51,42 @@ export async function runAll(opt, game, noun) {
   console.log(`${noun}: ${results.length}; ${Object.entries(total).map(([k, v]) => `${k} ${v}`).join(", ")}`);
   console.log(`${results.length - failed} passed, ${failed} failed`);
   process.exitCode = failed ? 1 : 0;
+}
+
+// Seeded generator (mulberry32): the same seed, the same game.
+export function random(seed) {
+  let a = seed >>> 0;
+  const next = () => {
+    a = (a + 0x6d2b79f5) >>> 0;
+    let t = a;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+  const int = (n) => Math.floor(next() * n);
+  const pick = (list) => list[int(list.length)];
+  // One key of `weights`, chosen with the given weights.
+  const weighted = (weights) => {
+    const keys = Object.keys(weights).filter((k) => weights[k] > 0);
+    let r = next() * keys.reduce((s, k) => s + weights[k], 0);
+    for (const k of keys) if ((r -= weights[k]) < 0) return k;
+    return keys[keys.length - 1];
+  };
+  return { next, int, pick, weighted };
+}
+
+// One game of `engine` played by `play`: a foul or an engine failure makes a
+// failed game with its seed, transcript and the judge's position (`fen()`);
+// at the end "quit" must end the engine with status 0.
+export async function judged(engine, { seed, stats, transcript, fen }, play) {
+  try {
+    await play();
+    const ended = await engine.quit();
+    if (ended !== "exited with status 0") throw new Foul(`on "quit" the program ${ended}`);
+    return { ok: true, seed, stats, transcript };
+  } catch (e) {
+    if (!(e instanceof Foul || e instanceof EngineFailure)) throw e;
+    if (!engine.exited) engine.child.kill("SIGKILL");
+    return { ok: false, seed, stats, why: e.message, transcript, fen: fen() };
+  }
 }
