@@ -5,11 +5,17 @@
 // the sanitizers' to report).
 #pragma once
 
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <string_view>
 
+#include "driver/arquivos.hpp"
+#include "driver/console.hpp"
 #include "driver/jogo_salvo.hpp"
+#include "driver/quelmaro.hpp"
+#include "driver/tradutor.hpp"
+#include "engine/quelmaro2.hpp"
 
 namespace quelmaro::alvos {
 
@@ -30,6 +36,159 @@ inline std::string jogo_salvo(std::string_view dados) {
     if (reescrito.str() != escrito.str())
         return "saving after loading changed the file:\n" + escrito.str() + reescrito.str();
     return {};
+}
+
+// The parser on any lines, in both builds: every word it hands on is a
+// move or one of its command words, and it prints nothing but the answers to
+// "draw", "protover" and "ping".
+inline std::string tradutor(std::string_view dados) {
+    static constexpr std::string_view PALAVRAS[] = {"play", "save", "open", "turn", "quit", "proq",
+                                                    "groq", "nova", "forc", "undo", "remo", "resu"};
+    for (const bool winboard : {false, true}) {
+        std::istringstream entrada{std::string(dados)};
+        std::ostringstream saida;
+        ConsoleDeFluxo console(entrada, saida);
+        Tradutor t(console, Xboard{.Winboard = winboard});
+        Tabuleiro tabuleiro;
+        tabuleiro.posicao_inicial(true);
+        for (int vez = 0;; ++vez) {
+            try {
+                t.le(tabuleiro, vez);
+            } catch (const FimDoPrograma&) {
+                break;
+            }
+            const auto& s = t.saidatrad;
+            const std::string_view palavra(s.data(), s.size());
+            const bool lance = s[0] >= 'a' && s[0] <= 'h' && s[1] >= '1' && s[1] <= '8' &&
+                               s[2] >= 'a' && s[2] <= 'h' && s[3] >= '1' && s[3] <= '8';
+            // The last four words exist in the engine build only.
+            const std::size_t palavras = winboard ? std::size(PALAVRAS) : std::size(PALAVRAS) - 4;
+            bool comando = false;
+            for (std::size_t i = 0; i < palavras; ++i) comando = comando || PALAVRAS[i] == palavra;
+            if (!lance && !comando) return "the parser handed on \"" + std::string(palavra) + "\"";
+            const char c = t.promocao_caracter;
+            if (c != '\0' && (!lance || std::string_view("qnbr").find(c) == std::string_view::npos))
+                return "promotion letter " + std::to_string(int(c)) + " for " + std::string(palavra);
+        }
+        std::istringstream impresso(saida.str());
+        for (std::string linha; std::getline(impresso, linha);) {
+            const bool esperada = linha == "offer draw" ||
+                                  (winboard && (linha.starts_with("pong ") ||
+                                                linha.starts_with("feature myname=\"Quelmaro\"")));
+            if (!esperada) return "the parser printed \"" + linha + "\"";
+        }
+    }
+    return {};
+}
+
+// A whole session of either build fed the bytes as its standard input, with
+// one saved game "jogo" in a file stand-in (no disk is touched): it ends with
+// status 0, and the same input gives the same output a second time.
+inline std::string sessao(std::string_view dados, bool winboard) {
+    std::string primeira;
+    for (int vez = 0; vez < 2; ++vez) {
+        std::istringstream entrada{std::string(dados)};
+        std::ostringstream saida;
+        ConsoleDeFluxo console(entrada, saida);
+        ArquivosNaMemoria arquivos;
+        JogoSalvo jogo;
+        jogo.tabuleiro.posicao_inicial(true);
+        jogo.ingles = true;
+        std::ostringstream salvo;
+        escreve_jogo_salvo(salvo, jogo);
+        arquivos.arquivos["jogo"] = salvo.str();
+        const int status = Quelmaro(console, Xboard{.Winboard = winboard}, arquivos).executa();
+        if (status != 0) return "exit status " + std::to_string(status);
+        if (vez == 0) primeira = saida.str();
+        else if (saida.str() != primeira) return "the same input gave another output";
+    }
+    return {};
+}
+
+inline std::string sessao_console(std::string_view dados) { return sessao(dados, false); }
+inline std::string sessao_xboard(std::string_view dados) { return sessao(dados, true); }
+
+namespace detalhe {
+
+// Is the king of the side of `rei` (REI or -REI) attacked by the other side?
+inline bool rei_atacado(const Tabuleiro& t, int rei) {
+    const Casas casas = t.com_codigo(rei);
+    if (!casas) return false;
+    const Casas inimigos = rei > 0 ? t.pecas_do_jogador() : t.pecas_da_maquina();
+    return t.alcancada(inimigos, menor_casa(casas));
+}
+
+// Does the computer have a move that leaves its king safe?
+inline bool maquina_tem_lance_seguro(Tabuleiro& t) {
+    bool tem = false;
+    para_cada_casa(t.pecas_da_maquina(), [&](int de) {
+        para_cada_casa(t.destinos(de), [&](int para) {
+            LanceDeTeste lance(t, de, para);
+            tem = tem || !rei_atacado(t, REI);
+        });
+    });
+    return tem;
+}
+
+} // namespace detalhe
+
+// One engine pass on any position the bytes describe (a piece code per
+// square, one king for each side, the player's king safe since the player
+// has just moved), with the counters from the bytes that follow. The pass
+// leaves the board as it was; a move it plays is a candidate that keeps its
+// king safe; it ends the game exactly when it has no such move, as mate when
+// its king is attacked and as stalemate otherwise.
+inline std::string passe(std::string_view dados) {
+    static constexpr int CODIGOS[] = {0,      0,     0,     0,      0,     PEAO, -PEAO,
+                                      BISPO,  -BISPO, CAVALO, -CAVALO, TORRE, -TORRE, DAMA,
+                                      -DAMA,  REI,   -REI};
+    if (dados.size() < 64 + 2) return {};
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(dados[i]); };
+    Tabuleiro t;
+    t.limpa();
+    for (int n = 1; n <= 64; ++n) {
+        const int codigo = CODIGOS[byte(n - 1) % std::size(CODIGOS)];
+        if (tipo(codigo) == REI && t.com_codigo(codigo)) continue; // one king each
+        t.poe(n, codigo);
+    }
+    for (int rei : {REI, -REI}) {
+        if (t.com_codigo(rei)) continue;
+        const int n = 1 + byte(rei > 0 ? 64 : 65) % 64;
+        if (tipo(t[n]) == REI) return {};
+        t.poe(n, rei);
+    }
+    if (detalhe::rei_atacado(t, -REI)) return {};
+
+    const Tabuleiro antes = t;
+    Quelmaro2 motor(t);
+    const auto extra = [&](std::size_t i, int n) { return i < dados.size() ? byte(i) % n : 0; };
+    motor.numero_de_meu_movimento = extra(66, 3);
+    motor.lance_do_jogo = extra(67, 40);
+    motor.contagem_empate = extra(68, 6);
+    motor.numero_b_inimigo = 1 + extra(69, 2);
+    const Desfecho desfecho = motor.passe();
+    if (!(t == antes)) return "the pass changed the board";
+    const bool atacado = detalhe::rei_atacado(t, REI);
+    const bool tem_lance = detalhe::maquina_tem_lance_seguro(t);
+    switch (desfecho) {
+    case Desfecho::Lance: {
+        const int de = motor.cc, para = motor.dd;
+        if (!casa_valida(de) || !casa_valida(para)) return "a move off the board";
+        if (t[de] <= 0 || t[para] > 0 || !t.validade(de, para)) return "a move that is no candidate";
+        LanceDeTeste lance(t, de, para);
+        if (detalhe::rei_atacado(t, REI)) return "a move that lets the player take the king";
+        return {};
+    }
+    case Desfecho::Xequemate:
+        if (tem_lance) return "mate announced with a safe move left";
+        if (!atacado) return "mate announced with the king not attacked";
+        return {};
+    case Desfecho::Afogamento:
+        if (tem_lance) return "stalemate announced with a safe move left";
+        if (atacado) return "stalemate announced with the king attacked";
+        return {};
+    }
+    return "unknown outcome";
 }
 
 } // namespace quelmaro::alvos

@@ -19,6 +19,10 @@ struct Alvo {
 
 const Alvo ALVOS[] = {
     {"jogo_salvo", alvos::jogo_salvo},
+    {"passe", alvos::passe},
+    {"tradutor", alvos::tradutor},
+    {"sessao_console", alvos::sessao_console},
+    {"sessao_xboard", alvos::sessao_xboard},
 };
 
 TEST(FuzzRegressions, EveryKeptInputPasses) {

@@ -19,7 +19,13 @@ constexpr int tipo(int codigo) { return codigo < 0 ? -codigo : codigo; }
 // True for the thirteen codes that may stand on the board.
 constexpr bool codigo_valido(int codigo) {
     switch (tipo(codigo)) {
-    case VAZIO: case PEAO: case BISPO: case CAVALO: case TORRE: case DAMA: case REI: return true;
+    case VAZIO:
+    case PEAO:
+    case BISPO:
+    case CAVALO:
+    case TORRE:
+    case DAMA:
+    case REI: return true;
     default: return false;
     }
 }

@@ -25,7 +25,8 @@ constexpr int menor_casa(Casas s) { return std::countr_zero(s) + 1; }
 constexpr int maior_casa(Casas s) { return 64 - std::countl_zero(s); }
 
 // Calls f(n) for every square of the set in ascending order.
-template <class F> constexpr void para_cada_casa(Casas s, F&& f) {
+template <class F>
+constexpr void para_cada_casa(Casas s, F&& f) {
     while (s) {
         f(menor_casa(s));
         s &= s - 1;

@@ -66,8 +66,8 @@ std::optional<JogoSalvo> le_jogo_salvo(std::istream& entrada) {
         c = *v;
     }
     if (!lance_gravavel(jogo.ultimo_lance)) return std::nullopt;
-    for (bool* flag : {&jogo.rei_saiu_60, &jogo.rei_saiu_61, &jogo.torre_saiu_57, &jogo.torre_saiu_64,
-                       &jogo.ja_rocou, &jogo.tabuleironormal, &jogo.ingles}) {
+    for (bool* flag : {&jogo.rei_saiu_60, &jogo.rei_saiu_61, &jogo.torre_saiu_57,
+                       &jogo.torre_saiu_64, &jogo.ja_rocou, &jogo.tabuleironormal, &jogo.ingles}) {
         const auto v = le_caractere(entrada);
         if (!v) return std::nullopt;
         *flag = *v == 'T';

@@ -313,6 +313,7 @@ Lembranca Quelmaro::lembra() const {
 }
 
 void Quelmaro::desfaz(int meios_lances) {
+    const bool brancas = jogador_tem_brancas();
     for (; meios_lances > 0 && !historico.empty(); --meios_lances) {
         const Lembranca& l = historico.back();
         tabuleiro = l.tabuleiro;
@@ -328,6 +329,10 @@ void Quelmaro::desfaz(int meios_lances) {
         historico.pop_back();
         motor.acabou = false; // a game taken back is no longer over
     }
+    // A GUI keeps the sides as they are when it takes moves back: across a
+    // side swap the position comes back turned to them. (The console's undo
+    // goes back to the player's own earlier move, sides included.)
+    if (xboard_.Winboard && jogador_tem_brancas() != brancas) vira_tabuleiro();
 }
 
 bool Quelmaro::roque_hpermitido(int de, int para) const {

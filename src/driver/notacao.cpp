@@ -35,9 +35,12 @@ int lparanumero(char letra, char digito, char resposta) {
     for (const ParDeComando& p : PARES)
         if (p.a == letra && p.b == digito) return b ? p.codigo_pretas : p.codigo_brancas;
     int col;
-    if (letra >= 'a' && letra <= 'h') col = letra - 'a' + 1;
-    else if (letra >= 'A' && letra <= 'H') col = letra - 'A' + 1;
-    else return COD_NENHUM;
+    if (letra >= 'a' && letra <= 'h')
+        col = letra - 'a' + 1;
+    else if (letra >= 'A' && letra <= 'H')
+        col = letra - 'A' + 1;
+    else
+        return COD_NENHUM;
     if (digito < '1' || digito > '8') return COD_NENHUM;
     int rank = digito - '0';
     if (b) return casa(rank, 9 - col);

@@ -11,7 +11,7 @@ namespace quelmaro {
 
 // Returns the exit status when the options end the program before it plays
 // (--help, --version: 0; an unknown option: 2), nullopt when it is to play.
-std::optional<int> trata_opcoes(int argc, const char* const* argv, Xboard xboard, std::ostream& saida,
-                                std::ostream& erro);
+std::optional<int> trata_opcoes(int argc, const char* const* argv, Xboard xboard,
+                                std::ostream& saida, std::ostream& erro);
 
 } // namespace quelmaro

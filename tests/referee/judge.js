@@ -9,6 +9,7 @@ export class Judge {
   // `fen`: the position to start from; the usual start when omitted.
   constructor(fen) {
     this.chess = new Chess(fen);
+    this.played = []; // the moves of the game, as legalMoves() lists them
   }
 
   turn() {
@@ -19,9 +20,16 @@ export class Judge {
     return this.chess.fen();
   }
 
-  // Listing the moves is the judge's costly step: kept until the position changes.
+  // The legal moves as { from, to, piece, promotion, flags }, flags in
+  // chess.js's letters. Listing them is the judge's costly step: the list is
+  // kept until the position changes, and taken from chess.js's own move
+  // generator, since its public list also writes every move's notation
+  // (which looks for mate after each move).
   legalMoves() {
-    if (!this.cached) this.cached = this.chess.moves({ verbose: true });
+    if (!this.cached) {
+      const internal = this.chess._moves?.({ legal: true });
+      this.cached = internal ? internal.map(fromInternal) : this.chess.moves({ verbose: true });
+    }
     return this.cached;
   }
 
@@ -37,16 +45,23 @@ export class Judge {
 
   play(move) {
     this.cached = null;
-    return this.chess.move({ from: move.from, to: move.to, promotion: move.promotion });
+    this.chess.move({ from: move.from, to: move.to, promotion: move.promotion });
+    this.played.push(move);
   }
 
   undo() {
     this.cached = null;
-    return this.chess.undo();
+    this.chess.undo();
+    this.played.pop();
+  }
+
+  // The last move played. (chess.js's own history replays the whole game.)
+  last() {
+    return this.played.at(-1);
   }
 
   plies() {
-    return this.chess.history().length;
+    return this.played.length;
   }
 
   // Material of `colour` minus that of the other side, by the program's values.
@@ -79,6 +94,14 @@ export class Judge {
   }
 }
 
+// chess.js's board is 0x88: file in the low nibble, rank 8 at row 0.
+const square = (i) => "abcdefgh"[i & 15] + (8 - (i >> 4));
+const FLAG_LETTERS = [[1, "n"], [2, "c"], [4, "b"], [8, "e"], [16, "p"], [32, "k"], [64, "q"]];
+function fromInternal(m) {
+  const flags = FLAG_LETTERS.filter(([bit]) => m.flags & bit).map(([, l]) => l).join("");
+  return { from: square(m.from), to: square(m.to), piece: m.piece, promotion: m.promotion, flags };
+}
+
 // Castling or a capture in passing: the moves where the program's rules are
 // allowed to be stricter than chess.
 export function isExotic(move) {
@@ -104,8 +127,10 @@ export const RESULT = {
 // other side's move, or "go"): a result line when it has no move, else
 // "move XXXX", followed by a result line exactly when that move leaves the
 // other side without one. Plays the move on the judge's board.
-// Returns { move, ended }.
-export function checkComputerTurn(judge, computer, out, what) {
+// Returns { move, result }: the move played (null when none) and the name
+// in RESULT of the result line (null when the game goes on). `play` applies
+// the move to the judge.
+export function checkComputerTurn(judge, computer, out, what, play = (m) => judge.play(m)) {
   const fail = (why) => {
     throw new Foul(`${what}: ${why}`);
   };
@@ -114,22 +139,22 @@ export function checkComputerTurn(judge, computer, out, what) {
     const want = ending === "mate" ? RESULT.computerMated(computer) : RESULT.computerStalemated();
     if (out.length !== 1 || out[0] !== want)
       fail(`the computer has no move (${ending}); expected "${want}", got ${JSON.stringify(out)}`);
-    return { move: null, ended: true };
+    return { move: null, result: ending === "mate" ? "computerMated" : "computerStalemated" };
   }
   const m = /^move ([a-h][1-8])([a-h][1-8])$/.exec(out[0] ?? "");
   if (!m) fail(`expected the computer's move, got ${JSON.stringify(out)}`);
   const move = judge.find(m[1], m[2], "q");
   if (!move) fail(`the computer's move ${m[1]}${m[2]} is illegal in ${judge.fen()}`);
   if (isExotic(move)) fail(`the computer played ${m[1]}${m[2]}, a move it never makes`);
-  judge.play(move);
+  play(move);
   const after = judge.ending() ?? judge.programEnding();
   const rest = out.slice(1);
   if (after) {
     const want = after === "mate" ? RESULT.playerMated(computer) : RESULT.playerStalemated();
     if (rest.length !== 1 || rest[0] !== want)
       fail(`after "move ${m[1]}${m[2]}" the other side has no move (${after}); expected "${want}", got ${JSON.stringify(rest)}`);
-    return { move, ended: true };
+    return { move, result: after === "mate" ? "playerMated" : "playerStalemated" };
   }
   if (rest.length) fail(`unexpected lines after "move ${m[1]}${m[2]}": ${JSON.stringify(rest)}`);
-  return { move, ended: false };
+  return { move, result: null };
 }

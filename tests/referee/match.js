@@ -6,11 +6,12 @@
 //   node match.js --engine PATH --opponent PATH [--games N] [--plies P]
 //                 [--depth D] [--jobs J] [--timeout MS] [--verbose]
 //
-// Game i has the engine build as White when i is even, as Black when odd.
+// Game i has the engine build as White when i is even, as Black when odd,
+// and starts from an opening of up to 8 random moves drawn from the seed i.
 // The opponent searches to a fixed depth, so every game is reproducible.
-import { Foul, Judge, checkComputerTurn } from "./judge.js";
+import { Foul, Judge, checkComputerTurn, other } from "./judge.js";
 import { EngineFailure, XBoardEngine } from "./xboard.js";
-import { options, runAll } from "./run.js";
+import { options, random, runAll } from "./run.js";
 
 const RESULT_LINE = /^(1-0|0-1|1\/2-1\/2) \{[^}]*\}$/;
 
@@ -20,7 +21,7 @@ async function playMatchGame(seed, opt) {
   const opponent = new XBoardEngine(opt.opponent, [], "opponent", transcript, { timeoutMs: opt.timeout });
   const colour = seed % 2 === 0 ? "w" : "b"; // the engine build's colour
   const judge = new Judge();
-  const stats = { moves: 0, quelmaroWins: 0, opponentWins: 0, draws: 0, unfinished: 0 };
+  const stats = { moves: 0, quelmaroWins: 0, opponentWins: 0, draws: 0, unfinished: 0, opponentClaims: 0 };
   const fail = (why) => {
     throw new Foul(why);
   };
@@ -41,50 +42,57 @@ async function playMatchGame(seed, opt) {
 
   try {
     await Promise.all([quelmaro.handshake(), opponent.handshake()]);
-    for (const e of [quelmaro, opponent]) for (const l of ["new", "random", "easy", "nopost", "force"]) e.send(l);
+    for (const e of [quelmaro, opponent]) for (const l of ["new", "easy", "nopost", "force"]) e.send(l);
     opponent.send(`sd ${opt.depth}`);
     opponent.send("st 10");
-    await Promise.all([quelmaro.sync(), opponent.sync()]);
-    engineOf("w").send("go");
-    let started = false; // "go" has been sent to the Black engine
+    // An opening of a few random moves from the seed, sent to both engines
+    // in force mode, as a GUI plays a match from an opening book.
+    const rnd = random(seed);
+    for (let n = rnd.int(9); n > 0; n--) {
+      const move = rnd.pick(judge.legalMoves());
+      judge.play(move);
+      for (const e of [quelmaro, opponent]) e.send(move.from + move.to + (move.promotion ?? ""));
+    }
+    const silent = await quelmaro.sync();
+    if (silent.length) fail(`the opening in force mode was answered: ${JSON.stringify(silent)}`);
+    await opponent.sync();
+    if (judge.ending()) return { ok: true, seed, stats, transcript };
+    engineOf(judge.turn()).send("go");
+    let waiting = engineOf(other(judge.turn())); // still in force mode until its first move
     let over = false;
     while (!over && judge.plies() < opt.plies) {
-      const mover = judge.turn();
-      let move;
-      if (mover === colour) {
+      if (judge.turn() === colour) {
         const out = await quelmaro.sync();
-        ({ move, ended: over } = checkComputerTurn(judge, colour, out, `ply ${judge.plies() + 1}`));
-        if (move) judge.undo(); // played once below, for both sides alike
+        const { move, result } = checkComputerTurn(judge, colour, out, `ply ${judge.plies() + 1}`);
+        if (result) over = true;
+        if (!move) break;
       } else {
         const r = await opponentMove();
         if (r.end) {
-          // The opponent ends the game: a draw claim or resignation. Fine as
-          // long as the game has not reached a decision the judge sees.
-          if (judge.ending()) fail(`the opponent claims "${r.end}" in ${judge.fen()}`);
+          // The opponent ends the game (a draw claim, resignation) while
+          // the judge sees no decision.
+          stats.opponentClaims++;
           break;
         }
-        move = r.move;
+        judge.play(r.move);
       }
-      if (!move) break;
-      judge.play(move);
       stats.moves++;
       if (over) break;
-      const text = move.from + move.to + (move.promotion ?? "");
+      const last = judge.last();
       const receiver = engineOf(judge.turn());
-      receiver.send(text);
-      if (!started && judge.turn() === "b") {
+      receiver.send(last.from + last.to + (last.promotion ?? ""));
+      if (receiver === waiting) {
         receiver.send("go");
-        started = true;
+        waiting = null;
       }
-      if (receiver === quelmaro) continue;
-      // The engine build's own answer comes from the next sync; the judge
-      // already checked the move that mated or stalemated its opponent.
-      if (judge.ending()) break;
+      // The engine build's answer to a mating move comes from its next
+      // sync; nothing more is asked of the opponent once it is mated.
+      if (receiver === opponent && judge.ending()) break;
     }
     const ending = judge.ending();
     if (ending === "mate") stats[judge.turn() === colour ? "opponentWins" : "quelmaroWins"]++;
     else if (ending === "stalemate") stats.draws++;
-    else stats.unfinished++;
+    else if (!stats.opponentClaims) stats.unfinished++;
     // The engine build must still be alive and answering at the end.
     await quelmaro.sync();
     for (const e of [quelmaro, opponent]) e.send("result *");

@@ -63,9 +63,6 @@ async function playGame(seed, opt) {
   let computer = "b";
   let force = false;
   let loaded = false;
-  // The computer's colour before each ply since the start: a take-back
-  // restores it, as the program's history does.
-  let colours = [];
   let files = 0;
 
   const fail = (why) => {
@@ -76,12 +73,11 @@ async function playGame(seed, opt) {
       fail(`${what}: expected ${JSON.stringify(want)}, got ${JSON.stringify(out)}`);
   };
   const noteMove = (move) => {
-    colours.push(computer);
     stats.plies++;
     if (/[kq]/.test(move.flags)) stats.castlings++;
     if (move.promotion) stats.promotions++;
     if (move.flags.includes("e")) stats[force ? "enPassantInForceMode" : "enPassant"]++;
-    if (move.captured) stats.captures++;
+    if (move.flags.includes("c")) stats.captures++;
   };
   const computerTurn = (out, what) => {
     const { move, ended } = checkComputerTurn(judge, computer, out, what);
@@ -188,13 +184,11 @@ async function playGame(seed, opt) {
     return computerTurn(out, `after "${text}"`);
   };
 
+  // The sides stay as they are.
   const takeBack = async (word, plies) => {
     engine.send(word);
     expectLines(await engine.sync(), [], `"${word}"`);
-    const n = Math.min(plies, judge.plies());
-    for (let i = 0; i < n; i++) judge.undo();
-    if (n) computer = colours[colours.length - n];
-    colours = colours.slice(0, colours.length - n);
+    for (let i = Math.min(plies, judge.plies()); i > 0; i--) judge.undo();
     if (word === "undo") force = true;
   };
 
@@ -215,7 +209,6 @@ async function playGame(seed, opt) {
     if (out.length !== 3 || out[0] !== "Enter the name of the file" || !out[1].startsWith("My last move was: ") || out[2] !== "What is your move?")
       fail(`"open": ${JSON.stringify(out)}`);
     judge = new Judge(fen.join(" "));
-    colours = [];
     force = false;
     loaded = true;
     stats.loadedGames++;

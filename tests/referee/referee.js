@@ -93,10 +93,15 @@ async function playGame(seed, opt) {
   const rnd = random(seed);
   const transcript = [];
   const engine = new XBoardEngine(opt.engine, [], "quelmaro", transcript, { timeoutMs: opt.timeout });
-  const stats = { moves: 0, lines: 0, refusedLegal: 0 };
+  const stats = {
+    moves: 0, lines: 0, castlings: 0, enPassant: 0, promotions: 0, forceMoves: 0, swaps: 0,
+    takeBacks: 0, drawOffers: 0, computerMated: 0, computerStalemated: 0, playerMated: 0,
+    playerStalemated: 0, refusedLegal: 0,
+  };
   let judge = new Judge();
   let computer = "b"; // the GUI (the player) starts as White
   let computerMoves = 0; // the program's own count of its moves in this game
+  let counts = []; // computerMoves before each move of the game, for take-backs
   let force = false;
 
   const fail = (why) => {
@@ -105,28 +110,43 @@ async function playGame(seed, opt) {
   const expectNothing = (out, what) => {
     if (out.length) fail(`${what}: expected no answer, got ${JSON.stringify(out)}`);
   };
-
-  // The program's answer when the computer is to move; counts its move.
-  const computerTurn = (out, what) => {
-    const { move, ended } = checkComputerTurn(judge, computer, out, what);
-    if (move) {
-      stats.moves++;
-      computerMoves++;
+  // Plays a move on the judge's board; a move of the computer's colour
+  // counts as the computer's, whoever sent it.
+  const apply = (move) => {
+    counts.push(computerMoves);
+    if (judge.turn() === computer) computerMoves++;
+    judge.play(move);
+    stats.moves++;
+    if (/[kq]/.test(move.flags)) stats.castlings++;
+    if (move.flags.includes("e")) stats.enPassant++;
+    if (move.promotion) stats.promotions++;
+  };
+  const takeBack = (plies) => {
+    for (let i = 0; i < plies && judge.plies() > 0; i++) {
+      judge.undo();
+      computerMoves = counts.pop();
     }
-    return ended;
   };
 
-  // Sends one player move (legal or not) and checks the answer. Returns true
-  // when the game ended.
-  const playerMove = async (text, expected) => {
+  // The program's answer when the computer is to move. Returns true when
+  // the game ended.
+  const computerTurn = (out, what) => {
+    const { result } = checkComputerTurn(judge, computer, out, what, apply);
+    if (result) stats[result]++;
+    return result !== null;
+  };
+
+  // Sends one move (legal or not) for the side to move and checks the
+  // answer. Returns true when the game ended.
+  const sendMove = async (text, expected) => {
     engine.send(text);
     const out = await engine.sync();
+    stats.lines++;
     if (!expected.move) {
       if (out.length !== 1 || !out[0].startsWith("Illegal move: "))
         fail(`"${text}" is not a legal move; expected "Illegal move: ...", got ${JSON.stringify(out)}`);
       if (expected.squares && out[0] !== `Illegal move: ${expected.squares}`)
         fail(`"${text}" was refused as "${out[0]}"`);
-      stats.lines++;
       return false;
     }
     if (out.length && out[0].startsWith("Illegal move: ")) {
@@ -135,26 +155,40 @@ async function playGame(seed, opt) {
       stats.refusedLegal++; // stricter than chess: the judge takes the move back
       return false;
     }
-    judge.play(expected.move);
-    stats.moves++;
-    stats.lines++;
+    apply(expected.move);
+    if (force) {
+      // Force mode: the move is applied, nothing answered.
+      stats.forceMoves++;
+      expectNothing(out, `"${text}" in force mode`);
+      return judge.ending() !== null;
+    }
     return computerTurn(out, `after "${text}"`);
   };
 
+  // Sends a line that must change nothing the judge sees and get no answer.
+  const silent = async (line) => {
+    engine.send(line);
+    expectNothing(await engine.sync(), JSON.stringify(line));
+    stats.lines++;
+  };
+
   const newGame = async () => {
-    engine.send("new");
-    expectNothing(await engine.sync(), '"new"');
+    await silent("new");
     judge = new Judge();
     computer = "b";
     computerMoves = 0;
+    counts = [];
     force = false;
   };
 
   const legalMoveAction = async () => {
-    const move = rnd.pick(judge.legalMoves());
+    // Castling and captures in passing are rare in random play: when one is
+    // legal, it is played half the time.
+    const rare = judge.legalMoves().filter(isExotic);
+    const move = rnd.pick(rare.length && rnd.next() < 0.5 ? rare : judge.legalMoves());
     const { text, promotion } = writeMove(rnd, move);
     const wanted = promotion ? judge.find(move.from, move.to, promotion) : move;
-    return playerMove(text, { move: wanted });
+    return sendMove(text, { move: wanted });
   };
 
   return judged(engine, { seed, stats, transcript, fen: () => judge.fen() }, async () => {
@@ -172,41 +206,58 @@ async function playGame(seed, opt) {
         if (rnd.next() < 0.5) break;
         continue;
       }
+      const plies = judge.plies();
       const action = rnd.weighted({
         move: 60,
-        refused: 8,
-        junk: 6,
+        refused: force ? 5 : 8,
+        junk: force ? 3 : 6,
         noise: 3,
-        draw: 3,
-        go: judge.plies() < 4 ? 4 : 2,
+        draw: force ? 1 : 3,
+        go: force ? 10 : plies < 4 ? 4 : 2,
         new: 0.5,
-        hint: 2,
+        force: force ? 0 : 2,
+        undo: force ? 4 : 1.5,
+        remove: plies >= 2 ? (force ? 2 : 1.5) : 0,
+        result: 0.3,
+        hint: force ? 0 : 2,
       });
       if (action === "move") over = await legalMoveAction();
       else if (action === "refused") {
         const r = refusedMove(rnd, judge);
-        over = await playerMove(r.text, { move: null, squares: r.squares });
-      } else if (action === "junk" || action === "noise") {
-        const line = action === "junk" ? randomJunk(rnd) : rnd.pick(PROTOCOL_NOISE);
-        engine.send(line);
-        expectNothing(await engine.sync(), `${JSON.stringify(line)}`);
-        stats.lines++;
-      } else if (action === "draw") {
+        over = await sendMove(r.text, { move: null, squares: r.squares });
+      } else if (action === "junk") await silent(randomJunk(rnd));
+      else if (action === "noise") await silent(rnd.pick(PROTOCOL_NOISE));
+      else if (action === "draw") {
         engine.send("draw");
         const offer = judge.material(computer) <= 0 && computerMoves > 10;
         const out = await engine.sync();
         const want = offer ? ["offer draw"] : [];
         if (JSON.stringify(out) !== JSON.stringify(want))
           fail(`"draw" with material ${judge.material(computer)} after ${computerMoves} computer moves: expected ${JSON.stringify(want)}, got ${JSON.stringify(out)}`);
+        if (offer) stats.drawOffers++;
         stats.lines++;
       } else if (action === "go") {
         // The computer takes over the side to move and moves at once.
+        if (judge.turn() !== computer) stats.swaps++;
         computer = judge.turn();
+        force = false;
         engine.send("go");
         over = computerTurn(await engine.sync(), '"go"');
         stats.lines++;
-      } else if (action === "new") {
-        await newGame();
+      } else if (action === "new") await newGame();
+      else if (action === "force") {
+        await silent("force");
+        force = true;
+      } else if (action === "undo" || action === "remove") {
+        // "undo" takes back one half-move and enters force mode; "remove"
+        // takes back two and leaves force mode as it was.
+        await silent(action);
+        stats.takeBacks++;
+        takeBack(action === "undo" ? 1 : 2);
+        if (action === "undo") force = true;
+      } else if (action === "result") {
+        await silent(rnd.pick(["result 1-0 {White mates}", "result 1/2-1/2 {Draw}", "result 0-1 {White resigns}"]));
+        over = true;
       } else if (action === "hint") {
         // A move for the player, who is to move: legal, and never one the
         // program does not make itself.
