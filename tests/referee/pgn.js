@@ -80,9 +80,9 @@ async function playGame(seed, opt) {
     if (move.flags.includes("c")) stats.captures++;
   };
   const computerTurn = (out, what) => {
-    const { move, ended } = checkComputerTurn(judge, computer, out, what);
+    const { move, result } = checkComputerTurn(judge, computer, out, what);
     if (move) noteMove(move);
-    return ended;
+    return result !== null;
   };
 
   // A file name typed after a command, and the two lines that answer it.
@@ -249,5 +249,5 @@ async function playGame(seed, opt) {
   }
 }
 
-const opt = options(process.argv.slice(2), { games: 20, plies: 80 });
+const opt = options(process.argv.slice(2), { games: 40, plies: 80 });
 await runAll(opt, playGame, "games");
