@@ -23,6 +23,8 @@ std::string ultimo_lance_da_historia(const Quelmaro& jogo) {
     return l.de + l.para;
 }
 
+// The rule's words are those of the rule table; the test checks that the
+// rule which chose the move is the one told, in both languages.
 TEST_F(Driver, WhyNamesTheRuleThatChoseTheComputersLastMove) {
     struct Caso {
         const char* nome;
@@ -30,30 +32,27 @@ TEST_F(Driver, WhyNamesTheRuleThatChoseTheComputersLastMove) {
         std::vector<std::string> dele;    // the player's moves, each answered by the computer
         int lance_do_jogo;
         const char* lance; // the computer's last move
-        const char* porque;
+        int regra;         // 0: an opening move
+        Abertura abertura;
     };
+    constexpr Abertura nenhuma = Abertura::nenhuma;
     // clang-format off
     const Caso casos[] = {
         {"mate", {{"h1", -REI}, {"g2", -PEAO}, {"h2", -PEAO}, {"a8", TORRE}, {"e8", REI}}, {}, 10,
-         "a8a1", "Rule 1: This move mates you, and no reply of yours takes my king."},
+         "a8a1", 1, nenhuma},
         {"queen capture", {{"e1", -REI}, {"d4", -DAMA}, {"c6", CAVALO}, {"e8", REI}}, {}, 10,
-         "c6d4", "Rule 2: I take your queen; no reply of yours wins my queen (unless I am ahead in "
-                 "material), mates me, checks me or promotes a pawn."},
+         "c6d4", 2, nenhuma},
         {"promotion", {{"h4", -REI}, {"b2", PEAO}, {"e8", REI}}, {}, 10,
-         "b2b1", "Rule 4: My pawn gets to its last row; no reply of yours wins my queen (unless I "
-                 "am ahead in material), mates me or promotes a pawn."},
+         "b2b1", 4, nenhuma},
         {"safe pawn move", {{"h1", -REI}, {"a7", PEAO}, {"h8", REI}}, {}, 10,
-         "a7a5", "Rule 39: A safe pawn move: no reply of yours wins anything of mine, mates me, "
-                 "checks me or promotes a pawn."},
+         "a7a5", 39, nenhuma},
+        // every move lets the rook take the pawn and check the king
         {"fallback", {{"e2", -REI}, {"a1", -TORRE}, {"a5", PEAO}, {"h8", REI}}, {}, 10,
-         "a5a4", "Rule 45: No better move: you can win at most a pawn, and no reply of yours mates "
-                 "me or promotes a pawn; you may check me."},
-        {"first opening move", {}, {"e2e4"}, 0,
-         "e7e6", "Opening move: my king's pawn steps forward one square."},
-        {"second opening move", {}, {"e2e4", "d2d4"}, 0,
-         "b7b6", "Opening move: my queen's knight's pawn steps forward one square."},
+         "a5a4", 45, nenhuma},
+        {"first opening move", {}, {"e2e4"}, 0, "e7e6", 0, Abertura::peao_do_rei},
+        {"second opening move", {}, {"e2e4", "d2d4"}, 0, "b7b6", 0, Abertura::peao_do_cavalo},
         {"second opening move, bishop on g2", {}, {"g2g3", "f1g2"}, 0,
-         "b8a6", "Opening move: your bishop is on g2, so my queen's knight goes to the edge."},
+         "b8a6", 0, Abertura::cavalo_da_dama},
     };
     // clang-format on
     for (const Caso& c : casos) {
@@ -73,8 +72,14 @@ TEST_F(Driver, WhyNamesTheRuleThatChoseTheComputersLastMove) {
         ASSERT_FALSE(jogo->historico.empty());
         EXPECT_EQ(ultimo_lance_da_historia(*jogo), c.lance);
         impresso();
-        vez_dele("why\n");
-        EXPECT_EQ(impresso(), c.porque + std::string("\n") + PEDIDO);
+        for (const bool ingles : {true, false}) {
+            jogo->motor.ingles = ingles;
+            const std::string numero =
+                c.regra == 0 ? "" : (ingles ? "Rule " : "Regra ") + std::to_string(c.regra) + ": ";
+            vez_dele("why\n");
+            EXPECT_EQ(impresso(), numero + descricao(c.regra, c.abertura, ingles) + "\n" +
+                                      (ingles ? PEDIDO : "Qual e' seu movimento?\n"));
+        }
     }
 }
 
@@ -91,7 +96,7 @@ TEST_F(Driver, WhyFollowsTakeBacksNewGamesAndLoadedGames) {
     // after a take-back the move before is the last one
     vez_dele("undo\nwhy\n");
     EXPECT_EQ(impresso(),
-              PEDIDO + "Opening move: my king's pawn steps forward one square.\n" + PEDIDO);
+              PEDIDO + descricao(0, Abertura::peao_do_rei, true) + std::string("\n") + PEDIDO);
     vez_dele("save\njogo\nopen\njogo\nwhy\n");
     EXPECT_NE(impresso().find(ainda_nao), std::string::npos);
     comeca();

@@ -6,8 +6,9 @@ import { Chess } from "chess.js";
 const VALUE = { p: 1, b: 3, n: 4, r: 7, q: 20, k: 0 };
 
 export class Judge {
-  constructor() {
-    this.chess = new Chess();
+  // `fen`: the position to start from; the usual start when omitted.
+  constructor(fen) {
+    this.chess = new Chess(fen);
     this.played = []; // the moves of the game, as legalMoves() lists them
   }
 

@@ -10,8 +10,8 @@
 // and every game runs in a fresh process): a failing game prints its seed
 // and its transcript, and `--games 1 --seed S` replays it.
 import { Foul, Judge, checkComputerTurn, isExotic } from "./judge.js";
-import { EngineFailure, XBoardEngine } from "./xboard.js";
-import { options, random, runAll } from "./run.js";
+import { XBoardEngine } from "./xboard.js";
+import { judged, options, random, runAll } from "./run.js";
 
 const FILES = "abcdefgh";
 const SQUARES = [...FILES].flatMap((f) => [..."12345678"].map((r) => f + r));
@@ -191,7 +191,7 @@ async function playGame(seed, opt) {
     return sendMove(text, { move: wanted });
   };
 
-  try {
+  return judged(engine, { seed, stats, transcript, fen: () => judge.fen() }, async () => {
     await engine.handshake();
     const start = ["new", "random", "level 40 5 0", "post", "hard", "easy"];
     for (const l of start.slice(0, 1 + rnd.int(start.length))) engine.send(l);
@@ -270,14 +270,7 @@ async function playGame(seed, opt) {
         stats.lines++;
       }
     }
-    const ended = await engine.quit();
-    if (ended !== "exited with status 0") fail(`on "quit" the program ${ended}`);
-    return { ok: true, seed, stats, transcript };
-  } catch (e) {
-    if (!(e instanceof Foul || e instanceof EngineFailure)) throw e;
-    if (!engine.exited) engine.child.kill("SIGKILL");
-    return { ok: false, seed, stats, why: e.message, transcript, fen: judge.fen() };
-  }
+  });
 }
 
 const opt = options(process.argv.slice(2), { games: 300, plies: 160 });

@@ -1,4 +1,8 @@
-// Command line and the loop over games shared by the referee and the match.
+// Command line, the loop over games and the ending of one game, shared by the
+// referee, the match and the PGN round trip.
+import { Foul } from "./judge.js";
+import { EngineFailure } from "./xboard.js";
+
 export function options(argv, defaults) {
   const opt = { engine: null, seed: 1, jobs: 2, timeout: 10000, verbose: false, transcript: false, ...defaults };
   for (let i = 0; i < argv.length; i++) {
@@ -69,4 +73,20 @@ export function random(seed) {
     return keys[keys.length - 1];
   };
   return { next, int, pick, weighted };
+}
+
+// One game of `engine` played by `play`: a foul or an engine failure makes a
+// failed game with its seed, transcript and the judge's position (`fen()`);
+// at the end "quit" must end the engine with status 0.
+export async function judged(engine, { seed, stats, transcript, fen }, play) {
+  try {
+    await play();
+    const ended = await engine.quit();
+    if (ended !== "exited with status 0") throw new Foul(`on "quit" the program ${ended}`);
+    return { ok: true, seed, stats, transcript };
+  } catch (e) {
+    if (!(e instanceof Foul || e instanceof EngineFailure)) throw e;
+    if (!engine.exited) engine.child.kill("SIGKILL");
+    return { ok: false, seed, stats, why: e.message, transcript, fen: fen() };
+  }
 }
