@@ -68,7 +68,8 @@ inline std::string tradutor(std::string_view dados) {
             if (!lance && !comando) return "the parser handed on \"" + std::string(palavra) + "\"";
             const char c = t.promocao_caracter;
             if (c != '\0' && (!lance || std::string_view("qnbr").find(c) == std::string_view::npos))
-                return "promotion letter " + std::to_string(int(c)) + " for " + std::string(palavra);
+                return "promotion letter " + std::to_string(int(c)) + " for " +
+                       std::string(palavra);
         }
         std::istringstream impresso(saida.str());
         for (std::string linha; std::getline(impresso, linha);) {
@@ -99,8 +100,10 @@ inline std::string sessao(std::string_view dados, bool winboard) {
         arquivos.arquivos["jogo"] = salvo.str();
         const int status = Quelmaro(console, Xboard{.Winboard = winboard}, arquivos).executa();
         if (status != 0) return "exit status " + std::to_string(status);
-        if (vez == 0) primeira = saida.str();
-        else if (saida.str() != primeira) return "the same input gave another output";
+        if (vez == 0)
+            primeira = saida.str();
+        else if (saida.str() != primeira)
+            return "the same input gave another output";
     }
     return {};
 }
@@ -139,9 +142,9 @@ inline bool maquina_tem_lance_seguro(Tabuleiro& t) {
 // king safe; it ends the game exactly when it has no such move, as mate when
 // its king is attacked and as stalemate otherwise.
 inline std::string passe(std::string_view dados) {
-    static constexpr int CODIGOS[] = {0,      0,     0,     0,      0,     PEAO, -PEAO,
-                                      BISPO,  -BISPO, CAVALO, -CAVALO, TORRE, -TORRE, DAMA,
-                                      -DAMA,  REI,   -REI};
+    static constexpr int CODIGOS[] = {0,      0,     0,      0,      0,       PEAO,
+                                      -PEAO,  BISPO, -BISPO, CAVALO, -CAVALO, TORRE,
+                                      -TORRE, DAMA,  -DAMA,  REI,    -REI};
     if (dados.size() < 64 + 2) return {};
     auto byte = [&](std::size_t i) { return static_cast<unsigned char>(dados[i]); };
     Tabuleiro t;
@@ -174,7 +177,8 @@ inline std::string passe(std::string_view dados) {
     case Desfecho::Lance: {
         const int de = motor.cc, para = motor.dd;
         if (!casa_valida(de) || !casa_valida(para)) return "a move off the board";
-        if (t[de] <= 0 || t[para] > 0 || !t.validade(de, para)) return "a move that is no candidate";
+        if (t[de] <= 0 || t[para] > 0 || !t.validade(de, para))
+            return "a move that is no candidate";
         LanceDeTeste lance(t, de, para);
         if (detalhe::rei_atacado(t, REI)) return "a move that lets the player take the king";
         return {};

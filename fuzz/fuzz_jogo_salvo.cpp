@@ -6,8 +6,7 @@
 #include "fuzz/alvos.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t n) {
-    const std::string erro =
-        quelmaro::alvos::jogo_salvo({reinterpret_cast<const char*>(dados), n});
+    const std::string erro = quelmaro::alvos::jogo_salvo({reinterpret_cast<const char*>(dados), n});
     if (!erro.empty()) {
         std::fprintf(stderr, "%s\n", erro.c_str());
         std::abort();

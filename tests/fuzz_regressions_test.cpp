@@ -18,10 +18,8 @@ struct Alvo {
 };
 
 const Alvo ALVOS[] = {
-    {"jogo_salvo", alvos::jogo_salvo},
-    {"passe", alvos::passe},
-    {"tradutor", alvos::tradutor},
-    {"sessao_console", alvos::sessao_console},
+    {"jogo_salvo", alvos::jogo_salvo},       {"passe", alvos::passe},
+    {"tradutor", alvos::tradutor},           {"sessao_console", alvos::sessao_console},
     {"sessao_xboard", alvos::sessao_xboard},
 };
 
