@@ -59,13 +59,17 @@ bool le_fen(const std::string& texto, Posicao& x) {
 }
 
 bool atacada(const Posicao& x, int alvo, bool por_brancas) {
-    auto eh = [&](int s, char t) { return x.p[s] != '.' && branca(x.p[s]) == por_brancas && tipo_de(x.p[s]) == t; };
+    auto eh = [&](int s, char t) {
+        return x.p[s] != '.' && branca(x.p[s]) == por_brancas && tipo_de(x.p[s]) == t;
+    };
     const int r = rank(alvo), f = fileira(alvo);
     const int pr = por_brancas ? r - 1 : r + 1; // rank the attacking pawn stands on
     for (int df : {-1, 1})
         if (pr >= 0 && pr < 8 && f + df >= 0 && f + df < 8 && eh(pr * 8 + f + df, 'P')) return true;
-    for (auto [dr, df] : {std::pair{1, 2}, {2, 1}, {-1, 2}, {-2, 1}, {1, -2}, {2, -1}, {-1, -2}, {-2, -1}})
-        if (r + dr >= 0 && r + dr < 8 && f + df >= 0 && f + df < 8 && eh((r + dr) * 8 + f + df, 'N'))
+    for (auto [dr, df] :
+         {std::pair{1, 2}, {2, 1}, {-1, 2}, {-2, 1}, {1, -2}, {2, -1}, {-1, -2}, {-2, -1}})
+        if (r + dr >= 0 && r + dr < 8 && f + df >= 0 && f + df < 8 &&
+            eh((r + dr) * 8 + f + df, 'N'))
             return true;
     for (int dr = -1; dr <= 1; ++dr)
         for (int df = -1; df <= 1; ++df) {
@@ -100,7 +104,8 @@ Posicao aplica(const Posicao& x, const Movimento& m) {
     const char peca = x.p[m.de];
     const char t = tipo_de(peca);
     y.p[m.de] = '.';
-    y.p[m.para] = m.promocao ? (x.brancas ? m.promocao : static_cast<char>(std::tolower(m.promocao))) : peca;
+    y.p[m.para] =
+        m.promocao ? (x.brancas ? m.promocao : static_cast<char>(std::tolower(m.promocao))) : peca;
     if (t == 'P' && m.para == x.en_passant) y.p[m.para + (x.brancas ? -8 : 8)] = '.';
     if (t == 'K' && (m.para - m.de == 2 || m.de - m.para == 2)) { // the rook crosses over
         const bool pequeno = m.para > m.de;
@@ -108,7 +113,8 @@ Posicao aplica(const Posicao& x, const Movimento& m) {
         y.p[destino] = y.p[torre];
         y.p[torre] = '.';
     }
-    y.en_passant = (t == 'P' && (m.para - m.de == 16 || m.de - m.para == 16)) ? (m.de + m.para) / 2 : -1;
+    y.en_passant =
+        (t == 'P' && (m.para - m.de == 16 || m.de - m.para == 16)) ? (m.de + m.para) / 2 : -1;
     for (int s : {m.de, m.para}) {
         if (s == 4 || s == 7) y.roque[0] = false;
         if (s == 4 || s == 0) y.roque[1] = false;
@@ -153,11 +159,14 @@ std::vector<Movimento> legais(const Posicao& x) {
                 if ((x.p[d] != '.' && !minha(x, d)) || d == x.en_passant) anda(d);
             }
         } else if (t == 'N' || t == 'K') {
-            static constexpr std::pair<int, int> saltos[] = {{1, 2}, {2, 1}, {-1, 2}, {-2, 1}, {1, -2}, {2, -1}, {-1, -2}, {-2, -1}};
-            static constexpr std::pair<int, int> passos[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+            static constexpr std::pair<int, int> saltos[] = {{1, 2},  {2, 1},  {-1, 2},  {-2, 1},
+                                                             {1, -2}, {2, -1}, {-1, -2}, {-2, -1}};
+            static constexpr std::pair<int, int> passos[] = {{1, 0}, {-1, 0}, {0, 1},  {0, -1},
+                                                             {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
             for (auto [dr, df] : (t == 'N' ? saltos : passos)) {
                 const int rr = r + dr, ff = f + df;
-                if (rr >= 0 && rr < 8 && ff >= 0 && ff < 8 && livre_ou_inimiga(rr * 8 + ff)) tenta(s, rr * 8 + ff);
+                if (rr >= 0 && rr < 8 && ff >= 0 && ff < 8 && livre_ou_inimiga(rr * 8 + ff))
+                    tenta(s, rr * 8 + ff);
             }
         } else {
             for (int dr = -1; dr <= 1; ++dr)
@@ -190,7 +199,9 @@ std::vector<Movimento> legais(const Posicao& x) {
     return v;
 }
 
-std::string nome(int s) { return {static_cast<char>('a' + fileira(s)), static_cast<char>('1' + rank(s))}; }
+std::string nome(int s) {
+    return {static_cast<char>('a' + fileira(s)), static_cast<char>('1' + rank(s))};
+}
 
 std::string san(const Posicao& x, const Movimento& m, const std::vector<Movimento>& todos) {
     const char t = tipo_de(x.p[m.de]);
@@ -211,9 +222,12 @@ std::string san(const Posicao& x, const Movimento& m, const std::vector<Moviment
                 mesmo_rank = mesmo_rank || rank(o.de) == rank(m.de);
             }
             if (outra) {
-                if (!mesma_fileira) s += static_cast<char>('a' + fileira(m.de));
-                else if (!mesmo_rank) s += static_cast<char>('1' + rank(m.de));
-                else s += nome(m.de);
+                if (!mesma_fileira)
+                    s += static_cast<char>('a' + fileira(m.de));
+                else if (!mesmo_rank)
+                    s += static_cast<char>('1' + rank(m.de));
+                else
+                    s += nome(m.de);
             }
         }
         if (captura) s += 'x';
@@ -270,7 +284,8 @@ std::string fen(const Tabuleiro& t, char resposta, bool brancas_a_mover, Roques 
     if (roques.pretas_pequeno) direitos += 'k';
     if (roques.pretas_grande) direitos += 'q';
     if (direitos.empty()) direitos = "-";
-    return s + (brancas_a_mover ? " w " : " b ") + direitos + " - 0 " + std::to_string(numero_do_lance);
+    return s + (brancas_a_mover ? " w " : " b ") + direitos + " - 0 " +
+           std::to_string(numero_do_lance);
 }
 
 std::string escreve(const Partida& partida) {
@@ -287,8 +302,10 @@ std::string escreve(const Partida& partida) {
         for (const Movimento& m : todos)
             if (m.de == de && m.para == para && m.promocao == promocao) achado = &m;
         if (!achado) break;
-        if (x.brancas) lances += std::to_string(x.numero) + ". ";
-        else if (lances.empty()) lances += std::to_string(x.numero) + "... ";
+        if (x.brancas)
+            lances += std::to_string(x.numero) + ". ";
+        else if (lances.empty())
+            lances += std::to_string(x.numero) + "... ";
         lances += san(x, *achado, todos) + " ";
         x = aplica(x, *achado);
         ++jogados;
@@ -301,7 +318,9 @@ std::string escreve(const Partida& partida) {
     lances += resultado;
 
     std::ostringstream o;
-    auto tag = [&](const char* nome, const std::string& valor) { o << '[' << nome << " \"" << valor << "\"]\n"; };
+    auto tag = [&](const char* nome, const std::string& valor) {
+        o << '[' << nome << " \"" << valor << "\"]\n";
+    };
     tag("Event", partida.evento);
     tag("Site", partida.local);
     tag("Date", partida.data.empty() ? "????.??.??" : partida.data);

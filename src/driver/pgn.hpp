@@ -22,7 +22,7 @@ struct Partida {
     std::vector<Lance> lances;
     std::string evento = "Quelmaro game";
     std::string local = "?";
-    std::string data;   // YYYY.MM.DD
+    std::string data; // YYYY.MM.DD
     std::string brancas, pretas;
     std::string resultado = "*"; // "1-0", "0-1", "1/2-1/2" or "*"
 };

@@ -97,9 +97,7 @@ void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
                 if (tabuleiro.soma() <= 0 && lance_do_jogo > 10)
                     out << texto(Mensagem::OfereceEmpate, true) << std::endl;
                 continue;
-            case Papel::Recursos:
-                out << texto(Mensagem::Recursos, true) << std::endl;
-                continue;
+            case Papel::Recursos: out << texto(Mensagem::Recursos, true) << std::endl; continue;
             case Papel::Ping:
                 out << texto(Mensagem::Pong, true)
                     << (linha.size() > chave->entrada.size() ? linha.substr(chave->entrada.size())
