@@ -42,8 +42,16 @@ inline std::string jogo_salvo(std::string_view dados) {
 // move or one of its command words, and it prints nothing but the answers to
 // "draw", "protover" and "ping".
 inline std::string tradutor(std::string_view dados) {
-    static constexpr std::string_view PALAVRAS[] = {"play", "save", "open", "turn", "quit", "proq",
-                                                    "groq", "nova", "forc", "undo", "remo", "resu"};
+    // The command words and the builds that hand them on.
+    struct Palavra {
+        std::string_view palavra;
+        bool console, xboard;
+    };
+    static constexpr Palavra PALAVRAS[] = {
+        {"play", true, true},  {"save", true, true},  {"open", true, true},  {"turn", true, true},
+        {"quit", true, true},  {"proq", true, true},  {"groq", true, true},  {"nova", true, true},
+        {"undo", true, true},  {"hint", true, true},  {"pgn ", true, true},  {"help", true, false},
+        {"why ", true, false}, {"forc", false, true}, {"remo", false, true}, {"resu", false, true}};
     for (const bool winboard : {false, true}) {
         std::istringstream entrada{std::string(dados)};
         std::ostringstream saida;
@@ -61,10 +69,9 @@ inline std::string tradutor(std::string_view dados) {
             const std::string_view palavra(s.data(), s.size());
             const bool lance = s[0] >= 'a' && s[0] <= 'h' && s[1] >= '1' && s[1] <= '8' &&
                                s[2] >= 'a' && s[2] <= 'h' && s[3] >= '1' && s[3] <= '8';
-            // The last four words exist in the engine build only.
-            const std::size_t palavras = winboard ? std::size(PALAVRAS) : std::size(PALAVRAS) - 4;
             bool comando = false;
-            for (std::size_t i = 0; i < palavras; ++i) comando = comando || PALAVRAS[i] == palavra;
+            for (const Palavra& p : PALAVRAS)
+                comando = comando || (p.palavra == palavra && (winboard ? p.xboard : p.console));
             if (!lance && !comando) return "the parser handed on \"" + std::string(palavra) + "\"";
             const char c = t.promocao_caracter;
             if (c != '\0' && (!lance || std::string_view("qnbr").find(c) == std::string_view::npos))
