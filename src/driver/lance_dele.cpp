@@ -275,10 +275,18 @@ void Quelmaro::promove_peoes_dele() {
 
 void Quelmaro::move(int de, int para) {
     const int peca = tabuleiro[de];
-    const Cor cor = (peca < 0) == jogador_tem_brancas() ? BRANCAS : PRETAS;
-    const std::string nome = nparaletra(de, resposta);
-    for (const CasaDeOrigem& c : CASAS_DE_ORIGEM)
-        if (c.cor == cor && c.nome == nome && c.tipo == tipo(peca)) roque[cor].*(c.flag) = true;
+    // A king or rook that leaves its home square loses its castling; so does
+    // a rook taken on its corner, since a rook that comes there later is
+    // another one.
+    auto sai_de_casa = [&](int codigo, int casa) {
+        const Cor cor = (codigo < 0) == jogador_tem_brancas() ? BRANCAS : PRETAS;
+        const std::string nome = nparaletra(casa, resposta);
+        for (const CasaDeOrigem& c : CASAS_DE_ORIGEM)
+            if (c.cor == cor && c.nome == nome && c.tipo == tipo(codigo))
+                roque[cor].*(c.flag) = true;
+    };
+    sai_de_casa(peca, de);
+    if (tabuleiro[para] != VAZIO) sai_de_casa(tabuleiro[para], para);
     casa_en_passant = tipo(peca) == PEAO && std::abs(para - de) == 16 ? (de + para) / 2 : 0;
     tabuleiro.poe(para, peca);
     tabuleiro.poe(de, VAZIO);
