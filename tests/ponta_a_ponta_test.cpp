@@ -273,25 +273,30 @@ TEST_F(PontaAPonta, FailedSavesLoseNothing) {
         {"a file where a folder should be", "jogo/dentro"},
         {"write that fails midway over an existing file", "jogo", 100},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nome);
-        esvazia();
-        std::ofstream(pasta / "jogo") << antigo;
-        fs::create_directory(pasta / "fechada");
-        fs::permissions(pasta / "fechada", fs::perms::owner_read | fs::perms::owner_exec);
-        const Execucao r =
-            roda(CONSOLE, INICIO + "e2e4\nsave\n" + c.arquivo + "\nd2d4\n", pasta, c.limite);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(conta(r.saida, "Enter the name of the file.\nThe game could not be saved.\n"), 1u)
-            << r.saida;
-        EXPECT_EQ(conta(r.saida, "My move is: "), 2u) << r.saida;
-        std::ifstream f(pasta / "jogo");
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), antigo);
-        std::set<std::string> nomes;
-        for (const auto& e : fs::directory_iterator(pasta)) nomes.insert(e.path().filename());
-        EXPECT_EQ(nomes, (std::set<std::string>{"fechada", "jogo"}));
-        fs::permissions(pasta / "fechada", fs::perms::owner_all);
-    }
+    const std::pair<std::string, std::string> comandos[] = {
+        {"save", "Enter the name of the file.\nThe game could not be saved.\n"},
+        {"pgn", "Enter the name of the file.\nThe PGN file could not be written.\n"},
+    };
+    for (const auto& [comando, mensagem] : comandos)
+        for (const Caso& c : casos) {
+            SCOPED_TRACE(comando + ": " + c.nome);
+            esvazia();
+            std::ofstream(pasta / "jogo") << antigo;
+            fs::create_directory(pasta / "fechada");
+            fs::permissions(pasta / "fechada", fs::perms::owner_read | fs::perms::owner_exec);
+            const Execucao r =
+                roda(CONSOLE, INICIO + "e2e4\n" + comando + "\n" + c.arquivo + "\nd2d4\n", pasta,
+                     c.limite);
+            EXPECT_EQ(r.status, 0);
+            EXPECT_EQ(conta(r.saida, mensagem), 1u) << r.saida;
+            EXPECT_EQ(conta(r.saida, "My move is: "), 2u) << r.saida;
+            std::ifstream f(pasta / "jogo");
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), antigo);
+            std::set<std::string> nomes;
+            for (const auto& e : fs::directory_iterator(pasta)) nomes.insert(e.path().filename());
+            EXPECT_EQ(nomes, (std::set<std::string>{"fechada", "jogo"}));
+            fs::permissions(pasta / "fechada", fs::perms::owner_all);
+        }
     // and the same save without the limit replaces the file
     esvazia();
     std::ofstream(pasta / "jogo") << "antigo";
