@@ -9,7 +9,6 @@ namespace {
 // higher square numbers, the last four towards lower ones.
 constexpr int DIRECOES[8][2] = {{0, 1},  {1, -1}, {1, 0},  {1, 1},
                                 {0, -1}, {-1, 1}, {-1, 0}, {-1, -1}};
-constexpr bool diagonal_dir(int d) { return DIRECOES[d][0] != 0 && DIRECOES[d][1] != 0; }
 
 struct Tabelas {
     std::array<Casas, 65> cavalo{};
