@@ -6,6 +6,9 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -192,6 +195,18 @@ inline std::string passe(std::string_view dados) {
         return {};
     }
     return "unknown outcome";
+}
+
+// The body of every fuzzing program: runs the target on the input and
+// aborts, so that libFuzzer keeps the input, when it reports a fault.
+inline int executa(std::string (*alvo)(std::string_view), const std::uint8_t* dados,
+                   std::size_t n) {
+    const std::string erro = alvo({reinterpret_cast<const char*>(dados), n});
+    if (!erro.empty()) {
+        std::fprintf(stderr, "%s\n", erro.c_str());
+        std::abort();
+    }
+    return 0;
 }
 
 } // namespace quelmaro::alvos
