@@ -85,7 +85,8 @@ inline std::string tradutor(std::string_view dados) {
 }
 
 // A whole session of either build fed the bytes as its standard input, with
-// one saved game "jogo" in a file stand-in (no disk is touched): it ends with
+// a saved game "jogo" and a truncated one "ruim" in a file stand-in (no
+// disk is touched): it ends with
 // status 0, and the same input gives the same output a second time.
 inline std::string sessao(std::string_view dados, bool winboard) {
     std::string primeira;
@@ -100,6 +101,7 @@ inline std::string sessao(std::string_view dados, bool winboard) {
         std::ostringstream salvo;
         escreve_jogo_salvo(salvo, jogo);
         arquivos.arquivos["jogo"] = salvo.str();
+        arquivos.arquivos["ruim"] = salvo.str().substr(0, 400);
         const int status = Quelmaro(console, Xboard{.Winboard = winboard}, arquivos).executa();
         if (status != 0) return "exit status " + std::to_string(status);
         if (vez == 0)
