@@ -48,9 +48,6 @@ class Quelmaro2 {
     // this board. Used on a side-swapped board to suggest a move to the player.
     Escolha sugestao();
 
-    // Why the last pass chose its move, in English or Portuguese.
-    const char* porque(bool em_ingles) const { return descricao(regra, abertura, em_ingles); }
-
     // The move-feature tables of the last pass: the bits set for the move
     // from square `de` to square `para`.
     Marcas marcas(int de, int para) const;
