@@ -111,11 +111,16 @@ TEST(Tabuleiro, FastMovementTestAgreesWithTheStepByStepRulesOnRandomBoards) {
 }
 
 TEST(Tabuleiro, AttackSetsAgreeWithTheMovementTest) {
+    auto ataques = [](const Tabuleiro& t, Casas origens) {
+        Casas a = 0;
+        para_cada_casa(origens, [&](int o) { a |= t.alcance(o); });
+        return a;
+    };
     std::mt19937 rng(4321);
     for (int i = 0; i < 300; ++i) {
         const Tabuleiro t = aleatorio(rng, 10 + i % 60);
-        const Casas da_maquina = t.ataques(t.pecas_da_maquina());
-        const Casas do_jogador = t.ataques(t.pecas_do_jogador());
+        const Casas da_maquina = ataques(t, t.pecas_da_maquina());
+        const Casas do_jogador = ataques(t, t.pecas_do_jogador());
         for (int alvo = 1; alvo <= 64; ++alvo) {
             if (t[alvo] == VAZIO) continue;
             Casas esperado = 0;

@@ -192,10 +192,4 @@ Casas Tabuleiro::alcance(int de) const {
     }
 }
 
-Casas Tabuleiro::ataques(Casas origens) const {
-    Casas a = 0;
-    para_cada_casa(origens, [&](int o) { a |= alcance(o); });
-    return a;
-}
-
 } // namespace quelmaro

@@ -57,8 +57,6 @@ class Tabuleiro {
     // of them passes validade from `de`, and no other does. (Pawns: the two
     // diagonal squares ahead; sliders: up to the first piece of either side.)
     Casas alcance(int de) const;
-    // The union of alcance over `origens`.
-    Casas ataques(Casas origens) const;
     // Does some piece standing on one of `origens` pass validade onto `alvo`?
     bool alcancada(Casas origens, int alvo) const {
         bool sim = false;
