@@ -249,6 +249,8 @@ TEST(ChessSan, ReadingAsPlayersType) {
         {COROA, "exd8=K", INGLES, R::ilegivel, ""},
         {COROA, "exd8", INGLES, R::ambiguo, "4"},
         {COROA, "e8", INGLES, R::nenhum, ""},
+        {"8/P3k3/8/8/8/8/8/4K3 w - - 0 1", "a8", INGLES, R::ambiguo, "4"},
+        {"8/P3k3/8/8/8/8/8/4K3 w - - 0 1", "a8N", INGLES, R::um, "a7a8n"},
         {COROA, "exd8=", INGLES, R::ilegivel, ""},
         {COROA, "Ke2=Q", INGLES, R::ilegivel, ""},
         {COROA, "e8=q", INGLES, R::ilegivel, ""},
