@@ -21,13 +21,18 @@ TEST(Opcoes, HelpVersionUnknownAndNone) {
         {{"quelmaro", "--version"}, false, 0, "quelmaro 1.0.0\n", ""},
         {{"quelmaro_xb", "--version"}, true, 0, "quelmaro_xb 1.0.0\n", ""},
         {{"quelmaro_xb", "--help"}, true, 0, "Usage: quelmaro_xb", ""},
-        {{"quelmaro", "--colour"}, false, 2, "", "quelmaro: unknown option '--colour'\nUsage: quelmaro ["},
+        {{"quelmaro", "--colour"},
+         false,
+         2,
+         "",
+         "quelmaro: unknown option '--colour'\nUsage: quelmaro ["},
         {{"quelmaro", "e2e4"}, false, 2, "", "unknown option 'e2e4'"},
     };
     for (const Caso& c : casos) {
         std::ostringstream saida, erro;
+        ArquivosNaMemoria arquivos;
         const auto status = trata_opcoes(static_cast<int>(c.argv.size()), c.argv.data(),
-                                         Xboard{.Winboard = c.xb}, saida, erro);
+                                         Xboard{.Winboard = c.xb}, arquivos, saida, erro);
         EXPECT_EQ(status, c.status) << c.argv.back();
         EXPECT_NE(saida.str().find(c.na_saida), std::string::npos) << saida.str();
         EXPECT_NE(erro.str().find(c.no_erro), std::string::npos) << erro.str();
