@@ -37,7 +37,8 @@ struct Jogada {
 
 // The move a word names for the computer on the analysed board: coordinates
 // as the game prints them ("e7e5"; "e7-e5", "e7xe5" too). nullopt when the
-// word names no move.
+// word names no move. `ingles` is the language of the piece letters, for
+// notations that use them; coordinates have none.
 std::optional<Jogada> jogada_da_palavra(std::string_view palavra, const Analise& analise,
                                         bool ingles);
 
