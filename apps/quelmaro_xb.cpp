@@ -8,11 +8,12 @@
 
 int main(int argc, char** argv) {
     constexpr quelmaro::Xboard xboard{.Winboard = true};
-    if (const auto status = quelmaro::trata_opcoes(argc, argv, xboard, std::cout, std::cerr))
+    quelmaro::ArquivosDoDisco arquivos;
+    if (const auto status =
+            quelmaro::trata_opcoes(argc, argv, xboard, arquivos, std::cout, std::cerr))
         return *status;
     // GUIs interrupt their engine with SIGINT; it must not end the program.
     std::signal(SIGINT, SIG_IGN);
     quelmaro::ConsoleDeTerminal console;
-    quelmaro::ArquivosDoDisco arquivos;
     return quelmaro::Quelmaro(console, xboard, arquivos).executa();
 }

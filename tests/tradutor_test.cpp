@@ -65,6 +65,42 @@ TEST(Tradutor, MovesWordsAndLinesReadPast) {
         EXPECT_EQ(le(std::string(c.linha) + "\n").saida, c.saida) << c.linha;
 }
 
+TEST(Tradutor, WhatFollowsACommandWord) {
+    struct Caso {
+        const char* linhas;
+        const char* saida;
+        const char* argumento;
+    };
+    const Caso casos[] = {
+        {"why e7e5\n", "why ", "e7e5"},
+        {"why   e7-e5  \r\n", "why ", "e7-e5"},
+        {"why\n", "why ", ""},
+        {"why \t\n", "why ", ""},
+        {"why Nf6 now\n", "why ", "Nf6 now"},
+        {"pgn partida\n", "pgn ", "partida"},
+        {"why e7e5\ne2e4\n", "why ", "e7e5"},
+    };
+    for (const Caso& c : casos) {
+        std::istringstream in(c.linhas);
+        std::ostringstream out;
+        ConsoleDeFluxo console(in, out);
+        Tradutor t(console, Xboard{.Winboard = false});
+        Tabuleiro tabuleiro;
+        t.le(tabuleiro, 0);
+        EXPECT_EQ(std::string(t.saidatrad.begin(), t.saidatrad.end()), c.saida) << c.linhas;
+        EXPECT_EQ(t.argumento, c.argumento) << c.linhas;
+    }
+    // A move after a word with an argument has none.
+    std::istringstream in("why e7e5\ne2e4\n");
+    std::ostringstream out;
+    ConsoleDeFluxo console(in, out);
+    Tradutor t(console, Xboard{.Winboard = false});
+    Tabuleiro tabuleiro;
+    t.le(tabuleiro, 0);
+    t.le(tabuleiro, 0);
+    EXPECT_EQ(t.argumento, "");
+}
+
 TEST(Tradutor, EngineBuildWords) {
     struct Caso {
         const char* linha;

@@ -167,7 +167,7 @@ bool Quelmaro::outro_comando() {
         diz(Mensagem::Ajuda);
         pede_lance();
     } else if (tradutor.saida_e("why ")) {
-        porque();
+        porque(tradutor.argumento);
     } else if (tradutor.saida_e("hint")) {
         sugere();
     } else if (tradutor.saida_e("pgn ")) {

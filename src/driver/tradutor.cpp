@@ -71,6 +71,7 @@ std::string Tradutor::proxima_linha() {
 void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
     for (;;) {
         promocao_caracter = '\0';
+        argumento.clear();
         std::string linha = proxima_linha();
         std::string s = linha;
         if (s.size() < 8) s.resize(8, ' ');
@@ -92,6 +93,11 @@ void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
             switch (chave->papel) {
             case Papel::Palavra:
                 std::copy(chave->saida.begin(), chave->saida.end(), saidatrad.begin());
+                if (linha.size() > chave->entrada.size()) {
+                    argumento = linha.substr(chave->entrada.size());
+                    argumento.erase(0, argumento.find_first_not_of(" \t"));
+                    argumento.erase(argumento.find_last_not_of(" \t\r") + 1);
+                }
                 return;
             case Papel::Empate:
                 if (tabuleiro.soma() <= 0 && lance_do_jogo > 10)

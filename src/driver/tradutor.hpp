@@ -34,6 +34,9 @@ class Tradutor {
     }
 
     std::array<char, 4> saidatrad{};
+    // What followed a command word on its line, blanks around it dropped
+    // ("e7e5" of "why e7e5"); empty after a move.
+    std::string argumento;
     // q, n, b or r typed right after the last move read, or NUL.
     char promocao_caracter = '\0';
 
