@@ -195,5 +195,36 @@ TEST(Tradutor, NextCallGoesOnWithTheRestOfALongLine) {
     EXPECT_THROW(t.le(tabuleiro, 0), FimDoPrograma);
 }
 
+// The rest of a long line stays in the input for a read of any kind: a line,
+// a number, a key (its first non-blank character; a rest of blanks only gives
+// the key of the next line).
+TEST(Tradutor, TheRestOfALongLineIsTheNextReadOfAnyKind) {
+    struct Caso {
+        std::string resto;
+        std::string depois; // what the next read gives
+    };
+    const Caso casos[] = {{"jogo.sav", "linha jogo.sav"},
+                          {" 12 ", "numero 12"},
+                          {"  k e", "tecla k"},
+                          {"   ", "tecla p"},
+                          {"", "linha proxima"}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.depois);
+        std::istringstream in("save" + std::string(96, ' ') + c.resto + "\n" +
+                              (c.resto == "   " ? "p\n" : "proxima\n"));
+        std::ostringstream out;
+        ConsoleDeFluxo console(in, out);
+        Tradutor t(console, Xboard{});
+        t.le(Tabuleiro{}, 0);
+        EXPECT_TRUE(t.saida_e("save"));
+        const std::string tipo = c.depois.substr(0, c.depois.find(' '));
+        std::string lido;
+        if (tipo == "linha") lido = console.linha();
+        if (tipo == "numero") lido = std::to_string(console.numero().value_or(-1));
+        if (tipo == "tecla") lido = std::string(1, console.tecla());
+        EXPECT_EQ(tipo + " " + lido, c.depois);
+    }
+}
+
 } // namespace
 } // namespace quelmaro

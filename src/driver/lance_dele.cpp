@@ -290,7 +290,9 @@ void Quelmaro::move(int de, int para) {
     casa_en_passant = tipo(peca) == PEAO && std::abs(para - de) == 16 ? (de + para) / 2 : 0;
     tabuleiro.poe(para, peca);
     tabuleiro.poe(de, VAZIO);
-    vez_das_brancas = !vez_das_brancas;
+    // The other colour than the one that moved is to move, also after a move
+    // the GUI sends for the side that has just moved (a game already over).
+    vez_das_brancas = (peca < 0) != jogador_tem_brancas();
 }
 
 void Quelmaro::anota_ultimo_lance(const std::string& lance) {

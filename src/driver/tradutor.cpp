@@ -58,21 +58,11 @@ bool digito(char c) { return c >= '1' && c <= '8'; }
 
 } // namespace
 
-std::string Tradutor::proxima_linha() {
-    std::string s = tem_resto_ ? std::move(resto_) : console_.linha();
-    tem_resto_ = s.size() > TAMANHO_DA_LINHA;
-    if (tem_resto_) {
-        resto_ = s.substr(TAMANHO_DA_LINHA);
-        s.resize(TAMANHO_DA_LINHA);
-    }
-    return s;
-}
-
 void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
     for (;;) {
         promocao_caracter = '\0';
         argumento.clear();
-        std::string linha = proxima_linha();
+        std::string linha = console_.pedaco(TAMANHO_DA_LINHA);
         std::string s = linha;
         if (s.size() < 8) s.resize(8, ' ');
 

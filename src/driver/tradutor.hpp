@@ -14,8 +14,9 @@ namespace quelmaro {
 
 class Tradutor {
   public:
-    // A line holds at most this many characters; the rest of a longer line is
-    // read as the next line.
+    // A line holds at most this many characters; the rest of a longer line
+    // stays in the input: it is the next line, or the file name or number
+    // that the command just read asks for.
     static constexpr std::size_t TAMANHO_DA_LINHA = 100;
 
     Tradutor(Console& console, Xboard xboard) : console_(console), xboard_(xboard) {}
@@ -41,12 +42,8 @@ class Tradutor {
     char promocao_caracter = '\0';
 
   private:
-    std::string proxima_linha();
-
     Console& console_;
     Xboard xboard_;
-    std::string resto_; // what is left of a line longer than TAMANHO_DA_LINHA
-    bool tem_resto_ = false;
 };
 
 } // namespace quelmaro
