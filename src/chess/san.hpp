@@ -22,10 +22,10 @@ std::string escreve_san(const Posicao& x, const Movimento& m, const Letras& letr
 
 struct LeituraSan {
     enum Resultado {
-        um,        // names exactly one legal move: `lance`
-        nenhum,    // well formed, but names no legal move
-        ambiguo,   // names two or more: `candidatos`
-        ilegivel,  // not SAN at all
+        um,       // names exactly one legal move: `lance`
+        nenhum,   // well formed, but names no legal move
+        ambiguo,  // names two or more: `candidatos`
+        ilegivel, // not SAN at all
     } resultado = ilegivel;
     Movimento lance{};
     ListaDeLances candidatos{};
