@@ -7,7 +7,9 @@ namespace {
 
 constexpr std::string_view RESULTADOS[] = {"1-0", "0-1", "1/2-1/2", "*"};
 
-bool branco(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool branco(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
 bool digito(char c) { return c >= '0' && c <= '9'; }
 bool letra_ou_digito(char c) {
     return digito(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
@@ -159,6 +161,20 @@ class Leitor {
 } // namespace
 
 LeituraPgn le_pgn(std::string_view texto) { return Leitor(texto).le(); }
+
+std::optional<Partida> le_partida(std::string_view texto) {
+    std::optional<Partida> partida;
+    std::string_view linha = texto.substr(0, texto.find('\n'));
+    if (linha.ends_with('\r')) linha.remove_suffix(1);
+    const LeituraFen fen = le_fen(linha);
+    if (fen.ok()) {
+        partida = Partida{.inicio = fen.posicao, .lances = {}};
+    } else if (LeituraPgn pgn = le_pgn(texto); pgn.ok()) {
+        partida = std::move(pgn.partida);
+    }
+    if (partida && fim(posicao_final(*partida)) != Fim::nenhum) partida.reset();
+    return partida;
+}
 
 Posicao posicao_final(const Partida& partida) {
     Posicao x = partida.inicio;

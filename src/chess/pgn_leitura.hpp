@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -41,7 +42,7 @@ enum class ErroPgn {
 struct LeituraPgn {
     Partida partida;
     std::vector<std::pair<std::string, std::string>> tags; // in the order of the text
-    std::string resultado;                                  // the game termination marker
+    std::string resultado;                                 // the game termination marker
     ErroPgn erro = ErroPgn::nenhum;
     std::size_t onde = 0; // offset in the text of what was refused
     bool ok() const { return erro == ErroPgn::nenhum; }
@@ -56,6 +57,11 @@ inline constexpr std::size_t MAXIMO_DE_MEIOS_LANCES = 12000;
 // uses). Linear in the length of the text, with no recursion: variations
 // nest to any depth.
 LeituraPgn le_pgn(std::string_view texto);
+
+// A game from the text of a file: a FEN on its first line, else the first
+// PGN game. nullopt when it is neither, or when the side to move at the end
+// has no move (mate or stalemate), since such a game cannot go on.
+std::optional<Partida> le_partida(std::string_view texto);
 
 // The position after all the game's moves.
 Posicao posicao_final(const Partida& partida);

@@ -47,6 +47,7 @@ constexpr Chave CHAVES[] = {
     {"pgn ", "pgn "},
     {"help ", "help", Papel::Palavra, Onde::console},
     {"why ", "why ", Papel::Palavra, Onde::console},
+    {"moves ", "movs", Papel::Palavra, Onde::console},
 };
 // clang-format on
 
@@ -68,7 +69,7 @@ std::string Tradutor::proxima_linha() {
     return s;
 }
 
-void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
+void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo, const LeitorDeSan& san) {
     for (;;) {
         promocao_caracter = '\0';
         std::string linha = proxima_linha();
@@ -117,6 +118,14 @@ void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
             digito(s[4])) {
             saidatrad = {s[0], s[1], s[3], s[4]};
             return;
+        }
+        if (san) {
+            const std::string_view palavra = std::string_view(linha).substr(0, linha.find(' '));
+            if (!palavra.empty() && san(palavra)) {
+                palavra_san = palavra;
+                saidatrad = {'s', 'a', 'n', ' '};
+                return;
+            }
         }
     }
 }
