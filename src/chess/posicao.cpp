@@ -101,19 +101,6 @@ LeituraFen le_fen(std::string_view texto) {
     if (n > 5 && (!le_numero(campo[5], x.numero) || x.numero == 0))
         return erro(ErroFen::contadores);
 
-    int reis_brancos = 0, reis_pretos = 0;
-    for (int s = 0; s < 64; ++s) {
-        const char p = x.pecas[s];
-        reis_brancos += p == 'K';
-        reis_pretos += p == 'k';
-        if ((p == 'P' || p == 'p') && (fila_de(s) == 0 || fila_de(s) == 7))
-            return erro(ErroFen::peao_na_ponta);
-    }
-    if (reis_brancos != 1 || reis_pretos != 1) return erro(ErroFen::reis);
-    Posicao outro_lado = x;
-    outro_lado.brancas_a_mover = !x.brancas_a_mover;
-    if (em_xeque(outro_lado)) return erro(ErroFen::xeque_de_quem_nao_move);
-
     // Rights the pieces on the board no longer allow, and a passed square
     // that no pawn of the side that has just moved crossed, are dropped.
     for (const Roque& d : ROQUES)
@@ -127,6 +114,20 @@ LeituraFen le_fen(std::string_view texto) {
                             x.pecas[e - frente] == (x.brancas_a_mover ? 'p' : 'P');
         if (!cruzou) x.en_passant = -1;
     }
+    // A position that cannot arise is kept as read, with the reason.
+    int reis_brancos = 0, reis_pretos = 0;
+    for (int s = 0; s < 64; ++s) {
+        const char p = x.pecas[s];
+        reis_brancos += p == 'K';
+        reis_pretos += p == 'k';
+        if ((p == 'P' || p == 'p') && (fila_de(s) == 0 || fila_de(s) == 7))
+            r.erro = ErroFen::peao_na_ponta;
+    }
+    if (reis_brancos != 1 || reis_pretos != 1) r.erro = ErroFen::reis;
+    Posicao outro_lado = x;
+    outro_lado.brancas_a_mover = !x.brancas_a_mover;
+    if (r.ok() && em_xeque(outro_lado)) r.erro = ErroFen::xeque_de_quem_nao_move;
+
     return r;
 }
 

@@ -81,6 +81,10 @@ struct LeituraFen {
     Posicao posicao{};
     ErroFen erro = ErroFen::nenhum;
     bool ok() const { return erro == ErroFen::nenhum; }
+    // The text was well formed: `posicao` holds what it says, even when the
+    // position cannot arise (the last three errors), for callers that take
+    // such a position anyway; a badly formed text leaves an empty position.
+    bool bem_formada() const { return erro == ErroFen::nenhum || erro >= ErroFen::reis; }
 };
 
 // Reads a FEN (the two counters may be left out: 0 and 1); also checks that
