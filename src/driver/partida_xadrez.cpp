@@ -29,8 +29,7 @@ xadrez::Posicao Quelmaro::posicao_atual() const {
     const bool maquina_brancas = !jogador_tem_brancas();
     xadrez::Posicao x = xadrez::do_tabuleiro(tabuleiro, maquina_brancas);
     x.brancas_a_mover = vez_das_brancas;
-    const pgn::Roques r = roques();
-    x.roques = {r.brancas_pequeno, r.brancas_grande, r.pretas_pequeno, r.pretas_grande};
+    x.roques = roques();
     x.en_passant = casa_en_passant ? xadrez::casa_de_xadrez(casa_en_passant, maquina_brancas) : -1;
     return x;
 }
