@@ -75,12 +75,12 @@ TEST_F(San, MovesInSanInBothLanguages) {
         {"capture in passing with a colon", true, EN_PASSANT, "e:d6\n", "", {{"d5", VAZIO}}},
         {"castling with a mark", true, "4k3/8/8/8/8/8/8/4K2R w K - 0 1", "O-O!\n", "",
          {{"g1", -REI}, {"f1", -TORRE}}},
-        {"long castling with zeros, Black", true, "r3k3/8/8/8/8/8/8/4K3 b q - 0 1", "0-0-0\n", "",
+        {"long castling with a mark, Black", true, "r3k3/8/8/8/8/8/8/4K3 b q - 0 1", "O-O-O+\n", "",
          {{"c8", -REI}, {"d8", -TORRE}}},
         {"no legal move named: the refusal", true, "", "Nf6\ne4\n", RECUSA, {{"e4", -PEAO}}},
         {"no legal move in Portuguese", false, "", "Dh5\ne4\n",
          "Esse movimento nao e' permitido. Qual e' seu movimento?\n", {{"e4", -PEAO}}},
-        {"not SAN: read past in silence", true, "", "hello\nNf\ne9\nnova\n\ne4\n", "", {{"e4", -PEAO}}},
+        {"not SAN: read past in silence", true, "", "hello\nNf\ne9\nnova\n0-0-0\no-O\n\ne4\n", "", {{"e4", -PEAO}}},
         {"the rest of the line ignored", true, "", "Nf3 is my move\n", "", {{"f3", -CAVALO}}},
     };
     // clang-format on

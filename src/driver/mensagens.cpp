@@ -62,6 +62,7 @@ constexpr std::array<Textos, static_cast<int>(Mensagem::Total)> TEXTOS{{
      "  moves           show the moves of the game\n"
      "  quit, exit      leave the program",
      "Lances: e2e4, c2-c3, e4xd5, Cb1a3, O-O, O-O-O.\n"
+     "Ou como os jogadores escrevem: e4, exd5, Cf3, Cbd2, T1a3, Dh4e1, e8=D, O-O+.\n"
      "Comandos na hora do seu lance:\n"
      "  turn, reverse   vira o desenho do tabuleiro\n"
      "  save            salva o jogo num arquivo\n"

@@ -19,6 +19,16 @@ bool nomeia_a_peca(std::string_view palavra) {
     return fim != std::string_view::npos && std::isupper(static_cast<unsigned char>(palavra[fim]));
 }
 
+// Castling is typed in the words the parser knows for it, marks aside:
+// "O-O+" castles, "0-0-0" is no move.
+constexpr std::string_view PALAVRAS_DE_ROQUE[] = {"O-O", "o-o", "0-0", "O-O-O", "o-o-o"};
+bool roque_de_outra_forma(std::string_view palavra) {
+    palavra = palavra.substr(0, palavra.find_last_not_of("+#!?") + 1);
+    return !palavra.empty() && palavra.find_first_not_of("Oo0-") == std::string_view::npos &&
+           std::find(std::begin(PALAVRAS_DE_ROQUE), std::end(PALAVRAS_DE_ROQUE), palavra) ==
+               std::end(PALAVRAS_DE_ROQUE);
+}
+
 // Counters far beyond any game are held there, so that counting on never
 // overflows.
 constexpr int MAXIMO_DE_LANCES = 1000000;
@@ -54,6 +64,7 @@ xadrez::Partida Quelmaro::partida_atual() const {
 }
 
 xadrez::LeituraSan Quelmaro::le_palavra_san(std::string_view palavra) const {
+    if (roque_de_outra_forma(palavra)) return {};
     return xadrez::le_san(posicao_atual(), palavra, letras(motor.ingles));
 }
 
