@@ -14,7 +14,7 @@ import path from "node:path";
 import { Chess } from "chess.js";
 import { random } from "./run.js";
 
-const opt = { out: null, games: 60, seed: 1 };
+const opt = { out: null, games: 40, seed: 1 };
 for (let i = 2; i < process.argv.length; i += 2) {
   const key = process.argv[i].replace(/^--/, "");
   if (!(key in opt)) {
@@ -55,7 +55,9 @@ for (let g = 0; g < opt.games; g++) {
   chess.setHeader("Result", chess.isCheckmate() ? (chess.turn() === "w" ? "0-1" : "1-0") : chess.isStalemate() ? "1/2-1/2" : "*");
   lines.push("end");
   if (over) lines.push("over");
-  fs.writeFileSync(path.join(opt.out, `${g}.pgn`), chess.pgn(g % 2 ? {} : { maxWidth: 79 }) + "\n");
+  // (chess.js 1.4.0 with maxWidth glues a move to the next move number at
+  // some line breaks, "c55.", so the move text stays on one line.)
+  fs.writeFileSync(path.join(opt.out, `${g}.pgn`), chess.pgn() + "\n");
   fs.writeFileSync(path.join(opt.out, `${g}.txt`), lines.join("\n") + "\n");
 }
 console.log(`${opt.games} games written to ${opt.out}`);
