@@ -28,6 +28,8 @@ if (!opt.out) {
   process.exit(2);
 }
 fs.mkdirSync(opt.out, { recursive: true });
+// The files of an earlier run go, so that the folder holds this run only.
+for (const f of fs.readdirSync(opt.out)) if (/^\d+\.(pgn|txt)$/.test(f)) fs.rmSync(path.join(opt.out, f));
 
 for (let g = 0; g < opt.games; g++) {
   const rnd = random(opt.seed + g);
