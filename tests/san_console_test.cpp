@@ -100,17 +100,7 @@ struct Sessao {
         entrada.str(teclas);
         jogo.Apresentacao();
     }
-    // The player's turn on these lines; false when the game or the input ended.
-    bool vez_dele(const std::string& linhas) {
-        entrada.clear();
-        entrada.str(linhas);
-        try {
-            jogo.pos_lance_dele();
-            return true;
-        } catch (const FimDoPrograma&) {
-            return false;
-        }
-    }
+    bool vez_dele(const std::string& linhas) { return quelmaro::vez_dele(jogo, entrada, linhas); }
     bool vez_da_maquina() {
         try {
             jogo.meu_lance();
