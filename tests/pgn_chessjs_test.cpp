@@ -1,7 +1,9 @@
 // PGN files that chess.js wrote (tests/referee/write_pgn.js), loaded by the
 // PGN reader and by the console's "open", checked position by position
-// against the positions chess.js went through. The folder of the files comes
-// in QUELMARO_CHESSJS_PGN; CTest runs the writer first (see CMakeLists.txt).
+// against the positions chess.js went through. CTest runs the writer first
+// and names its folder in QUELMARO_CHESSJS_PGN (see CMakeLists.txt); alone,
+// the test reads the sample in tests/data/pgn_chessjs/ (seed 1, games 0, 1,
+// 2, 4 and 10 of `write_pgn.js --games 40`).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -49,8 +51,9 @@ void mesma_posicao(const std::string& nossa, const std::string& dele, bool conta
 class PgnDoChessJs : public Driver {};
 
 TEST_F(PgnDoChessJs, EveryFileLoadsPositionByPosition) {
-    const char* pasta = std::getenv("QUELMARO_CHESSJS_PGN");
-    if (!pasta) GTEST_SKIP() << "run through CTest, which writes the files first";
+    // Without node, a few files of an earlier run kept in the tests' data.
+    const char* vivo = std::getenv("QUELMARO_CHESSJS_PGN");
+    const std::string pasta = vivo ? vivo : QUELMARO_TEST_DATA "/pgn_chessjs";
     int partidas = 0, lances = 0, terminadas = 0;
     for (const auto& arquivo : std::filesystem::directory_iterator(pasta)) {
         if (arquivo.path().extension() != ".pgn") continue;
@@ -109,8 +112,8 @@ TEST_F(PgnDoChessJs, EveryFileLoadsPositionByPosition) {
                       std::string::npos);
         }
     }
-    EXPECT_GT(partidas, 10);
-    EXPECT_GT(lances, 1000);
+    EXPECT_GE(partidas, vivo ? 40 : 5);
+    EXPECT_GT(terminadas, 0);
     std::cout << partidas << " games, " << lances << " moves, " << terminadas
               << " ending in mate or stalemate\n";
 }
