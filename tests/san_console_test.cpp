@@ -230,6 +230,7 @@ TEST_F(San, OpenLoadsAPgnGameAndGoesOnFromItsLastPosition) {
     EXPECT_FALSE(vez_dele("open\np.fen\n"));
     impresso();
     EXPECT_EQ(jogo->fen_inicial, "4k2r/8/8/8/3Pp3/8/8/4K3 b k d3 0 40");
+    EXPECT_EQ(xadrez::escreve_fen(jogo->posicao_atual()), jogo->fen_inicial);
     EXPECT_TRUE(jogo->historico.empty());
     EXPECT_EQ(jogo->motor.lance_do_jogo, 40);
     EXPECT_EQ(jogo->lances_da_pessoa, 39);

@@ -37,11 +37,12 @@ constexpr int MAXIMO_DE_LANCES = 1000000;
 
 xadrez::Posicao Quelmaro::posicao_atual() const {
     const bool maquina_brancas = !jogador_tem_brancas();
-    xadrez::Posicao x = xadrez::do_tabuleiro(tabuleiro, maquina_brancas);
-    x.brancas_a_mover = vez_das_brancas;
-    x.roques = roques();
-    x.en_passant = casa_en_passant ? xadrez::casa_de_xadrez(casa_en_passant, maquina_brancas) : -1;
-    return x;
+    // The move number from Black's moves (the half-move clock is not kept).
+    const int pretas = maquina_brancas ? lances_da_pessoa : motor.lance_do_jogo;
+    return xadrez::do_tabuleiro(
+        tabuleiro, maquina_brancas, vez_das_brancas, roques(),
+        casa_en_passant ? xadrez::casa_de_xadrez(casa_en_passant, maquina_brancas) : -1, 0,
+        1 + pretas);
 }
 
 xadrez::Partida Quelmaro::partida_atual() const {

@@ -91,7 +91,7 @@ class Quelmaro {
     pgn::Roques roques() const;
 
     // --- Chess notation ---
-    // The game on the board as a chess position.
+    // The game on the board as a chess position (the half-move clock 0).
     xadrez::Posicao posicao_atual() const;
     // The game from its start, from the history.
     xadrez::Partida partida_atual() const;
