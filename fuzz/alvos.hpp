@@ -15,12 +15,14 @@
 #include <string_view>
 
 #include "chess/lances.hpp"
+#include "chess/pgn_leitura.hpp"
 #include "chess/posicao.hpp"
 #include "chess/san.hpp"
 #include "driver/arquivos.hpp"
 #include "driver/console.hpp"
 #include "driver/explicacao.hpp"
 #include "driver/jogo_salvo.hpp"
+#include "driver/pgn.hpp"
 #include "driver/quelmaro.hpp"
 #include "driver/tradutor.hpp"
 #include "engine/quelmaro2.hpp"
@@ -59,11 +61,32 @@ inline std::string tradutor(std::string_view dados) {
         Tradutor t(console, Xboard{.Winboard = winboard});
         Tabuleiro tabuleiro;
         tabuleiro.posicao_inicial(true);
+        // In the console build a word that is read past is offered as SAN in
+        // the starting position; the parser hands on exactly the words taken.
+        const xadrez::Posicao inicial = xadrez::Posicao::inicial();
+        std::string tomada;
+        const Tradutor::LeitorDeSan san = [&](std::string_view palavra) {
+            if (palavra.empty() || palavra.find(' ') != std::string_view::npos) {
+                tomada = "\x01";
+                return false;
+            }
+            const bool toma =
+                xadrez::le_san(inicial, palavra).resultado != xadrez::LeituraSan::ilegivel;
+            tomada = toma ? std::string(palavra) : "";
+            return toma;
+        };
         for (int vez = 0;; ++vez) {
+            tomada.clear();
             try {
-                t.le(tabuleiro, vez);
+                t.le(tabuleiro, vez, winboard ? nullptr : san);
             } catch (const FimDoPrograma&) {
                 break;
+            }
+            if (tomada == "\x01") return "an empty word or one with a blank offered as SAN";
+            if (t.saida_e("san ")) {
+                if (t.palavra_san != tomada || tomada.empty())
+                    return "SAN word \"" + t.palavra_san + "\" handed on, not taken";
+                continue;
             }
             const auto& s = t.saidatrad;
             const std::string_view palavra(s.data(), s.size());
@@ -89,8 +112,8 @@ inline std::string tradutor(std::string_view dados) {
 }
 
 // A whole session of either build fed the bytes as its standard input, with
-// a saved game "jogo" and a truncated one "ruim" in a file stand-in (no
-// disk is touched): it ends with
+// a saved game "jogo", a truncated one "ruim", a PGN game "partida.pgn" and
+// a FEN "posicao.fen" in a file stand-in (no disk is touched): it ends with
 // status 0, and the same input gives the same output a second time.
 inline std::string sessao(std::string_view dados, bool winboard) {
     std::string primeira;
@@ -106,6 +129,9 @@ inline std::string sessao(std::string_view dados, bool winboard) {
         escreve_jogo_salvo(salvo, jogo);
         arquivos.arquivos["jogo"] = salvo.str();
         arquivos.arquivos["ruim"] = salvo.str().substr(0, 400);
+        arquivos.arquivos["partida.pgn"] =
+            "[Event \"x\"]\n\n1. e4 {c} e5 (1... c5 2. Nf3) 2. Nf3 Nc6 3. Bb5 a6 $1 *\n";
+        arquivos.arquivos["posicao.fen"] = "r3k2r/1P6/8/3pP3/8/8/8/R3K2R w KQkq d6 0 30\n";
         const int status = Quelmaro(console, Xboard{.Winboard = winboard}, arquivos).executa();
         if (status != 0) return "exit status " + std::to_string(status);
         if (vez == 0)
@@ -113,6 +139,34 @@ inline std::string sessao(std::string_view dados, bool winboard) {
         else if (saida.str() != primeira)
             return "the same input gave another output";
     }
+    return {};
+}
+
+// The PGN reader on any bytes: a game it accepts holds only legal moves, and
+// written out as PGN it reads back as the same game; loading it as a file
+// refuses only a game that has ended.
+inline std::string pgn(std::string_view dados) {
+    const xadrez::LeituraPgn lida = xadrez::le_pgn(dados);
+    const std::optional<xadrez::Partida> arquivo = xadrez::le_partida(dados);
+    if (!lida.ok()) return {};
+    const xadrez::Partida& p = lida.partida;
+    pgn::Partida escrita;
+    xadrez::Posicao x = p.inicio;
+    for (const xadrez::Movimento& m : p.lances) {
+        if (!xadrez::legal(x, m)) return "an illegal move read";
+        xadrez::joga(x, m);
+        const std::string c = xadrez::escreve_coordenadas(m);
+        escrita.lances.push_back({c.substr(0, 2), c.substr(2, 2), c.size() > 4 ? c[4] : '\0'});
+    }
+    if (p.inicio != xadrez::Posicao::inicial()) escrita.fen_inicial = xadrez::escreve_fen(p.inicio);
+    const std::string texto = pgn::escreve(escrita);
+    const xadrez::LeituraPgn relida = xadrez::le_pgn(texto);
+    if (!relida.ok() || relida.partida.lances != p.lances ||
+        xadrez::posicao_final(relida.partida) != x)
+        return "the game written does not read back the same:\n" + texto;
+    const bool terminou = xadrez::fim(x) != xadrez::Fim::nenhum;
+    if (!xadrez::le_fen(dados.substr(0, dados.find('\n'))).ok() && arquivo.has_value() == terminou)
+        return terminou ? "a game that has ended loaded" : "a game that can go on refused";
     return {};
 }
 

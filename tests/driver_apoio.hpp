@@ -14,6 +14,19 @@
 
 namespace quelmaro {
 
+// The player's turn on the lines given; true when it returned before the
+// input ended.
+inline bool vez_dele(Quelmaro& jogo, std::istringstream& entrada, const std::string& linhas) {
+    entrada.str(linhas);
+    entrada.clear();
+    try {
+        jogo.pos_lance_dele();
+        return true;
+    } catch (const FimDoPrograma&) {
+        return false;
+    }
+}
+
 // The game driver over text streams and files in memory; each test sets the
 // position and the typed lines, then calls the procedure under test.
 class Driver : public ::testing::Test {
@@ -48,17 +61,7 @@ class Driver : public ::testing::Test {
     int em(const char* nome) const {
         return jogo->tabuleiro[lparanumero(nome[0], nome[1], jogo->resposta)];
     }
-    // The player's turn on the lines given; true when it returned before the
-    // input ended.
-    bool vez_dele(const std::string& linhas) {
-        digita(linhas);
-        try {
-            jogo->pos_lance_dele();
-            return true;
-        } catch (const FimDoPrograma&) {
-            return false;
-        }
-    }
+    bool vez_dele(const std::string& linhas) { return quelmaro::vez_dele(*jogo, entrada, linhas); }
 
     std::istringstream entrada;
     std::ostringstream saida;

@@ -18,9 +18,13 @@ struct Alvo {
 };
 
 const Alvo ALVOS[] = {
-    {"jogo_salvo", alvos::jogo_salvo},       {"passe", alvos::passe},
-    {"tradutor", alvos::tradutor},           {"sessao_console", alvos::sessao_console},
-    {"sessao_xboard", alvos::sessao_xboard}, {"fen", alvos::fen},
+    {"jogo_salvo", alvos::jogo_salvo},
+    {"passe", alvos::passe},
+    {"tradutor", alvos::tradutor},
+    {"sessao_console", alvos::sessao_console},
+    {"sessao_xboard", alvos::sessao_xboard},
+    {"fen", alvos::fen},
+    {"pgn", alvos::pgn},
     {"explicacao", alvos::explicacao},
 };
 

@@ -228,3 +228,56 @@ TEST(Tradutor, TheRestOfALongLineIsTheNextReadOfAnyKind) {
 
 } // namespace
 } // namespace quelmaro
+
+namespace quelmaro {
+namespace {
+
+// A SAN reader is asked about the first word of the lines that would be read
+// past, and only about those; what it takes comes back as "san ".
+TEST(Tradutor, OffersTheFirstWordOfALineReadPastAsSan) {
+    struct Caso {
+        const char* linhas;
+        const char* saida;    // after the lines; "end": all read past
+        const char* palavras; // the words offered, each followed by '|'
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"Nf3 and the rest\n", "san ", "Nf3|"},
+        {"e2e4\n", "e2e4", ""},
+        {"Ng1f3\n", "g1f3", ""},
+        {"O-O\n", "proq", ""},
+        {"help\n", "help", ""},
+        {"moves\n", "movs", ""},
+        {"draw\n\n   \nx\n", "end", "x|"},
+        {" Nf3\n", "end", ""}, // the first word is empty
+        {"ok\nNf3\n", "san ", "ok|Nf3|"},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.linhas);
+        std::istringstream in(c.linhas);
+        std::ostringstream out;
+        ConsoleDeFluxo console(in, out);
+        Tradutor t(console, Xboard{});
+        Tabuleiro tabuleiro;
+        tabuleiro.posicao_inicial(true);
+        std::string oferecidas;
+        std::string saida = "end";
+        try {
+            t.le(tabuleiro, 0, [&](std::string_view p) {
+                oferecidas += std::string(p) + "|";
+                return p != "x" && p != "ok";
+            });
+            saida = std::string(t.saidatrad.begin(), t.saidatrad.end());
+        } catch (const FimDoPrograma&) {
+        }
+        EXPECT_EQ(saida, c.saida);
+        EXPECT_EQ(oferecidas, c.palavras);
+        if (saida == "san ") {
+            EXPECT_EQ(t.palavra_san, "Nf3");
+        }
+    }
+}
+
+} // namespace
+} // namespace quelmaro

@@ -3,6 +3,7 @@
 #include "driver/quelmaro.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <optional>
 #include <ostream>
@@ -84,8 +85,17 @@ bool peao_da_maquina_ataca(const Tabuleiro& t, int s) {
 } // namespace
 
 void Quelmaro::le_lance() {
-    tradutor.le(tabuleiro, motor.lance_do_jogo);
-    if (tradutor.saida_e("quit")) throw FimDoPrograma{};
+    // In the console build a word that no other form takes may be SAN.
+    xadrez::LeituraSan san;
+    const Tradutor::LeitorDeSan le_san = [&](std::string_view palavra) {
+        san = le_palavra_san(palavra);
+        return san.resultado != xadrez::LeituraSan::ilegivel;
+    };
+    do {
+        promocao_san = 0;
+        tradutor.le(tabuleiro, motor.lance_do_jogo, xboard_.Winboard ? nullptr : le_san);
+        if (tradutor.saida_e("quit")) throw FimDoPrograma{};
+    } while (tradutor.saida_e("san ") && !lance_san(san));
     converte();
 }
 
@@ -170,6 +180,8 @@ bool Quelmaro::outro_comando() {
         porque(tradutor.argumento);
     } else if (tradutor.saida_e("hint")) {
         sugere();
+    } else if (tradutor.saida_e("movs")) {
+        mostra_lances();
     } else if (tradutor.saida_e("pgn ")) {
         grava_pgn();
         pede_lance();
@@ -252,6 +264,13 @@ bool Quelmaro::aplica_lance_forcado() {
 void Quelmaro::promove_peoes_dele() {
     for (int k = 1; k <= 8; ++k) {
         if (tabuleiro[k] != -PEAO) continue;
+        if (promocao_san) {
+            // The piece named by the move typed in SAN.
+            for (const Promocao& p : PROMOCOES)
+                if (p.letra == std::tolower(promocao_san)) tabuleiro.poe(k, p.codigo);
+            promocao_san = 0;
+            continue;
+        }
         if (xboard_.Winboard) {
             // The letter typed with the move, else a queen.
             int codigo = -DAMA;

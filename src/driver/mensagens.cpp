@@ -46,10 +46,11 @@ constexpr std::array<Textos, static_cast<int>(Mensagem::Total)> TEXTOS{{
     {"The game could not be saved.", "Nao foi possivel salvar o jogo."},
     {"The game could not be loaded.", "Nao foi possivel carregar o jogo."},
     {"Moves: e2e4, c2-c3, e4xd5, Nb1a3, O-O, O-O-O.\n"
+     "Or as players write them: e4, exd5, Nf3, Nbd2, R1a3, Qh4e1, e8=Q, O-O+.\n"
      "Commands at the move prompt:\n"
      "  turn, reverse   turn the board drawing upside down\n"
      "  save            save the game to a file\n"
-     "  open, load      load a saved game\n"
+     "  open, load      load a saved game, a PGN file or a FEN\n"
      "  new             start a new game\n"
      "  play, go        let the computer play your side\n"
      "  draw            offer a draw\n"
@@ -59,12 +60,14 @@ constexpr std::array<Textos, static_cast<int>(Mensagem::Total)> TEXTOS{{
      "  hint            suggest a move for you\n"
      "  undo            take back your last move and the computer's answer\n"
      "  pgn             write the game to a PGN file\n"
+     "  moves           show the moves of the game\n"
      "  quit, exit      leave the program",
      "Lances: e2e4, c2-c3, e4xd5, Cb1a3, O-O, O-O-O.\n"
+     "Ou como os jogadores escrevem: e4, exd5, Cf3, Cbd2, T1a3, Dh4e1, e8=D, O-O+.\n"
      "Comandos na hora do seu lance:\n"
      "  turn, reverse   vira o desenho do tabuleiro\n"
      "  save            salva o jogo num arquivo\n"
-     "  open, load      carrega um jogo salvo\n"
+     "  open, load      carrega um jogo salvo, um arquivo PGN ou uma FEN\n"
      "  new             comeca um jogo novo\n"
      "  play, go        o computador joga com as suas pecas\n"
      "  draw            propoe empate\n"
@@ -74,6 +77,7 @@ constexpr std::array<Textos, static_cast<int>(Mensagem::Total)> TEXTOS{{
      "  hint            sugere um lance para voce\n"
      "  undo            desfaz seu ultimo lance e a resposta do computador\n"
      "  pgn             grava o jogo num arquivo PGN\n"
+     "  moves           mostra os lances da partida\n"
      "  quit, exit      sai do programa"},
     {"Rule ", "Regra "},
     {"There is no move of mine to explain yet.", "Ainda nao ha lance meu para explicar."},
@@ -96,6 +100,10 @@ constexpr std::array<Textos, static_cast<int>(Mensagem::Total)> TEXTOS{{
      "Nao toma nada nem ameaca nada, e nenhuma resposta sua ganha algo."},
     {" on {}", " em {}"},
     {"{}: cannot load a position from '{}'", "{}: nao foi possivel carregar uma posicao de '{}'"},
+    {"Ambiguous move: ", "Lance ambiguo: "},
+    {" or ", " ou "},
+    {"The game started from: ", "A partida comecou em: "},
+    {"No move has been played yet.", "Nenhum lance foi jogado ainda."},
     igual("move "),
     igual("Illegal move: "),
     igual("0-1 {Black mates}"),

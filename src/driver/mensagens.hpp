@@ -61,6 +61,11 @@ enum class Mensagem {
     SemMarcas,
     NaCasa,
     NaoCarregouParaExplicar,
+    // chess notation
+    LanceAmbiguo,    // printed without a line end, before the moves it may be
+    OuAinda,         // between the last two of those moves
+    PosicaoDeInicio, // printed without a line end, before the FEN
+    NenhumLanceAinda,
     // protocol lines of the engine build
     Move,        // printed without a line end
     LanceIlegal, // printed without a line end

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "board/tabuleiro.hpp"
+#include "chess/pgn_leitura.hpp"
+#include "chess/san.hpp"
 #include "driver/arquivos.hpp"
 #include "driver/console.hpp"
 #include "driver/explicacao.hpp"
@@ -89,6 +91,21 @@ class Quelmaro {
     // The castling rights of both colours as a position record states them.
     pgn::Roques roques() const;
 
+    // --- Chess notation ---
+    // The game on the board as a chess position (the half-move clock 0).
+    xadrez::Posicao posicao_atual() const;
+    // The game from its start, from the history.
+    xadrez::Partida partida_atual() const;
+    // A word in SAN with the game's piece letters, in the current position.
+    xadrez::LeituraSan le_palavra_san(std::string_view palavra) const;
+    // Shows the game's moves numbered in SAN, after its FEN when it did not
+    // start from the ordinary starting position.
+    void mostra_lances();
+    // Makes a game loaded from a file the game in play: its last position,
+    // the player on the side to move, the history holding its moves. The
+    // language and the drawing stay as they are.
+    void instala_partida(const xadrez::Partida& partida);
+
     bool jogador_tem_brancas() const { return resposta == 's' || resposta == 'S'; }
     Cor cor_do_jogador() const { return jogador_tem_brancas() ? BRANCAS : PRETAS; }
     bool vez_do_jogador() const { return vez_das_brancas == jogador_tem_brancas(); }
@@ -113,6 +130,7 @@ class Quelmaro {
     bool forcado = false;             // force mode: the computer plays neither side
     std::vector<Lembranca> historico; // the state before each move of this game
     std::string fen_inicial;          // where this game started; empty: the usual start
+    char promocao_san = 0;            // the piece a move typed in SAN promotes to, or 0
 
   private:
     std::ostream& saida() { return console_.saida(); }
@@ -120,6 +138,12 @@ class Quelmaro {
     void diz(Mensagem m);
     void poe(Mensagem m);
     void le_lance();
+    // A SAN word read by the parser: true when it names one move, which then
+    // stands in the parser's output as coordinates; else its answer printed.
+    bool lance_san(const xadrez::LeituraSan& lido);
+    // Board, side to move, castling, capture in passing and counters of a
+    // position of the game in play, with the sides as `resposta` has them.
+    void poe_posicao(const xadrez::Posicao& x);
     // The squares or command codes of the parser's four characters.
     void converte();
     // The words that are no move and are carried out in place (protocol

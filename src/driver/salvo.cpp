@@ -40,11 +40,18 @@ void Quelmaro::open() {
     diz(Mensagem::NomeParaAbrir);
     const std::string nome = console_.linha();
     std::optional<JogoSalvo> jogo;
-    if (const std::optional<std::string> conteudo = arquivos_.le(nome)) {
+    const std::optional<std::string> conteudo = arquivos_.le(nome);
+    if (conteudo) {
         std::istringstream entrada(*conteudo);
         jogo = le_jogo_salvo(entrada);
     }
-    if (!jogo) return diz(Mensagem::NaoCarregou);
+    if (!jogo) {
+        // Else a FEN or a PGN game, which goes on from its last position.
+        std::optional<xadrez::Partida> partida;
+        if (conteudo) partida = xadrez::le_partida(*conteudo);
+        if (!partida) return diz(Mensagem::NaoCarregou);
+        return instala_partida(*partida);
+    }
 
     tabuleiro = jogo->tabuleiro;
     motor.lance_do_jogo = jogo->lance_do_jogo;

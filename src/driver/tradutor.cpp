@@ -47,6 +47,7 @@ constexpr Chave CHAVES[] = {
     {"pgn ", "pgn "},
     {"help ", "help", Papel::Palavra, Onde::console},
     {"why ", "why ", Papel::Palavra, Onde::console},
+    {"moves ", "movs", Papel::Palavra, Onde::console},
 };
 // clang-format on
 
@@ -58,7 +59,7 @@ bool digito(char c) { return c >= '1' && c <= '8'; }
 
 } // namespace
 
-void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
+void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo, const LeitorDeSan& san) {
     for (;;) {
         promocao_caracter = '\0';
         argumento.clear();
@@ -113,6 +114,14 @@ void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
             digito(s[4])) {
             saidatrad = {s[0], s[1], s[3], s[4]};
             return;
+        }
+        if (san) {
+            const std::string_view palavra = std::string_view(linha).substr(0, linha.find(' '));
+            if (!palavra.empty() && san(palavra)) {
+                palavra_san = palavra;
+                saidatrad = {'s', 'a', 'n', ' '};
+                return;
+            }
         }
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -23,12 +24,16 @@ class Tradutor {
 
     // Reads lines until one is a move (letter, digit, letter, digit) or a
     // command word: "play", "save", "open", "turn", "quit", "proq", "groq",
-    // "nova", "undo", "hint", "pgn ", in the console build "help" and
-    // "why ", and in the engine build "forc", "remo", "resu". Lines
+    // "nova", "undo", "hint", "pgn ", in the console build "help", "why "
+    // and "movs", and in the engine build "forc", "remo", "resu". Lines
     // answered here ("draw", and "protover" and "ping" in the engine build)
     // and every other line are read past. The "draw" answer needs the board
     // and the number of computer moves made in this game.
-    void le(const Tabuleiro& tabuleiro, int lance_do_jogo);
+    // `san`, when given, is asked about the first word (up to the first
+    // blank) of a line that would be read past: when it takes the word, the
+    // output is "san " and the word is in `palavra_san`.
+    using LeitorDeSan = std::function<bool(std::string_view palavra)>;
+    void le(const Tabuleiro& tabuleiro, int lance_do_jogo, const LeitorDeSan& san = {});
 
     bool saida_e(std::string_view palavra) const {
         return std::string_view(saidatrad.data(), saidatrad.size()) == palavra;
@@ -40,6 +45,7 @@ class Tradutor {
     std::string argumento;
     // q, n, b or r typed right after the last move read, or NUL.
     char promocao_caracter = '\0';
+    std::string palavra_san; // the word of the last "san " output
 
   private:
     Console& console_;

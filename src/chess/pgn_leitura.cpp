@@ -1,0 +1,200 @@
+#include "chess/pgn_leitura.hpp"
+
+#include <algorithm>
+
+namespace quelmaro::xadrez {
+namespace {
+
+constexpr std::string_view RESULTADOS[] = {"1-0", "0-1", "1/2-1/2", "*"};
+
+bool branco(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+bool digito(char c) { return c >= '0' && c <= '9'; }
+bool letra_ou_digito(char c) {
+    return digito(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+// The characters of a symbol of the move text: moves, move numbers, results.
+bool de_simbolo(char c) {
+    return letra_ou_digito(c) || std::string_view("+#=:-/!?.").find(c) != std::string_view::npos;
+}
+
+class Leitor {
+  public:
+    explicit Leitor(std::string_view texto) : t_(texto) {
+        if (t_.starts_with("\xEF\xBB\xBF")) i_ = 3; // a byte-order mark
+    }
+
+    LeituraPgn le() {
+        while (!pronto_ && r_.ok() && !fim()) proximo();
+        if (r_.ok() && !pronto_) {
+            if (profundidade_ > 0)
+                falha(ErroPgn::variacao, abertura_);
+            else if (!em_lances_ && r_.tags.empty())
+                falha(ErroPgn::vazio, i_);
+            else
+                falha(ErroPgn::sem_resultado, i_);
+        }
+        return std::move(r_);
+    }
+
+  private:
+    void falha(ErroPgn e, std::size_t onde) {
+        r_.erro = e;
+        r_.onde = onde;
+    }
+    char c() const { return t_[i_]; }
+    bool fim() const { return i_ >= t_.size(); }
+    void ate_o_fim_da_linha() {
+        while (!fim() && c() != '\n') ++i_;
+    }
+
+    void proximo() {
+        const std::size_t inicio = i_;
+        const char ch = c();
+        if (branco(ch)) {
+            ++i_;
+        } else if (ch == '%' && (i_ == 0 || t_[i_ - 1] == '\n')) {
+            ate_o_fim_da_linha(); // an escaped line
+        } else if (ch == ';') {
+            ate_o_fim_da_linha();
+        } else if (ch == '{') {
+            const std::size_t fecha = t_.find('}', i_);
+            if (fecha == std::string_view::npos) return falha(ErroPgn::comentario, inicio);
+            i_ = fecha + 1;
+        } else if (ch == '[') {
+            if (em_lances_) return falha(ErroPgn::sem_resultado, inicio);
+            le_tag();
+        } else if (ch == '(') {
+            comeca_lances();
+            if (profundidade_++ == 0) abertura_ = inicio;
+            ++i_;
+        } else if (ch == ')') {
+            if (profundidade_ == 0) return falha(ErroPgn::variacao, inicio);
+            --profundidade_;
+            ++i_;
+        } else if (ch == '$') {
+            ++i_;
+            if (fim() || !digito(c())) return falha(ErroPgn::simbolo, inicio);
+            while (!fim() && digito(c())) ++i_;
+        } else if (ch == '*' || de_simbolo(ch)) {
+            ++i_;
+            if (ch != '*')
+                while (!fim() && de_simbolo(c())) ++i_;
+            simbolo(t_.substr(inicio, i_ - inicio), inicio);
+        } else {
+            falha(ErroPgn::simbolo, inicio);
+        }
+    }
+
+    void le_tag() {
+        const std::size_t inicio = i_;
+        ++i_;
+        auto pula_brancos = [&] {
+            while (!fim() && branco(c())) ++i_;
+        };
+        pula_brancos();
+        const std::size_t nome = i_;
+        while (!fim() && letra_ou_digito(c())) ++i_;
+        if (i_ == nome) return falha(ErroPgn::tag, inicio);
+        std::string chave(t_.substr(nome, i_ - nome));
+        pula_brancos();
+        if (fim() || c() != '"') return falha(ErroPgn::tag, inicio);
+        ++i_;
+        std::string valor;
+        for (;; ++i_) {
+            if (fim() || c() == '\n') return falha(ErroPgn::tag, inicio);
+            if (c() == '"') break;
+            if (c() == '\\' && i_ + 1 < t_.size() && (t_[i_ + 1] == '"' || t_[i_ + 1] == '\\'))
+                ++i_;
+            valor += c();
+        }
+        ++i_;
+        pula_brancos();
+        if (fim() || c() != ']') return falha(ErroPgn::tag, inicio);
+        ++i_;
+        r_.tags.emplace_back(std::move(chave), std::move(valor));
+    }
+
+    // The first thing of the move text: the game starts from the FEN tag.
+    void comeca_lances() {
+        if (em_lances_) return;
+        em_lances_ = true;
+        const auto fen = std::find_if(r_.tags.begin(), r_.tags.end(),
+                                      [](const auto& tag) { return tag.first == "FEN"; });
+        if (fen == r_.tags.end()) return;
+        const LeituraFen lida = le_fen(fen->second);
+        if (!lida.ok()) return falha(ErroPgn::fen, 0);
+        r_.partida.inicio = posicao_ = lida.posicao;
+    }
+
+    void simbolo(std::string_view s, std::size_t onde) {
+        comeca_lances();
+        if (!r_.ok() || profundidade_ > 0) return; // the moves of a variation are skipped
+        if (std::find(std::begin(RESULTADOS), std::end(RESULTADOS), s) != std::end(RESULTADOS)) {
+            r_.resultado = std::string(s);
+            pronto_ = true;
+            return;
+        }
+        // A move number, "12." or "12...", maybe with the move glued on.
+        std::size_t k = 0;
+        while (k < s.size() && digito(s[k])) ++k;
+        if (k > 0 && (k == s.size() || s[k] == '.')) s.remove_prefix(k);
+        while (!s.empty() && s.front() == '.') s.remove_prefix(1);
+        if (s.find_first_not_of("!?") == std::string_view::npos) return; // marks, or nothing
+        if (r_.partida.lances.size() >= MAXIMO_DE_MEIOS_LANCES) return falha(ErroPgn::longo, onde);
+        const LeituraSan lido = le_san(posicao_, s, INGLES);
+        if (lido.resultado != LeituraSan::um) return falha(ErroPgn::lance, onde);
+        joga(posicao_, lido.lance);
+        r_.partida.lances.push_back(lido.lance);
+    }
+
+    std::string_view t_;
+    std::size_t i_ = 0;
+    LeituraPgn r_;
+    Posicao posicao_ = Posicao::inicial();
+    bool em_lances_ = false, pronto_ = false;
+    int profundidade_ = 0;
+    std::size_t abertura_ = 0; // where the outermost open variation began
+};
+
+} // namespace
+
+LeituraPgn le_pgn(std::string_view texto) { return Leitor(texto).le(); }
+
+std::optional<Partida> le_partida(std::string_view texto) {
+    std::optional<Partida> partida;
+    std::string_view linha = texto.substr(0, texto.find('\n'));
+    if (linha.ends_with('\r')) linha.remove_suffix(1);
+    const LeituraFen fen = le_fen(linha);
+    if (fen.ok()) {
+        partida = Partida{.inicio = fen.posicao, .lances = {}};
+    } else if (LeituraPgn pgn = le_pgn(texto); pgn.ok()) {
+        partida = std::move(pgn.partida);
+    }
+    if (partida && fim(posicao_final(*partida)) != Fim::nenhum) partida.reset();
+    return partida;
+}
+
+Posicao posicao_final(const Partida& partida) {
+    Posicao x = partida.inicio;
+    for (const Movimento& m : partida.lances) joga(x, m);
+    return x;
+}
+
+std::string lances_numerados(const Partida& partida, const Letras& letras) {
+    Posicao x = partida.inicio;
+    std::string s;
+    for (const Movimento& m : partida.lances) {
+        if (!s.empty()) s += ' ';
+        if (x.brancas_a_mover)
+            s += std::to_string(x.numero) + ". ";
+        else if (s.empty())
+            s += std::to_string(x.numero) + "... ";
+        s += escreve_san(x, m, letras);
+        joga(x, m);
+    }
+    return s;
+}
+
+} // namespace quelmaro::xadrez

@@ -1,0 +1,74 @@
+// Reading a game from PGN text: the first game of the text, its tags, its
+// moves in standard algebraic notation (comments, NAGs, variations and move
+// numbers skipped) and its result; the moves replayed by the rules of chess
+// from the FEN tag or the ordinary start. Also the numbered move list that
+// the console shows.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "chess/lances.hpp"
+#include "chess/posicao.hpp"
+#include "chess/san.hpp"
+
+namespace quelmaro::xadrez {
+
+// A game: where it started and the moves played from there, all legal.
+struct Partida {
+    Posicao inicio = Posicao::inicial();
+    std::vector<Movimento> lances;
+    bool operator==(const Partida&) const = default;
+};
+
+// Why a PGN text was refused.
+enum class ErroPgn {
+    nenhum,
+    vazio,         // no game in the text
+    tag,           // a tag pair that is not [Name "value"]
+    fen,           // the FEN tag is no sound position
+    simbolo,       // a character that has no place in move text
+    comentario,    // a comment "{" without its "}"
+    variacao,      // a ")" without its "(", or a "(" left open
+    lance,         // a move that is unreadable, illegal or ambiguous
+    sem_resultado, // the move text ends without "1-0", "0-1", "1/2-1/2" or "*"
+    longo,         // more moves than any game can have
+};
+
+struct LeituraPgn {
+    Partida partida;
+    std::vector<std::pair<std::string, std::string>> tags; // in the order of the text
+    std::string resultado;                                 // the game termination marker
+    ErroPgn erro = ErroPgn::nenhum;
+    std::size_t onde = 0; // offset in the text of what was refused
+    bool ok() const { return erro == ErroPgn::nenhum; }
+};
+
+// No game of chess has more half-moves than this (the 50-move rule bounds it
+// well below).
+inline constexpr std::size_t MAXIMO_DE_MEIOS_LANCES = 12000;
+
+// Reads the first game of the text. The moves are read with the English
+// piece letters, as PGN files write them (and the letters only Portuguese
+// uses). Linear in the length of the text, with no recursion: variations
+// nest to any depth.
+LeituraPgn le_pgn(std::string_view texto);
+
+// A game from the text of a file: a FEN on its first line, else the first
+// PGN game. nullopt when it is neither, or when the side to move at the end
+// has no move (mate or stalemate), since such a game cannot go on.
+std::optional<Partida> le_partida(std::string_view texto);
+
+// The position after all the game's moves.
+Posicao posicao_final(const Partida& partida);
+
+// The moves numbered, in SAN with the given piece letters: "1. e4 e6 2. d4",
+// or "5... Nf6 6. Bg5" when the game starts with Black to move. Empty when
+// there is no move.
+std::string lances_numerados(const Partida& partida, const Letras& letras = INGLES);
+
+} // namespace quelmaro::xadrez

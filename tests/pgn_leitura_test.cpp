@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "chess/pgn_leitura.hpp"
+
+namespace quelmaro::xadrez {
+namespace {
+
+std::string fen_final(const Partida& p) { return escreve_fen(posicao_final(p)); }
+
+TEST(PgnLeitura, ReadsTheMovesOfTheFirstGameAndSkipsTheRest) {
+    struct Caso {
+        const char* nome;
+        std::string texto;
+        std::size_t lances;
+        const char* fen; // after the moves
+        const char* resultado;
+    };
+    const std::string depois_de_e4_e5_nf3 =
+        "rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - 1 2";
+    // clang-format off
+    const Caso casos[] = {
+        {"tags and plain move text",
+         "[Event \"x\"]\n[White \"A \\\"B\\\" C\"]\n\n1. e4 e5 2. Nf3 1-0\n", 3,
+         depois_de_e4_e5_nf3.c_str(), "1-0"},
+        {"comments, NAGs, marks and escaped lines",
+         "%escaped line\n1. e4 {best by test} e5 $1 ; to the end\n2. Nf3! $14 {x} *", 3,
+         depois_de_e4_e5_nf3.c_str(), "*"},
+        {"nested variations with their own comments and moves",
+         "1. e4 (1. d4 d5 (1... Nf6 {a (b} 2. c4) 2. c4) e5 (1... c5 2. Nf3 (2. c3)) 2. Nf3 0-1",
+         3, depois_de_e4_e5_nf3.c_str(), "0-1"},
+        {"move numbers glued to the moves, and black's ellipsis",
+         "1.e4 1...e5 2.Nf3 1/2-1/2", 3, depois_de_e4_e5_nf3.c_str(), "1/2-1/2"},
+        {"no tags, windows line ends and a byte-order mark",
+         "\xEF\xBB\xBF" "1. e4\r\ne5\r\n2. Nf3\r\n*\r\n", 3, depois_de_e4_e5_nf3.c_str(), "*"},
+        {"only the first game",
+         "[Event \"1\"]\n\n1. e4 *\n\n[Event \"2\"]\n\n1. d4 *\n", 1,
+         "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1", "*"},
+        {"from the FEN tag, black to move",
+         "[SetUp \"1\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K2R b K - 0 30\"]\n\n30... Kd7 31. O-O *", 2,
+         "8/3k4/8/8/8/8/4P3/5RK1 b - - 2 31", "*"},
+        {"castling, promotion and capture in passing",
+         "[FEN \"r3k2r/6P1/8/3pP3/8/8/8/4K2R w Kkq d6 0 1\"]\n1. exd6 O-O-O 2. gxh8=Q Kb8 3. O-O *",
+         5, "1k1r3Q/8/3P4/8/8/8/8/5RK1 b - - 2 3", "*"},
+        {"tags only", "[Event \"x\"]\n[Result \"*\"]\n\n*", 0, FEN_INICIAL.data(), "*"},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const LeituraPgn l = le_pgn(c.texto);
+        ASSERT_TRUE(l.ok()) << static_cast<int>(l.erro) << " at " << l.onde;
+        EXPECT_EQ(l.partida.lances.size(), c.lances);
+        EXPECT_EQ(fen_final(l.partida), c.fen);
+        EXPECT_EQ(l.resultado, c.resultado);
+    }
+    const LeituraPgn com_tags = le_pgn(casos[0].texto);
+    ASSERT_EQ(com_tags.tags.size(), 2u);
+    EXPECT_EQ(com_tags.tags[1].second, "A \"B\" C");
+}
+
+TEST(PgnLeitura, RefusesWhatIsNoGameWithTheReasonAndWhere) {
+    struct Caso {
+        const char* nome;
+        std::string texto;
+        ErroPgn erro;
+        std::string_view em; // where the text is refused; empty: at its end
+    };
+    std::string fundo(100000, '(');
+    fundo = "1. e4 " + fundo + "1. d4";
+    std::string longo;
+    for (int i = 0; i < 3001; ++i) longo += "Nf3 Nf6 Ng1 Ng8 ";
+    // clang-format off
+    const Caso casos[] = {
+        {"empty", "", ErroPgn::vazio, ""},
+        {"blanks and comments only", "  {c}\n; d\n", ErroPgn::vazio, ""},
+        {"tag cut short", "[Event \"abc", ErroPgn::tag, "["},
+        {"tag without a value", "[Event]\n1. e4 *", ErroPgn::tag, "["},
+        {"tag without a name", "[ \"x\"]\n*", ErroPgn::tag, "["},
+        {"bad FEN tag", "[FEN \"8/8/8/8/8/8/8/8 w - - 0 1\"]\n1. e4 *", ErroPgn::fen, "["},
+        {"illegal move", "1. e4 e5 2. Ke3 *", ErroPgn::lance, "Ke3"},
+        {"ambiguous move", "[FEN \"4k3/8/8/8/8/8/8/N1N1K3 w - - 0 1\"]\nNb3 *", ErroPgn::lance, "Nb3"},
+        {"promotion without its piece", "[FEN \"4k3/P7/8/8/8/8/8/4K3 w - - 0 1\"]\na8 *",
+         ErroPgn::lance, "a8 "},
+        {"unreadable move", "1. e4 Zz9 *", ErroPgn::lance, "Zz9"},
+        {"no result at the end", "1. e4 e5 2. Nf3", ErroPgn::sem_resultado, ""},
+        {"cut after the tags", "[Event \"x\"]\n", ErroPgn::sem_resultado, ""},
+        {"next game without a result", "1. e4\n[Event \"2\"]\n*", ErroPgn::sem_resultado, "[Event \"2"},
+        {"comment left open", "1. e4 {never closed", ErroPgn::comentario, "{"},
+        {"variation left open", "1. e4 (1. d4 d5 *", ErroPgn::variacao, "("},
+        {"variation closed twice", "1. e4 (1. d4) ) *", ErroPgn::variacao, ") *"},
+        {"bad character", "1. e4 <e5> *", ErroPgn::simbolo, "<"},
+        {"NAG without a number", "1. e4 $ *", ErroPgn::simbolo, "$"},
+        {"binary bytes", std::string("1. e4 \x00\xff", 8), ErroPgn::simbolo, std::string_view("\0", 1)},
+        {"variations nested 100000 deep, never closed", fundo, ErroPgn::variacao, "("},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const LeituraPgn l = le_pgn(c.texto);
+        EXPECT_EQ(l.erro, c.erro);
+        EXPECT_EQ(l.onde, c.em.empty() ? c.texto.size() : c.texto.find(c.em));
+    }
+    // More moves than a game can have: refused at the first one too many.
+    const LeituraPgn l = le_pgn(longo + "*");
+    EXPECT_EQ(l.erro, ErroPgn::longo);
+    EXPECT_EQ(l.onde, MAXIMO_DE_MEIOS_LANCES * 4);
+}
+
+TEST(PgnLeitura, AFileIsAFenLineOrAPgnGameThatCanGoOn) {
+    struct Caso {
+        const char* nome;
+        const char* texto;
+        bool carrega;
+        std::size_t lances;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"FEN line", "4k3/8/8/8/8/8/8/4K2R b K - 3 40\r\nanything after it", true, 0},
+        {"FEN without counters", "4k3/8/8/8/8/8/8/4K2R w K -\n", true, 0},
+        {"PGN", "1. f3 e5 *", true, 2},
+        {"PGN ending in mate", "1. f3 e5 2. g4 Qh4# 0-1", false, 0},
+        {"FEN of a stalemate", "7k/5Q2/6K1/8/8/8/8/8 b - - 0 1", false, 0},
+        {"FEN of a mate", "7k/6Q1/6K1/8/8/8/8/8 b - - 0 1", false, 0},
+        {"FEN of a position that cannot arise", "4k3/8/8/8/8/8/8/4KK2 w - - 0 1", false, 0},
+        {"neither", "Hello, world", false, 0},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const std::optional<Partida> p = le_partida(c.texto);
+        ASSERT_EQ(p.has_value(), c.carrega);
+        if (p) {
+            EXPECT_EQ(p->lances.size(), c.lances);
+        }
+    }
+    EXPECT_EQ(escreve_fen(le_partida(casos[0].texto)->inicio), "4k3/8/8/8/8/8/8/4K2R b K - 3 40");
+}
+
+TEST(PgnLeitura, NumberedMovesInEitherLanguage) {
+    struct Caso {
+        const char* pgn;
+        bool ingles;
+        const char* lista;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"1. e4 e6 2. d4 b6 3. Nc3 Bb7 4. Qf3 Qh4 5. Bd3 *", true,
+         "1. e4 e6 2. d4 b6 3. Nc3 Bb7 4. Qf3 Qh4 5. Bd3"},
+        {"1. e4 e6 2. d4 b6 3. Nc3 Bb7 4. Qf3 Qh4 5. Bd3 *", false,
+         "1. e4 e6 2. d4 b6 3. Cc3 Bb7 4. Df3 Dh4 5. Bd3"},
+        {"[FEN \"4k3/8/8/8/8/8/8/R3K3 b Q - 0 12\"]\n12... Kd7 13. O-O-O+ Kc6 14. Kb1 *", false,
+         "12... Rd7 13. O-O-O+ Rc6 14. Rb1"},
+        {"[FEN \"4k3/8/8/8/8/8/8/R3K3 b Q - 0 12\"]\n12... Kd7 13. Ra7+ *", true,
+         "12... Kd7 13. Ra7+"},
+        {"*", true, ""},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        const LeituraPgn l = le_pgn(c.pgn);
+        ASSERT_TRUE(l.ok()) << c.pgn;
+        EXPECT_EQ(lances_numerados(l.partida, c.ingles ? INGLES : PORTUGUES), c.lista);
+    }
+}
+
+} // namespace
+} // namespace quelmaro::xadrez
