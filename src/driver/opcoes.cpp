@@ -3,11 +3,10 @@
 #include <string_view>
 
 #include "driver/mensagens.hpp"
+#include "versao.hpp"
 
 namespace quelmaro {
 namespace {
-
-constexpr std::string_view VERSAO = "1.0.0";
 
 void uso(std::ostream& o, Xboard xboard) {
     if (xboard.Winboard) {
