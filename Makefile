@@ -20,11 +20,11 @@ $(BUILD)/CMakeCache.txt:
 
 play: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target quelmaro
-	./$(BUILD)/quelmaro
+	$(BUILD)/quelmaro
 
 play-xb: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target quelmaro_xb
-	./$(BUILD)/quelmaro_xb
+	$(BUILD)/quelmaro_xb
 
 test:
 	bash .ci/deps.sh
@@ -54,7 +54,7 @@ referee-long: all
 	node tests/referee/referee.js --engine $(BUILD)/quelmaro_xb --games $(GAMES) --seed $(SEED)
 
 bench: all
-	./$(BUILD)/quelmaro_bench bench/positions/*.sav
+	$(BUILD)/quelmaro_bench bench/positions/*.sav
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz
