@@ -1,6 +1,7 @@
-// The program's version, shown by --version and in the engine's name. Its one
-// source is project(... VERSION) in CMakeLists.txt, which passes it to every
-// file of the program as QUELMARO_VERSAO.
+// The program's version, shown by --version; every front end that names the
+// program takes it from here. Its one source is project(... VERSION) in
+// CMakeLists.txt, which passes it to every file of the program as
+// QUELMARO_VERSAO.
 #pragma once
 
 #include <string_view>
