@@ -1,32 +1,44 @@
-# Front door for people: `make play` builds and starts the console game,
-# `make test` builds everything and runs every test.
+# Front door for people: `make play` builds and starts the console game
+# (a C++ compiler, CMake and make are enough), `make test` installs what the
+# test suite needs (as root; .ci/deps.sh), builds everything and runs every
+# test, `make deb` builds the Debian package.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 CMAKE_FLAGS ?=
-GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Ninja when it is there, for a build folder configured afresh (an existing
+# one keeps its generator). Evaluated when the recipe runs, after .ci/deps.sh.
+generator = $$(test -f $(1)/CMakeCache.txt || ! command -v ninja >/dev/null 2>&1 || echo -G Ninja)
 
-.PHONY: all play play-xb test sanitize bench fuzz referee-long clean
+.PHONY: all play play-xb test deb sanitize bench fuzz referee-long clean
 
-all: $(BUILD)/build.ninja
+all: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-$(BUILD)/build.ninja $(BUILD)/Makefile:
-	cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_FLAGS)
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) $(call generator,$(BUILD)) $(CMAKE_FLAGS)
 
-play: all
-	./$(BUILD)/quelmaro
+play: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target quelmaro
+	$(BUILD)/quelmaro
 
-play-xb: all
-	./$(BUILD)/quelmaro_xb
+play-xb: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target quelmaro_xb
+	$(BUILD)/quelmaro_xb
 
 test:
-	cmake -S . -B $(BUILD) $(GENERATOR) -DQUELMARO_WERROR=ON $(CMAKE_FLAGS)
+	bash .ci/deps.sh
+	cmake -S . -B $(BUILD) $(call generator,$(BUILD)) -DQUELMARO_WERROR=ON -DQUELMARO_TESTS=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# The Debian package, left in $(BUILD) (quelmaro_VERSION_ARCH.deb).
+deb: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target quelmaro quelmaro_xb quelmaro_paginas_gz
+	cd $(BUILD) && cpack -G DEB
+
 sanitize:
-	cmake -S . -B $(SANITIZE_BUILD) $(GENERATOR) -DQUELMARO_WERROR=ON -DQUELMARO_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(SANITIZE_BUILD) $(call generator,$(SANITIZE_BUILD)) -DQUELMARO_WERROR=ON -DQUELMARO_SANITIZE=ON -DQUELMARO_TESTS=ON $(CMAKE_FLAGS)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 
@@ -42,7 +54,7 @@ referee-long: all
 	node tests/referee/referee.js --engine $(BUILD)/quelmaro_xb --games $(GAMES) --seed $(SEED)
 
 bench: all
-	./$(BUILD)/quelmaro_bench bench/positions/*.sav
+	$(BUILD)/quelmaro_bench bench/positions/*.sav
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz

@@ -26,8 +26,8 @@ TEST(Opcoes, HelpVersionUnknownAndNone) {
     const Caso casos[] = {
         {{"quelmaro"}, false, std::nullopt, "", ""},
         {{"quelmaro", "--help"}, false, 0, "Usage: quelmaro [", ""},
-        {{"quelmaro", "--version"}, false, 0, "quelmaro 1.0.0\n", ""},
-        {{"quelmaro_xb", "--version"}, true, 0, "quelmaro_xb 1.0.0\n", ""},
+        {{"quelmaro", "--version"}, false, 0, "quelmaro " QUELMARO_VERSAO "\n", ""},
+        {{"quelmaro_xb", "--version"}, true, 0, "quelmaro_xb " QUELMARO_VERSAO "\n", ""},
         {{"quelmaro_xb", "--help"}, true, 0, "Usage: quelmaro_xb", ""},
         {{"quelmaro", "--colour"},
          false,

@@ -4,11 +4,11 @@
 
 #include "driver/explicacao.hpp"
 #include "driver/mensagens.hpp"
+#include "versao.hpp"
 
 namespace quelmaro {
 namespace {
 
-constexpr std::string_view VERSAO = "1.0.0";
 constexpr std::string_view EXPLICAR =
     "--explain FILE prints the analysis of the saved game FILE with the computer\n"
     "to move: one line per candidate move, its features and the rule it meets,\n"
