@@ -73,6 +73,9 @@ class Quelmaro2 {
     bool perigo_empate = false;  // draw danger: contagem_empate > 2 and the computer ahead
     bool zerar_contagem_empate = false;
     bool somar_contagem_empate = false;
+    // The trial positions the last pass examined: every candidate, reply and
+    // follow-up position (the mate probes' included).
+    int posicoes_examinadas = 0;
 
   private:
     enum class Modo { Jogo, Sugestao };
