@@ -153,8 +153,7 @@ int main(int argc, char** argv) {
         const double pior_ref =
             tempos_ref.empty() ? 0.0 : *std::max_element(tempos_ref.begin(), tempos_ref.end());
         std::printf("reference median_us %.1f slowest_us %.1f ratio_of_medians %.0f\n", med_ref,
-                    pior_ref,
-                    med > 0 ? med_ref / med : 0.0);
+                    pior_ref, med > 0 ? med_ref / med : 0.0);
     }
     return status;
 }

@@ -1,22 +1,26 @@
-// The pass examines every candidate, every reply and every follow-up, but it
-// does only the work that can change a table; what it skips provably cannot:
-// - A follow-up matters only when it takes a player's bishop, knight, rook,
-//   queen or king on a square other than the reply's (a threat), or lands on
-//   the reply's square after the reply took a pawn (the recapture rule). So
-//   no follow-up is played: one set of the squares the computer's pieces
-//   attack after the reply answers both, and a threat already recorded is not
-//   looked for again.
+// The pass examines every candidate and every reply, but it does only the
+// work that can change a table; what it skips provably cannot:
+// - No follow-up is played. A follow-up matters only when it takes a player's
+//   bishop, knight, rook, queen or king on a square other than the reply's (a
+//   threat), or lands on the reply's square after the reply took a pawn (the
+//   recapture rule); both are read from which computer pieces attack which
+//   squares after the reply.
 // - The recapture rule only ever clears the mark that the same reply made
 //   (backuppeao keeps an earlier one), so the pawn-loss mark is exactly "some
 //   reply takes a pawn that no computer piece, the king included, retakes".
-// - A protection test is made only for the piece the reply took, and not at
-//   all once that loss is recorded.
-// - Attack sets are kept per piece; after a move a slider's set is computed
-//   again only when the move emptied one of its squares or filled an empty
-//   one, the only ways its lines can change. The player's moves are found the
-//   same way from the sets at the start of the pass.
-// - A mate probe stops at the first escape, and is not run once its mark is
-//   set; the king's escapes are tried first.
+// - No reply is played either, except to probe a check for mate: what it
+//   changes is known (its square emptied, its target taken or filled), so the
+//   attacks after it follow from those after the candidate. A player's piece
+//   the computer attacks after the candidate stays attacked after a reply
+//   unless the reply took or blocked each attacker; one it does not attack
+//   can only be reached through the square the reply left.
+// - A mark already set is not looked for again: no protection test, threat
+//   or mate probe is made for it.
+// - Attack sets are kept per piece from the start of the pass; after a move a
+//   slider's set is computed again only when the move emptied one of its
+//   squares or filled an empty one, the only ways its lines can change.
+// - A mate probe stops at the first escape; the king's escapes are tried
+//   first.
 // - A reply that takes the computer's king marks jogada_perder, which every
 //   rule refuses; it is not tested for check.
 #include "engine/quelmaro2.hpp"
@@ -62,8 +66,6 @@ constexpr Ameaca AMEACAS[] = {{-BISPO, jogada_ameacab},
                               {-TORRE, jogada_ameacat},
                               {-DAMA, jogada_ameacad},
                               {-REI, jogada_ameacar}};
-constexpr Marcas TODAS_AS_AMEACAS =
-    jogada_ameacab | jogada_ameacac | jogada_ameacat | jogada_ameacad | jogada_ameacar;
 
 bool eh_deslizante(int codigo) {
     return tipo(codigo) == BISPO || tipo(codigo) == TORRE || tipo(codigo) == DAMA;
@@ -72,16 +74,10 @@ bool eh_deslizante(int codigo) {
 } // namespace
 
 void Quelmaro2::Alcances::anota(const Tabuleiro& t, Casas casas) {
-    n = nd = 0;
-    fixo = fixo_do_rei = 0;
+    n = 0;
     for (; casas; casas &= casas - 1) {
         const int c = menor_casa(casas);
-        const Peca p{c, t.alcance(c), eh_deslizante(t[c]), tipo(t[c]) == REI, tipo(t[c]) == PEAO};
-        lista[n++] = p;
-        if (p.deslizante)
-            deslizantes[nd++] = p;
-        else
-            (p.rei ? fixo_do_rei : fixo) |= p.alcance;
+        lista[n++] = {c, t.alcance(c), eh_deslizante(t[c]), tipo(t[c]) == PEAO};
     }
 }
 
@@ -145,6 +141,7 @@ Escolha Quelmaro2::analisa(Modo modo) {
     if (modo == Modo::Jogo) numero_b_inimigo = b_inimigo;
     soma0l = t.soma();
     jogador_.anota(t, t.pecas_do_jogador());
+    maquina_.anota(t, t.pecas_da_maquina());
 
     // Every candidate move, in scan order, tried with its replies and follow-ups.
     for (Casas origens = t.pecas_da_maquina(); origens; origens &= origens - 1) {
@@ -221,7 +218,7 @@ void Quelmaro2::analisa_candidato(Candidato& c) {
     if (posicao_do_rei_dele != 0 && t.validade(c.para, posicao_do_rei_dele) && mate_ele2())
         m |= mataele2;
     // The squares whose occupancy the candidate changed.
-    segundo_lance(m, c.para, bit(c.de) | (candidato.capturada() == VAZIO ? bit(c.para) : 0));
+    segundo_lance(m, c.de, c.para, bit(c.de) | (candidato.capturada() == VAZIO ? bit(c.para) : 0));
 }
 
 void Quelmaro2::alinha_dama_rei(Marcas& m) {
@@ -238,75 +235,132 @@ void Quelmaro2::alinha_dama_rei(Marcas& m) {
     if (diagonal || reta) m |= alinha;
 }
 
-// The player's replies to the candidate on the board, and what each allows.
-// `j` is the candidate's target square and `mudou` the squares whose
-// occupancy it changed since the start of the pass.
-void Quelmaro2::segundo_lance(Marcas& m, int j, Casas mudou) {
+// The player's replies to the candidate (i, j) on the board, and what each
+// allows. `mudou` holds the squares whose occupancy the candidate changed.
+void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
     Tabuleiro& t = tabuleiro_;
-    Alcances& maquina = maquina_;
-    maquina.anota(t, t.pecas_da_maquina());
+    const Geometria& g = GEOMETRIA;
+    const Casas ocupadas = t.ocupadas();
+
+    // What the computer's pieces attack after the candidate: all of them, and
+    // its sliders alone.
+    Casas atacadas = 0, por_deslizantes = 0;
+    for (int a = 0; a < maquina_.n; ++a) {
+        const Alcances::Peca& x = maquina_.lista[a];
+        const Casas alcance = x.casa == i ? t.alcance(j) : maquina_.atual(t, x, mudou);
+        atacadas |= alcance;
+        if (x.deslizante) por_deslizantes |= alcance;
+    }
+
+    // The player's pieces whose threat table is not marked yet, and the
+    // computer's attackers of those it attacks now.
+    Casas alvos = 0;
+    for (const Ameaca& a : AMEACAS)
+        if (!(m & a.marca)) alvos |= t.com_codigo(a.codigo);
+    const Casas alvos_atacados = alvos & atacadas;
+    for (Casas s = alvos_atacados; s; s &= s - 1)
+        atacantes_[menor_casa(s)] = t.atacantes(menor_casa(s));
+    // Marks the threat to the piece on s, and drops the pieces of its kind.
+    const auto ameaca = [&](int s) {
+        const int codigo = t[s];
+        for (const Ameaca& a : AMEACAS)
+            if (a.codigo == codigo) m |= a.marca;
+        alvos &= ~t.com_codigo(codigo);
+    };
+
+    // The computer's king and the lines from it.
+    const Casas reis = t.com_codigo(REI);
+    const int rei = reis ? maior_casa(reis) : 0;
+    const Casas diagonais_do_rei = rei ? diagonais(rei, ocupadas) : 0;
+    const Casas retas_do_rei = rei ? retas(rei, ocupadas) : 0;
+
+    const bool promocoes = lance_do_jogo > 5;
+    const Casas peoes_dele_na_1 = t.com_codigo(-PEAO) & LINHA_1;
+    const Casas meus_peoes_na_8 = t.com_codigo(PEAO) & LINHA_8;
+
     for (int p = 0; p < jogador_.n; ++p) {
         const Alcances::Peca& peca = jogador_.lista[p];
         const int k = peca.casa;
         if (k == j) continue; // taken by the candidate
         const Casas destinos =
             peca.peao ? t.destinos(k) : jogador_.atual(t, peca, mudou) & ~t.pecas_do_jogador();
+        if (destinos == 0) continue;
+        posicoes_examinadas += std::popcount(destinos);
+        const int codigo = t[k];
+
+        // A pawn of either side on its last row after some reply.
+        if (promocoes) {
+            if (peoes_dele_na_1 || (peca.peao && (destinos & LINHA_1))) m |= jogada_promove_humano;
+            if (meus_peoes_na_8 &&
+                (std::popcount(meus_peoes_na_8) > 1 || (destinos & ~meus_peoes_na_8)))
+                m |= jogada_promove_maquina;
+        }
+
+        // The squares from which this piece, once it has left k, attacks the
+        // computer's king.
+        Casas xeque = 0;
+        if (rei != 0) {
+            const auto linhas = [&](Casas do_rei, Casas (*raios)(int, Casas)) {
+                return contem(do_rei, k) ? raios(rei, ocupadas & ~bit(k)) : do_rei;
+            };
+            switch (tipo(codigo)) {
+            case PEAO: xeque = g.peao_ataca_de[1][rei]; break;
+            case CAVALO: xeque = g.cavalo[rei]; break;
+            case REI: xeque = g.rei[rei]; break;
+            case BISPO: xeque = linhas(diagonais_do_rei, diagonais); break;
+            case TORRE: xeque = linhas(retas_do_rei, retas); break;
+            default: xeque = linhas(diagonais_do_rei, diagonais) | linhas(retas_do_rei, retas);
+            }
+        }
+
         for (Casas d = destinos; d; d &= d - 1) {
             const int l = menor_casa(d);
-            LanceDeTeste resposta(t, k, l);
-            ++posicoes_examinadas;
-            const int tomada = resposta.capturada();
-            const Marcas perda = perde(tomada);
-            const bool ve_peao = tomada == PEAO && !(m & jogada_perdep);
-            const bool ve_perda = perda != 0 && !(m & perda);
-            const bool ve_ameacas = (m & TODAS_AS_AMEACAS) != TODAS_AS_AMEACAS;
-
-            // What the computer's pieces attack now, apart from its king and
-            // by its king; a piece taken by the reply attacks nothing.
-            Casas alcance = 0, alcance_do_rei = 0;
-            if (ve_peao || ve_perda || ve_ameacas) {
-                alcance = maquina.fixo;
-                alcance_do_rei = maquina.fixo_do_rei;
-                if (tomada != VAZIO && !eh_deslizante(tomada)) {
-                    // A pawn, knight or king was taken: gather the others again.
-                    alcance = alcance_do_rei = 0;
-                    for (int a = 0; a < maquina.n; ++a) {
-                        const Alcances::Peca& x = maquina.lista[a];
-                        if (!x.deslizante && x.casa != l)
-                            (x.rei ? alcance_do_rei : alcance) |= x.alcance;
-                    }
-                }
-                const Casas mudou_aqui = bit(k) | (tomada == VAZIO ? bit(l) : 0);
-                for (int a = 0; a < maquina.nd; ++a) {
-                    const Alcances::Peca& x = maquina.deslizantes[a];
-                    if (x.casa != l) alcance |= maquina.atual(t, x, mudou_aqui);
-                }
-            }
+            const int tomada = t[l];
 
             // What the reply wins. A pawn is lost unless some computer piece,
             // the king included, retakes on l; a bishop, knight, rook or queen
             // unless the capturer is worth at least as much and a computer
             // piece other than the king retakes.
-            if (ve_peao && !contem(alcance | alcance_do_rei, l)) m |= jogada_perdep;
-            if (ve_perda && !(resposta.movida() <= -tomada && contem(alcance, l))) m |= perda;
-            if (tomada == REI) m |= jogada_perder;
-            if (lance_do_jogo > 5) {
-                if (t.com_codigo(-PEAO) & LINHA_1) m |= jogada_promove_humano;
-                if (t.com_codigo(PEAO) & LINHA_8) m |= jogada_promove_maquina;
+            if (tomada == REI) {
+                m |= jogada_perder;
+            } else if (tomada == PEAO) {
+                if (!(m & jogada_perdep) && !t.atacantes(l, true, ocupadas & ~bit(k)))
+                    m |= jogada_perdep;
+            } else if (const Marcas perda = perde(tomada); perda && !(m & perda)) {
+                if (codigo > -tomada || !(t.atacantes(l, true, ocupadas & ~bit(k)) & ~reis))
+                    m |= perda;
             }
 
-            // What a follow-up could take, on any square but l.
-            if (ve_ameacas) {
-                const Casas atacadas = (alcance | alcance_do_rei) & ~bit(l);
-#pragma GCC unroll 5
-                for (const Ameaca& a : AMEACAS)
-                    if (t.com_codigo(a.codigo) & atacadas) m |= a.marca;
+            // What a follow-up could take, on any square but l: a piece the
+            // computer attacks now, unless the reply took or blocked every
+            // attacker, or one the reply uncovers by leaving k.
+            if (const Casas abertos = alvos & ~bit(k);
+                abertos && ((abertos & alvos_atacados) || contem(por_deslizantes, k))) {
+                for (Casas s = abertos & alvos_atacados; s; s &= s - 1) {
+                    const int a = menor_casa(s);
+                    for (Casas at = atacantes_[a] & ~bit(l); at; at &= at - 1)
+                        if (!contem(g.entre[menor_casa(at)][a], l)) {
+                            ameaca(a);
+                            break;
+                        }
+                }
+                if (contem(por_deslizantes, k)) {
+                    const Casas depois = (ocupadas & ~bit(k)) | bit(l);
+                    for (Casas s = alvos & ~bit(k); s; s &= s - 1) {
+                        const int a = menor_casa(s);
+                        if ((g.reta[k][a] || g.diagonal[k][a]) &&
+                            (t.atacantes(a, true, depois) & ~bit(l)))
+                            ameaca(a);
+                    }
+                }
             }
 
             // Does the replying piece check the computer's king, and mate it?
-            const Casas reis = t.com_codigo(REI);
-            if (tomada != REI && reis != 0 && t.validade(l, maior_casa(reis))) {
-                if (!(m & exequemate) && mate()) m |= exequemate;
+            if (tomada != REI && contem(xeque, l)) {
+                if (!(m & exequemate)) {
+                    LanceDeTeste resposta(t, k, l);
+                    if (mate()) m |= exequemate;
+                }
                 m |= expoem_a_xeque;
             }
         }

@@ -82,7 +82,7 @@ class Quelmaro2 {
     Escolha analisa(Modo modo);
     void analisa_candidato(Candidato& candidato);
     void alinha_dama_rei(Marcas& m);
-    void segundo_lance(Marcas& m, int j, Casas mudou);
+    void segundo_lance(Marcas& m, int i, int j, Casas mudou);
     bool mate();
     bool mate_ele2();
     bool eh_candidato(int de, int para) const;
@@ -96,15 +96,10 @@ class Quelmaro2 {
         struct Peca {
             int casa;
             Casas alcance;
-            bool deslizante, rei, peao;
+            bool deslizante, peao;
         };
         std::array<Peca, 64> lista;
         int n = 0;
-        // The sliders among them, and the union of the other pieces' sets:
-        // of those other than the king, and of the king.
-        std::array<Peca, 64> deslizantes;
-        int nd = 0;
-        Casas fixo = 0, fixo_do_rei = 0;
         void anota(const Tabuleiro& t, Casas casas);
         static Casas atual(const Tabuleiro& t, const Peca& p, Casas mudou) {
             return p.deslizante && (p.alcance & mudou) ? t.alcance(p.casa) : p.alcance;
@@ -113,7 +108,10 @@ class Quelmaro2 {
 
     Tabuleiro& tabuleiro_;
     Alcances jogador_; // the player's pieces at the start of the pass
-    Alcances maquina_; // the computer's pieces after the candidate under trial
+    Alcances maquina_; // the computer's pieces at the start of the pass
+    // For each player's piece that the computer attacks after the candidate
+    // under trial, the computer's pieces that attack it.
+    std::array<Casas, 65> atacantes_{};
     // At most 27 moves for each piece, a queen in the middle of an empty board.
     std::array<Candidato, 64 * 27> candidatos_{};
     int numero_de_candidatos_ = 0;
