@@ -23,6 +23,8 @@ struct Geometria {
     // Squares strictly between two squares on one line (row, column or
     // diagonal); `reta` and `diagonal` tell whether they share such a line.
     std::array<std::array<Casas, 65>, 65> entre{};
+    // Squares beyond the second square on the line from the first, to the edge.
+    std::array<std::array<Casas, 65>, 65> alem{};
     std::array<std::array<bool, 65>, 65> reta{};
     std::array<std::array<bool, 65>, 65> diagonal{};
 };

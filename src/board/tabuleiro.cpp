@@ -33,6 +33,9 @@ constexpr Geometria gera_geometria() {
             for (int r = linha(a) + sr, c = coluna(a) + sc; r != linha(b) || c != coluna(b);
                  r += sr, c += sc)
                 t.entre[a][b] |= bit(casa(r, c));
+            for (int r = linha(b) + sr, c = coluna(b) + sc; r >= 1 && r <= 8 && c >= 1 && c <= 8;
+                 r += sr, c += sc)
+                t.alem[a][b] |= bit(casa(r, c));
         }
     }
     for (int a = 1; a <= 64; ++a)

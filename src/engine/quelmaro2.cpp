@@ -77,7 +77,13 @@ void Quelmaro2::Alcances::anota(const Tabuleiro& t, Casas casas) {
     n = 0;
     for (; casas; casas &= casas - 1) {
         const int c = menor_casa(casas);
-        lista[n++] = {c, t.alcance(c), eh_deslizante(t[c]), tipo(t[c]) == PEAO};
+        const bool peao = tipo(t[c]) == PEAO;
+        Casas depende = 0;
+        if (peao) // the squares ahead and those it captures on
+            for (int passo = 1; passo <= 2; ++passo)
+                if (casa_valida(c + 8 * passo * t[c])) depende |= bit(c + 8 * passo * t[c]);
+        lista[n++] = {c,    t.alcance(c),  eh_deslizante(t[c]),
+                      peao, t.destinos(c), depende | t.alcance(c)};
     }
 }
 
@@ -240,7 +246,7 @@ void Quelmaro2::alinha_dama_rei(Marcas& m) {
 void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
     Tabuleiro& t = tabuleiro_;
     const Geometria& g = GEOMETRIA;
-    const Casas ocupadas = t.ocupadas();
+    const Casas ocupadas = t.ocupadas(), minhas = t.pecas_da_maquina(), dele = t.pecas_do_jogador();
 
     // What the computer's pieces attack after the candidate: all of them, and
     // its sliders alone.
@@ -278,12 +284,15 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
     const Casas peoes_dele_na_1 = t.com_codigo(-PEAO) & LINHA_1;
     const Casas meus_peoes_na_8 = t.com_codigo(PEAO) & LINHA_8;
 
+    const Casas em_diagonal = t.com_codigo(BISPO) | t.com_codigo(DAMA);
+    const Casas em_reta = t.com_codigo(TORRE) | t.com_codigo(DAMA);
+    const Casas tocadas = bit(i) | bit(j);
     for (int p = 0; p < jogador_.n; ++p) {
         const Alcances::Peca& peca = jogador_.lista[p];
         const int k = peca.casa;
         if (k == j) continue; // taken by the candidate
-        const Casas destinos =
-            peca.peao ? t.destinos(k) : jogador_.atual(t, peca, mudou) & ~t.pecas_do_jogador();
+        const Casas destinos = peca.peao ? (peca.depende & tocadas ? t.destinos(k) : peca.destinos)
+                                         : jogador_.atual(t, peca, mudou) & ~dele;
         if (destinos == 0) continue;
         posicoes_examinadas += std::popcount(destinos);
         const int codigo = t[k];
@@ -292,7 +301,7 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
         if (promocoes) {
             if (peoes_dele_na_1 || (peca.peao && (destinos & LINHA_1))) m |= jogada_promove_humano;
             if (meus_peoes_na_8 &&
-                (std::popcount(meus_peoes_na_8) > 1 || (destinos & ~meus_peoes_na_8)))
+                ((meus_peoes_na_8 & (meus_peoes_na_8 - 1)) || (destinos & ~meus_peoes_na_8)))
                 m |= jogada_promove_maquina;
         }
 
@@ -313,7 +322,20 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
             }
         }
 
-        for (Casas d = destinos; d; d &= d - 1) {
+        // What leaving k uncovers: the lines of the computer's sliders that
+        // attack k, beyond k up to the next piece.
+        Casas descobertas = 0;
+        if (contem(por_deslizantes, k) && (alvos & ~bit(k))) {
+            const Casas d = diagonais(k, ocupadas), r = retas(k, ocupadas);
+            for (Casas a = (d & em_diagonal) | (r & em_reta); a; a &= a - 1)
+                descobertas |= g.alem[menor_casa(a)][k] & (d | r);
+        }
+
+        // Threats need every reply looked at; otherwise only the captures and
+        // the checks can mark anything.
+        const bool ameacas =
+            (alvos & ~bit(k)) && ((alvos_atacados & alvos) || (descobertas & alvos));
+        for (Casas d = ameacas ? destinos : destinos & (minhas | xeque); d; d &= d - 1) {
             const int l = menor_casa(d);
             const int tomada = t[l];
 
@@ -334,8 +356,7 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
             // What a follow-up could take, on any square but l: a piece the
             // computer attacks now, unless the reply took or blocked every
             // attacker, or one the reply uncovers by leaving k.
-            if (const Casas abertos = alvos & ~bit(k);
-                abertos && ((abertos & alvos_atacados) || contem(por_deslizantes, k))) {
+            if (const Casas abertos = alvos & ~bit(k); abertos) {
                 for (Casas s = abertos & alvos_atacados; s; s &= s - 1) {
                     const int a = menor_casa(s);
                     for (Casas at = atacantes_[a] & ~bit(l); at; at &= at - 1)
@@ -344,14 +365,10 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
                             break;
                         }
                 }
-                if (contem(por_deslizantes, k)) {
-                    const Casas depois = (ocupadas & ~bit(k)) | bit(l);
-                    for (Casas s = alvos & ~bit(k); s; s &= s - 1) {
-                        const int a = menor_casa(s);
-                        if ((g.reta[k][a] || g.diagonal[k][a]) &&
-                            (t.atacantes(a, true, depois) & ~bit(l)))
-                            ameaca(a);
-                    }
+                const Casas depois = (ocupadas & ~bit(k)) | bit(l);
+                for (Casas s = descobertas & alvos; s; s &= s - 1) {
+                    const int a = menor_casa(s);
+                    if (t.atacantes(a, true, depois) & ~bit(l)) ameaca(a);
                 }
             }
 

@@ -97,6 +97,8 @@ class Quelmaro2 {
             int casa;
             Casas alcance;
             bool deslizante, peao;
+            // A pawn's moves, right while no move touches a square of `depende`.
+            Casas destinos, depende;
         };
         std::array<Peca, 64> lista;
         int n = 0;
