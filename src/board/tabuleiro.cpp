@@ -136,18 +136,4 @@ Casas Tabuleiro::atacantes(int alvo) const {
     return atacantes(alvo, casas_[alvo] < 0, ocupadas());
 }
 
-Casas Tabuleiro::alcance(int de) const {
-    const Geometria& t = GEOMETRIA;
-    const int p = casas_[de];
-    switch (tipo(p)) {
-    case PEAO: return t.peao_ataca[p > 0 ? 0 : 1][de];
-    case CAVALO: return t.cavalo[de];
-    case REI: return t.rei[de];
-    case BISPO: return diagonais(de, ocupadas());
-    case TORRE: return retas(de, ocupadas());
-    case DAMA: return diagonais(de, ocupadas()) | retas(de, ocupadas());
-    default: return 0;
-    }
-}
-
 } // namespace quelmaro

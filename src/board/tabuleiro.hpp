@@ -71,7 +71,19 @@ class Tabuleiro {
     // The squares the piece on `de` attacks: an opposing piece standing on one
     // of them passes validade from `de`, and no other does. (Pawns: the two
     // diagonal squares ahead; sliders: up to the first piece of either side.)
-    Casas alcance(int de) const;
+    Casas alcance(int de) const {
+        const Geometria& g = GEOMETRIA;
+        const int p = casas_[de];
+        switch (tipo(p)) {
+        case PEAO: return g.peao_ataca[p > 0 ? 0 : 1][de];
+        case CAVALO: return g.cavalo[de];
+        case REI: return g.rei[de];
+        case BISPO: return diagonais(de, ocupadas());
+        case TORRE: return retas(de, ocupadas());
+        case DAMA: return diagonais(de, ocupadas()) | retas(de, ocupadas());
+        default: return 0;
+        }
+    }
     // Does some piece standing on one of `origens` pass validade onto `alvo`?
     bool alcancada(Casas origens, int alvo) const {
         bool sim = false;

@@ -228,17 +228,13 @@ void Quelmaro2::analisa_candidato(Candidato& c) {
 }
 
 void Quelmaro2::alinha_dama_rei(Marcas& m) {
-    Tabuleiro& t = tabuleiro_;
+    const Tabuleiro& t = tabuleiro_;
     const Casas damas = t.com_codigo(DAMA), reis = t.com_codigo(REI);
     if (damas == 0 || reis == 0) return;
+    // Could a player's bishop or rook on the queen's square reach the king?
     const int q = maior_casa(damas), r = maior_casa(reis);
-    // A player's bishop, then rook, on the queen's square: could it reach the king?
-    t.poe(q, -BISPO);
-    const bool diagonal = t.validade(q, r);
-    t.poe(q, -TORRE);
-    const bool reta = t.validade(q, r);
-    t.poe(q, DAMA);
-    if (diagonal || reta) m |= alinha;
+    const Geometria& g = GEOMETRIA;
+    if ((g.diagonal[q][r] || g.reta[q][r]) && !(g.entre[q][r] & t.ocupadas())) m |= alinha;
 }
 
 // The player's replies to the candidate (i, j) on the board, and what each
@@ -250,22 +246,24 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
 
     // What the computer's pieces attack after the candidate: all of them, and
     // its sliders alone.
-    Casas atacadas = 0, por_deslizantes = 0;
-    for (int a = 0; a < maquina_.n; ++a) {
-        const Alcances::Peca& x = maquina_.lista[a];
-        const Casas alcance = x.casa == i ? t.alcance(j) : maquina_.atual(t, x, mudou);
-        atacadas |= alcance;
-        if (x.deslizante) por_deslizantes |= alcance;
-    }
-
-    // The player's pieces whose threat table is not marked yet, and the
-    // computer's attackers of those it attacks now.
+    // The player's pieces whose threat table is not marked yet.
     Casas alvos = 0;
     for (const Ameaca& a : AMEACAS)
         if (!(m & a.marca)) alvos |= t.com_codigo(a.codigo);
+    for (Casas s = alvos; s; s &= s - 1) atacantes_[menor_casa(s)] = 0;
+
+    // What the computer's pieces attack after the candidate: all of them, its
+    // sliders alone, and for each of those player's pieces, its attackers.
+    Casas atacadas = 0, por_deslizantes = 0;
+    for (int a = 0; a < maquina_.n; ++a) {
+        const Alcances::Peca& x = maquina_.lista[a];
+        const int casa = x.casa == i ? j : x.casa;
+        const Casas alcance = x.casa == i ? t.alcance(j) : maquina_.atual(t, x, mudou);
+        atacadas |= alcance;
+        if (x.deslizante) por_deslizantes |= alcance;
+        for (Casas s = alcance & alvos; s; s &= s - 1) atacantes_[menor_casa(s)] |= bit(casa);
+    }
     const Casas alvos_atacados = alvos & atacadas;
-    for (Casas s = alvos_atacados; s; s &= s - 1)
-        atacantes_[menor_casa(s)] = t.atacantes(menor_casa(s));
     // Marks the threat to the piece on s, and drops the pieces of its kind.
     const auto ameaca = [&](int s) {
         const int codigo = t[s];
@@ -280,9 +278,7 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
     const Casas diagonais_do_rei = rei ? diagonais(rei, ocupadas) : 0;
     const Casas retas_do_rei = rei ? retas(rei, ocupadas) : 0;
 
-    const bool promocoes = lance_do_jogo > 5;
-    const Casas peoes_dele_na_1 = t.com_codigo(-PEAO) & LINHA_1;
-    const Casas meus_peoes_na_8 = t.com_codigo(PEAO) & LINHA_8;
+    Casas todos_os_destinos = 0, destinos_de_peoes = 0;
 
     const Casas em_diagonal = t.com_codigo(BISPO) | t.com_codigo(DAMA);
     const Casas em_reta = t.com_codigo(TORRE) | t.com_codigo(DAMA);
@@ -294,16 +290,10 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
         const Casas destinos = peca.peao ? (peca.depende & tocadas ? t.destinos(k) : peca.destinos)
                                          : jogador_.atual(t, peca, mudou) & ~dele;
         if (destinos == 0) continue;
-        posicoes_examinadas += std::popcount(destinos);
+        posicoes_examinadas += numero_de_casas(destinos);
+        todos_os_destinos |= destinos;
+        if (peca.peao) destinos_de_peoes |= destinos;
         const int codigo = t[k];
-
-        // A pawn of either side on its last row after some reply.
-        if (promocoes) {
-            if (peoes_dele_na_1 || (peca.peao && (destinos & LINHA_1))) m |= jogada_promove_humano;
-            if (meus_peoes_na_8 &&
-                ((meus_peoes_na_8 & (meus_peoes_na_8 - 1)) || (destinos & ~meus_peoes_na_8)))
-                m |= jogada_promove_maquina;
-        }
 
         // The squares from which this piece, once it has left k, attacks the
         // computer's king.
@@ -382,24 +372,47 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
             }
         }
     }
+
+    // A pawn of either side on its last row after some reply: the player's
+    // pawn stays there, the computer's unless the reply takes it.
+    if (lance_do_jogo > 5 && todos_os_destinos) {
+        const Casas peoes_dele_na_1 = t.com_codigo(-PEAO) & LINHA_1;
+        const Casas meus_peoes_na_8 = t.com_codigo(PEAO) & LINHA_8;
+        if (peoes_dele_na_1 || (destinos_de_peoes & LINHA_1)) m |= jogada_promove_humano;
+        if (meus_peoes_na_8 && (varias(meus_peoes_na_8) || (todos_os_destinos & ~meus_peoes_na_8)))
+            m |= jogada_promove_maquina;
+    }
 }
 
 // After the candidate and a checking reply: does every follow-up leave the
-// computer's king attackable? The king's moves are tried first.
-bool Quelmaro2::mate() {
-    Tabuleiro& t = tabuleiro_;
-    const Casas reis = t.com_codigo(REI);
-    return !alguma_fuga(t, reis, REI, posicoes_examinadas) &&
-           !alguma_fuga(t, t.pecas_da_maquina() & ~reis, REI, posicoes_examinadas);
-}
+// computer's king attackable?
+bool Quelmaro2::mate() { return sem_fuga(REI); }
 
 // After a candidate that attacks the player's king: does every reply leave
 // the player's king attackable?
-bool Quelmaro2::mate_ele2() {
+bool Quelmaro2::mate_ele2() { return sem_fuga(-REI); }
+
+// Does every move of the side whose king has code `rei` leave some piece of
+// that code attackable? The king's moves are tried first, and with one king
+// they are judged without being played: its target square is safe when no
+// opposing piece but the one taken there attacks it with the king gone from
+// its square.
+bool Quelmaro2::sem_fuga(int rei) {
     Tabuleiro& t = tabuleiro_;
-    const Casas reis = t.com_codigo(-REI);
-    return !alguma_fuga(t, reis, -REI, posicoes_examinadas) &&
-           !alguma_fuga(t, t.pecas_do_jogador() & ~reis, -REI, posicoes_examinadas);
+    const Casas reis = t.com_codigo(rei);
+    if (reis && !varias(reis)) {
+        const int r = menor_casa(reis);
+        const Casas sem_rei = t.ocupadas() & ~reis;
+        for (Casas d = t.destinos(r); d; d &= d - 1) {
+            const int e = menor_casa(d);
+            ++posicoes_examinadas;
+            if (!(t.atacantes(e, rei < 0, sem_rei | bit(e)) & ~bit(e))) return false;
+        }
+    } else if (alguma_fuga(t, reis, rei, posicoes_examinadas)) {
+        return false;
+    }
+    const Casas lado = rei > 0 ? t.pecas_da_maquina() : t.pecas_do_jogador();
+    return !alguma_fuga(t, lado & ~reis, rei, posicoes_examinadas);
 }
 
 } // namespace quelmaro

@@ -85,6 +85,7 @@ class Quelmaro2 {
     void segundo_lance(Marcas& m, int i, int j, Casas mudou);
     bool mate();
     bool mate_ele2();
+    bool sem_fuga(int rei);
     bool eh_candidato(int de, int para) const;
     bool rei_da_maquina_atacado() const;
 
