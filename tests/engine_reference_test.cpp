@@ -61,7 +61,7 @@ void compara(const Momento& momento, bool sugestao, const std::string& nome) {
 
 TEST(EngineAgainstReference, BenchPositions) {
     const auto posicoes = teste::posicoes_do_bench();
-    ASSERT_GE(posicoes.size(), 78u);
+    ASSERT_GE(posicoes.size(), 256u);
     for (const auto& [nome, jogo] : posicoes) {
         Momento m{jogo.tabuleiro, jogo.lance_do_jogo, 2, 0, 2};
         compara(m, false, nome);
