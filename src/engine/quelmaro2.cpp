@@ -82,8 +82,16 @@ void Quelmaro2::Alcances::anota(const Tabuleiro& t, Casas casas) {
         if (peao) // the squares ahead and those it captures on
             for (int passo = 1; passo <= 2; ++passo)
                 if (casa_valida(c + 8 * passo * t[c])) depende |= bit(c + 8 * passo * t[c]);
-        lista[n++] = {c,    t.alcance(c),  eh_deslizante(t[c]),
-                      peao, t.destinos(c), depende | t.alcance(c)};
+        const int k = tipo(t[c]);
+        lista[n++] = {c,
+                      t[c],
+                      t.alcance(c),
+                      eh_deslizante(t[c]),
+                      peao,
+                      k == BISPO || k == DAMA,
+                      k == TORRE || k == DAMA,
+                      t.destinos(c),
+                      depende | t.alcance(c)};
     }
 }
 
@@ -275,8 +283,12 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
     // The computer's king and the lines from it.
     const Casas reis = t.com_codigo(REI);
     const int rei = reis ? maior_casa(reis) : 0;
+    // With no king nothing checks: every set stays empty.
     const Casas diagonais_do_rei = rei ? diagonais(rei, ocupadas) : 0;
     const Casas retas_do_rei = rei ? retas(rei, ocupadas) : 0;
+    const Casas xeque_de_peao = rei ? g.peao_ataca_de[1][rei] : 0;
+    const Casas xeque_de_cavalo = rei ? g.cavalo[rei] : 0;
+    const Casas xeque_de_rei = rei ? g.rei[rei] : 0;
 
     Casas todos_os_destinos = 0, destinos_de_peoes = 0;
 
@@ -293,38 +305,36 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
         posicoes_examinadas += numero_de_casas(destinos);
         todos_os_destinos |= destinos;
         if (peca.peao) destinos_de_peoes |= destinos;
-        const int codigo = t[k];
+        const int codigo = peca.codigo;
 
         // The squares from which this piece, once it has left k, attacks the
         // computer's king.
         Casas xeque = 0;
-        if (rei != 0) {
-            const auto linhas = [&](Casas do_rei, Casas (*raios)(int, Casas)) {
-                return contem(do_rei, k) ? raios(rei, ocupadas & ~bit(k)) : do_rei;
-            };
-            switch (tipo(codigo)) {
-            case PEAO: xeque = g.peao_ataca_de[1][rei]; break;
-            case CAVALO: xeque = g.cavalo[rei]; break;
-            case REI: xeque = g.rei[rei]; break;
-            case BISPO: xeque = linhas(diagonais_do_rei, diagonais); break;
-            case TORRE: xeque = linhas(retas_do_rei, retas); break;
-            default: xeque = linhas(diagonais_do_rei, diagonais) | linhas(retas_do_rei, retas);
-            }
-        }
-
-        // What leaving k uncovers: the lines of the computer's sliders that
-        // attack k, beyond k up to the next piece.
-        Casas descobertas = 0;
-        if (contem(por_deslizantes, k) && (alvos & ~bit(k))) {
-            const Casas d = diagonais(k, ocupadas), r = retas(k, ocupadas);
-            for (Casas a = (d & em_diagonal) | (r & em_reta); a; a &= a - 1)
-                descobertas |= g.alem[menor_casa(a)][k] & (d | r);
+        if (!peca.deslizante) {
+            xeque = peca.peao                ? xeque_de_peao
+                    : tipo(codigo) == CAVALO ? xeque_de_cavalo
+                                             : xeque_de_rei;
+        } else {
+            if (peca.diagonal)
+                xeque = contem(diagonais_do_rei, k) ? diagonais(rei, ocupadas & ~bit(k))
+                                                    : diagonais_do_rei;
+            if (peca.reta)
+                xeque |= contem(retas_do_rei, k) ? retas(rei, ocupadas & ~bit(k)) : retas_do_rei;
         }
 
         // Threats need every reply looked at; otherwise only the captures and
-        // the checks can mark anything.
-        const bool ameacas =
-            (alvos & ~bit(k)) && ((alvos_atacados & alvos) || (descobertas & alvos));
+        // the checks can mark anything. What leaving k uncovers: the lines of
+        // the computer's sliders that attack k, beyond k up to the next piece.
+        Casas descobertas = 0;
+        bool ameacas = false;
+        if (const Casas abertos = alvos & ~bit(k); abertos) {
+            if (contem(por_deslizantes, k)) {
+                const Casas d = diagonais(k, ocupadas), r = retas(k, ocupadas);
+                for (Casas a = (d & em_diagonal) | (r & em_reta); a; a &= a - 1)
+                    descobertas |= g.alem[menor_casa(a)][k] & (d | r);
+            }
+            ameacas = (abertos & alvos_atacados) || (abertos & descobertas);
+        }
         for (Casas d = ameacas ? destinos : destinos & (minhas | xeque); d; d &= d - 1) {
             const int l = menor_casa(d);
             const int tomada = t[l];

@@ -95,9 +95,10 @@ class Quelmaro2 {
     // it holds one of them; the other pieces' sets never change.
     struct Alcances {
         struct Peca {
-            int casa;
+            int casa, codigo;
             Casas alcance;
             bool deslizante, peao;
+            bool diagonal, reta; // a slider along the diagonals, along rows and columns
             // A pawn's moves, right while no move touches a square of `depende`.
             Casas destinos, depende;
         };
