@@ -84,6 +84,21 @@ class Tabuleiro {
         default: return 0;
         }
     }
+    // Would a piece of code `codigo` on `de` attack `para`, were an opposing
+    // piece standing there, with the squares `ocupadas` occupied?
+    static bool ataca(int codigo, int de, int para, Casas ocupadas) {
+        const Geometria& g = GEOMETRIA;
+        const auto livre = [&] { return (g.entre[de][para] & ocupadas) == 0; };
+        switch (tipo(codigo)) {
+        case PEAO: return contem(g.peao_ataca[codigo > 0 ? 0 : 1][de], para);
+        case CAVALO: return contem(g.cavalo[de], para);
+        case REI: return contem(g.rei[de], para);
+        case BISPO: return g.diagonal[de][para] && livre();
+        case TORRE: return g.reta[de][para] && livre();
+        case DAMA: return (g.diagonal[de][para] || g.reta[de][para]) && livre();
+        default: return false;
+        }
+    }
     // Does some piece standing on one of `origens` pass validade onto `alvo`?
     bool alcancada(Casas origens, int alvo) const {
         bool sim = false;

@@ -73,13 +73,13 @@ bool eh_deslizante(int codigo) {
 
 } // namespace
 
-void Quelmaro2::Alcances::anota(const Tabuleiro& t, Casas casas) {
+void Quelmaro2::Alcances::anota(const Tabuleiro& t, Casas casas, bool com_destinos) {
     n = 0;
     for (; casas; casas &= casas - 1) {
         const int c = menor_casa(casas);
         const bool peao = tipo(t[c]) == PEAO;
         Casas depende = 0;
-        if (peao) // the squares ahead and those it captures on
+        if (peao && com_destinos) // the squares ahead and those it captures on
             for (int passo = 1; passo <= 2; ++passo)
                 if (casa_valida(c + 8 * passo * t[c])) depende |= bit(c + 8 * passo * t[c]);
         const int k = tipo(t[c]);
@@ -90,7 +90,7 @@ void Quelmaro2::Alcances::anota(const Tabuleiro& t, Casas casas) {
                       peao,
                       k == BISPO || k == DAMA,
                       k == TORRE || k == DAMA,
-                      t.destinos(c),
+                      com_destinos ? t.destinos(c) : 0,
                       depende | t.alcance(c)};
     }
 }
@@ -154,8 +154,8 @@ Escolha Quelmaro2::analisa(Modo modo) {
     if (const int bispos = std::popcount(t.com_codigo(-BISPO))) b_inimigo = bispos == 1 ? 1 : 2;
     if (modo == Modo::Jogo) numero_b_inimigo = b_inimigo;
     soma0l = t.soma();
-    jogador_.anota(t, t.pecas_do_jogador());
-    maquina_.anota(t, t.pecas_da_maquina());
+    jogador_.anota(t, t.pecas_do_jogador(), true);
+    maquina_.anota(t, t.pecas_da_maquina(), false);
 
     // Every candidate move, in scan order, tried with its replies and follow-ups.
     for (Casas origens = t.pecas_da_maquina(); origens; origens &= origens - 1) {
@@ -374,7 +374,7 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
 
             // Does the replying piece check the computer's king, and mate it?
             if (tomada != REI && contem(xeque, l)) {
-                if (!(m & exequemate)) {
+                if (!(m & exequemate) && !fuga_do_rei(rei, k, l, codigo)) {
                     LanceDeTeste resposta(t, k, l);
                     if (mate()) m |= exequemate;
                 }
@@ -392,6 +392,27 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
         if (meus_peoes_na_8 && (varias(meus_peoes_na_8) || (todos_os_destinos & ~meus_peoes_na_8)))
             m |= jogada_promove_maquina;
     }
+}
+
+// After the candidate, with the reply from k to l by the piece `codigo` not
+// yet played: can the computer's king on `rei`, the only one, step onto a
+// square that no player's piece then attacks? Only a shortcut: when it finds
+// no such square, the mate probe decides.
+bool Quelmaro2::fuga_do_rei(int rei, int k, int l, int codigo) {
+    const Tabuleiro& t = tabuleiro_;
+    if (varias(t.com_codigo(REI))) return false;
+    const Casas minhas = t.pecas_da_maquina() & ~bit(l);
+    const Casas depois = (t.ocupadas() & ~bit(k) & ~bit(rei)) | bit(l);
+    for (Casas d = GEOMETRIA.rei[rei] & ~minhas; d; d &= d - 1) {
+        const int e = menor_casa(d);
+        ++posicoes_examinadas;
+        const Casas ocupadas = depois | bit(e);
+        // The player's pieces but the one that moved, and none taken on e.
+        if (t.atacantes(e, false, ocupadas) & ~bit(k) & ~bit(e)) continue;
+        if (e != l && Tabuleiro::ataca(codigo, l, e, ocupadas)) continue;
+        return true;
+    }
+    return false;
 }
 
 // After the candidate and a checking reply: does every follow-up leave the

@@ -86,6 +86,7 @@ class Quelmaro2 {
     bool mate();
     bool mate_ele2();
     bool sem_fuga(int rei);
+    bool fuga_do_rei(int rei, int k, int l, int codigo);
     bool eh_candidato(int de, int para) const;
     bool rei_da_maquina_atacado() const;
 
@@ -104,7 +105,8 @@ class Quelmaro2 {
         };
         std::array<Peca, 64> lista;
         int n = 0;
-        void anota(const Tabuleiro& t, Casas casas);
+        // With `com_destinos`, also the pawns' moves.
+        void anota(const Tabuleiro& t, Casas casas, bool com_destinos);
         static Casas atual(const Tabuleiro& t, const Peca& p, Casas mudou) {
             return p.deslizante && (p.alcance & mudou) ? t.alcance(p.casa) : p.alcance;
         }
