@@ -19,8 +19,10 @@
 // - Attack sets are kept per piece from the start of the pass; after a move a
 //   slider's set is computed again only when the move emptied one of its
 //   squares or filled an empty one, the only ways its lines can change.
-// - A mate probe stops at the first escape; the king's escapes are tried
-//   first.
+// - A mate probe stops at the first escape. The king's escapes are tried
+//   first and judged from the attacks on their squares without being played;
+//   when one is found that way before the checking reply is even played, no
+//   probe is needed.
 // - A reply that takes the computer's king marks jogada_perder, which every
 //   rule refuses; it is not tested for check.
 #include "engine/quelmaro2.hpp"

@@ -73,8 +73,9 @@ class Quelmaro2 {
     bool perigo_empate = false;  // draw danger: contagem_empate > 2 and the computer ahead
     bool zerar_contagem_empate = false;
     bool somar_contagem_empate = false;
-    // The trial positions the last pass examined: every candidate, reply and
-    // follow-up position (the mate probes' included).
+    // The trial positions the last pass examined: every candidate, every
+    // reply, and every follow-up a mate probe tried, whether played on the
+    // board or judged from the attack sets.
     int posicoes_examinadas = 0;
 
   private:
