@@ -254,8 +254,6 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
     const Geometria& g = GEOMETRIA;
     const Casas ocupadas = t.ocupadas(), minhas = t.pecas_da_maquina(), dele = t.pecas_do_jogador();
 
-    // What the computer's pieces attack after the candidate: all of them, and
-    // its sliders alone.
     // The player's pieces whose threat table is not marked yet.
     Casas alvos = 0;
     for (const Ameaca& a : AMEACAS)
