@@ -1,20 +1,36 @@
-// quelmaro_bench FILE...: one engine pass on each saved game, timed alone.
+// quelmaro_bench [--repeat R] [--compare] FILE...: one engine pass on each
+// saved game, timed alone.
+//
 // Prints "<file> <move> <microseconds>" per file (move in coordinates, or
-// "none" when the pass ends the game), then "passes N total_us T median_us M".
-// With "--repeat R" first, each pass runs R times and its median is printed.
+// "none" when the pass ends the game), then a summary: the number of passes,
+// their total, median and slowest time, passes per second, the trial
+// positions examined and the memory allocations made inside the passes.
+// With "--repeat R" each pass runs R times and the median of its runs counts.
+//
+// "--compare" also runs the step-by-step reference pass of the test suite on
+// each position (ceil(R / 10) times, it is slow), checks that it chooses the
+// same move with the same tables, adds its time to each line and prints the
+// ratio of the two medians: a figure measured in one run, so that the load of
+// the machine weighs on both sides alike.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "driver/jogo_salvo.hpp"
 #include "driver/notacao.hpp"
 #include "engine/quelmaro2.hpp"
+#include "engine_referencia.hpp"
 
 namespace {
+
+// Every allocation of the program is counted; the passes must make none.
+long alocacoes = 0;
 
 double mediana(std::vector<double> v) {
     if (v.empty()) return 0;
@@ -23,16 +39,49 @@ double mediana(std::vector<double> v) {
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
+using Relogio = std::chrono::steady_clock;
+double microssegundos(Relogio::time_point a, Relogio::time_point b) {
+    return std::chrono::duration<double, std::micro>(b - a).count();
+}
+
+// The state a pass starts from: the saved game's, past the opening moves.
+template <class Motor>
+void prepara(Motor& motor, const quelmaro::JogoSalvo& jogo) {
+    motor.lance_do_jogo = jogo.lance_do_jogo;
+    motor.numero_de_meu_movimento = 2;
+    motor.contagem_empate = 0;
+    motor.numero_b_inimigo = 2;
+}
+
 } // namespace
+
+void* operator new(std::size_t n) {
+    ++alocacoes;
+    if (void* p = std::malloc(n ? n : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 int main(int argc, char** argv) {
     using namespace quelmaro;
     int primeiro = 1, repeticoes = 1;
-    if (argc > 2 && std::string(argv[1]) == "--repeat") {
-        repeticoes = std::max(1, std::atoi(argv[2]));
-        primeiro = 3;
+    bool compara = false;
+    for (; primeiro < argc; ++primeiro) {
+        const std::string a = argv[primeiro];
+        if (a == "--repeat" && primeiro + 1 < argc)
+            repeticoes = std::max(1, std::atoi(argv[++primeiro]));
+        else if (a == "--compare")
+            compara = true;
+        else
+            break;
     }
-    std::vector<double> tempos;
+    const int repeticoes_ref = (repeticoes + 9) / 10;
+
+    std::vector<double> tempos, tempos_ref;
+    double pior = 0;
+    std::string pior_arquivo;
+    long posicoes = 0, alocacoes_nos_passes = 0;
     int status = 0;
     for (int a = primeiro; a < argc; ++a) {
         std::ifstream arquivo(argv[a]);
@@ -42,31 +91,69 @@ int main(int argc, char** argv) {
             status = 1;
             continue;
         }
+        const char resposta = jogo->resposta();
         std::vector<double> deste;
         std::string lance;
+        Tabuleiro tabuleiro = jogo->tabuleiro;
+        Quelmaro2 motor(tabuleiro);
         for (int r = 0; r < repeticoes; ++r) {
-            Tabuleiro tabuleiro = jogo->tabuleiro;
-            Quelmaro2 motor(tabuleiro);
-            motor.lance_do_jogo = jogo->lance_do_jogo;
-            motor.ingles = jogo->ingles;
-            motor.numero_de_meu_movimento = 2;
-            motor.contagem_empate = 0;
-            motor.numero_b_inimigo = 2;
-            const auto inicio = std::chrono::steady_clock::now();
+            prepara(motor, *jogo);
+            const long antes = alocacoes;
+            const auto inicio = Relogio::now();
             const Desfecho desfecho = motor.passe();
-            const auto fim = std::chrono::steady_clock::now();
-            deste.push_back(std::chrono::duration<double, std::micro>(fim - inicio).count());
-            const char resposta = jogo->resposta();
+            const auto fim = Relogio::now();
+            alocacoes_nos_passes += alocacoes - antes;
+            deste.push_back(microssegundos(inicio, fim));
             lance = desfecho == Desfecho::Lance
                         ? nparaletra(motor.cc, resposta) + nparaletra(motor.dd, resposta)
                         : "none";
             motor.acabou = false;
         }
+        posicoes += motor.posicoes_examinadas;
         tempos.push_back(mediana(deste));
-        std::printf("%s %s %.1f\n", argv[a], lance.c_str(), tempos.back());
+        if (tempos.back() > pior) pior = tempos.back(), pior_arquivo = argv[a];
+        std::printf("%s %s %.1f", argv[a], lance.c_str(), tempos.back());
+
+        if (compara) {
+            std::vector<double> ref;
+            for (int r = 0; r < repeticoes_ref; ++r) {
+                Tabuleiro b = jogo->tabuleiro;
+                auto referencia = std::make_unique<teste::PasseDeReferencia>(b);
+                prepara(*referencia, *jogo);
+                const auto inicio = Relogio::now();
+                const Escolha e = referencia->passe();
+                const auto fim = Relogio::now();
+                ref.push_back(microssegundos(inicio, fim));
+                bool igual = e.de == motor.cc && e.para == motor.dd && e.regra == motor.regra;
+                for (int i = 1; i <= 64 && igual; ++i)
+                    for (int j = 1; j <= 64 && igual; ++j)
+                        igual = referencia->marcas(i, j) == motor.marcas(i, j);
+                if (!igual) {
+                    std::printf(" MISMATCH with the reference pass");
+                    status = 1;
+                }
+            }
+            tempos_ref.push_back(mediana(ref));
+            std::printf(" reference %.1f", tempos_ref.back());
+        }
+        std::printf("\n");
     }
     double total = 0;
     for (double t : tempos) total += t;
-    std::printf("passes %zu total_us %.1f median_us %.1f\n", tempos.size(), total, mediana(tempos));
+    const double med = mediana(tempos);
+    std::printf("passes %zu total_us %.1f median_us %.1f passes_per_s %.0f\n", tempos.size(), total,
+                med, med > 0 ? 1e6 / med : 0.0);
+    std::printf("slowest_us %.1f %s (%.1f times the median)\n", pior, pior_arquivo.c_str(),
+                med > 0 ? pior / med : 0.0);
+    std::printf("positions_examined %ld per_pass %.0f allocations_in_passes %ld\n", posicoes,
+                tempos.empty() ? 0.0 : static_cast<double>(posicoes) / tempos.size(),
+                alocacoes_nos_passes);
+    if (compara) {
+        const double med_ref = mediana(tempos_ref);
+        const double pior_ref =
+            tempos_ref.empty() ? 0.0 : *std::max_element(tempos_ref.begin(), tempos_ref.end());
+        std::printf("reference median_us %.1f slowest_us %.1f ratio_of_medians %.0f\n", med_ref,
+                    pior_ref, med > 0 ? med_ref / med : 0.0);
+    }
     return status;
 }

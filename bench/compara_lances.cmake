@@ -9,8 +9,11 @@ execute_process(COMMAND ${BENCH} ${arquivos} WORKING_DIRECTORY ${POSICOES}
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "quelmaro_bench failed (${status}):\n${saida}")
 endif()
-string(REGEX REPLACE " [0-9.]+\n" "\n" obtido "${saida}")
-string(REGEX REPLACE "passes [^\n]*\n" "" obtido "${obtido}")
+# Keep "<file> <move>" of each position line, drop the times and the summary.
+string(REGEX MATCHALL "(^|\n)[^ \n]+\\.sav [^ \n]+" linhas "${saida}")
+string(REGEX REPLACE "\n" "" linhas "${linhas}")
+list(JOIN linhas "\n" obtido)
+string(APPEND obtido "\n")
 file(READ ${ESPERADO} esperado)
 if(NOT obtido STREQUAL esperado)
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/bench_moves_obtained.txt "${obtido}")

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <random>
 
 #include "board/tabuleiro.hpp"
@@ -135,6 +136,40 @@ TEST(Tabuleiro, AttackSetsAgreeWithTheMovementTest) {
             const Casas ataques = t[alvo] < 0 ? da_maquina : do_jogador;
             ASSERT_EQ(contem(ataques, alvo), esperado != 0) << "board " << i << " target " << alvo;
         }
+    }
+}
+
+// The engine reads the attacks after a reply from the board before it: the
+// pieces where they stand, the occupancy after the move, the piece taken on
+// the target left out.
+TEST(Tabuleiro, AttackersUnderTheOccupancyAfterAMove) {
+    std::mt19937 rng(2468);
+    for (int i = 0; i < 300; ++i) {
+        Tabuleiro t = aleatorio(rng, 10 + i % 60);
+        for (int de = 1; de <= 64; ++de) {
+            if (t[de] >= 0) continue;
+            for (Casas d = t.destinos(de); d; d &= d - 1) {
+                const int para = menor_casa(d);
+                Tabuleiro depois = t;
+                depois.poe(para, t[de]);
+                depois.poe(de, VAZIO);
+                for (int alvo = 1; alvo <= 64; ++alvo) {
+                    if (depois[alvo] >= 0) continue;
+                    ASSERT_EQ(t.atacantes(alvo, true, depois.ocupadas()) & ~bit(para),
+                              depois.atacantes(alvo))
+                        << "board " << i << " move " << de << "->" << para << " target " << alvo;
+                }
+            }
+        }
+        // One piece's attack on one square under the board's own occupancy.
+        for (int de = 1; de <= 64; ++de)
+            for (int para = 1; para <= 64; ++para) {
+                if (t[de] * t[para] >= 0) continue;
+                ASSERT_EQ(Tabuleiro::ataca(t[de], de, para, t.ocupadas()), t.validade(de, para))
+                    << "board " << i << " " << de << "->" << para;
+            }
+        const Casas s = (Casas{rng()} << 32) ^ rng() ^ (Casas{rng()} << 17);
+        ASSERT_EQ(numero_de_casas(s), std::popcount(s));
     }
 }
 

@@ -24,6 +24,10 @@ class PasseDeReferencia {
     int regra = 0;
     Abertura abertura = Abertura::nenhuma;
     int posicao_do_rei_dele = 0;
+    // Values of the last pass.
+    int soma0l = 0;
+    bool perigo_empate = false;
+    bool zerar_contagem_empate = false, somar_contagem_empate = false;
 
     // One pass; with `sugestao`, no opening moves and no state written.
     Escolha passe(bool sugestao = false) {
@@ -89,7 +93,7 @@ class PasseDeReferencia {
                 c = d = 0, ab = Abertura::nenhuma;
         }
         // Draw danger.
-        const bool perigo_empate = contagem_empate > 2 && soma() > 0;
+        perigo_empate = contagem_empate > 2 && soma() > 0;
         bool zerar = false, somar = false;
         int escolhida = 0;
         // The cascade: each rule visits all 4096 pairs; the last match wins.
@@ -128,6 +132,8 @@ class PasseDeReferencia {
             e = {atacado ? Desfecho::Xequemate : Desfecho::Afogamento, 0, 0, REGRA_FIM_DE_JOGO,
                  Abertura::nenhuma};
         }
+        zerar_contagem_empate = zerar;
+        somar_contagem_empate = somar;
         if (!sugestao) {
             cc = e.de, dd = e.para, regra = e.regra, abertura = e.abertura;
             if (e.desfecho != Desfecho::Lance) acabou = true;
@@ -298,7 +304,6 @@ class PasseDeReferencia {
 
     Tabuleiro& t_;
     bool tabelas_[NUMERO_DE_MARCAS][65][65] = {};
-    int soma0l = 0;
     bool backuppeao = false;
 };
 

@@ -24,6 +24,17 @@ constexpr bool contem(Casas s, int n) { return (s & bit(n)) != 0; }
 constexpr int menor_casa(Casas s) { return std::countr_zero(s) + 1; }
 constexpr int maior_casa(Casas s) { return 64 - std::countl_zero(s); }
 
+// How many squares a set holds (without relying on a population-count
+// instruction, which not every x86-64 processor has).
+constexpr int numero_de_casas(Casas s) {
+    s -= (s >> 1) & 0x5555555555555555ull;
+    s = (s & 0x3333333333333333ull) + ((s >> 2) & 0x3333333333333333ull);
+    s = (s + (s >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((s * 0x0101010101010101ull) >> 56);
+}
+// More than one square?
+constexpr bool varias(Casas s) { return (s & (s - 1)) != 0; }
+
 // Calls f(n) for every square of the set in ascending order.
 template <class F>
 constexpr void para_cada_casa(Casas s, F&& f) {

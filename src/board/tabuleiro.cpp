@@ -1,5 +1,7 @@
 #include "board/tabuleiro.hpp"
 
+#include "board/geometria.hpp"
+
 #include <cstdlib>
 
 namespace quelmaro {
@@ -10,24 +12,8 @@ namespace {
 constexpr int DIRECOES[8][2] = {{0, 1},  {1, -1}, {1, 0},  {1, 1},
                                 {0, -1}, {-1, 1}, {-1, 0}, {-1, -1}};
 
-struct Tabelas {
-    std::array<Casas, 65> cavalo{};
-    std::array<Casas, 65> rei{};
-    // Squares onto which a pawn of the computer (index 0) or of the player
-    // (index 1) captures from a square, and from which it captures onto one.
-    std::array<std::array<Casas, 65>, 2> peao_ataca{};
-    std::array<std::array<Casas, 65>, 2> peao_ataca_de{};
-    // Every square from a square outwards in one direction, to the edge.
-    std::array<std::array<Casas, 65>, 8> raio{};
-    // Squares strictly between two squares on one line (row, column or
-    // diagonal); `reta` and `diagonal` tell whether they share such a line.
-    std::array<std::array<Casas, 65>, 65> entre{};
-    std::array<std::array<bool, 65>, 65> reta{};
-    std::array<std::array<bool, 65>, 65> diagonal{};
-};
-
-constexpr Tabelas gera_tabelas() {
-    Tabelas t{};
+constexpr Geometria gera_geometria() {
+    Geometria t{};
     for (int a = 1; a <= 64; ++a) {
         for (int b = 1; b <= 64; ++b) {
             int dr = linha(b) - linha(a), dc = coluna(b) - coluna(a);
@@ -47,6 +33,9 @@ constexpr Tabelas gera_tabelas() {
             for (int r = linha(a) + sr, c = coluna(a) + sc; r != linha(b) || c != coluna(b);
                  r += sr, c += sc)
                 t.entre[a][b] |= bit(casa(r, c));
+            for (int r = linha(b) + sr, c = coluna(b) + sc; r >= 1 && r <= 8 && c >= 1 && c <= 8;
+                 r += sr, c += sc)
+                t.alem[a][b] |= bit(casa(r, c));
         }
     }
     for (int a = 1; a <= 64; ++a)
@@ -57,37 +46,11 @@ constexpr Tabelas gera_tabelas() {
     return t;
 }
 
-const Tabelas& tabelas() {
-    static constexpr Tabelas t = gera_tabelas();
-    return t;
-}
-
 constexpr int clamp8(int c) { return c < 1 ? 1 : (c > 8 ? 8 : c); }
 
-// The squares along ray D from `de` up to and including the first occupied
-// one. With no piece on the ray the sentinel square (64 for the rays towards
-// higher numbers, 1 for the others) stands in: nothing lies beyond it.
-template <int D>
-Casas raio_ate_bloqueio(int de, Casas ocupadas) {
-    const Tabelas& t = tabelas();
-    const Casas raio = t.raio[D][de];
-    const Casas bloqueio = raio & ocupadas;
-    const int primeiro =
-        D < 4 ? menor_casa(bloqueio | bit(ULTIMA_CASA)) : maior_casa(bloqueio | bit(PRIMEIRA_CASA));
-    return raio & ~t.raio[D][primeiro];
-}
-
-Casas diagonais(int de, Casas ocupadas) {
-    return raio_ate_bloqueio<1>(de, ocupadas) | raio_ate_bloqueio<3>(de, ocupadas) |
-           raio_ate_bloqueio<5>(de, ocupadas) | raio_ate_bloqueio<7>(de, ocupadas);
-}
-
-Casas retas(int de, Casas ocupadas) {
-    return raio_ate_bloqueio<0>(de, ocupadas) | raio_ate_bloqueio<2>(de, ocupadas) |
-           raio_ate_bloqueio<4>(de, ocupadas) | raio_ate_bloqueio<6>(de, ocupadas);
-}
-
 } // namespace
+
+constinit const Geometria GEOMETRIA = gera_geometria();
 
 void Tabuleiro::limpa() {
     for (int n = 1; n <= 64; ++n) poe(n, VAZIO);
@@ -125,7 +88,7 @@ bool Tabuleiro::validade(int de, int para) const {
     const int p = casas_[de], q = casas_[para];
     if (p == VAZIO || de == para) return false;
     if ((p > 0 && q > 0) || (p < 0 && q < 0)) return false;
-    const Tabelas& t = tabelas();
+    const Geometria& t = GEOMETRIA;
     const auto livre = [&] { return (t.entre[de][para] & ocupadas()) == 0; };
     switch (tipo(p)) {
     case PEAO: return peao(de, para);
@@ -141,21 +104,24 @@ bool Tabuleiro::validade(int de, int para) const {
 Casas Tabuleiro::destinos(int de) const {
     const int p = casas_[de];
     const Casas proprias = p > 0 ? maquina_ : jogador_;
-    const Tabelas& t = tabelas();
+    const Geometria& t = GEOMETRIA;
     switch (tipo(p)) {
     case CAVALO: return t.cavalo[de] & ~proprias;
     case REI: return t.rei[de] & ~proprias;
     case PEAO: {
-        Casas s = 0;
-        const int r = linha(de), c = coluna(de);
-        const int r1 = r + p; // one row forward
-        if (r1 < 1 || r1 > 8) return 0;
-        for (int c1 = c - 1; c1 <= c + 1; ++c1)
-            if (c1 >= 1 && c1 <= 8 && peao(de, casa(r1, c1)) && !contem(proprias, casa(r1, c1)))
-                s |= bit(casa(r1, c1));
-        const int r2 = r + 2 * p;
-        if (r2 >= 1 && r2 <= 8 && casas_[casa(r2, c)] == VAZIO && peao(de, casa(r2, c)))
-            s |= bit(casa(r2, c));
+        // Captures onto the diagonal squares ahead; a step onto an empty
+        // square ahead, and from the home row a double step over an empty
+        // one (the computer's not beside a player's pawn).
+        const bool maquina = p > 0;
+        Casas s = t.peao_ataca[maquina ? 0 : 1][de] & (maquina ? jogador_ : maquina_);
+        const int r = linha(de) + p;
+        if (r < 1 || r > 8 || casas_[de + 8 * p] != VAZIO) return s;
+        s |= bit(de + 8 * p);
+        const int dois = de + 16 * p, c = coluna(de);
+        if (linha(de) == (maquina ? 2 : 7) && casas_[dois] == VAZIO &&
+            (!maquina ||
+             (casas_[casa(4, clamp8(c + 1))] != -PEAO && casas_[casa(4, clamp8(c - 1))] != -PEAO)))
+            s |= bit(dois);
         return s;
     }
     case BISPO: return diagonais(de, ocupadas()) & ~proprias;
@@ -167,29 +133,7 @@ Casas Tabuleiro::destinos(int de) const {
 
 Casas Tabuleiro::atacantes(int alvo) const {
     assert(casa_valida(alvo) && casas_[alvo] != VAZIO);
-    const Tabelas& t = tabelas();
-    const bool maquina = casas_[alvo] < 0; // attackers are the other side's
-    const int s = maquina ? 1 : -1;
-    const Casas em_diagonal = com_codigo(s * BISPO) | com_codigo(s * DAMA);
-    const Casas em_reta = com_codigo(s * TORRE) | com_codigo(s * DAMA);
-    return (t.peao_ataca_de[maquina ? 0 : 1][alvo] & com_codigo(s * PEAO)) |
-           (t.cavalo[alvo] & com_codigo(s * CAVALO)) | (t.rei[alvo] & com_codigo(s * REI)) |
-           (em_diagonal ? diagonais(alvo, ocupadas()) & em_diagonal : 0) |
-           (em_reta ? retas(alvo, ocupadas()) & em_reta : 0);
-}
-
-Casas Tabuleiro::alcance(int de) const {
-    const Tabelas& t = tabelas();
-    const int p = casas_[de];
-    switch (tipo(p)) {
-    case PEAO: return t.peao_ataca[p > 0 ? 0 : 1][de];
-    case CAVALO: return t.cavalo[de];
-    case REI: return t.rei[de];
-    case BISPO: return diagonais(de, ocupadas());
-    case TORRE: return retas(de, ocupadas());
-    case DAMA: return diagonais(de, ocupadas()) | retas(de, ocupadas());
-    default: return 0;
-    }
+    return atacantes(alvo, casas_[alvo] < 0, ocupadas());
 }
 
 } // namespace quelmaro

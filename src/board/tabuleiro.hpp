@@ -5,6 +5,7 @@
 #include <cassert>
 #include <cstdint>
 
+#include "board/geometria.hpp"
 #include "board/pieces.hpp"
 #include "board/squares.hpp"
 
@@ -53,10 +54,51 @@ class Tabuleiro {
     // Every square `de` for which validade(de, alvo) holds, for an occupied
     // `alvo`: the opposing pieces that attack the piece standing there.
     Casas atacantes(int alvo) const;
+    // The pieces of the computer (`da_maquina`) or of the player that would
+    // attack `alvo`, were an opposing piece standing there, with the squares
+    // `ocupadas` occupied instead of the board's own (the pieces stay where
+    // they are; a piece on `alvo` itself never counts).
+    Casas atacantes(int alvo, bool da_maquina, Casas ocupadas) const {
+        const Geometria& g = GEOMETRIA;
+        const int s = da_maquina ? 1 : -1;
+        const Casas em_diagonal = com_codigo(s * BISPO) | com_codigo(s * DAMA);
+        const Casas em_reta = com_codigo(s * TORRE) | com_codigo(s * DAMA);
+        return (g.peao_ataca_de[da_maquina ? 0 : 1][alvo] & com_codigo(s * PEAO)) |
+               (g.cavalo[alvo] & com_codigo(s * CAVALO)) | (g.rei[alvo] & com_codigo(s * REI)) |
+               (em_diagonal ? diagonais(alvo, ocupadas) & em_diagonal : 0) |
+               (em_reta ? retas(alvo, ocupadas) & em_reta : 0);
+    }
     // The squares the piece on `de` attacks: an opposing piece standing on one
     // of them passes validade from `de`, and no other does. (Pawns: the two
     // diagonal squares ahead; sliders: up to the first piece of either side.)
-    Casas alcance(int de) const;
+    Casas alcance(int de) const {
+        const Geometria& g = GEOMETRIA;
+        const int p = casas_[de];
+        switch (tipo(p)) {
+        case PEAO: return g.peao_ataca[p > 0 ? 0 : 1][de];
+        case CAVALO: return g.cavalo[de];
+        case REI: return g.rei[de];
+        case BISPO: return diagonais(de, ocupadas());
+        case TORRE: return retas(de, ocupadas());
+        case DAMA: return diagonais(de, ocupadas()) | retas(de, ocupadas());
+        default: return 0;
+        }
+    }
+    // Would a piece of code `codigo` on `de` attack `para`, were an opposing
+    // piece standing there, with the squares `ocupadas` occupied?
+    static bool ataca(int codigo, int de, int para, Casas ocupadas) {
+        const Geometria& g = GEOMETRIA;
+        const auto livre = [&] { return (g.entre[de][para] & ocupadas) == 0; };
+        switch (tipo(codigo)) {
+        case PEAO: return contem(g.peao_ataca[codigo > 0 ? 0 : 1][de], para);
+        case CAVALO: return contem(g.cavalo[de], para);
+        case REI: return contem(g.rei[de], para);
+        case BISPO: return g.diagonal[de][para] && livre();
+        case TORRE: return g.reta[de][para] && livre();
+        case DAMA: return (g.diagonal[de][para] || g.reta[de][para]) && livre();
+        default: return false;
+        }
+    }
     // Does some piece standing on one of `origens` pass validade onto `alvo`?
     bool alcancada(Casas origens, int alvo) const {
         bool sim = false;

@@ -1,22 +1,28 @@
-// The pass examines every candidate, every reply and every follow-up, but it
-// does only the work that can change a table; what it skips provably cannot:
-// - A follow-up matters only when it takes a player's bishop, knight, rook,
-//   queen or king on a square other than the reply's (a threat), or lands on
-//   the reply's square after the reply took a pawn (the recapture rule). So
-//   no follow-up is played: one set of the squares the computer's pieces
-//   attack after the reply answers both, and a threat already recorded is not
-//   looked for again.
+// The pass examines every candidate and every reply, but it does only the
+// work that can change a table; what it skips provably cannot:
+// - No follow-up is played. A follow-up matters only when it takes a player's
+//   bishop, knight, rook, queen or king on a square other than the reply's (a
+//   threat), or lands on the reply's square after the reply took a pawn (the
+//   recapture rule); both are read from which computer pieces attack which
+//   squares after the reply.
 // - The recapture rule only ever clears the mark that the same reply made
 //   (backuppeao keeps an earlier one), so the pawn-loss mark is exactly "some
 //   reply takes a pawn that no computer piece, the king included, retakes".
-// - A protection test is made only for the piece the reply took, and not at
-//   all once that loss is recorded.
-// - Attack sets are kept per piece; after a move a slider's set is computed
-//   again only when the move emptied one of its squares or filled an empty
-//   one, the only ways its lines can change. The player's moves are found the
-//   same way from the sets at the start of the pass.
-// - A mate probe stops at the first escape, and is not run once its mark is
-//   set; the king's escapes are tried first.
+// - No reply is played either, except to probe a check for mate: what it
+//   changes is known (its square emptied, its target taken or filled), so the
+//   attacks after it follow from those after the candidate. A player's piece
+//   the computer attacks after the candidate stays attacked after a reply
+//   unless the reply took or blocked each attacker; one it does not attack
+//   can only be reached through the square the reply left.
+// - A mark already set is not looked for again: no protection test, threat
+//   or mate probe is made for it.
+// - Attack sets are kept per piece from the start of the pass; after a move a
+//   slider's set is computed again only when the move emptied one of its
+//   squares or filled an empty one, the only ways its lines can change.
+// - A mate probe stops at the first escape. The king's escapes are tried
+//   first and judged from the attacks on their squares without being played;
+//   when one is found that way before the checking reply is even played, no
+//   probe is needed.
 // - A reply that takes the computer's king marks jogada_perder, which every
 //   rule refuses; it is not tested for check.
 #include "engine/quelmaro2.hpp"
@@ -62,8 +68,6 @@ constexpr Ameaca AMEACAS[] = {{-BISPO, jogada_ameacab},
                               {-TORRE, jogada_ameacat},
                               {-DAMA, jogada_ameacad},
                               {-REI, jogada_ameacar}};
-constexpr Marcas TODAS_AS_AMEACAS =
-    jogada_ameacab | jogada_ameacac | jogada_ameacat | jogada_ameacad | jogada_ameacar;
 
 bool eh_deslizante(int codigo) {
     return tipo(codigo) == BISPO || tipo(codigo) == TORRE || tipo(codigo) == DAMA;
@@ -71,17 +75,25 @@ bool eh_deslizante(int codigo) {
 
 } // namespace
 
-void Quelmaro2::Alcances::anota(const Tabuleiro& t, Casas casas) {
-    n = nd = 0;
-    fixo = fixo_do_rei = 0;
+void Quelmaro2::Alcances::anota(const Tabuleiro& t, Casas casas, bool com_destinos) {
+    n = 0;
     for (; casas; casas &= casas - 1) {
         const int c = menor_casa(casas);
-        const Peca p{c, t.alcance(c), eh_deslizante(t[c]), tipo(t[c]) == REI, tipo(t[c]) == PEAO};
-        lista[n++] = p;
-        if (p.deslizante)
-            deslizantes[nd++] = p;
-        else
-            (p.rei ? fixo_do_rei : fixo) |= p.alcance;
+        const bool peao = tipo(t[c]) == PEAO;
+        Casas depende = 0;
+        if (peao && com_destinos) // the squares ahead and those it captures on
+            for (int passo = 1; passo <= 2; ++passo)
+                if (casa_valida(c + 8 * passo * t[c])) depende |= bit(c + 8 * passo * t[c]);
+        const int k = tipo(t[c]);
+        lista[n++] = {c,
+                      t[c],
+                      t.alcance(c),
+                      eh_deslizante(t[c]),
+                      peao,
+                      k == BISPO || k == DAMA,
+                      k == TORRE || k == DAMA,
+                      com_destinos ? t.destinos(c) : 0,
+                      depende | t.alcance(c)};
     }
 }
 
@@ -97,11 +109,12 @@ bool algum_atacado(const Tabuleiro& t, Casas reis) {
 // Does some move of a piece on `origens` leave no piece on a square holding
 // `rei` attacked? The moves are tried on the board and taken back; the first
 // one found ends the search.
-bool alguma_fuga(Tabuleiro& t, Casas origens, int rei) {
+bool alguma_fuga(Tabuleiro& t, Casas origens, int rei, int& examinadas) {
     for (; origens; origens &= origens - 1) {
         const int de = menor_casa(origens);
         for (Casas destinos = t.destinos(de); destinos; destinos &= destinos - 1) {
             LanceDeTeste fuga(t, de, menor_casa(destinos));
+            ++examinadas;
             if (!algum_atacado(t, t.com_codigo(rei))) return true;
         }
     }
@@ -135,6 +148,7 @@ Marcas Quelmaro2::marcas(int de, int para) const {
 Escolha Quelmaro2::analisa(Modo modo) {
     Tabuleiro& t = tabuleiro_;
     numero_de_candidatos_ = 0;
+    posicoes_examinadas = 0;
 
     // Board counts: the player's king and bishops.
     if (const Casas rei = t.com_codigo(-REI)) posicao_do_rei_dele = maior_casa(rei);
@@ -142,7 +156,8 @@ Escolha Quelmaro2::analisa(Modo modo) {
     if (const int bispos = std::popcount(t.com_codigo(-BISPO))) b_inimigo = bispos == 1 ? 1 : 2;
     if (modo == Modo::Jogo) numero_b_inimigo = b_inimigo;
     soma0l = t.soma();
-    jogador_.anota(t, t.pecas_do_jogador());
+    jogador_.anota(t, t.pecas_do_jogador(), true);
+    maquina_.anota(t, t.pecas_da_maquina(), false);
 
     // Every candidate move, in scan order, tried with its replies and follow-ups.
     for (Casas origens = t.pecas_da_maquina(); origens; origens &= origens - 1) {
@@ -212,117 +227,223 @@ bool Quelmaro2::rei_da_maquina_atacado() const {
 void Quelmaro2::analisa_candidato(Candidato& c) {
     Tabuleiro& t = tabuleiro_;
     LanceDeTeste candidato(t, c.de, c.para);
+    ++posicoes_examinadas;
     Marcas& m = c.marcas;
     m |= pega(candidato.capturada());
     if (candidato.movida() == DAMA || candidato.movida() == REI) alinha_dama_rei(m);
     if (posicao_do_rei_dele != 0 && t.validade(c.para, posicao_do_rei_dele) && mate_ele2())
         m |= mataele2;
     // The squares whose occupancy the candidate changed.
-    segundo_lance(m, c.para, bit(c.de) | (candidato.capturada() == VAZIO ? bit(c.para) : 0));
+    segundo_lance(m, c.de, c.para, bit(c.de) | (candidato.capturada() == VAZIO ? bit(c.para) : 0));
 }
 
 void Quelmaro2::alinha_dama_rei(Marcas& m) {
-    Tabuleiro& t = tabuleiro_;
+    const Tabuleiro& t = tabuleiro_;
     const Casas damas = t.com_codigo(DAMA), reis = t.com_codigo(REI);
     if (damas == 0 || reis == 0) return;
+    // Could a player's bishop or rook on the queen's square reach the king?
     const int q = maior_casa(damas), r = maior_casa(reis);
-    // A player's bishop, then rook, on the queen's square: could it reach the king?
-    t.poe(q, -BISPO);
-    const bool diagonal = t.validade(q, r);
-    t.poe(q, -TORRE);
-    const bool reta = t.validade(q, r);
-    t.poe(q, DAMA);
-    if (diagonal || reta) m |= alinha;
+    const Geometria& g = GEOMETRIA;
+    if ((g.diagonal[q][r] || g.reta[q][r]) && !(g.entre[q][r] & t.ocupadas())) m |= alinha;
 }
 
-// The player's replies to the candidate on the board, and what each allows.
-// `j` is the candidate's target square and `mudou` the squares whose
-// occupancy it changed since the start of the pass.
-void Quelmaro2::segundo_lance(Marcas& m, int j, Casas mudou) {
+// The player's replies to the candidate (i, j) on the board, and what each
+// allows. `mudou` holds the squares whose occupancy the candidate changed.
+void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
     Tabuleiro& t = tabuleiro_;
-    Alcances& maquina = maquina_;
-    maquina.anota(t, t.pecas_da_maquina());
+    const Geometria& g = GEOMETRIA;
+    const Casas ocupadas = t.ocupadas(), minhas = t.pecas_da_maquina(), dele = t.pecas_do_jogador();
+
+    // The player's pieces whose threat table is not marked yet.
+    Casas alvos = 0;
+    for (const Ameaca& a : AMEACAS)
+        if (!(m & a.marca)) alvos |= t.com_codigo(a.codigo);
+    for (Casas s = alvos; s; s &= s - 1) atacantes_[menor_casa(s)] = 0;
+
+    // What the computer's pieces attack after the candidate: all of them, its
+    // sliders alone, and for each of those player's pieces, its attackers.
+    Casas atacadas = 0, por_deslizantes = 0;
+    for (int a = 0; a < maquina_.n; ++a) {
+        const Alcances::Peca& x = maquina_.lista[a];
+        const int casa = x.casa == i ? j : x.casa;
+        const Casas alcance = x.casa == i ? t.alcance(j) : maquina_.atual(t, x, mudou);
+        atacadas |= alcance;
+        if (x.deslizante) por_deslizantes |= alcance;
+        for (Casas s = alcance & alvos; s; s &= s - 1) atacantes_[menor_casa(s)] |= bit(casa);
+    }
+    const Casas alvos_atacados = alvos & atacadas;
+    // Marks the threat to the piece on s, and drops the pieces of its kind.
+    const auto ameaca = [&](int s) {
+        const int codigo = t[s];
+        for (const Ameaca& a : AMEACAS)
+            if (a.codigo == codigo) m |= a.marca;
+        alvos &= ~t.com_codigo(codigo);
+    };
+
+    // The computer's king and the lines from it.
+    const Casas reis = t.com_codigo(REI);
+    const int rei = reis ? maior_casa(reis) : 0;
+    // With no king nothing checks: every set stays empty.
+    const Casas diagonais_do_rei = rei ? diagonais(rei, ocupadas) : 0;
+    const Casas retas_do_rei = rei ? retas(rei, ocupadas) : 0;
+    const Casas xeque_de_peao = rei ? g.peao_ataca_de[1][rei] : 0;
+    const Casas xeque_de_cavalo = rei ? g.cavalo[rei] : 0;
+    const Casas xeque_de_rei = rei ? g.rei[rei] : 0;
+
+    Casas todos_os_destinos = 0, destinos_de_peoes = 0;
+
+    const Casas em_diagonal = t.com_codigo(BISPO) | t.com_codigo(DAMA);
+    const Casas em_reta = t.com_codigo(TORRE) | t.com_codigo(DAMA);
+    const Casas tocadas = bit(i) | bit(j);
     for (int p = 0; p < jogador_.n; ++p) {
         const Alcances::Peca& peca = jogador_.lista[p];
         const int k = peca.casa;
         if (k == j) continue; // taken by the candidate
-        const Casas destinos =
-            peca.peao ? t.destinos(k) : jogador_.atual(t, peca, mudou) & ~t.pecas_do_jogador();
-        for (Casas d = destinos; d; d &= d - 1) {
-            const int l = menor_casa(d);
-            LanceDeTeste resposta(t, k, l);
-            const int tomada = resposta.capturada();
-            const Marcas perda = perde(tomada);
-            const bool ve_peao = tomada == PEAO && !(m & jogada_perdep);
-            const bool ve_perda = perda != 0 && !(m & perda);
-            const bool ve_ameacas = (m & TODAS_AS_AMEACAS) != TODAS_AS_AMEACAS;
+        const Casas destinos = peca.peao ? (peca.depende & tocadas ? t.destinos(k) : peca.destinos)
+                                         : jogador_.atual(t, peca, mudou) & ~dele;
+        if (destinos == 0) continue;
+        posicoes_examinadas += numero_de_casas(destinos);
+        todos_os_destinos |= destinos;
+        if (peca.peao) destinos_de_peoes |= destinos;
+        const int codigo = peca.codigo;
 
-            // What the computer's pieces attack now, apart from its king and
-            // by its king; a piece taken by the reply attacks nothing.
-            Casas alcance = 0, alcance_do_rei = 0;
-            if (ve_peao || ve_perda || ve_ameacas) {
-                alcance = maquina.fixo;
-                alcance_do_rei = maquina.fixo_do_rei;
-                if (tomada != VAZIO && !eh_deslizante(tomada)) {
-                    // A pawn, knight or king was taken: gather the others again.
-                    alcance = alcance_do_rei = 0;
-                    for (int a = 0; a < maquina.n; ++a) {
-                        const Alcances::Peca& x = maquina.lista[a];
-                        if (!x.deslizante && x.casa != l)
-                            (x.rei ? alcance_do_rei : alcance) |= x.alcance;
-                    }
-                }
-                const Casas mudou_aqui = bit(k) | (tomada == VAZIO ? bit(l) : 0);
-                for (int a = 0; a < maquina.nd; ++a) {
-                    const Alcances::Peca& x = maquina.deslizantes[a];
-                    if (x.casa != l) alcance |= maquina.atual(t, x, mudou_aqui);
-                }
+        // The squares from which this piece, once it has left k, attacks the
+        // computer's king.
+        Casas xeque = 0;
+        if (!peca.deslizante) {
+            xeque = peca.peao                ? xeque_de_peao
+                    : tipo(codigo) == CAVALO ? xeque_de_cavalo
+                                             : xeque_de_rei;
+        } else {
+            if (peca.diagonal)
+                xeque = contem(diagonais_do_rei, k) ? diagonais(rei, ocupadas & ~bit(k))
+                                                    : diagonais_do_rei;
+            if (peca.reta)
+                xeque |= contem(retas_do_rei, k) ? retas(rei, ocupadas & ~bit(k)) : retas_do_rei;
+        }
+
+        // Threats need every reply looked at; otherwise only the captures and
+        // the checks can mark anything. What leaving k uncovers: the lines of
+        // the computer's sliders that attack k, beyond k up to the next piece.
+        Casas descobertas = 0;
+        bool ameacas = false;
+        if (const Casas abertos = alvos & ~bit(k); abertos) {
+            if (contem(por_deslizantes, k)) {
+                const Casas d = diagonais(k, ocupadas), r = retas(k, ocupadas);
+                for (Casas a = (d & em_diagonal) | (r & em_reta); a; a &= a - 1)
+                    descobertas |= g.alem[menor_casa(a)][k] & (d | r);
             }
+            ameacas = (abertos & alvos_atacados) || (abertos & descobertas);
+        }
+        for (Casas d = ameacas ? destinos : destinos & (minhas | xeque); d; d &= d - 1) {
+            const int l = menor_casa(d);
+            const int tomada = t[l];
 
             // What the reply wins. A pawn is lost unless some computer piece,
             // the king included, retakes on l; a bishop, knight, rook or queen
             // unless the capturer is worth at least as much and a computer
             // piece other than the king retakes.
-            if (ve_peao && !contem(alcance | alcance_do_rei, l)) m |= jogada_perdep;
-            if (ve_perda && !(resposta.movida() <= -tomada && contem(alcance, l))) m |= perda;
-            if (tomada == REI) m |= jogada_perder;
-            if (lance_do_jogo > 5) {
-                if (t.com_codigo(-PEAO) & LINHA_1) m |= jogada_promove_humano;
-                if (t.com_codigo(PEAO) & LINHA_8) m |= jogada_promove_maquina;
+            if (tomada == REI) {
+                m |= jogada_perder;
+            } else if (tomada == PEAO) {
+                if (!(m & jogada_perdep) && !t.atacantes(l, true, ocupadas & ~bit(k)))
+                    m |= jogada_perdep;
+            } else if (const Marcas perda = perde(tomada); perda && !(m & perda)) {
+                if (codigo > -tomada || !(t.atacantes(l, true, ocupadas & ~bit(k)) & ~reis))
+                    m |= perda;
             }
 
-            // What a follow-up could take, on any square but l.
-            if (ve_ameacas) {
-                const Casas atacadas = (alcance | alcance_do_rei) & ~bit(l);
-#pragma GCC unroll 5
-                for (const Ameaca& a : AMEACAS)
-                    if (t.com_codigo(a.codigo) & atacadas) m |= a.marca;
+            // What a follow-up could take, on any square but l: a piece the
+            // computer attacks now, unless the reply took or blocked every
+            // attacker, or one the reply uncovers by leaving k.
+            if (const Casas abertos = alvos & ~bit(k); abertos) {
+                for (Casas s = abertos & alvos_atacados; s; s &= s - 1) {
+                    const int a = menor_casa(s);
+                    for (Casas at = atacantes_[a] & ~bit(l); at; at &= at - 1)
+                        if (!contem(g.entre[menor_casa(at)][a], l)) {
+                            ameaca(a);
+                            break;
+                        }
+                }
+                const Casas depois = (ocupadas & ~bit(k)) | bit(l);
+                for (Casas s = descobertas & alvos; s; s &= s - 1) {
+                    const int a = menor_casa(s);
+                    if (t.atacantes(a, true, depois) & ~bit(l)) ameaca(a);
+                }
             }
 
             // Does the replying piece check the computer's king, and mate it?
-            const Casas reis = t.com_codigo(REI);
-            if (tomada != REI && reis != 0 && t.validade(l, maior_casa(reis))) {
-                if (!(m & exequemate) && mate()) m |= exequemate;
+            if (tomada != REI && contem(xeque, l)) {
+                if (!(m & exequemate) && !fuga_do_rei(rei, k, l, codigo)) {
+                    LanceDeTeste resposta(t, k, l);
+                    if (mate()) m |= exequemate;
+                }
                 m |= expoem_a_xeque;
             }
         }
     }
+
+    // A pawn of either side on its last row after some reply: the player's
+    // pawn stays there, the computer's unless the reply takes it.
+    if (lance_do_jogo > 5 && todos_os_destinos) {
+        const Casas peoes_dele_na_1 = t.com_codigo(-PEAO) & LINHA_1;
+        const Casas meus_peoes_na_8 = t.com_codigo(PEAO) & LINHA_8;
+        if (peoes_dele_na_1 || (destinos_de_peoes & LINHA_1)) m |= jogada_promove_humano;
+        if (meus_peoes_na_8 && (varias(meus_peoes_na_8) || (todos_os_destinos & ~meus_peoes_na_8)))
+            m |= jogada_promove_maquina;
+    }
+}
+
+// After the candidate, with the reply from k to l by the piece `codigo` not
+// yet played: can the computer's king on `rei`, the only one, step onto a
+// square that no player's piece then attacks? Only a shortcut: when it finds
+// no such square, the mate probe decides.
+bool Quelmaro2::fuga_do_rei(int rei, int k, int l, int codigo) {
+    const Tabuleiro& t = tabuleiro_;
+    if (varias(t.com_codigo(REI))) return false;
+    const Casas minhas = t.pecas_da_maquina() & ~bit(l);
+    const Casas depois = (t.ocupadas() & ~bit(k) & ~bit(rei)) | bit(l);
+    for (Casas d = GEOMETRIA.rei[rei] & ~minhas; d; d &= d - 1) {
+        const int e = menor_casa(d);
+        ++posicoes_examinadas;
+        const Casas ocupadas = depois | bit(e);
+        // The player's pieces but the one that moved, and none taken on e.
+        if (t.atacantes(e, false, ocupadas) & ~bit(k) & ~bit(e)) continue;
+        if (e != l && Tabuleiro::ataca(codigo, l, e, ocupadas)) continue;
+        return true;
+    }
+    return false;
 }
 
 // After the candidate and a checking reply: does every follow-up leave the
-// computer's king attackable? The king's moves are tried first.
-bool Quelmaro2::mate() {
-    Tabuleiro& t = tabuleiro_;
-    const Casas reis = t.com_codigo(REI);
-    return !alguma_fuga(t, reis, REI) && !alguma_fuga(t, t.pecas_da_maquina() & ~reis, REI);
-}
+// computer's king attackable?
+bool Quelmaro2::mate() { return sem_fuga(REI); }
 
 // After a candidate that attacks the player's king: does every reply leave
 // the player's king attackable?
-bool Quelmaro2::mate_ele2() {
+bool Quelmaro2::mate_ele2() { return sem_fuga(-REI); }
+
+// Does every move of the side whose king has code `rei` leave some piece of
+// that code attackable? The king's moves are tried first, and with one king
+// they are judged without being played: its target square is safe when no
+// opposing piece but the one taken there attacks it with the king gone from
+// its square.
+bool Quelmaro2::sem_fuga(int rei) {
     Tabuleiro& t = tabuleiro_;
-    const Casas reis = t.com_codigo(-REI);
-    return !alguma_fuga(t, reis, -REI) && !alguma_fuga(t, t.pecas_do_jogador() & ~reis, -REI);
+    const Casas reis = t.com_codigo(rei);
+    if (reis && !varias(reis)) {
+        const int r = menor_casa(reis);
+        const Casas sem_rei = t.ocupadas() & ~reis;
+        for (Casas d = t.destinos(r); d; d &= d - 1) {
+            const int e = menor_casa(d);
+            ++posicoes_examinadas;
+            if (!(t.atacantes(e, rei < 0, sem_rei | bit(e)) & ~bit(e))) return false;
+        }
+    } else if (alguma_fuga(t, reis, rei, posicoes_examinadas)) {
+        return false;
+    }
+    const Casas lado = rei > 0 ? t.pecas_da_maquina() : t.pecas_do_jogador();
+    return !alguma_fuga(t, lado & ~reis, rei, posicoes_examinadas);
 }
 
 } // namespace quelmaro

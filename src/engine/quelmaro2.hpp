@@ -73,15 +73,21 @@ class Quelmaro2 {
     bool perigo_empate = false;  // draw danger: contagem_empate > 2 and the computer ahead
     bool zerar_contagem_empate = false;
     bool somar_contagem_empate = false;
+    // The trial positions the last pass examined: every candidate, every
+    // reply, and every follow-up a mate probe tried, whether played on the
+    // board or judged from the attack sets.
+    int posicoes_examinadas = 0;
 
   private:
     enum class Modo { Jogo, Sugestao };
     Escolha analisa(Modo modo);
     void analisa_candidato(Candidato& candidato);
     void alinha_dama_rei(Marcas& m);
-    void segundo_lance(Marcas& m, int j, Casas mudou);
+    void segundo_lance(Marcas& m, int i, int j, Casas mudou);
     bool mate();
     bool mate_ele2();
+    bool sem_fuga(int rei);
+    bool fuga_do_rei(int rei, int k, int l, int codigo);
     bool eh_candidato(int de, int para) const;
     bool rei_da_maquina_atacado() const;
 
@@ -91,18 +97,17 @@ class Quelmaro2 {
     // it holds one of them; the other pieces' sets never change.
     struct Alcances {
         struct Peca {
-            int casa;
+            int casa, codigo;
             Casas alcance;
-            bool deslizante, rei, peao;
+            bool deslizante, peao;
+            bool diagonal, reta; // a slider along the diagonals, along rows and columns
+            // A pawn's moves, right while no move touches a square of `depende`.
+            Casas destinos, depende;
         };
         std::array<Peca, 64> lista;
         int n = 0;
-        // The sliders among them, and the union of the other pieces' sets:
-        // of those other than the king, and of the king.
-        std::array<Peca, 64> deslizantes;
-        int nd = 0;
-        Casas fixo = 0, fixo_do_rei = 0;
-        void anota(const Tabuleiro& t, Casas casas);
+        // With `com_destinos`, also the pawns' moves.
+        void anota(const Tabuleiro& t, Casas casas, bool com_destinos);
         static Casas atual(const Tabuleiro& t, const Peca& p, Casas mudou) {
             return p.deslizante && (p.alcance & mudou) ? t.alcance(p.casa) : p.alcance;
         }
@@ -110,7 +115,10 @@ class Quelmaro2 {
 
     Tabuleiro& tabuleiro_;
     Alcances jogador_; // the player's pieces at the start of the pass
-    Alcances maquina_; // the computer's pieces after the candidate under trial
+    Alcances maquina_; // the computer's pieces at the start of the pass
+    // For each player's piece that the computer attacks after the candidate
+    // under trial, the computer's pieces that attack it.
+    std::array<Casas, 65> atacantes_{};
     // At most 27 moves for each piece, a queen in the middle of an empty board.
     std::array<Candidato, 64 * 27> candidatos_{};
     int numero_de_candidatos_ = 0;
