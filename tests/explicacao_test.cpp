@@ -150,7 +150,7 @@ TEST(Meets, InvariantOnTheBenchPositions) {
     Contagem n;
     for (const auto& [nome, jogo] : teste::posicoes_do_bench())
         confere(analisa_posicao({jogo.tabuleiro, jogo.resposta(), jogo.lance_do_jogo}), n, nome);
-    EXPECT_EQ(n.posicoes, 78);
+    EXPECT_EQ(n.posicoes, 256);
     // The positions give every kind of answer.
     EXPECT_GT(n.tambem, 0);
     EXPECT_GT(n.outra, 0);
