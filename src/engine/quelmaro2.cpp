@@ -97,11 +97,12 @@ bool algum_atacado(const Tabuleiro& t, Casas reis) {
 // Does some move of a piece on `origens` leave no piece on a square holding
 // `rei` attacked? The moves are tried on the board and taken back; the first
 // one found ends the search.
-bool alguma_fuga(Tabuleiro& t, Casas origens, int rei) {
+bool alguma_fuga(Tabuleiro& t, Casas origens, int rei, int& examinadas) {
     for (; origens; origens &= origens - 1) {
         const int de = menor_casa(origens);
         for (Casas destinos = t.destinos(de); destinos; destinos &= destinos - 1) {
             LanceDeTeste fuga(t, de, menor_casa(destinos));
+            ++examinadas;
             if (!algum_atacado(t, t.com_codigo(rei))) return true;
         }
     }
@@ -135,6 +136,7 @@ Marcas Quelmaro2::marcas(int de, int para) const {
 Escolha Quelmaro2::analisa(Modo modo) {
     Tabuleiro& t = tabuleiro_;
     numero_de_candidatos_ = 0;
+    posicoes_examinadas = 0;
 
     // Board counts: the player's king and bishops.
     if (const Casas rei = t.com_codigo(-REI)) posicao_do_rei_dele = maior_casa(rei);
@@ -150,6 +152,7 @@ Escolha Quelmaro2::analisa(Modo modo) {
         for (Casas destinos = t.destinos(i); destinos; destinos &= destinos - 1) {
             Candidato& c = candidatos_[numero_de_candidatos_++];
             c = {i, menor_casa(destinos), t[i] == PEAO, 0};
+            ++posicoes_examinadas;
             analisa_candidato(c);
         }
     }
@@ -251,6 +254,7 @@ void Quelmaro2::segundo_lance(Marcas& m, int j, Casas mudou) {
         for (Casas d = destinos; d; d &= d - 1) {
             const int l = menor_casa(d);
             LanceDeTeste resposta(t, k, l);
+            ++posicoes_examinadas;
             const int tomada = resposta.capturada();
             const Marcas perda = perde(tomada);
             const bool ve_peao = tomada == PEAO && !(m & jogada_perdep);
@@ -314,7 +318,8 @@ void Quelmaro2::segundo_lance(Marcas& m, int j, Casas mudou) {
 bool Quelmaro2::mate() {
     Tabuleiro& t = tabuleiro_;
     const Casas reis = t.com_codigo(REI);
-    return !alguma_fuga(t, reis, REI) && !alguma_fuga(t, t.pecas_da_maquina() & ~reis, REI);
+    return !alguma_fuga(t, reis, REI, posicoes_examinadas) &&
+           !alguma_fuga(t, t.pecas_da_maquina() & ~reis, REI, posicoes_examinadas);
 }
 
 // After a candidate that attacks the player's king: does every reply leave
@@ -322,7 +327,8 @@ bool Quelmaro2::mate() {
 bool Quelmaro2::mate_ele2() {
     Tabuleiro& t = tabuleiro_;
     const Casas reis = t.com_codigo(-REI);
-    return !alguma_fuga(t, reis, -REI) && !alguma_fuga(t, t.pecas_do_jogador() & ~reis, -REI);
+    return !alguma_fuga(t, reis, -REI, posicoes_examinadas) &&
+           !alguma_fuga(t, t.pecas_do_jogador() & ~reis, -REI, posicoes_examinadas);
 }
 
 } // namespace quelmaro

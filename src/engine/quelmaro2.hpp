@@ -73,6 +73,9 @@ class Quelmaro2 {
     bool perigo_empate = false;  // draw danger: contagem_empate > 2 and the computer ahead
     bool zerar_contagem_empate = false;
     bool somar_contagem_empate = false;
+    // Trial positions the last pass examined: candidates, replies and the
+    // follow-ups of its mate probes.
+    int posicoes_examinadas = 0;
 
   private:
     enum class Modo { Jogo, Sugestao };
