@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 #include "driver/xboard.hpp"
 
@@ -11,7 +12,11 @@ namespace quelmaro {
 
 // Returns the exit status when the options end the program before it plays
 // (--help, --version: 0; an unknown option: 2), nullopt when it is to play.
+// The engine build also takes --uci, which sets *uci when `uci` is given.
 std::optional<int> trata_opcoes(int argc, const char* const* argv, Xboard xboard,
-                                std::ostream& saida, std::ostream& erro);
+                                std::ostream& saida, std::ostream& erro, bool* uci = nullptr);
+
+// The program's version, as --version prints it.
+std::string_view versao();
 
 } // namespace quelmaro

@@ -87,6 +87,8 @@ class Quelmaro {
     void grava_pgn();
     // The castling rights of both colours as a position record states them.
     pgn::Roques roques() const;
+    // "setboard": a new game from the FEN, in force mode; a bad FEN changes nothing.
+    void setboard(const std::string& fen);
 
     bool jogador_tem_brancas() const { return resposta == 's' || resposta == 'S'; }
     Cor cor_do_jogador() const { return jogador_tem_brancas() ? BRANCAS : PRETAS; }
@@ -112,6 +114,7 @@ class Quelmaro {
     bool forcado = false;             // force mode: the computer plays neither side
     std::vector<Lembranca> historico; // the state before each move of this game
     std::string fen_inicial;          // where this game started; empty: the usual start
+    bool mostra_pensamento = false;   // "post": a thinking line before each computer move
 
   private:
     std::ostream& saida() { return console_.saida(); }

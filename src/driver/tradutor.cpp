@@ -12,6 +12,7 @@ enum class Papel {
     Empate,   // "draw": may be answered with "offer draw"
     Recursos, // "protover": answered with the feature line
     Ping,     // "ping N": answered with "pong N"
+    Argumento, // gives the output word and keeps the rest of the line
 };
 
 // The build that knows a word; the other one reads it past.
@@ -43,6 +44,9 @@ constexpr Chave CHAVES[] = {
     {"undo", "undo"},
     {"remove", "remo", Papel::Palavra, Onde::xboard},
     {"result", "resu", Papel::Palavra, Onde::xboard},
+    {"setboard ", "setb", Papel::Argumento, Onde::xboard},
+    {"post", "post", Papel::Palavra, Onde::xboard},
+    {"nopost", "nopo", Papel::Palavra, Onde::xboard},
     {"hint ", "hint"},
     {"pgn ", "pgn "},
     {"help ", "help", Papel::Palavra, Onde::console},
@@ -90,6 +94,12 @@ void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
         if (chave) {
             std::ostream& out = console_.saida();
             switch (chave->papel) {
+            case Papel::Argumento:
+                // The whole rest of the line, however long.
+                argumento = linha.substr(chave->entrada.size());
+                if (tem_resto_) argumento += std::move(resto_);
+                tem_resto_ = false;
+                [[fallthrough]];
             case Papel::Palavra:
                 std::copy(chave->saida.begin(), chave->saida.end(), saidatrad.begin());
                 return;

@@ -23,7 +23,8 @@ class Tradutor {
     // Reads lines until one is a move (letter, digit, letter, digit) or a
     // command word: "play", "save", "open", "turn", "quit", "proq", "groq",
     // "nova", "undo", "hint", "pgn ", in the console build "help" and
-    // "why ", and in the engine build "forc", "remo", "resu". Lines
+    // "why ", and in the engine build "forc", "remo", "resu", "post", "nopo"
+    // and "setb" (the rest of its line, the FEN, in `argumento`). Lines
     // answered here ("draw", and "protover" and "ping" in the engine build)
     // and every other line are read past. The "draw" answer needs the board
     // and the number of computer moves made in this game.
@@ -36,6 +37,8 @@ class Tradutor {
     std::array<char, 4> saidatrad{};
     // q, n, b or r typed right after the last move read, or NUL.
     char promocao_caracter = '\0';
+    // What followed the command word of the last "setb".
+    std::string argumento;
 
   private:
     std::string proxima_linha();
