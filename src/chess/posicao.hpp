@@ -28,11 +28,30 @@ struct Roques {
     bool operator==(const Roques&) const = default;
 };
 
+// The four castlings in the order of the FEN field: the right, its letter and
+// the home squares of the king and the rook. The king moves two files towards
+// the rook, the rook lands on the square the king crossed.
+struct Roque {
+    bool Roques::*direito;
+    char letra;
+    int rei, torre;
+    bool brancas;
+    constexpr int lado() const { return torre > rei ? 1 : -1; }
+    constexpr int destino_do_rei() const { return rei + 2 * lado(); }
+    constexpr int destino_da_torre() const { return rei + lado(); }
+};
+inline constexpr Roque ROQUES[] = {
+    {&Roques::brancas_pequeno, 'K', 4, 7, true},
+    {&Roques::brancas_grande, 'Q', 4, 0, true},
+    {&Roques::pretas_pequeno, 'k', 60, 63, false},
+    {&Roques::pretas_grande, 'q', 60, 56, false},
+};
+
 struct Posicao {
     std::array<char, 64> pecas{};
     bool brancas_a_mover = true;
     Roques roques{};
-    int en_passant = -1; // the square a pawn has just passed over, or -1
+    int en_passant = -1;  // the square a pawn has just passed over, or -1
     int meios_lances = 0; // half-moves since the last capture or pawn move
     int numero = 1;       // the move number, from 1
     bool operator==(const Posicao&) const = default;
@@ -47,14 +66,14 @@ inline constexpr std::string_view FEN_INICIAL =
 // Why a FEN text was refused; the front ends turn it into words.
 enum class ErroFen {
     nenhum,
-    campos,          // fewer than four fields, or text after the sixth
-    pecas,           // the piece field: a bad letter, a rank not of 8 squares, not 8 ranks
-    vez,             // the side to move is neither "w" nor "b"
-    roques,          // the castling field
-    en_passant,      // the capture-in-passing field
-    contadores,      // the half-move clock or the move number
-    reis,            // not exactly one king of each colour
-    peao_na_ponta,   // a pawn on the first or last rank
+    campos,                 // fewer than four fields, or text after the sixth
+    pecas,                  // the piece field: a bad letter, a rank not of 8 squares, not 8 ranks
+    vez,                    // the side to move is neither "w" nor "b"
+    roques,                 // the castling field
+    en_passant,             // the capture-in-passing field
+    contadores,             // the half-move clock or the move number
+    reis,                   // not exactly one king of each colour
+    peao_na_ponta,          // a pawn on the first or last rank
     xeque_de_quem_nao_move, // the side not to move is in check
 };
 
@@ -62,6 +81,10 @@ struct LeituraFen {
     Posicao posicao{};
     ErroFen erro = ErroFen::nenhum;
     bool ok() const { return erro == ErroFen::nenhum; }
+    // The text was well formed: `posicao` holds what it says, even when the
+    // position cannot arise (the last three errors), for callers that take
+    // such a position anyway; a badly formed text leaves an empty position.
+    bool bem_formada() const { return erro == ErroFen::nenhum || erro >= ErroFen::reis; }
 };
 
 // Reads a FEN (the two counters may be left out: 0 and 1); also checks that

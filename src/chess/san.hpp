@@ -22,10 +22,10 @@ std::string escreve_san(const Posicao& x, const Movimento& m, const Letras& letr
 
 struct LeituraSan {
     enum Resultado {
-        um,        // names exactly one legal move: `lance`
-        nenhum,    // well formed, but names no legal move
-        ambiguo,   // names two or more: `candidatos`
-        ilegivel,  // not SAN at all
+        um,       // names exactly one legal move: `lance`
+        nenhum,   // well formed, but names no legal move
+        ambiguo,  // names two or more: `candidatos`
+        ilegivel, // not SAN at all
     } resultado = ilegivel;
     Movimento lance{};
     ListaDeLances candidatos{};
@@ -36,7 +36,12 @@ struct LeituraSan {
 // 'x', castling ("O-O", "0-0", "O-O-O"), promotion with or without '='; the
 // marks '+', '#', '!', '?' are ignored. Piece letters are those of `letras`;
 // a letter that only the other language uses is taken too (only 'R' differs:
-// the rook in English, the king in Portuguese).
+// the rook in English, the king in Portuguese). Files are lower case, piece
+// letters upper case ("b4" a pawn, "Bb4" a bishop). An 'x' is read as a mark
+// only: "Nxf3" names the knight's move to f3 whether f3 is taken or not.
+// Only legal moves are counted, so a pinned piece needs no disambiguation.
+// A pawn reaching the last rank named without the piece ("e8", "exd8") is
+// `ambiguo` with the four promotions as `candidatos`: the caller asks which.
 LeituraSan le_san(const Posicao& x, std::string_view palavra, const Letras& letras = INGLES);
 
 } // namespace quelmaro::xadrez

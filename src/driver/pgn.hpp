@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "board/tabuleiro.hpp"
+#include "chess/posicao.hpp"
 
 namespace quelmaro::pgn {
 
@@ -27,11 +28,7 @@ struct Partida {
     std::string resultado = "*"; // "1-0", "0-1", "1/2-1/2" or "*"
 };
 
-// Castling rights in the order of the FEN field: K, Q, k, q.
-struct Roques {
-    bool brancas_pequeno = false, brancas_grande = false, pretas_pequeno = false,
-         pretas_grande = false;
-};
+using Roques = xadrez::Roques;
 
 // The FEN of the board, stored from the computer's side; `resposta` tells who
 // has White ('n' or 'N': the computer).
