@@ -9,11 +9,11 @@ namespace quelmaro {
 class Quelmaro;
 
 struct Pensamento {
-    int pontos = 0;     // material after the move, the computer's side, in centipawns
-    bool mate = false;  // the move mates
-    int nos = 0;        // trial positions the pass examined
-    std::string lance;  // in coordinates, with the promotion letter
-    std::string razao;  // "Rule N: ..." or the opening move's words
+    int pontos = 0;    // material after the move, the computer's side, in centipawns
+    bool mate = false; // the move mates
+    int nos = 0;       // trial positions the pass examined
+    std::string lance; // in coordinates, with the promotion letter
+    std::string razao; // "Rule N: ..." or the opening move's words
 };
 
 // For the move of the last engine pass (motor.cc, motor.dd), not yet played.

@@ -8,10 +8,10 @@ namespace quelmaro {
 namespace {
 
 enum class Papel {
-    Palavra,  // gives the output word
-    Empate,   // "draw": may be answered with "offer draw"
-    Recursos, // "protover": answered with the feature line
-    Ping,     // "ping N": answered with "pong N"
+    Palavra,   // gives the output word
+    Empate,    // "draw": may be answered with "offer draw"
+    Recursos,  // "protover": answered with the feature line
+    Ping,      // "ping N": answered with "pong N"
     Argumento, // gives the output word and keeps the rest of the line
 };
 

@@ -72,7 +72,9 @@ void SessaoUci::uci(Argumentos) {
       << texto(Mensagem::UciOk, true) << '\n';
 }
 
-void SessaoUci::isready(Argumentos) { console_.saida() << texto(Mensagem::UciPronto, true) << '\n'; }
+void SessaoUci::isready(Argumentos) {
+    console_.saida() << texto(Mensagem::UciPronto, true) << '\n';
+}
 
 void SessaoUci::ucinewgame(Argumentos) { tem_jogo_ = false; }
 
@@ -84,7 +86,8 @@ void SessaoUci::position(Argumentos argumentos) {
         o << texto(Mensagem::UciPosicaoIlegal, true) << '\n';
         return;
     }
-    if (!p.lance_ilegal.empty()) o << texto(Mensagem::UciLanceIlegal, true) << p.lance_ilegal << '\n';
+    if (!p.lance_ilegal.empty())
+        o << texto(Mensagem::UciLanceIlegal, true) << p.lance_ilegal << '\n';
 
     // The last position followed by further moves goes on with the same game.
     const bool continua = tem_jogo_ && p.inicio == inicio_ && p.lances.size() > lances_.size() &&
@@ -113,7 +116,8 @@ void SessaoUci::aplica(const std::vector<xadrez::Movimento>& lances, std::size_t
         ++motor.lance_do_jogo;
         // The engine pass counted its own opening move when it chose it.
         const bool escolhido = k == desde && meu_lance_ == lances[k];
-        if (!escolhido) motor.numero_de_meu_movimento = std::min(motor.numero_de_meu_movimento + 1, 2);
+        if (!escolhido)
+            motor.numero_de_meu_movimento = std::min(motor.numero_de_meu_movimento + 1, 2);
     }
     meu_lance_.reset();
 }
