@@ -20,7 +20,7 @@ struct Alvo {
 const Alvo ALVOS[] = {
     {"jogo_salvo", alvos::jogo_salvo},       {"passe", alvos::passe},
     {"tradutor", alvos::tradutor},           {"sessao_console", alvos::sessao_console},
-    {"sessao_xboard", alvos::sessao_xboard},
+    {"sessao_xboard", alvos::sessao_xboard}, {"sessao_uci", alvos::sessao_uci},
 };
 
 TEST(FuzzRegressions, EveryKeptInputPasses) {

@@ -37,5 +37,17 @@ TEST(Opcoes, HelpVersionUnknownAndNone) {
     }
 }
 
+TEST(Opcoes, UciOnlyInTheEngineBuild) {
+    const char* xb[] = {"quelmaro_xb", "--uci"};
+    std::ostringstream saida, erro;
+    bool uci = false;
+    EXPECT_EQ(trata_opcoes(2, xb, Xboard{.Winboard = true}, saida, erro, &uci), std::nullopt);
+    EXPECT_TRUE(uci);
+    const char* console[] = {"quelmaro", "--uci"};
+    uci = false;
+    EXPECT_EQ(trata_opcoes(2, console, Xboard{}, saida, erro, &uci), 2);
+    EXPECT_FALSE(uci);
+}
+
 } // namespace
 } // namespace quelmaro

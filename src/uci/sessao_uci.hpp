@@ -24,6 +24,8 @@ class SessaoUci {
     int executa();
     // One line of the GUI; false after "quit".
     bool comando(std::string_view linha);
+    // The position of the last "position" accepted (the start before any).
+    const xadrez::Posicao& posicao() const { return atual_; }
 
   private:
     using Argumentos = const std::vector<std::string_view>&;
