@@ -14,6 +14,9 @@
 #include <string>
 #include <string_view>
 
+#include "chess/lances.hpp"
+#include "chess/posicao.hpp"
+#include "chess/san.hpp"
 #include "driver/arquivos.hpp"
 #include "driver/console.hpp"
 #include "driver/jogo_salvo.hpp"
@@ -235,6 +238,38 @@ inline std::string passe(std::string_view dados) {
         return {};
     }
     return "unknown outcome";
+}
+
+// The FEN reader on the first line and the SAN reader on the words after it,
+// played in turn: a FEN that reads writes back to one that reads to the same
+// position; a word read as one move names a legal move whose SAN reads back
+// to it, in both languages.
+inline std::string fen(std::string_view dados) {
+    const std::size_t fim_da_linha = std::min(dados.find('\n'), dados.size());
+    const xadrez::LeituraFen lida = xadrez::le_fen(dados.substr(0, fim_da_linha));
+    if (lida.ok()) {
+        const std::string escrito = xadrez::escreve_fen(lida.posicao);
+        const xadrez::LeituraFen relida = xadrez::le_fen(escrito);
+        if (!relida.ok() || !(relida.posicao == lida.posicao))
+            return "the written FEN does not read back the same: " + escrito;
+    }
+    if (!lida.bem_formada()) return {};
+    xadrez::Posicao x = lida.posicao;
+    std::istringstream palavras{std::string(dados.substr(fim_da_linha))};
+    for (std::string palavra; palavras >> palavra;) {
+        for (const xadrez::Letras& letras : {xadrez::INGLES, xadrez::PORTUGUES}) {
+            const xadrez::LeituraSan l = xadrez::le_san(x, palavra, letras);
+            if (l.resultado != xadrez::LeituraSan::um) continue;
+            if (!xadrez::legal(x, l.lance)) return "\"" + palavra + "\" read as an illegal move";
+            const std::string san = xadrez::escreve_san(x, l.lance, letras);
+            const xadrez::LeituraSan de_novo = xadrez::le_san(x, san, letras);
+            if (de_novo.resultado != xadrez::LeituraSan::um || !(de_novo.lance == l.lance))
+                return "the SAN written, " + san + ", does not read back to the move";
+        }
+        const xadrez::LeituraSan l = xadrez::le_san(x, palavra);
+        if (l.resultado == xadrez::LeituraSan::um) xadrez::joga(x, l.lance);
+    }
+    return {};
 }
 
 // The body of every fuzzing program: runs the target on the input and

@@ -29,8 +29,6 @@ int passo(int s, Passo p) {
     const int c = coluna_de(s) + p.coluna, f = fila_de(s) + p.fila;
     return c < 0 || c > 7 || f < 0 || f > 7 ? -1 : casa_de(c, f);
 }
-bool branca(char p) { return p >= 'A' && p <= 'Z'; }
-char tipo_de(char p) { return branca(p) ? p : static_cast<char>(p - 'a' + 'A'); }
 bool de_cor(char p, bool brancas) { return p != VAZIA && branca(p) == brancas; }
 char da_cor(char tipo, bool brancas) {
     return brancas ? tipo : static_cast<char>(tipo - 'A' + 'a');
@@ -62,7 +60,7 @@ void gera(const Posicao& x, ListaDeLances& v) {
     for (int s = 0; s < 64; ++s) {
         const char p = x.pecas[s];
         if (!de_cor(p, b)) continue;
-        const char t = tipo_de(p);
+        const char t = tipo_da_peca(p);
         if (t == 'P') {
             const int frente = b ? 1 : -1;
             auto anda = [&](int para) {
@@ -151,7 +149,7 @@ bool legal(const Posicao& x, const Movimento& m) { return legais(x).contem(m); }
 
 void joga(Posicao& x, const Movimento& m) {
     const char peca = x.pecas[m.de];
-    const char t = tipo_de(peca);
+    const char t = tipo_da_peca(peca);
     const bool b = x.brancas_a_mover;
     const bool captura = x.pecas[m.para] != VAZIA;
     x.pecas[m.de] = VAZIA;

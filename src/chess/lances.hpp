@@ -18,7 +18,8 @@ struct Movimento {
     bool operator==(const Movimento&) const = default;
 };
 
-// No position has more than 218 legal moves.
+// No position that can arise has more than 218 legal moves (of one that
+// cannot and has more, the list keeps the first 256).
 struct ListaDeLances {
     std::array<Movimento, 256> lances{};
     int n = 0;

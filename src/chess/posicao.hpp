@@ -20,6 +20,11 @@ std::string nome_da_casa(int s); // 28 to "e4"
 
 // Pieces as FEN letters: upper case White, lower case Black, '.' empty.
 constexpr char VAZIA = '.';
+constexpr bool branca(char peca) { return peca >= 'A' && peca <= 'Z'; }
+// The upper-case letter of the piece, whichever its colour.
+constexpr char tipo_da_peca(char peca) {
+    return peca >= 'a' && peca <= 'z' ? static_cast<char>(peca - 'a' + 'A') : peca;
+}
 
 // Castling rights in the order of the FEN field: K, Q, k, q.
 struct Roques {

@@ -26,15 +26,14 @@ char tipo_da_letra(const Letras& letras, char c) {
     return 0;
 }
 
-char tipo_de(char p) { return p >= 'a' && p <= 'z' ? static_cast<char>(p - 'a' + 'A') : p; }
 bool roque(const Posicao& x, const Movimento& m) {
-    return tipo_de(x.pecas[m.de]) == 'K' && (m.para - m.de == 2 || m.de - m.para == 2);
+    return tipo_da_peca(x.pecas[m.de]) == 'K' && (m.para - m.de == 2 || m.de - m.para == 2);
 }
 
 } // namespace
 
 std::string escreve_san(const Posicao& x, const Movimento& m, const Letras& letras) {
-    const char t = tipo_de(x.pecas[m.de]);
+    const char t = tipo_da_peca(x.pecas[m.de]);
     std::string s;
     if (roque(x, m)) {
         s = m.para > m.de ? "O-O" : "O-O-O";
@@ -46,7 +45,7 @@ std::string escreve_san(const Posicao& x, const Movimento& m, const Letras& letr
             s += letra_de(letras, t);
             bool outra = false, mesma_coluna = false, mesma_fila = false;
             for (const Movimento& o : legais(x)) {
-                if (o.para != m.para || o.de == m.de || tipo_de(x.pecas[o.de]) != t) continue;
+                if (o.para != m.para || o.de == m.de || tipo_da_peca(x.pecas[o.de]) != t) continue;
                 outra = true;
                 mesma_coluna = mesma_coluna || coluna_de(o.de) == coluna_de(m.de);
                 mesma_fila = mesma_fila || fila_de(o.de) == fila_de(m.de);
@@ -120,7 +119,7 @@ LeituraSan le_san(const Posicao& x, std::string_view w, const Letras& letras) {
     // A pawn named without its file moves along the file of the square.
     if (tipo == 'P' && coluna < 0) coluna = coluna_de(*para);
     return conta([&](const Movimento& m) {
-        return m.para == *para && tipo_de(x.pecas[m.de]) == tipo && !roque(x, m) &&
+        return m.para == *para && tipo_da_peca(x.pecas[m.de]) == tipo && !roque(x, m) &&
                (coluna < 0 || coluna_de(m.de) == coluna) && (fila < 0 || fila_de(m.de) == fila) &&
                (promocao == 0 || m.promocao == promocao);
     });

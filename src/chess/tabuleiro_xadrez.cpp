@@ -51,4 +51,15 @@ Posicao do_tabuleiro(const Tabuleiro& t, bool maquina_tem_brancas) {
     return x;
 }
 
+Posicao do_tabuleiro(const Tabuleiro& t, bool maquina_tem_brancas, bool brancas_a_mover,
+                     Roques roques, int en_passant, int meios_lances, int numero) {
+    Posicao x = do_tabuleiro(t, maquina_tem_brancas);
+    x.brancas_a_mover = brancas_a_mover;
+    x.roques = roques;
+    x.en_passant = en_passant;
+    x.meios_lances = meios_lances;
+    x.numero = numero;
+    return x;
+}
+
 } // namespace quelmaro::xadrez

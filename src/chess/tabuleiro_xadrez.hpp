@@ -17,5 +17,9 @@ void para_tabuleiro(const Posicao& x, bool maquina_tem_brancas, Tabuleiro& t);
 
 // The pieces on the board as a position; the other fields are the caller's.
 Posicao do_tabuleiro(const Tabuleiro& t, bool maquina_tem_brancas);
+// The same with the fields the caller keeps (the board holds no rights,
+// turn, passed square or counters).
+Posicao do_tabuleiro(const Tabuleiro& t, bool maquina_tem_brancas, bool brancas_a_mover,
+                     Roques roques, int en_passant = -1, int meios_lances = 0, int numero = 1);
 
 } // namespace quelmaro::xadrez

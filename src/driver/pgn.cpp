@@ -12,11 +12,8 @@ namespace quelmaro::pgn {
 
 std::string fen(const Tabuleiro& t, char resposta, bool brancas_a_mover, Roques roques,
                 int numero_do_lance) {
-    xadrez::Posicao x = xadrez::do_tabuleiro(t, computador_tem_brancas(resposta));
-    x.brancas_a_mover = brancas_a_mover;
-    x.roques = roques;
-    x.numero = numero_do_lance;
-    return xadrez::escreve_fen(x);
+    return xadrez::escreve_fen(xadrez::do_tabuleiro(
+        t, computador_tem_brancas(resposta), brancas_a_mover, roques, -1, 0, numero_do_lance));
 }
 
 std::string escreve(const Partida& partida) {
