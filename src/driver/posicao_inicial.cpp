@@ -56,14 +56,11 @@ void Quelmaro::setboard(const std::string& fen) {
 
 xadrez::Posicao posicao_do_jogo(const Quelmaro& jogo) {
     const bool maquina_tem_brancas = computador_tem_brancas(jogo.resposta);
-    xadrez::Posicao x = xadrez::do_tabuleiro(jogo.tabuleiro, maquina_tem_brancas);
-    x.brancas_a_mover = jogo.vez_das_brancas;
-    const pgn::Roques r = jogo.roques();
-    x.roques = {r.brancas_pequeno, r.brancas_grande, r.pretas_pequeno, r.pretas_grande};
-    x.en_passant = jogo.casa_en_passant == 0
-                       ? -1
-                       : xadrez::casa_de_xadrez(jogo.casa_en_passant, maquina_tem_brancas);
-    return x;
+    const int en_passant = jogo.casa_en_passant == 0
+                               ? -1
+                               : xadrez::casa_de_xadrez(jogo.casa_en_passant, maquina_tem_brancas);
+    return xadrez::do_tabuleiro(jogo.tabuleiro, maquina_tem_brancas, jogo.vez_das_brancas,
+                                jogo.roques(), en_passant);
 }
 
 } // namespace quelmaro
