@@ -37,6 +37,8 @@ TEST(Uci, Sessions) {
         bool parte = false;
     };
     const std::string id = "id name Quelmaro 1.0.0\nid author the Quelmaro developers\nuciok\n";
+    const std::string FIM = "info string Rule 55: I have no move that keeps my king out of your "
+                            "reach: the game is over.\n";
     // clang-format off
     const Caso casos[] = {
         {"greeting", "uci\nisready\n", id + "readyok\n"},
@@ -55,8 +57,8 @@ TEST(Uci, Sessions) {
          id + "info string Illegal move: e2e4\n"},
         {"not a move reported", "uci\nposition startpos moves e2e4 zz\n",
          id + "info string Illegal move: zz\n"},
-        {"mated: no move", "uci\nposition fen 7k/6Q1/6K1/8/8/8/8/8 b - - 0 1\ngo\n", id + "bestmove 0000\n"},
-        {"stalemated: no move", "uci\nposition fen 7k/5Q2/6K1/8/8/8/8/8 b - - 0 1\ngo\n", id + "bestmove 0000\n"},
+        {"mated: no move", "uci\nposition fen 7k/6Q1/6K1/8/8/8/8/8 b - - 0 1\ngo\n", id + FIM + "bestmove 0000\n"},
+        {"stalemated: no move", "uci\nposition fen 7k/5Q2/6K1/8/8/8/8/8 b - - 0 1\ngo\n", id + FIM + "bestmove 0000\n"},
         {"mating move", "uci\nposition fen 7k/8/6K1/8/8/8/8/1Q6 w - - 0 1\ngo\n",
          "info depth 1 score mate 1 nodes ", true},
         {"promotion letter", "uci\nposition fen 8/2P5/8/8/8/k7/8/7K w - - 0 1\ngo\n",

@@ -130,7 +130,11 @@ void SessaoUci::go(Argumentos) {
     poe_posicao(jogo_, atual_, maquina_tem_brancas_);
     jogo_.motor.acabou = false;
     if (jogo_.motor.passe() != Desfecho::Lance) {
-        o << texto(Mensagem::UciSemLance, true) << '\n';
+        // The rule of the end of the game says why there is no move.
+        const Quelmaro2& m = jogo_.motor;
+        o << "info string " << texto(Mensagem::Regra, true) << m.regra << ": "
+          << descricao(m.regra, m.abertura, true) << '\n'
+          << texto(Mensagem::UciSemLance, true) << '\n';
         return;
     }
     const Pensamento p = pensa(jogo_);

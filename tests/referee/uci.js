@@ -39,8 +39,8 @@ const SCORE = /^info depth 1 score (cp (-?\d+)|mate 1) nodes (\d+) pv ([a-h][1-8
 const REASON = /^info string (Rule ([1-9]|[1-4]\d|5[0-4]): .+|Opening move: .+)$/;
 
 // Checks the engine build's answer to "go" with `colour` to move and plays
-// its move on the judge's board. No move ("0000") exactly when the program
-// sees none; else a legal move it makes (no castling, no capture in
+// its move on the judge's board. No move ("0000", after the words of rule
+// 55) exactly when the program sees none; else a legal move it makes (no castling, no capture in
 // passing), its promotion letter written, after exactly two info lines: the
 // score (material after the move from its side, in centipawns by the
 // program's piece values; "mate 1" for a mating move) with the move as pv,
@@ -51,7 +51,8 @@ export function checkBestmove(judge, colour, { info, best }, what) {
   };
   const ending = judge.ending() ?? judge.programEnding();
   if (ending) {
-    if (best !== "0000" || info.length) fail(`no move (${ending}): expected "bestmove 0000", got ${JSON.stringify([...info, best])}`);
+    if (best !== "0000" || info.length !== 1 || !/^info string Rule 55: /.test(info[0]))
+      fail(`no move (${ending}): expected "info string Rule 55: ..." and "bestmove 0000", got ${JSON.stringify([...info, best])}`);
     return null;
   }
   const m = /^([a-h][1-8])([a-h][1-8])([qrbn]?)$/.exec(best);
