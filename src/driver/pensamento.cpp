@@ -14,6 +14,13 @@ constexpr int PONTOS_DE_MATE = 100001;
 
 } // namespace
 
+std::string razao(const Quelmaro2& motor) {
+    std::string r;
+    if (motor.regra != 0)
+        r = std::string(texto(Mensagem::Regra, true)) + std::to_string(motor.regra) + ": ";
+    return r + descricao(motor.regra, motor.abertura, true);
+}
+
 Pensamento pensa(const Quelmaro& jogo) {
     const Quelmaro2& m = jogo.motor;
     const bool brancas = computador_tem_brancas(jogo.resposta);
@@ -32,9 +39,7 @@ Pensamento pensa(const Quelmaro& jogo) {
     p.mate = xadrez::fim(x) == xadrez::Fim::mate;
     p.nos = m.posicoes_examinadas;
     p.lance = xadrez::escreve_coordenadas(lance);
-    if (m.regra != 0)
-        p.razao = std::string(texto(Mensagem::Regra, true)) + std::to_string(m.regra) + ": ";
-    p.razao += descricao(m.regra, m.abertura, true);
+    p.razao = razao(m);
     return p;
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "engine/quelmaro2.hpp"
+
 namespace quelmaro {
 
 class Quelmaro;
@@ -15,6 +17,10 @@ struct Pensamento {
     std::string lance; // in coordinates, with the promotion letter
     std::string razao; // "Rule N: ..." or the opening move's words
 };
+
+// Why the last engine pass chose its move, or found none: "Rule N: " and
+// the rule's words, or an opening move's own words.
+std::string razao(const Quelmaro2& motor);
 
 // For the move of the last engine pass (motor.cc, motor.dd), not yet played.
 Pensamento pensa(const Quelmaro& jogo);

@@ -8,6 +8,6 @@ std::string linha_info(const Pensamento& p) {
            std::to_string(p.nos) + " pv " + p.lance;
 }
 
-std::string linha_razao(const Pensamento& p) { return "info string " + p.razao; }
+std::string linha_razao(const std::string& razao) { return "info string " + razao; }
 
 } // namespace quelmaro::uci

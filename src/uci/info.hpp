@@ -11,6 +11,6 @@ namespace quelmaro::uci {
 // "info depth 1 score cp SCORE nodes NODES pv MOVE" ("score mate 1" for a mating move).
 std::string linha_info(const Pensamento& p);
 // "info string Rule N: ..." (an opening move's own words).
-std::string linha_razao(const Pensamento& p);
+std::string linha_razao(const std::string& razao);
 
 } // namespace quelmaro::uci

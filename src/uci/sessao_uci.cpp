@@ -131,14 +131,11 @@ void SessaoUci::go(Argumentos) {
     jogo_.motor.acabou = false;
     if (jogo_.motor.passe() != Desfecho::Lance) {
         // The rule of the end of the game says why there is no move.
-        const Quelmaro2& m = jogo_.motor;
-        o << "info string " << texto(Mensagem::Regra, true) << m.regra << ": "
-          << descricao(m.regra, m.abertura, true) << '\n'
-          << texto(Mensagem::UciSemLance, true) << '\n';
+        o << linha_razao(razao(jogo_.motor)) << '\n' << texto(Mensagem::UciSemLance, true) << '\n';
         return;
     }
     const Pensamento p = pensa(jogo_);
-    o << linha_info(p) << '\n' << linha_razao(p) << '\n';
+    o << linha_info(p) << '\n' << linha_razao(p.razao) << '\n';
     o << texto(Mensagem::UciMelhorLance, true) << p.lance << '\n';
     meu_lance_ = xadrez::le_coordenadas(p.lance);
 }
