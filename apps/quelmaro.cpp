@@ -7,9 +7,10 @@
 
 int main(int argc, char** argv) {
     constexpr quelmaro::Xboard xboard{.Winboard = false};
-    if (const auto status = quelmaro::trata_opcoes(argc, argv, xboard, std::cout, std::cerr))
+    quelmaro::ArquivosDoDisco arquivos;
+    if (const auto status =
+            quelmaro::trata_opcoes(argc, argv, xboard, arquivos, std::cout, std::cerr))
         return *status;
     quelmaro::ConsoleDeTerminal console;
-    quelmaro::ArquivosDoDisco arquivos;
     return quelmaro::Quelmaro(console, xboard, arquivos).executa();
 }

@@ -8,12 +8,13 @@
 
 int main(int argc, char** argv) {
     constexpr quelmaro::Xboard xboard{.Winboard = true};
+    quelmaro::ArquivosDoDisco arquivos;
     bool uci = false;
-    if (const auto status = quelmaro::trata_opcoes(argc, argv, xboard, std::cout, std::cerr, &uci))
+    if (const auto status =
+            quelmaro::trata_opcoes(argc, argv, xboard, arquivos, std::cout, std::cerr, &uci))
         return *status;
     // GUIs interrupt their engine with SIGINT; it must not end the program.
     std::signal(SIGINT, SIG_IGN);
     quelmaro::ConsoleDeTerminal console;
-    quelmaro::ArquivosDoDisco arquivos;
     return quelmaro::uci::executa_motor(console, arquivos, uci);
 }

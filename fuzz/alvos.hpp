@@ -19,6 +19,7 @@
 #include "chess/san.hpp"
 #include "driver/arquivos.hpp"
 #include "driver/console.hpp"
+#include "driver/explicacao.hpp"
 #include "driver/jogo_salvo.hpp"
 #include "driver/quelmaro.hpp"
 #include "driver/tradutor.hpp"
@@ -180,12 +181,31 @@ inline bool maquina_tem_lance_seguro(Tabuleiro& t) {
 
 } // namespace detalhe
 
+// What a pass saw, against what it chose: the cascade over the kept
+// candidates and context chooses the same again; the choice meets its own
+// rule, every other candidate a rule numbered at least as high or none, and
+// of those meeting the chosen rule the choice comes last in scan order.
+inline std::string analise_confere(const Analise& a) {
+    if (a.regra == 0) return {}; // an opening move: the rules did not run
+    const Decisao d = cascata(a.candidatos, a.contexto);
+    const bool fim = a.regra == REGRA_FIM_DE_JOGO;
+    if (d.regra != a.regra || (!fim && d.candidato != a.escolhido))
+        return "the kept analysis chooses another move";
+    for (int i = 0; i < static_cast<int>(a.candidatos.size()); ++i) {
+        const int r = regra_cumprida(a.candidatos[i], a.contexto);
+        if (i == a.escolhido && r != a.regra) return "the choice does not meet its own rule";
+        if (r != 0 && (fim || r < a.regra)) return "a candidate meets an earlier rule";
+        if (r == a.regra && i > a.escolhido) return "a later candidate meets the chosen rule";
+    }
+    return {};
+}
+
 // One engine pass on any position the bytes describe (a piece code per
 // square, one king for each side, the player's king safe since the player
 // has just moved), with the counters from the bytes that follow. The pass
-// leaves the board as it was; a move it plays is a candidate that keeps its
-// king safe; it ends the game exactly when it has no such move, as mate when
-// its king is attacked and as stalemate otherwise.
+// leaves the board as it was; what it kept agrees with its choice (above); a
+// move it plays is a candidate that keeps its king safe; it ends the game exactly when it has no
+// such move, as mate when its king is attacked and as stalemate otherwise.
 inline std::string passe(std::string_view dados) {
     static constexpr int CODIGOS[] = {0,      0,     0,      0,      0,       PEAO,
                                       -PEAO,  BISPO, -BISPO, CAVALO, -CAVALO, TORRE,
@@ -216,6 +236,8 @@ inline std::string passe(std::string_view dados) {
     motor.numero_b_inimigo = 1 + extra(69, 2);
     const Desfecho desfecho = motor.passe();
     if (!(t == antes)) return "the pass changed the board";
+    if (std::string erro = analise_confere(analise_do_passe(motor, t, 's')); !erro.empty())
+        return erro;
     const bool atacado = detalhe::rei_atacado(t, REI);
     const bool tem_lance = detalhe::maquina_tem_lance_seguro(t);
     switch (desfecho) {
@@ -269,6 +291,39 @@ inline std::string fen(std::string_view dados) {
         const xadrez::LeituraSan l = xadrez::le_san(x, palavra);
         if (l.resultado == xadrez::LeituraSan::um) xadrez::joga(x, l.lance);
     }
+    return {};
+}
+
+// The position reader of the explanations on any bytes, and the words of
+// "why" read from its lines: a position it loads gets a table of one line per
+// candidate and two more, its analysis agrees with the choice, and every
+// word gets an answer of whole lines.
+inline std::string explicacao(std::string_view dados) {
+    const std::string texto(dados);
+    Analise a;
+    if (const auto posicao = posicao_para_explicar(texto)) {
+        a = analisa_posicao(*posicao);
+        if (std::string erro = analise_confere(a); !erro.empty()) return erro;
+        std::ostringstream tabela;
+        tabela_da_analise(tabela, a, true);
+        const std::string t = tabela.str();
+        if (static_cast<std::size_t>(std::count(t.begin(), t.end(), '\n')) !=
+            a.candidatos.size() + 2)
+            return "the table has not one line per candidate and two more:\n" + t;
+    } else {
+        PosicaoParaExplicar inicio;
+        inicio.tabuleiro.posicao_inicial(false);
+        a = analisa_posicao(inicio);
+    }
+    std::istringstream linhas(texto);
+    std::string palavra;
+    for (int n = 0; n < 50 && std::getline(linhas, palavra); ++n)
+        for (const bool ingles : {true, false}) {
+            std::ostringstream s;
+            explica_lance(s, a, palavra, ingles);
+            if (s.str().empty() || s.str().back() != '\n')
+                return "no whole line for \"" + palavra + "\"";
+        }
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <random>
 
 #include "driver/jogo_salvo.hpp"
 #include "driver_apoio.hpp"
@@ -374,6 +375,49 @@ TEST_F(Driver, PgnThatCannotBeWrittenLosesNothing) {
     vez_dele("pgn\n\n");
     EXPECT_EQ(impresso(), "Entre o nome do arquivo.\nNao foi possivel gravar o arquivo PGN.\n"
                           "Qual e' seu movimento?\n");
+}
+
+} // namespace
+} // namespace quelmaro
+
+namespace quelmaro {
+namespace {
+
+// Along a game against random replies, with the draw counter running: each
+// computer move keeps in its history entry the candidates and context of its
+// pass, from which the cascade chooses the same move again, and "why" about
+// that move names the rule that chose it.
+TEST_F(Driver, EachComputerMoveKeepsTheAnalysisOfItsPass) {
+    comeca();
+    std::mt19937 rng(7);
+    int explicados = 0;
+    for (int vez = 0; vez < 60 && !jogo->motor.acabou; ++vez) {
+        std::vector<std::string> lances;
+        for (Casas o = jogo->tabuleiro.pecas_do_jogador(); o; o &= o - 1)
+            for (Casas d = jogo->tabuleiro.destinos(menor_casa(o)); d; d &= d - 1)
+                if (!jogo->expoemreidele(menor_casa(o), menor_casa(d)))
+                    lances.push_back(nparaletra(menor_casa(o), 's') +
+                                     nparaletra(menor_casa(d), 's'));
+        if (lances.empty()) break;
+        ASSERT_TRUE(vez_dele(lances[rng() % lances.size()] + "q\n"));
+        joga_maquina(*jogo);
+        const Lembranca& l = jogo->historico.back();
+        if (!l.da_maquina) break;
+        const Analise& a = l.analise;
+        EXPECT_EQ(a.tabuleiro, l.tabuleiro);
+        ASSERT_GE(a.escolhido, 0);
+        const Candidato& c = a.candidatos[a.escolhido];
+        EXPECT_EQ(nparaletra(c.de, 's') + nparaletra(c.para, 's'), l.lance.de + l.lance.para);
+        if (a.regra == 0) continue;
+        const Decisao d = cascata(a.candidatos, a.contexto);
+        EXPECT_EQ(std::pair(d.regra, d.candidato), std::pair(a.regra, a.escolhido));
+        impresso();
+        vez_dele("why " + l.lance.de + l.lance.para + "\n");
+        EXPECT_NE(impresso().find("Rule " + std::to_string(a.regra) + " chose it.\n"),
+                  std::string::npos);
+        ++explicados;
+    }
+    EXPECT_GT(explicados, 10);
 }
 
 } // namespace

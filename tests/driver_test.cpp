@@ -530,6 +530,39 @@ TEST_F(Driver, FileNameEndsWithTheInput) {
     EXPECT_TRUE(arquivos.arquivos.empty());
 }
 
+// A line longer than a hundred characters is read in pieces; what a command
+// in the first piece reads next (a file name, a promotion number) is the rest
+// of that same line.
+TEST_F(Driver, TheRestOfALongLineIsWhatTheCommandReadsNext) {
+    struct Caso {
+        const char* palavra;
+        const char* impresso; // what the command printed, after the name prompt
+    };
+    const Caso casos[] = {
+        {"save", "Enter the name of the file.\nWhat is your move?\n"},
+        {"open", "Enter the name of the file\nMy last move was: ----\nWhat is your move?\n"},
+        {"load", "Enter the name of the file\nMy last move was: ----\nWhat is your move?\n"},
+        {"pgn ", "Enter the name of the file.\nWhat is your move?\n"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.palavra);
+        monta();
+        jogo->tabuleiro.posicao_inicial(true);
+        digita("x.sav\n");
+        jogo->save();
+        impresso();
+        const std::string linha = c.palavra + std::string(96, ' ');
+        EXPECT_TRUE(vez_dele(linha + "x.sav\ne2e4\n"));
+        EXPECT_EQ(impresso(), c.impresso);
+        EXPECT_EQ(arquivos.arquivos.size(), 1u);
+        EXPECT_EQ(em("e4"), -PEAO);
+    }
+    // the promotion dialog's number
+    posicao('s', {{"e1", -REI}, {"a8", REI}, {"e7", -PEAO}});
+    EXPECT_TRUE(vez_dele("e7e8" + std::string(96, ' ') + " 2\n"));
+    EXPECT_EQ(em("e8"), -CAVALO);
+}
+
 // The engine build's protocol: force mode, "go", take-backs.
 class Protocolo : public Driver {
   protected:
@@ -685,6 +718,31 @@ TEST_F(Protocolo, ResultEndsTheGameUntilNew) {
     EXPECT_FALSE(jogo->forcado);
     EXPECT_TRUE(jogo->historico.empty());
     EXPECT_EQ(em("e2"), -PEAO);
+}
+
+// The GUI may send the player's moves after the game has ended. A move of
+// the player's leaves the computer's colour to move, so "go" then changes
+// no sides: the game saved afterwards is the player's, White, as it stood.
+TEST_F(Protocolo, PlayersMoveAfterTheComputerIsMatedThenGoThenSave) {
+    digita("force\ne2e4\ne7e5\nf1c4\nb8c6\nd1h5\ng8f6\nh5f7\ngo\n"
+           "a2a3\ngo\nsave\nfim.sav\n");
+    EXPECT_EQ(jogo->executa(), 0);
+    EXPECT_EQ(impresso(), "1-0 {White Mates}\nEnter the name of the file.\nWhat is your move?\n");
+    EXPECT_EQ(jogo->resposta, 's');
+    EXPECT_FALSE(jogo->vez_do_jogador());
+    // (the program would not load this file back: the computer's king stands
+    // attacked in it)
+    const std::string& f = arquivos.arquivos["fim.sav"];
+    ASSERT_EQ(f.size(), 738u);
+    const auto campo = [&](int i) { return std::stoi(f.substr(11 * i, 11)); };
+    const std::map<std::string, int> casas = {{"a3", -PEAO}, {"a2", VAZIO},  {"f7", -DAMA},
+                                              {"e8", REI},   {"f6", CAVALO}, {"e1", -REI}};
+    for (const auto& [nome, codigo] : casas)
+        EXPECT_EQ(campo(lparanumero(nome[0], nome[1], 's') - 1), codigo) << nome;
+    for (int i = 0; i < 64; ++i) EXPECT_EQ(campo(i), jogo->tabuleiro[i + 1]) << i;
+    EXPECT_EQ(campo(64), 3);
+    EXPECT_EQ(campo(65), 5);
+    EXPECT_EQ(f.substr(726), "g8f6FFFFFTT\n");
 }
 
 } // namespace

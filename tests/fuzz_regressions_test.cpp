@@ -18,10 +18,14 @@ struct Alvo {
 };
 
 const Alvo ALVOS[] = {
-    {"jogo_salvo", alvos::jogo_salvo},       {"passe", alvos::passe},
-    {"tradutor", alvos::tradutor},           {"sessao_console", alvos::sessao_console},
-    {"sessao_xboard", alvos::sessao_xboard}, {"sessao_uci", alvos::sessao_uci},
+    {"jogo_salvo", alvos::jogo_salvo},
+    {"passe", alvos::passe},
+    {"tradutor", alvos::tradutor},
+    {"sessao_console", alvos::sessao_console},
+    {"sessao_xboard", alvos::sessao_xboard},
+    {"sessao_uci", alvos::sessao_uci},
     {"fen", alvos::fen},
+    {"explicacao", alvos::explicacao},
 };
 
 TEST(FuzzRegressions, EveryKeptInputPasses) {

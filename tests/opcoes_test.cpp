@@ -1,11 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "driver/opcoes.hpp"
 
 namespace quelmaro {
 namespace {
+
+std::string conteudo(const std::string& caminho) {
+    std::ifstream f(caminho, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
 
 TEST(Opcoes, HelpVersionUnknownAndNone) {
     struct Caso {
@@ -21,13 +29,18 @@ TEST(Opcoes, HelpVersionUnknownAndNone) {
         {{"quelmaro", "--version"}, false, 0, "quelmaro 1.0.0\n", ""},
         {{"quelmaro_xb", "--version"}, true, 0, "quelmaro_xb 1.0.0\n", ""},
         {{"quelmaro_xb", "--help"}, true, 0, "Usage: quelmaro_xb", ""},
-        {{"quelmaro", "--colour"}, false, 2, "", "quelmaro: unknown option '--colour'\nUsage: quelmaro ["},
+        {{"quelmaro", "--colour"},
+         false,
+         2,
+         "",
+         "quelmaro: unknown option '--colour'\nUsage: quelmaro ["},
         {{"quelmaro", "e2e4"}, false, 2, "", "unknown option 'e2e4'"},
     };
     for (const Caso& c : casos) {
         std::ostringstream saida, erro;
+        ArquivosNaMemoria arquivos;
         const auto status = trata_opcoes(static_cast<int>(c.argv.size()), c.argv.data(),
-                                         Xboard{.Winboard = c.xb}, saida, erro);
+                                         Xboard{.Winboard = c.xb}, arquivos, saida, erro);
         EXPECT_EQ(status, c.status) << c.argv.back();
         EXPECT_NE(saida.str().find(c.na_saida), std::string::npos) << saida.str();
         EXPECT_NE(erro.str().find(c.no_erro), std::string::npos) << erro.str();
@@ -40,13 +53,62 @@ TEST(Opcoes, HelpVersionUnknownAndNone) {
 TEST(Opcoes, UciOnlyInTheEngineBuild) {
     const char* xb[] = {"quelmaro_xb", "--uci"};
     std::ostringstream saida, erro;
+    ArquivosNaMemoria arquivos;
     bool uci = false;
-    EXPECT_EQ(trata_opcoes(2, xb, Xboard{.Winboard = true}, saida, erro, &uci), std::nullopt);
+    EXPECT_EQ(trata_opcoes(2, xb, Xboard{.Winboard = true}, arquivos, saida, erro, &uci),
+              std::nullopt);
     EXPECT_TRUE(uci);
     const char* console[] = {"quelmaro", "--uci"};
     uci = false;
-    EXPECT_EQ(trata_opcoes(2, console, Xboard{}, saida, erro, &uci), 2);
+    EXPECT_EQ(trata_opcoes(2, console, Xboard{}, arquivos, saida, erro, &uci), 2);
     EXPECT_FALSE(uci);
+}
+
+TEST(Opcoes, ExplainAndLanguage) {
+    struct Caso {
+        std::vector<const char*> argv;
+        int status;
+        const char* na_saida; // all of standard output: a golden table, or nothing
+        const char* no_erro;  // all of standard error
+    };
+    const Caso casos[] = {
+        {{"quelmaro", "--explain", "p.sav"}, 0, "p05.en.out", ""},
+        {{"quelmaro_xb", "--lang", "pt", "--explain", "p.sav"}, 0, "p05.pt.out", ""},
+        {{"quelmaro", "--explain", "p.sav", "--lang", "en"}, 0, "p05.en.out", ""},
+        {{"quelmaro", "--explain", "ruim.sav"},
+         2,
+         "",
+         "quelmaro: cannot load a position from 'ruim.sav'\n"},
+        {{"quelmaro", "--lang", "pt", "--explain", "nada"},
+         2,
+         "",
+         "quelmaro: nao foi possivel carregar uma posicao de 'nada'\n"},
+        {{"quelmaro", "--explain"}, 2, "", "quelmaro: option '--explain' needs a value\n"},
+        {{"quelmaro", "--explain", "p.sav", "--lang"},
+         2,
+         "",
+         "quelmaro: option '--lang' needs a value\n"},
+        {{"quelmaro_xb", "--lang", "fr", "--explain", "p.sav"},
+         2,
+         "",
+         "quelmaro_xb: unknown language 'fr' (en or pt)\n"},
+    };
+    for (const Caso& c : casos) {
+        ArquivosNaMemoria arquivos;
+        arquivos.arquivos["p.sav"] = conteudo(QUELMARO_BENCH_POSITIONS "/p05.sav");
+        arquivos.arquivos["ruim.sav"] = "7 4 3";
+        const bool xb = std::string_view(c.argv[0]) == "quelmaro_xb";
+        std::ostringstream saida, erro;
+        const auto status = trata_opcoes(static_cast<int>(c.argv.size()), c.argv.data(),
+                                         Xboard{.Winboard = xb}, arquivos, saida, erro);
+        EXPECT_EQ(status, c.status) << c.argv.back();
+        EXPECT_EQ(saida.str(),
+                  *c.na_saida ? conteudo(QUELMARO_TEST_DATA "/explicar/" + std::string(c.na_saida))
+                              : "");
+        EXPECT_EQ(erro.str(), c.no_erro);
+        // Nothing of the file is changed.
+        EXPECT_EQ(arquivos.arquivos.size(), 2u);
+    }
 }
 
 } // namespace

@@ -87,9 +87,9 @@ TEST_F(Driver, SetboardStartsAGameInForceMode) {
     monta(true);
     comeca();
     ASSERT_TRUE(vez_dele("e2e4\n"));
-    // A FEN longer than a line of the parser, with blanks around it.
+    // A line longer than the parser's, the FEN across the cut, blanks around it.
     const std::string fen = "r1bqkb1r/pppp1ppp/2n2n2/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w KQkq - 4 4";
-    EXPECT_FALSE(vez_dele("setboard " + fen + std::string(40, ' ') + "\nundo\n"));
+    EXPECT_FALSE(vez_dele("setboard " + std::string(40, ' ') + fen + "  \nundo\n"));
     EXPECT_TRUE(jogo->forcado);
     EXPECT_EQ(em("c4"), -BISPO);
     EXPECT_EQ(em("c6"), CAVALO);

@@ -65,6 +65,42 @@ TEST(Tradutor, MovesWordsAndLinesReadPast) {
         EXPECT_EQ(le(std::string(c.linha) + "\n").saida, c.saida) << c.linha;
 }
 
+TEST(Tradutor, WhatFollowsACommandWord) {
+    struct Caso {
+        const char* linhas;
+        const char* saida;
+        const char* argumento;
+    };
+    const Caso casos[] = {
+        {"why e7e5\n", "why ", "e7e5"},
+        {"why   e7-e5  \r\n", "why ", "e7-e5"},
+        {"why\n", "why ", ""},
+        {"why \t\n", "why ", ""},
+        {"why Nf6 now\n", "why ", "Nf6 now"},
+        {"pgn partida\n", "pgn ", "partida"},
+        {"why e7e5\ne2e4\n", "why ", "e7e5"},
+    };
+    for (const Caso& c : casos) {
+        std::istringstream in(c.linhas);
+        std::ostringstream out;
+        ConsoleDeFluxo console(in, out);
+        Tradutor t(console, Xboard{.Winboard = false});
+        Tabuleiro tabuleiro;
+        t.le(tabuleiro, 0);
+        EXPECT_EQ(std::string(t.saidatrad.begin(), t.saidatrad.end()), c.saida) << c.linhas;
+        EXPECT_EQ(t.argumento, c.argumento) << c.linhas;
+    }
+    // A move after a word with an argument has none.
+    std::istringstream in("why e7e5\ne2e4\n");
+    std::ostringstream out;
+    ConsoleDeFluxo console(in, out);
+    Tradutor t(console, Xboard{.Winboard = false});
+    Tabuleiro tabuleiro;
+    t.le(tabuleiro, 0);
+    t.le(tabuleiro, 0);
+    EXPECT_EQ(t.argumento, "");
+}
+
 TEST(Tradutor, EngineBuildWords) {
     struct Caso {
         const char* linha;
@@ -158,6 +194,37 @@ TEST(Tradutor, NextCallGoesOnWithTheRestOfALongLine) {
     t.le(tabuleiro, 0);
     EXPECT_TRUE(t.saida_e("e2e4"));
     EXPECT_THROW(t.le(tabuleiro, 0), FimDoPrograma);
+}
+
+// The rest of a long line stays in the input for a read of any kind: a line,
+// a number, a key (its first non-blank character; a rest of blanks only gives
+// the key of the next line).
+TEST(Tradutor, TheRestOfALongLineIsTheNextReadOfAnyKind) {
+    struct Caso {
+        std::string resto;
+        std::string depois; // what the next read gives
+    };
+    const Caso casos[] = {{"jogo.sav", "linha jogo.sav"},
+                          {" 12 ", "numero 12"},
+                          {"  k e", "tecla k"},
+                          {"   ", "tecla p"},
+                          {"", "linha proxima"}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.depois);
+        std::istringstream in("save" + std::string(96, ' ') + c.resto + "\n" +
+                              (c.resto == "   " ? "p\n" : "proxima\n"));
+        std::ostringstream out;
+        ConsoleDeFluxo console(in, out);
+        Tradutor t(console, Xboard{});
+        t.le(Tabuleiro{}, 0);
+        EXPECT_TRUE(t.saida_e("save"));
+        const std::string tipo = c.depois.substr(0, c.depois.find(' '));
+        std::string lido;
+        if (tipo == "linha") lido = console.linha();
+        if (tipo == "numero") lido = std::to_string(console.numero().value_or(-1));
+        if (tipo == "tecla") lido = std::string(1, console.tecla());
+        EXPECT_EQ(tipo + " " + lido, c.depois);
+    }
 }
 
 } // namespace

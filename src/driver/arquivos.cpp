@@ -52,7 +52,9 @@ std::optional<std::string> ArquivosDoDisco::le(const std::string& nome) {
 
 bool ArquivosDoDisco::grava(const std::string& nome, const std::string& conteudo) {
     if (!nome_valido(nome)) return false;
-    std::string temporario = nome + ".XXXXXX";
+    // In the target's folder, under a short name of its own: a name of the
+    // longest length the folder allows leaves no room for a suffix.
+    std::string temporario = nome.substr(0, nome.rfind('/') + 1) + ".quelmaro-XXXXXX";
     const int fd = mkstemp(temporario.data());
     if (fd < 0) return false;
     bool ok = grava_tudo(fd, conteudo) && fsync(fd) == 0 && fchmod(fd, permissoes(nome)) == 0;

@@ -18,8 +18,8 @@ class Arquivos {
     virtual bool grava(const std::string& nome, const std::string& conteudo) = 0;
 };
 
-// Files on disk. A write goes to a temporary file beside the target, which is
-// then renamed over it.
+// Files on disk. A write goes to a temporary file with a short name in the
+// target's folder, which is then renamed over the target.
 class ArquivosDoDisco : public Arquivos {
   public:
     std::optional<std::string> le(const std::string& nome) override;

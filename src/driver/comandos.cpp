@@ -7,17 +7,20 @@
 
 namespace quelmaro {
 
-void Quelmaro::porque() {
+void Quelmaro::porque(std::string_view palavra) {
     const auto meu = std::find_if(historico.rbegin(), historico.rend(),
                                   [](const Lembranca& l) { return l.da_maquina; });
     if (meu == historico.rend()) {
         diz(Mensagem::NadaAExplicar);
+    } else if (!palavra.empty()) {
+        explica_lance(saida(), meu->analise, palavra, motor.ingles);
     } else {
-        if (meu->regra != 0) {
+        const Analise& a = meu->analise;
+        if (a.regra != 0) {
             poe(Mensagem::Regra);
-            saida() << meu->regra << ": ";
+            saida() << a.regra << ": ";
         }
-        saida() << descricao(meu->regra, meu->abertura, motor.ingles) << '\n';
+        saida() << descricao(a.regra, a.abertura, motor.ingles) << '\n';
     }
     pede_lance();
 }

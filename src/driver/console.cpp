@@ -17,14 +17,37 @@ std::optional<int> Console::numero() {
     return valor;
 }
 
-std::string ConsoleDeFluxo::linha() {
+std::string Console::linha() {
+    if (!resto_) return le_linha();
+    std::string s = std::move(*resto_);
+    resto_.reset();
+    return s;
+}
+
+std::string Console::pedaco(std::size_t limite) {
+    std::string s = linha();
+    if (s.size() > limite) {
+        resto_ = s.substr(limite);
+        s.resize(limite);
+    }
+    return s;
+}
+
+char Console::tecla() {
+    if (resto_)
+        for (char c : linha())
+            if (!std::isspace(static_cast<unsigned char>(c))) return c;
+    return le_tecla();
+}
+
+std::string ConsoleDeFluxo::le_linha() {
     std::string s;
     if (!std::getline(entrada_, s)) throw FimDoPrograma{};
     if (!s.empty() && s.back() == '\r') s.pop_back();
     return s;
 }
 
-char ConsoleDeFluxo::tecla() {
+char ConsoleDeFluxo::le_tecla() {
     for (;;) {
         for (char c : linha())
             if (!std::isspace(static_cast<unsigned char>(c))) return c;

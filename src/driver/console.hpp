@@ -17,14 +17,29 @@ struct FimDoPrograma {};
 class Console {
   public:
     virtual ~Console() = default;
-    // The next line, without its line end. Throws FimDoPrograma at end of input.
-    virtual std::string linha() = 0;
-    // One key. Throws FimDoPrograma at end of input.
-    virtual char tecla() = 0;
+    // The next line, without its line end: what is left of a line that
+    // `pedaco` cut, else a line of the input. Throws FimDoPrograma at end of
+    // input.
+    std::string linha();
+    // At most `limite` characters of the next line, as `linha` reads it; the
+    // rest of a longer line stays waiting for the next read of any kind.
+    std::string pedaco(std::size_t limite);
+    // Is the rest of a line that `pedaco` cut waiting?
+    bool cortada() const { return resto_.has_value(); }
+    // One key: the first non-blank character of what is left of a cut line,
+    // else a key of the input. Throws FimDoPrograma at end of input.
+    char tecla();
     virtual std::ostream& saida() = 0;
     // Reads a line holding a whole number (blanks around it allowed);
     // nullopt when the line holds anything else.
     std::optional<int> numero();
+
+  protected:
+    virtual std::string le_linha() = 0;
+    virtual char le_tecla() = 0;
+
+  private:
+    std::optional<std::string> resto_;
 };
 
 // Console over streams. A key is the first non-blank character of the next
@@ -32,11 +47,11 @@ class Console {
 class ConsoleDeFluxo : public Console {
   public:
     ConsoleDeFluxo(std::istream& entrada, std::ostream& saida) : entrada_(entrada), saida_(saida) {}
-    std::string linha() override;
-    char tecla() override;
     std::ostream& saida() override { return saida_; }
 
   protected:
+    std::string le_linha() override;
+    char le_tecla() override;
     std::istream& entrada_;
     std::ostream& saida_;
 };

@@ -29,8 +29,7 @@ void Quelmaro::meu_lance() {
     const Desfecho desfecho = motor.passe();
     if (desfecho != Desfecho::Lance) return fim_do_passe(desfecho);
     antes.da_maquina = true;
-    antes.regra = motor.regra;
-    antes.abertura = motor.abertura;
+    antes.analise = analise_do_passe(motor, tabuleiro, resposta);
     if (!xboard_.Winboard) saida() << '\n';
 
     const std::string lance = nparaletra(motor.cc, resposta) + nparaletra(motor.dd, resposta);

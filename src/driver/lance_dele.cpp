@@ -167,7 +167,7 @@ bool Quelmaro::outro_comando() {
         diz(Mensagem::Ajuda);
         pede_lance();
     } else if (tradutor.saida_e("why ")) {
-        porque();
+        porque(tradutor.argumento);
     } else if (tradutor.saida_e("hint")) {
         sugere();
     } else if (tradutor.saida_e("pgn ")) {
@@ -294,7 +294,9 @@ void Quelmaro::move(int de, int para) {
     casa_en_passant = tipo(peca) == PEAO && std::abs(para - de) == 16 ? (de + para) / 2 : 0;
     tabuleiro.poe(para, peca);
     tabuleiro.poe(de, VAZIO);
-    vez_das_brancas = !vez_das_brancas;
+    // The other colour than the one that moved is to move, also after a move
+    // the GUI sends for the side that has just moved (a game already over).
+    vez_das_brancas = (peca < 0) != jogador_tem_brancas();
 }
 
 void Quelmaro::anota_ultimo_lance(const std::string& lance) {

@@ -55,6 +55,7 @@ constexpr std::array<Textos, static_cast<int>(Mensagem::Total)> TEXTOS{{
      "  draw            offer a draw\n"
      "  help            list the commands\n"
      "  why             tell which rule chose the computer's last move\n"
+     "  why MOVE        tell what I saw in MOVE when I chose my last move\n"
      "  hint            suggest a move for you\n"
      "  undo            take back your last move and the computer's answer\n"
      "  pgn             write the game to a PGN file\n"
@@ -69,6 +70,7 @@ constexpr std::array<Textos, static_cast<int>(Mensagem::Total)> TEXTOS{{
      "  draw            propoe empate\n"
      "  help            mostra os comandos\n"
      "  why             diz qual regra escolheu o ultimo lance do computador\n"
+     "  why LANCE       diz o que vi em LANCE quando escolhi meu ultimo lance\n"
      "  hint            sugere um lance para voce\n"
      "  undo            desfaz seu ultimo lance e a resposta do computador\n"
      "  pgn             grava o jogo num arquivo PGN\n"
@@ -79,6 +81,21 @@ constexpr std::array<Textos, static_cast<int>(Mensagem::Total)> TEXTOS{{
     {"You have no move to make.", "Voce nao tem nenhum lance."},
     {"There is no move to take back.", "Nao ha lance para desfazer."},
     {"The PGN file could not be written.", "Nao foi possivel gravar o arquivo PGN."},
+    {"Rule {} chose it.", "A regra {} o escolheu."},
+    {"Rule {} would also take it; the last of its moves in scan order wins.",
+     "A regra {} tambem o aceitaria; vence o ultimo dos seus lances na ordem da varredura."},
+    {"Rule {} would choose {}, but rule {} came first and chose {}.",
+     "A regra {} escolheria {}, mas a regra {} veio antes e escolheu {}."},
+    {"No rule before the fallbacks takes it.", "Nenhuma regra antes das de recurso o aceita."},
+    {"My fixed opening move chose it.", "Meu lance fixo de abertura o escolheu."},
+    {"Rule {} would choose {}, but my fixed opening move came first and chose {}.",
+     "A regra {} escolheria {}, mas meu lance fixo de abertura veio antes e escolheu {}."},
+    {"{} was not one of my moves there.", "{} nao era um dos meus lances ali."},
+    {"I cannot read {} as a move.", "Nao consigo ler {} como um lance."},
+    {"It takes nothing and threatens nothing, and no reply of yours wins anything.",
+     "Nao toma nada nem ameaca nada, e nenhuma resposta sua ganha algo."},
+    {" on {}", " em {}"},
+    {"{}: cannot load a position from '{}'", "{}: nao foi possivel carregar uma posicao de '{}'"},
     igual("move "),
     igual("Illegal move: "),
     igual("0-1 {Black mates}"),
@@ -103,6 +120,20 @@ constexpr std::array<Textos, static_cast<int>(Mensagem::Total)> TEXTOS{{
 }};
 
 } // namespace
+
+std::string preenche(std::string_view modelo, std::initializer_list<std::string_view> valores) {
+    std::string s;
+    auto valor = valores.begin();
+    for (std::size_t i = 0; i < modelo.size(); ++i) {
+        if (modelo.compare(i, 2, "{}") == 0 && valor != valores.end()) {
+            s += *valor++;
+            ++i;
+        } else {
+            s += modelo[i];
+        }
+    }
+    return s;
+}
 
 std::string_view texto(Mensagem m, bool ingles) {
     const Textos& t = TEXTOS[static_cast<int>(m)];

@@ -2,6 +2,8 @@
 // lines of the engine build have one text for both languages.
 #pragma once
 
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace quelmaro {
@@ -47,6 +49,18 @@ enum class Mensagem {
     SemLanceSeu,
     NadaADesfazer,
     NaoGravouPgn,
+    // "why MOVE" and --explain; "{}" marks where a value goes (preenche)
+    PorqueEscolheu,
+    PorqueTambem,
+    PorqueOutraRegra,
+    PorqueNenhuma,
+    PorqueAbertura,
+    PorqueAntesDaAbertura,
+    NaoEraCandidato,
+    NaoELance,
+    SemMarcas,
+    NaCasa,
+    NaoCarregouParaExplicar,
     // protocol lines of the engine build
     Move,        // printed without a line end
     LanceIlegal, // printed without a line end
@@ -73,5 +87,8 @@ enum class Mensagem {
 };
 
 std::string_view texto(Mensagem m, bool ingles);
+
+// The model with each "{}" replaced by the next value, in order.
+std::string preenche(std::string_view modelo, std::initializer_list<std::string_view> valores);
 
 } // namespace quelmaro

@@ -2,26 +2,33 @@
 
 #include <string_view>
 
+#include "driver/explicacao.hpp"
 #include "driver/mensagens.hpp"
 
 namespace quelmaro {
 namespace {
 
 constexpr std::string_view VERSAO = "1.0.0";
+constexpr std::string_view EXPLICAR =
+    "--explain FILE prints the analysis of the saved game FILE with the computer\n"
+    "to move: one line per candidate move, its features and the rule it meets,\n"
+    "then the words of the rule that chooses and the move chosen. --lang pt gives\n"
+    "those words in Portuguese.\n";
 
 void uso(std::ostream& o, Xboard xboard) {
     if (xboard.Winboard) {
-        o << "Usage: quelmaro_xb [--help | --version | --uci]\n"
+        o << "Usage: quelmaro_xb [--help | --version | --uci | --explain FILE [--lang en|pt]]\n"
              "Quelmaro as a chess engine for XBoard-protocol and UCI GUIs: it reads the\n"
              "GUI's commands on standard input and answers on standard output. It\n"
              "speaks UCI when the first command is \"uci\" or with --uci.\n"
              "Register it in the GUI as a first or second engine, for example:\n"
-             "  xboard -fcp quelmaro_xb\n";
+             "  xboard -fcp quelmaro_xb\n"
+          << EXPLICAR;
         return;
     }
-    o << "Usage: quelmaro [--help | --version]\n"
+    o << "Usage: quelmaro [--help | --version | --explain FILE [--lang en|pt]]\n"
          "Play chess against the computer in the console, in English or Portuguese.\n"
-      << texto(Mensagem::Ajuda, true) << '\n';
+      << EXPLICAR << texto(Mensagem::Ajuda, true) << '\n';
 }
 
 } // namespace
@@ -29,8 +36,11 @@ void uso(std::ostream& o, Xboard xboard) {
 std::string_view versao() { return VERSAO; }
 
 std::optional<int> trata_opcoes(int argc, const char* const* argv, Xboard xboard,
-                                std::ostream& saida, std::ostream& erro, bool* uci) {
+                                Arquivos& arquivos, std::ostream& saida, std::ostream& erro,
+                                bool* uci) {
     const char* programa = xboard.Winboard ? "quelmaro_xb" : "quelmaro";
+    const char* explicar = nullptr;
+    bool ingles = true;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
         if (a == "--help" || a == "-h") {
@@ -45,10 +55,28 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, Xboard xboard
             saida << programa << ' ' << VERSAO << '\n';
             return 0;
         }
-        erro << programa << ": unknown option '" << a << "'\n";
-        uso(erro, xboard);
-        return 2;
+        // The options that take a value.
+        const bool com_valor = a == "--explain" || a == "--lang";
+        const std::string_view valor = com_valor && i + 1 < argc ? argv[i + 1] : "";
+        if (com_valor && valor.empty()) {
+            erro << programa << ": option '" << a << "' needs a value\n";
+            return 2;
+        }
+        if (a == "--explain") {
+            explicar = argv[++i];
+        } else if (a == "--lang" && (valor == "en" || valor == "pt")) {
+            ingles = valor == "en";
+            ++i;
+        } else if (a == "--lang") {
+            erro << programa << ": unknown language '" << valor << "' (en or pt)\n";
+            return 2;
+        } else {
+            erro << programa << ": unknown option '" << a << "'\n";
+            uso(erro, xboard);
+            return 2;
+        }
     }
+    if (explicar) return explica_arquivo(arquivos, explicar, programa, ingles, saida, erro);
     return std::nullopt;
 }
 

@@ -1,20 +1,24 @@
-// Command-line options of both programs: --help and --version; without
-// options the game starts as usual.
+// Command-line options of both programs: --help, --version, and
+// --explain FILE [--lang en|pt], which prints the analysis of a position and
+// ends; without options the game starts as usual.
 #pragma once
 
 #include <optional>
 #include <ostream>
 #include <string_view>
 
+#include "driver/arquivos.hpp"
 #include "driver/xboard.hpp"
 
 namespace quelmaro {
 
 // Returns the exit status when the options end the program before it plays
-// (--help, --version: 0; an unknown option: 2), nullopt when it is to play.
+// (--help, --version, --explain: 0; an unknown option, a missing value or a
+// file that cannot be loaded: 2), nullopt when it is to play.
 // The engine build also takes --uci, which sets *uci when `uci` is given.
 std::optional<int> trata_opcoes(int argc, const char* const* argv, Xboard xboard,
-                                std::ostream& saida, std::ostream& erro, bool* uci = nullptr);
+                                Arquivos& arquivos, std::ostream& saida, std::ostream& erro,
+                                bool* uci = nullptr);
 
 // The program's version, as --version prints it.
 std::string_view versao();

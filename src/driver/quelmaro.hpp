@@ -10,6 +10,7 @@
 #include "board/tabuleiro.hpp"
 #include "driver/arquivos.hpp"
 #include "driver/console.hpp"
+#include "driver/explicacao.hpp"
 #include "driver/mensagens.hpp"
 #include "driver/pgn.hpp"
 #include "driver/tradutor.hpp"
@@ -42,8 +43,7 @@ struct Lembranca {
 
     pgn::Lance lance{};      // in chess squares, with the promotion piece
     bool da_maquina = false; // chosen by the engine pass
-    int regra = 0;           // the rule that chose it; 0: an opening move
-    Abertura abertura = Abertura::nenhuma;
+    Analise analise{};       // what that pass saw and chose
 };
 
 class Quelmaro {
@@ -77,8 +77,9 @@ class Quelmaro {
     void desfaz(int meios_lances);
 
     // --- Commands beyond the game's own ---
-    // Which rule chose the computer's last move in this game.
-    void porque();
+    // Which rule chose the computer's last move in this game; with a move
+    // word, what that pass saw in the move named and which rule it meets.
+    void porque(std::string_view palavra);
     // The move the cascade would choose in the player's place; changes nothing.
     void sugere();
     // Takes back the computer's last moves and the player's move before them.

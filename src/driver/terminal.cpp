@@ -54,9 +54,9 @@ ConsoleDeTerminal::ConsoleDeTerminal()
     }
 }
 
-char ConsoleDeTerminal::tecla() {
+char ConsoleDeTerminal::le_tecla() {
     // Characters already read past the last line are keys in waiting.
-    if (!terminal_ || std::cin.rdbuf()->in_avail() > 0) return ConsoleDeFluxo::tecla();
+    if (!terminal_ || std::cin.rdbuf()->in_avail() > 0) return ConsoleDeFluxo::le_tecla();
     saida_.flush();
     ModoCru cru;
     char c = 0;

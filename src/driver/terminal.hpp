@@ -10,7 +10,9 @@ namespace quelmaro {
 class ConsoleDeTerminal : public ConsoleDeFluxo {
   public:
     ConsoleDeTerminal();
-    char tecla() override;
+
+  protected:
+    char le_tecla() override;
 
   private:
     bool terminal_;

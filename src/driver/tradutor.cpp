@@ -12,7 +12,7 @@ enum class Papel {
     Empate,    // "draw": may be answered with "offer draw"
     Recursos,  // "protover": answered with the feature line
     Ping,      // "ping N": answered with "pong N"
-    Argumento, // gives the output word and keeps the rest of the line
+    Argumento, // as Palavra, with the whole rest of a long line
 };
 
 // The build that knows a word; the other one reads it past.
@@ -62,20 +62,11 @@ bool digito(char c) { return c >= '1' && c <= '8'; }
 
 } // namespace
 
-std::string Tradutor::proxima_linha() {
-    std::string s = tem_resto_ ? std::move(resto_) : console_.linha();
-    tem_resto_ = s.size() > TAMANHO_DA_LINHA;
-    if (tem_resto_) {
-        resto_ = s.substr(TAMANHO_DA_LINHA);
-        s.resize(TAMANHO_DA_LINHA);
-    }
-    return s;
-}
-
 void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
     for (;;) {
         promocao_caracter = '\0';
-        std::string linha = proxima_linha();
+        argumento.clear();
+        std::string linha = console_.pedaco(TAMANHO_DA_LINHA);
         std::string s = linha;
         if (s.size() < 8) s.resize(8, ' ');
 
@@ -96,12 +87,15 @@ void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo) {
             switch (chave->papel) {
             case Papel::Argumento:
                 // The whole rest of the line, however long.
-                argumento = linha.substr(chave->entrada.size());
-                if (tem_resto_) argumento += std::move(resto_);
-                tem_resto_ = false;
+                if (console_.cortada()) linha += console_.linha();
                 [[fallthrough]];
             case Papel::Palavra:
                 std::copy(chave->saida.begin(), chave->saida.end(), saidatrad.begin());
+                if (linha.size() > chave->entrada.size()) {
+                    argumento = linha.substr(chave->entrada.size());
+                    argumento.erase(0, argumento.find_first_not_of(" \t"));
+                    argumento.erase(argumento.find_last_not_of(" \t\r") + 1);
+                }
                 return;
             case Papel::Empate:
                 if (tabuleiro.soma() <= 0 && lance_do_jogo > 10)

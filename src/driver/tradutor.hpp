@@ -14,8 +14,9 @@ namespace quelmaro {
 
 class Tradutor {
   public:
-    // A line holds at most this many characters; the rest of a longer line is
-    // read as the next line.
+    // A line holds at most this many characters; the rest of a longer line
+    // stays in the input: it is the next line, or the file name or number
+    // that the command just read asks for.
     static constexpr std::size_t TAMANHO_DA_LINHA = 100;
 
     Tradutor(Console& console, Xboard xboard) : console_(console), xboard_(xboard) {}
@@ -24,7 +25,7 @@ class Tradutor {
     // command word: "play", "save", "open", "turn", "quit", "proq", "groq",
     // "nova", "undo", "hint", "pgn ", in the console build "help" and
     // "why ", and in the engine build "forc", "remo", "resu", "post", "nopo"
-    // and "setb" (the rest of its line, the FEN, in `argumento`). Lines
+    // and "setb". Lines
     // answered here ("draw", and "protover" and "ping" in the engine build)
     // and every other line are read past. The "draw" answer needs the board
     // and the number of computer moves made in this game.
@@ -35,18 +36,16 @@ class Tradutor {
     }
 
     std::array<char, 4> saidatrad{};
+    // What followed a command word on its line, blanks around it dropped
+    // ("e7e5" of "why e7e5", the FEN of "setboard", however long); empty
+    // after a move.
+    std::string argumento;
     // q, n, b or r typed right after the last move read, or NUL.
     char promocao_caracter = '\0';
-    // What followed the command word of the last "setb".
-    std::string argumento;
 
   private:
-    std::string proxima_linha();
-
     Console& console_;
     Xboard xboard_;
-    std::string resto_; // what is left of a line longer than TAMANHO_DA_LINHA
-    bool tem_resto_ = false;
 };
 
 } // namespace quelmaro

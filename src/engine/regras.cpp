@@ -203,21 +203,17 @@ static_assert(numerada_em_ordem());
 const std::array<Regra, NUMERO_DE_REGRAS>& regras() { return REGRAS; }
 
 Decisao cascata(std::span<const Candidato> candidatos, const Contexto& x) {
-    for (const Regra& r : REGRAS) {
-        if (r.guarda_de_empate && x.perigo_empate) continue;
-        if (r.condicao == Condicao::dois_bispos_e_lance_6 &&
-            !(x.lance_do_jogo > 6 && x.numero_b_inimigo == 2))
-            continue;
-        const Marcas proibidas = r.falsas.marcas & ~(x.soma0l > 0 ? r.falsas.salvo_se_a_frente : 0);
+    for (const Regra& r : REGRAS)
         // The last match in scan order wins: look from the end.
-        for (int c = static_cast<int>(candidatos.size()) - 1; c >= 0; --c) {
-            const Candidato& m = candidatos[c];
-            if (r.peca == Peca::peao && !m.peao) continue;
-            if ((m.marcas & r.verdadeiras) == r.verdadeiras && (m.marcas & proibidas) == 0)
-                return {r.numero, c};
-        }
-    }
+        for (int c = static_cast<int>(candidatos.size()) - 1; c >= 0; --c)
+            if (cumpre(r, candidatos[c], x)) return {r.numero, c};
     return {};
+}
+
+int regra_cumprida(const Candidato& candidato, const Contexto& x) {
+    for (const Regra& r : REGRAS)
+        if (r.numero != REGRA_FIM_DE_JOGO && cumpre(r, candidato, x)) return r.numero;
+    return 0;
 }
 
 const char* descricao(int regra, Abertura abertura, bool ingles) {

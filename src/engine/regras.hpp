@@ -66,9 +66,27 @@ struct Decisao {
     int candidato = -1; // the last candidate it accepted
 };
 
+// Does the rule's row accept the candidate: its draw guard, its extra
+// condition, the piece on the from-square, every must-be-True table set and
+// every must-be-False table clear (those forgiven while ahead in material
+// excepted)? The cascade and the explanations decide by this one test.
+constexpr bool cumpre(const Regra& r, const Candidato& m, const Contexto& x) {
+    if (r.guarda_de_empate && x.perigo_empate) return false;
+    if (r.condicao == Condicao::dois_bispos_e_lance_6 &&
+        !(x.lance_do_jogo > 6 && x.numero_b_inimigo == 2))
+        return false;
+    if (r.peca == Peca::peao && !m.peao) return false;
+    const Marcas proibidas = r.falsas.marcas & ~(x.soma0l > 0 ? r.falsas.salvo_se_a_frente : 0);
+    return (m.marcas & r.verdadeiras) == r.verdadeiras && (m.marcas & proibidas) == 0;
+}
+
 // The cascade over the candidates, given in scan order (from-square outer,
 // to-square inner).
 Decisao cascata(std::span<const Candidato> candidatos, const Contexto& contexto);
+
+// The first rule 1..54 whose row the candidate meets, or 0 when none does
+// (only rule 55, which takes every candidate, would).
+int regra_cumprida(const Candidato& candidato, const Contexto& contexto);
 
 // The fixed opening moves of a game.
 enum class Abertura { nenhuma, peao_do_rei, peao_do_cavalo, cavalo_da_dama };

@@ -10,19 +10,21 @@
 namespace quelmaro::uci {
 namespace {
 
-// A console that gives a line already read before its own.
+// A console that gives a line already read before those of another.
 class ConsoleComPrimeiraLinha : public Console {
   public:
     ConsoleComPrimeiraLinha(Console& console, std::string primeira)
         : console_(console), primeira_(std::move(primeira)) {}
-    std::string linha() override {
+    std::ostream& saida() override { return console_.saida(); }
+
+  protected:
+    std::string le_linha() override {
         if (!primeira_) return console_.linha();
         std::string s = std::move(*primeira_);
         primeira_.reset();
         return s;
     }
-    char tecla() override { return console_.tecla(); }
-    std::ostream& saida() override { return console_.saida(); }
+    char le_tecla() override { return console_.tecla(); }
 
   private:
     Console& console_;

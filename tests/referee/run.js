@@ -10,7 +10,13 @@ export function options(argv, defaults) {
     if (key === "verbose" || key === "transcript") opt[key] = true;
     else if (key in opt) {
       const value = argv[++i];
-      opt[key] = typeof defaults[key] === "number" || ["seed", "jobs", "timeout"].includes(key) ? Number(value) : value;
+      if (typeof opt[key] !== "number") opt[key] = value;
+      else if (/^-?\d+$/.test(value ?? "")) opt[key] = Number(value);
+      else {
+        // NaN would make every seeded game the same game
+        console.error(`--${key} needs a whole number, ${value === undefined ? "none was given" : `not "${value}"`}`);
+        process.exit(2);
+      }
     } else {
       console.error(`unknown option ${argv[i]}`);
       process.exit(2);

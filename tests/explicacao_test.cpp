@@ -1,0 +1,343 @@
+// The explanations: the first rule a move meets, against the cascade's choice,
+// over many positions; the words of "why MOVE"; the --explain table.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <fstream>
+#include <sstream>
+
+#include "driver/explicacao.hpp"
+#include "driver/notacao.hpp"
+#include "engine_apoio.hpp"
+
+namespace quelmaro {
+namespace {
+
+std::vector<std::string> linhas(const std::string& texto) {
+    std::vector<std::string> r;
+    std::istringstream s(texto);
+    for (std::string l; std::getline(s, l);) r.push_back(l);
+    return r;
+}
+
+std::string conteudo(const std::string& caminho) {
+    std::ifstream f(caminho, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// The row test, rule by rule: each column of a row can refuse on its own.
+TEST(Meets, EachColumnOfTheRowDecides) {
+    struct Caso {
+        const char* nome;
+        int regra;
+        Marcas marcas;
+        bool peao;
+        Contexto contexto;
+        bool cumpre;
+    };
+    const Contexto simples{0, false, 10, 2};
+    // clang-format off
+    const Caso casos[] = {
+        {"must be True set",                 31, jogada_pegap,                         false, simples, true},
+        {"must be True missing",             31, 0,                                    false, simples, false},
+        {"must be False set",                31, jogada_pegap | expoem_a_xeque,        false, simples, false},
+        {"the pawn rule wants a pawn",       39, 0,                                    false, simples, false},
+        {"the pawn rule with a pawn",        39, 0,                                    true,  simples, true},
+        {"draw guard off",                   33, jogada_ameacat,                       false, simples, true},
+        {"draw guard on",                    33, jogada_ameacat,                       false, {5, true, 10, 2}, false},
+        {"no guard: on makes no difference", 31, jogada_pegap,                         false, {5, true, 10, 2}, true},
+        {"queen loss refused when behind",    2, jogada_pegad | jogada_perded,         false, {0, false, 10, 2}, false},
+        {"queen loss forgiven when ahead",    2, jogada_pegad | jogada_perded,         false, {1, false, 10, 2}, true},
+        {"only the forgiven table",           2, jogada_pegad | jogada_perded | exequemate, false, {1, false, 10, 2}, false},
+        {"two bishops after move 6",         15, jogada_pegab,                         false, {0, false, 7, 2}, true},
+        {"two bishops at move 6",            15, jogada_pegab,                         false, {0, false, 6, 2}, false},
+        {"one bishop",                       15, jogada_pegab,                         false, {0, false, 7, 1}, false},
+        {"rule 55 takes anything",           55, jogada_perder,                        false, simples, true},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        const Candidato m{1, 2, c.peao, c.marcas};
+        EXPECT_EQ(cumpre(regras()[c.regra - 1], m, c.contexto), c.cumpre) << c.nome;
+    }
+}
+
+TEST(Meets, TheFirstRuleOnlyAndNeverTheEndOfTheGame) {
+    const Contexto x{0, false, 10, 2};
+    // A safe rook capture meets rule 10 before 11; the same with a check, 11.
+    EXPECT_EQ(regra_cumprida({1, 2, false, jogada_pegat}, x), 10);
+    EXPECT_EQ(regra_cumprida({1, 2, false, jogada_pegat | expoem_a_xeque}, x), 11);
+    // Nothing at all: the safe quiet moves, a pawn first.
+    EXPECT_EQ(regra_cumprida({1, 2, true, 0}, x), 39);
+    EXPECT_EQ(regra_cumprida({1, 2, false, 0}, x), 40);
+    // A move that loses the king meets only rule 55, which is no choice.
+    EXPECT_EQ(regra_cumprida({1, 2, false, jogada_perder | mataele2}, x), 0);
+}
+
+// What a pass chose, and what each candidate meets, never disagree.
+struct Contagem {
+    int posicoes = 0, candidatos = 0, tambem = 0, outra = 0, nenhuma = 0, fim = 0;
+};
+
+void confere(const Analise& a, Contagem& n, const std::string& nome) {
+    SCOPED_TRACE(nome);
+    ++n.posicoes;
+    ASSERT_NE(a.regra, 0); // no opening move here
+    // The context kept is the one the cascade read: it chooses the same again.
+    const Decisao d = cascata(a.candidatos, a.contexto);
+    if (a.regra == REGRA_FIM_DE_JOGO) {
+        EXPECT_EQ(a.escolhido, -1);
+        ++n.fim;
+    } else {
+        EXPECT_EQ(d.regra, a.regra);
+        EXPECT_EQ(d.candidato, a.escolhido);
+        ASSERT_GE(a.escolhido, 0);
+    }
+    const std::string escolhido =
+        a.escolhido < 0
+            ? ""
+            : coordenadas({a.candidatos[a.escolhido].de, a.candidatos[a.escolhido].para},
+                          a.resposta);
+    for (int i = 0; i < static_cast<int>(a.candidatos.size()); ++i) {
+        const Candidato& c = a.candidatos[i];
+        const int r = regra_cumprida(c, a.contexto);
+        const std::string lance = coordenadas({c.de, c.para}, a.resposta);
+        ++n.candidatos;
+        const std::string rn = std::to_string(r), ra = std::to_string(a.regra);
+        std::string esperada, em_portugues;
+        if (i == a.escolhido) {
+            EXPECT_EQ(r, a.regra) << lance << ": the choice meets its own rule";
+            esperada = "Rule " + rn + " chose it.";
+            em_portugues = "A regra " + rn + " o escolheu.";
+        } else if (r == 0) {
+            esperada = "No rule before the fallbacks takes it.";
+            em_portugues = "Nenhuma regra antes das de recurso o aceita.";
+            ++n.nenhuma;
+        } else {
+            EXPECT_GE(r, a.regra) << lance << " meets an earlier rule than the choice";
+            if (r == a.regra) {
+                // The last in scan order wins: this one stands before the choice.
+                EXPECT_LT(i, a.escolhido) << lance;
+                esperada =
+                    "Rule " + rn + " would also take it; the last of its moves in scan order wins.";
+                em_portugues = "A regra " + rn +
+                               " tambem o aceitaria; vence o ultimo dos seus lances na ordem da "
+                               "varredura.";
+                ++n.tambem;
+            } else {
+                esperada = "Rule " + rn + " would choose " + lance + ", but rule " + ra +
+                           " came first and chose " + escolhido + ".";
+                em_portugues = "A regra " + rn + " escolheria " + lance + ", mas a regra " + ra +
+                               " veio antes e escolheu " + escolhido + ".";
+                ++n.outra;
+            }
+        }
+        // The explanation says the same, one line per feature and one for the rule.
+        for (const bool ingles : {true, false}) {
+            std::ostringstream s;
+            explica_lance(s, a, lance, ingles);
+            const std::vector<std::string> l = linhas(s.str());
+            ASSERT_EQ(static_cast<int>(l.size()), std::max(1, std::popcount(c.marcas)) + 1)
+                << lance << '\n'
+                << s.str();
+            EXPECT_EQ(l.back(), ingles ? esperada : em_portugues) << lance;
+        }
+    }
+}
+
+TEST(Meets, InvariantOnTheBenchPositions) {
+    Contagem n;
+    for (const auto& [nome, jogo] : teste::posicoes_do_bench())
+        confere(analisa_posicao({jogo.tabuleiro, jogo.resposta(), jogo.lance_do_jogo}), n, nome);
+    EXPECT_EQ(n.posicoes, 78);
+    // The positions give every kind of answer.
+    EXPECT_GT(n.tambem, 0);
+    EXPECT_GT(n.outra, 0);
+    EXPECT_GT(n.nenhuma, 0);
+}
+
+TEST(Meets, InvariantOnPositionsFromGames) {
+    Contagem n;
+    int i = 0;
+    for (const teste::Momento& m : teste::momentos_de_partidas(14, 60, 120)) {
+        Tabuleiro t = m.tabuleiro;
+        Quelmaro2 motor(t);
+        motor.lance_do_jogo = m.lance_do_jogo;
+        motor.numero_de_meu_movimento = 2;
+        motor.contagem_empate = m.contagem_empate; // the draw danger too
+        motor.numero_b_inimigo = m.numero_b_inimigo;
+        motor.passe();
+        confere(analise_do_passe(motor, t, 's'), n, "move " + std::to_string(i++));
+    }
+    EXPECT_GT(n.posicoes, 1000);
+    EXPECT_GT(n.tambem, 0);
+    EXPECT_GT(n.outra, 0);
+    EXPECT_GT(n.nenhuma, 0);
+}
+
+// A hand-made analysis: a board, three candidates, a choice.
+Analise feita_a_mao(int regra, int escolhido) {
+    Analise a;
+    a.resposta = 'n'; // the computer has White: square 12 is e2
+    a.tabuleiro = teste::posicao({{4, REI},
+                                  {12, PEAO},
+                                  {2, CAVALO},
+                                  {60, -REI},
+                                  {28, -CAVALO},
+                                  {19, -BISPO},
+                                  {7, BISPO},
+                                  {6, BISPO}});
+    a.contexto = {0, false, 10, 2};
+    a.candidatos = {
+        {2, 19, false, jogada_pegab | jogada_perdec | jogada_ameacar}, // g1xf3
+        {12, 20, true, jogada_perdep | expoem_a_xeque},                // e2e3
+        {7, 14, false, jogada_perdeb | jogada_promove_humano},         // b1c2
+        {4, 3, false, jogada_perdep | expoem_a_xeque},                 // e1f1
+    };
+    a.regra = regra;
+    a.escolhido = escolhido;
+    return a;
+}
+
+TEST(WhyMove, WordsAndTheRuleInBothLanguages) {
+    struct Caso {
+        int regra, escolhido;
+        const char* palavra;
+        const char* ingles;
+        const char* portugues;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        // g1f3 meets rule 15 (one of two bishops taken, a knight lost)
+        {15, 0, "g1f3",
+         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nA follow-up of mine threatens your king.\nRule 15 chose it.\n",
+         "Toma seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nUm lance meu seguinte ameaca seu rei.\nA regra 15 o escolheu.\n"},
+        // e2e3 meets rule 45 (a pawn lost, a check allowed)
+        {15, 0, "e2-e3",
+         "A reply of yours wins my pawn on e3, and nothing of mine retakes.\nA reply of yours checks me.\nRule 45 would choose e2e3, but rule 15 came first and chose g1f3.\n",
+         "Uma resposta sua ganha meu peao em e3, e nada meu retoma.\nUma resposta sua me da xeque.\nA regra 45 escolheria e2e3, mas a regra 15 veio antes e escolheu g1f3.\n"},
+        {45, 3, "e2e3",
+         "A reply of yours wins my pawn on e3, and nothing of mine retakes.\nA reply of yours checks me.\nRule 45 would also take it; the last of its moves in scan order wins.\n",
+         "Uma resposta sua ganha meu peao em e3, e nada meu retoma.\nUma resposta sua me da xeque.\nA regra 45 tambem o aceitaria; vence o ultimo dos seus lances na ordem da varredura.\n"},
+        // two bishops: no square for the lost one
+        {15, 0, "B1C2",
+         "A reply of yours wins my bishop.\nA reply of yours brings a pawn to its last row.\nRule 51 would choose b1c2, but rule 15 came first and chose g1f3.\n",
+         "Uma resposta sua ganha meu bispo.\nUma resposta sua leva um peao a ultima fileira.\nA regra 51 escolheria b1c2, mas a regra 15 veio antes e escolheu g1f3.\n"},
+        {0, 1, "e2e3",
+         "A reply of yours wins my pawn on e3, and nothing of mine retakes.\nA reply of yours checks me.\nMy fixed opening move chose it.\n",
+         "Uma resposta sua ganha meu peao em e3, e nada meu retoma.\nUma resposta sua me da xeque.\nMeu lance fixo de abertura o escolheu.\n"},
+        {0, 1, "g1f3",
+         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nA follow-up of mine threatens your king.\nRule 15 would choose g1f3, but my fixed opening move came first and chose e2e3.\n",
+         "Toma seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nUm lance meu seguinte ameaca seu rei.\nA regra 15 escolheria g1f3, mas meu lance fixo de abertura veio antes e escolheu e2e3.\n"},
+        {15, 0, "e2e4", "e2e4 was not one of my moves there.\n", "e2e4 nao era um dos meus lances ali.\n"},
+        {15, 0, "Nf3", "I cannot read Nf3 as a move.\n", "Nao consigo ler Nf3 como um lance.\n"},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        const Analise a = feita_a_mao(c.regra, c.escolhido);
+        std::ostringstream en, pt;
+        explica_lance(en, a, c.palavra, true);
+        explica_lance(pt, a, c.palavra, false);
+        EXPECT_EQ(en.str(), c.ingles) << c.palavra;
+        EXPECT_EQ(pt.str(), c.portugues) << c.palavra;
+    }
+}
+
+TEST(WhyMove, AMoveThatLosesTheKingMeetsNoRule) {
+    Analise a = feita_a_mao(15, 0);
+    a.candidatos[3].marcas = jogada_perder | alinha;
+    std::ostringstream s;
+    explica_lance(s, a, "e1f1", true);
+    EXPECT_EQ(s.str(), "A reply of yours takes my king on f1.\n"
+                       "It leaves my queen and king on one open line.\n"
+                       "No rule before the fallbacks takes it.\n");
+}
+
+TEST(WhyMove, FeatureNamesAreTheTableNames) {
+    EXPECT_EQ(nome_curto(4), "pegad");
+    EXPECT_EQ(nome_curto(6), "perdeb");
+    EXPECT_EQ(nome_curto(15), "ameacar");
+    EXPECT_EQ(nome_curto(16), "promove_maquina");
+    EXPECT_EQ(nome_curto(18), "expoem_a_xeque");
+    EXPECT_EQ(nome_curto(21), "alinha");
+}
+
+// The table of a saved position against its golden copy, in both languages.
+TEST(ExplainTable, GoldenTablesOfSavedPositions) {
+    const std::string pasta = std::string(QUELMARO_TEST_DATA) + "/explicar/";
+    for (const char* nome : {"p05", "q12"}) {
+        ArquivosNaMemoria arquivos;
+        arquivos.arquivos["f"] =
+            conteudo(std::string(QUELMARO_BENCH_POSITIONS) + "/" + nome + ".sav");
+        for (const bool ingles : {true, false}) {
+            std::ostringstream saida, erro;
+            EXPECT_EQ(explica_arquivo(arquivos, "f", "quelmaro", ingles, saida, erro), 0);
+            EXPECT_EQ(erro.str(), "");
+            EXPECT_EQ(saida.str(), conteudo(pasta + nome + (ingles ? ".en.out" : ".pt.out")))
+                << nome;
+        }
+    }
+}
+
+TEST(ExplainTable, OneLinePerCandidateThenTheWordsAndTheChoice) {
+    for (const auto& [nome, jogo] : teste::posicoes_do_bench()) {
+        const Analise a = analisa_posicao({jogo.tabuleiro, jogo.resposta(), jogo.lance_do_jogo});
+        std::ostringstream s;
+        tabela_da_analise(s, a, true);
+        const std::vector<std::string> l = linhas(s.str());
+        ASSERT_EQ(l.size(), a.candidatos.size() + 2) << nome;
+        for (std::size_t i = 0; i < a.candidatos.size(); ++i) {
+            const Candidato& c = a.candidatos[i];
+            const int r = regra_cumprida(c, a.contexto);
+            EXPECT_TRUE(l[i].starts_with(coordenadas({c.de, c.para}, a.resposta) + "  ")) << l[i];
+            EXPECT_TRUE(l[i].ends_with("  rule " + (r ? std::to_string(r) : "-"))) << l[i];
+            EXPECT_EQ(l[i].find(" - ") != std::string::npos, c.marcas == 0) << l[i];
+        }
+        EXPECT_EQ(l[l.size() - 2], descricao(a.regra, Abertura::nenhuma, true)) << nome;
+        const std::string escolha =
+            a.escolhido < 0
+                ? "chosen none"
+                : "chosen " +
+                      coordenadas({a.candidatos[a.escolhido].de, a.candidatos[a.escolhido].para},
+                                  a.resposta) +
+                      " rule " + std::to_string(a.regra);
+        EXPECT_EQ(l.back(), escolha) << nome;
+    }
+}
+
+TEST(ExplainTable, EveryCandidateLosesTheKing) {
+    // The computer's king alone in the corner, every square around it held
+    // by a player's queen: rule 55, and no move.
+    JogoSalvo jogo;
+    jogo.tabuleiro = teste::posicao({{1, REI}, {11, -DAMA}, {64, -REI}});
+    std::ostringstream arquivo;
+    escreve_jogo_salvo(arquivo, jogo);
+    ArquivosNaMemoria arquivos;
+    arquivos.arquivos["f"] = arquivo.str();
+    std::ostringstream saida, erro;
+    EXPECT_EQ(explica_arquivo(arquivos, "f", "quelmaro", true, saida, erro), 0);
+    EXPECT_EQ(saida.str(), "a8b8  perder ameacad expoem_a_xeque  rule -\n"
+                           "a8a7  perder expoem_a_xeque  rule -\n"
+                           "a8b7  perder ameacad expoem_a_xeque  rule -\n"
+                           "I have no move that keeps my king out of your reach: the game is over.\n"
+                           "chosen none\n");
+}
+
+TEST(ExplainTable, FilesThatCannotBeLoaded) {
+    ArquivosNaMemoria arquivos;
+    arquivos.arquivos["curto"] = "1 2 3";
+    for (const char* nome : {"curto", "ausente"})
+        for (const bool ingles : {true, false}) {
+            std::ostringstream saida, erro;
+            EXPECT_EQ(explica_arquivo(arquivos, nome, "quelmaro_xb", ingles, saida, erro), 2);
+            EXPECT_EQ(saida.str(), "");
+            EXPECT_EQ(erro.str(), std::string(ingles ? "quelmaro_xb: cannot load a position from '"
+                                                     : "quelmaro_xb: nao foi possivel carregar "
+                                                       "uma posicao de '") +
+                                      nome + "'\n");
+        }
+}
+
+} // namespace
+} // namespace quelmaro
