@@ -26,6 +26,7 @@
 #include "driver/quelmaro.hpp"
 #include "driver/tradutor.hpp"
 #include "engine/quelmaro2.hpp"
+#include "uci/sessao_uci.hpp"
 
 namespace quelmaro::alvos {
 
@@ -172,6 +173,43 @@ inline std::string pgn(std::string_view dados) {
 
 inline std::string sessao_console(std::string_view dados) { return sessao(dados, false); }
 inline std::string sessao_xboard(std::string_view dados) { return sessao(dados, true); }
+
+// A UCI session on any lines: nothing but the protocol's own lines is
+// printed, every "bestmove" is 0000 or a legal move of the position the
+// session holds, and the same input gives the same output a second time.
+inline std::string sessao_uci(std::string_view dados) {
+    std::string primeira;
+    for (int vez = 0; vez < 2; ++vez) {
+        std::istringstream entrada{std::string(dados)};
+        std::ostringstream saida;
+        ConsoleDeFluxo console(entrada, saida);
+        uci::SessaoUci sessao(console);
+        for (std::string linha; std::getline(entrada, linha);) {
+            const std::size_t antes = saida.str().size();
+            if (!sessao.comando(linha)) break;
+            std::istringstream impresso(saida.str().substr(antes));
+            for (std::string l; std::getline(impresso, l);) {
+                if (l.starts_with("bestmove ")) {
+                    const auto m = xadrez::le_coordenadas(l.substr(9));
+                    if (l != "bestmove 0000" && (!m || !xadrez::legal(sessao.posicao(), *m)))
+                        return "\"" + l + "\" is no legal move in " +
+                               xadrez::escreve_fen(sessao.posicao());
+                    continue;
+                }
+                const bool protocolo = l.starts_with("id name Quelmaro ") ||
+                                       l.starts_with("id author ") || l == "uciok" ||
+                                       l == "readyok" || l.starts_with("info depth 1 score ") ||
+                                       l.starts_with("info string ");
+                if (!protocolo) return "the session printed \"" + l + "\"";
+            }
+        }
+        if (vez == 0)
+            primeira = saida.str();
+        else if (saida.str() != primeira)
+            return "the same input gave another output";
+    }
+    return {};
+}
 
 namespace detalhe {
 

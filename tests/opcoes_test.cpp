@@ -50,6 +50,20 @@ TEST(Opcoes, HelpVersionUnknownAndNone) {
     }
 }
 
+TEST(Opcoes, UciOnlyInTheEngineBuild) {
+    const char* xb[] = {"quelmaro_xb", "--uci"};
+    std::ostringstream saida, erro;
+    ArquivosNaMemoria arquivos;
+    bool uci = false;
+    EXPECT_EQ(trata_opcoes(2, xb, Xboard{.Winboard = true}, arquivos, saida, erro, &uci),
+              std::nullopt);
+    EXPECT_TRUE(uci);
+    const char* console[] = {"quelmaro", "--uci"};
+    uci = false;
+    EXPECT_EQ(trata_opcoes(2, console, Xboard{}, arquivos, saida, erro, &uci), 2);
+    EXPECT_FALSE(uci);
+}
+
 TEST(Opcoes, ExplainAndLanguage) {
     struct Caso {
         std::vector<const char*> argv;

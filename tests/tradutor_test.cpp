@@ -109,7 +109,8 @@ TEST(Tradutor, EngineBuildWords) {
     // clang-format off
     const Caso casos[] = {
         {"force", "forc"}, {"undo", "undo"}, {"remove", "remo"}, {"result 1-0 {White mates}", "resu"},
-        {"xboard", "end"}, {"random", "end"}, {"level 40 5 0", "end"}, {"post", "end"},
+        {"xboard", "end"}, {"random", "end"}, {"level 40 5 0", "end"}, {"post", "post"}, {"nopost", "nopo"},
+        {"setboard 8/8 w", "setb"},
         {"hard", "end"}, {"easy", "end"}, {"time 3000", "end"}, {"otim 3000", "end"},
         {"?", "end"}, {"accepted done", "end"}, {"new", "nova"}, {"go", "play"}, {"e7e8q", "e7e8"},
         {"hint", "hint"}, {"pgn", "pgn "}, {"help", "end"}, {"why", "end"},
@@ -165,7 +166,7 @@ TEST(Tradutor, DrawOfferNeedsElevenMovesAndNoMaterialLead) {
 
 TEST(Tradutor, ProtocolQuestionsAnsweredInTheEngineBuildOnly) {
     const std::string recursos =
-        "feature myname=\"Quelmaro\" ping=1 setboard=0 usermove=0 san=0 time=0 draw=1 sigint=0 "
+        "feature myname=\"Quelmaro\" ping=1 setboard=1 usermove=0 san=0 time=0 draw=1 sigint=0 "
         "sigterm=0 reuse=1 analyze=0 colors=0 done=1\n";
     EXPECT_EQ(le("protover 2\nping 7\nping\ne2e4\n", true).impresso, recursos + "pong 7\npong \n");
     const Leitura console = le("protover 2\nping 7\ne2e4\n", false);

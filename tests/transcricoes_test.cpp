@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "driver/quelmaro.hpp"
+#include "uci/protocolo.hpp"
 
 namespace quelmaro {
 namespace {
@@ -33,7 +34,10 @@ TEST(Transcricoes, EveryTranscriptInProcess) {
         ConsoleDeFluxo console(entrada, saida);
         ArquivosNaMemoria arquivos;
         const bool winboard = base.extension() == ".xb";
-        EXPECT_EQ(Quelmaro(console, Xboard{.Winboard = winboard}, arquivos).executa(), 0);
+        // The engine build as its main runs it: UCI when the first line says so.
+        EXPECT_EQ(winboard ? uci::executa_motor(console, arquivos, false)
+                           : Quelmaro(console, Xboard{}, arquivos).executa(),
+                  0);
         EXPECT_EQ(saida.str(), conteudo(fs::path(base.string() + ".out")));
         ++vistas;
     }

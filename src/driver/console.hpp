@@ -24,6 +24,8 @@ class Console {
     // At most `limite` characters of the next line, as `linha` reads it; the
     // rest of a longer line stays waiting for the next read of any kind.
     std::string pedaco(std::size_t limite);
+    // Is the rest of a line that `pedaco` cut waiting?
+    bool cortada() const { return resto_.has_value(); }
     // One key: the first non-blank character of what is left of a cut line,
     // else a key of the input. Throws FimDoPrograma at end of input.
     char tecla();

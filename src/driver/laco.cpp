@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "driver/notacao.hpp"
+#include "driver/pensamento.hpp"
 
 namespace quelmaro {
 
@@ -32,6 +33,7 @@ void Quelmaro::meu_lance() {
     if (!xboard_.Winboard) saida() << '\n';
 
     const std::string lance = nparaletra(motor.cc, resposta) + nparaletra(motor.dd, resposta);
+    if (xboard_.Winboard && mostra_pensamento) saida() << linha_de_pensamento(pensa(*this)) << '\n';
     poe(xboard_.Winboard ? Mensagem::Move : Mensagem::MeuMovimento);
     saida() << lance << '\n';
     ++motor.lance_do_jogo;

@@ -189,6 +189,10 @@ bool Quelmaro::outro_comando() {
         desfaz(2);
     } else if (tradutor.saida_e("resu")) {
         motor.acabou = true;
+    } else if (tradutor.saida_e("setb")) {
+        setboard(tradutor.argumento);
+    } else if (tradutor.saida_e("post") || tradutor.saida_e("nopo")) {
+        mostra_pensamento = tradutor.saida_e("post");
     } else {
         return false;
     }

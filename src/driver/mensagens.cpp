@@ -113,9 +113,18 @@ constexpr std::array<Textos, static_cast<int>(Mensagem::Total)> TEXTOS{{
     igual("0-1 {Black Mates}"),
     igual("1/2-1/2 {Draw by stalemate}"),
     igual("offer draw"),
-    igual("feature myname=\"Quelmaro\" ping=1 setboard=0 usermove=0 san=0 time=0 draw=1 sigint=0 "
+    igual("feature myname=\"Quelmaro\" ping=1 setboard=1 usermove=0 san=0 time=0 draw=1 sigint=0 "
           "sigterm=0 reuse=1 analyze=0 colors=0 done=1"),
     igual("pong "),
+    igual("tellusererror Illegal position"),
+    igual("id name Quelmaro "),
+    igual("id author the Quelmaro developers"),
+    igual("uciok"),
+    igual("readyok"),
+    igual("bestmove "),
+    igual("bestmove 0000"),
+    igual("info string Illegal move: "),
+    igual("info string Illegal position"),
 }};
 
 } // namespace

@@ -78,6 +78,16 @@ enum class Mensagem {
     OfereceEmpate,
     Recursos,
     Pong, // printed without a line end
+    PosicaoIlegal,
+    // UCI lines
+    UciNome, // printed without a line end, before the version
+    UciAutor,
+    UciOk,
+    UciPronto,
+    UciMelhorLance, // printed without a line end
+    UciSemLance,
+    UciLanceIlegal, // printed without a line end
+    UciPosicaoIlegal,
     Total
 };
 

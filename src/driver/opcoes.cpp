@@ -17,9 +17,10 @@ constexpr std::string_view EXPLICAR =
 
 void uso(std::ostream& o, Xboard xboard) {
     if (xboard.Winboard) {
-        o << "Usage: quelmaro_xb [--help | --version | --explain FILE [--lang en|pt]]\n"
-             "Quelmaro as a chess engine for XBoard-protocol GUIs: it reads the GUI's\n"
-             "commands on standard input and answers on standard output.\n"
+        o << "Usage: quelmaro_xb [--help | --version | --uci | --explain FILE [--lang en|pt]]\n"
+             "Quelmaro as a chess engine for XBoard-protocol and UCI GUIs: it reads the\n"
+             "GUI's commands on standard input and answers on standard output. It\n"
+             "speaks UCI when the first command is \"uci\" or with --uci.\n"
              "Register it in the GUI as a first or second engine, for example:\n"
              "  xboard -fcp quelmaro_xb\n"
           << EXPLICAR;
@@ -32,8 +33,11 @@ void uso(std::ostream& o, Xboard xboard) {
 
 } // namespace
 
+std::string_view versao() { return VERSAO; }
+
 std::optional<int> trata_opcoes(int argc, const char* const* argv, Xboard xboard,
-                                Arquivos& arquivos, std::ostream& saida, std::ostream& erro) {
+                                Arquivos& arquivos, std::ostream& saida, std::ostream& erro,
+                                bool* uci) {
     const char* programa = xboard.Winboard ? "quelmaro_xb" : "quelmaro";
     const char* explicar = nullptr;
     bool ingles = true;
@@ -42,6 +46,10 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, Xboard xboard
         if (a == "--help" || a == "-h") {
             uso(saida, xboard);
             return 0;
+        }
+        if (a == "--uci" && xboard.Winboard && uci) {
+            *uci = true;
+            continue;
         }
         if (a == "--version") {
             saida << programa << ' ' << VERSAO << '\n';

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 #include "driver/arquivos.hpp"
 #include "driver/xboard.hpp"
@@ -14,7 +15,12 @@ namespace quelmaro {
 // Returns the exit status when the options end the program before it plays
 // (--help, --version, --explain: 0; an unknown option, a missing value or a
 // file that cannot be loaded: 2), nullopt when it is to play.
+// The engine build also takes --uci, which sets *uci when `uci` is given.
 std::optional<int> trata_opcoes(int argc, const char* const* argv, Xboard xboard,
-                                Arquivos& arquivos, std::ostream& saida, std::ostream& erro);
+                                Arquivos& arquivos, std::ostream& saida, std::ostream& erro,
+                                bool* uci = nullptr);
+
+// The program's version, as --version prints it.
+std::string_view versao();
 
 } // namespace quelmaro

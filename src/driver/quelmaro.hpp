@@ -90,6 +90,8 @@ class Quelmaro {
     void grava_pgn();
     // The castling rights of both colours as a position record states them.
     pgn::Roques roques() const;
+    // "setboard": a new game from the FEN, in force mode; a bad FEN changes nothing.
+    void setboard(const std::string& fen);
 
     // --- Chess notation ---
     // The game on the board as a chess position (the half-move clock 0).
@@ -131,6 +133,7 @@ class Quelmaro {
     std::vector<Lembranca> historico; // the state before each move of this game
     std::string fen_inicial;          // where this game started; empty: the usual start
     char promocao_san = 0;            // the piece a move typed in SAN promotes to, or 0
+    bool mostra_pensamento = false;   // "post": a thinking line before each computer move
 
   private:
     std::ostream& saida() { return console_.saida(); }

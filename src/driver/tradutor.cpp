@@ -8,10 +8,11 @@ namespace quelmaro {
 namespace {
 
 enum class Papel {
-    Palavra,  // gives the output word
-    Empate,   // "draw": may be answered with "offer draw"
-    Recursos, // "protover": answered with the feature line
-    Ping,     // "ping N": answered with "pong N"
+    Palavra,   // gives the output word
+    Empate,    // "draw": may be answered with "offer draw"
+    Recursos,  // "protover": answered with the feature line
+    Ping,      // "ping N": answered with "pong N"
+    Argumento, // as Palavra, with the whole rest of a long line
 };
 
 // The build that knows a word; the other one reads it past.
@@ -43,6 +44,9 @@ constexpr Chave CHAVES[] = {
     {"undo", "undo"},
     {"remove", "remo", Papel::Palavra, Onde::xboard},
     {"result", "resu", Papel::Palavra, Onde::xboard},
+    {"setboard ", "setb", Papel::Argumento, Onde::xboard},
+    {"post", "post", Papel::Palavra, Onde::xboard},
+    {"nopost", "nopo", Papel::Palavra, Onde::xboard},
     {"hint ", "hint"},
     {"pgn ", "pgn "},
     {"help ", "help", Papel::Palavra, Onde::console},
@@ -82,6 +86,10 @@ void Tradutor::le(const Tabuleiro& tabuleiro, int lance_do_jogo, const LeitorDeS
         if (chave) {
             std::ostream& out = console_.saida();
             switch (chave->papel) {
+            case Papel::Argumento:
+                // The whole rest of the line, however long.
+                if (console_.cortada()) linha += console_.linha();
+                [[fallthrough]];
             case Papel::Palavra:
                 std::copy(chave->saida.begin(), chave->saida.end(), saidatrad.begin());
                 if (linha.size() > chave->entrada.size()) {

@@ -25,7 +25,8 @@ class Tradutor {
     // Reads lines until one is a move (letter, digit, letter, digit) or a
     // command word: "play", "save", "open", "turn", "quit", "proq", "groq",
     // "nova", "undo", "hint", "pgn ", in the console build "help", "why "
-    // and "movs", and in the engine build "forc", "remo", "resu". Lines
+    // and "movs", and in the engine build "forc", "remo", "resu", "post",
+    // "nopo" and "setb". Lines
     // answered here ("draw", and "protover" and "ping" in the engine build)
     // and every other line are read past. The "draw" answer needs the board
     // and the number of computer moves made in this game.
@@ -41,7 +42,8 @@ class Tradutor {
 
     std::array<char, 4> saidatrad{};
     // What followed a command word on its line, blanks around it dropped
-    // ("e7e5" of "why e7e5"); empty after a move.
+    // ("e7e5" of "why e7e5", the FEN of "setboard", however long); empty
+    // after a move.
     std::string argumento;
     // q, n, b or r typed right after the last move read, or NUL.
     char promocao_caracter = '\0';

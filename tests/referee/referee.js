@@ -16,9 +16,11 @@ import { judged, options, random, runAll } from "./run.js";
 const FILES = "abcdefgh";
 const SQUARES = [...FILES].flatMap((f) => [..."12345678"].map((r) => f + r));
 const PIECE_LETTERS = "NKQBPRDC"; // one is dropped before a move, whatever it is
+const THINKING = /^1 (-?\d+) 0 (\d+) ([a-h][1-8][a-h][1-8][qrbn]?) \{(Rule ([1-9]|[1-4]\d|5[0-4]): .+|Opening move: .+)\}$/;
 
 // Lines the program reads past without a word: protocol lines it has no use
-// for, and text that is neither a move nor a command.
+// for ("post" and "nopost" only turn the thinking lines on and off), and
+// text that is neither a move nor a command.
 const PROTOCOL_NOISE = [
   "random", "level 40 5 0", "level 0 2 12", "post", "nopost", "hard", "easy", "computer",
   "time 30000", "otim 29500", "white", "black", "name Someone", "rating 2100 1800",
@@ -96,13 +98,14 @@ async function playGame(seed, opt) {
   const stats = {
     moves: 0, lines: 0, castlings: 0, enPassant: 0, promotions: 0, forceMoves: 0, swaps: 0,
     takeBacks: 0, drawOffers: 0, computerMated: 0, computerStalemated: 0, playerMated: 0,
-    playerStalemated: 0, refusedLegal: 0,
+    playerStalemated: 0, refusedLegal: 0, thinkingLines: 0,
   };
   let judge = new Judge();
   let computer = "b"; // the GUI (the player) starts as White
   let computerMoves = 0; // the program's own count of its moves in this game
   let counts = []; // computerMoves before each move of the game, for take-backs
   let force = false;
+  let post = false; // thinking lines asked for
 
   const fail = (why) => {
     throw new Foul(why);
@@ -129,9 +132,25 @@ async function playGame(seed, opt) {
   };
 
   // The program's answer when the computer is to move. Returns true when
-  // the game ended.
+  // the game ended. After "post" a move comes after its thinking line: the
+  // move, the material after it from the computer's side in centipawns
+  // (100001 when it mates), and the rule that chose it.
   const computerTurn = (out, what) => {
-    const { result } = checkComputerTurn(judge, computer, out, what, apply);
+    let thought = null;
+    if (post && out.length > 1 && out[1].startsWith("move ")) {
+      thought = THINKING.exec(out[0]);
+      const move = out[1].slice(5);
+      if (!thought || (thought[3] !== move && thought[3] !== move + "q"))
+        fail(`${what}: thinking line ${JSON.stringify(out[0])} before "${out[1]}"`);
+      out = out.slice(1);
+      stats.thinkingLines++;
+    }
+    const { move, result } = checkComputerTurn(judge, computer, out, what, apply);
+    if (post && move && !thought) fail(`${what}: "post" is on, and no thinking line came before the move`);
+    if (thought) {
+      const want = result === "playerMated" ? 100001 : judge.material(computer) * 100;
+      if (Number(thought[1]) !== want) fail(`${what}: thinking line ${JSON.stringify(thought[0])}: the score is not ${want}`);
+    }
     if (result) stats[result]++;
     return result !== null;
   };
@@ -194,7 +213,10 @@ async function playGame(seed, opt) {
   return judged(engine, { seed, stats, transcript, fen: () => judge.fen() }, async () => {
     await engine.handshake();
     const start = ["new", "random", "level 40 5 0", "post", "hard", "easy"];
-    for (const l of start.slice(0, 1 + rnd.int(start.length))) engine.send(l);
+    for (const l of start.slice(0, 1 + rnd.int(start.length))) {
+      engine.send(l);
+      if (l === "post") post = true;
+    }
     expectNothing(await engine.sync(), "start-up");
 
     let over = false;
@@ -226,7 +248,11 @@ async function playGame(seed, opt) {
         const r = refusedMove(rnd, judge);
         over = await sendMove(r.text, { move: null, squares: r.squares });
       } else if (action === "junk") await silent(randomJunk(rnd));
-      else if (action === "noise") await silent(rnd.pick(PROTOCOL_NOISE));
+      else if (action === "noise") {
+        const line = rnd.pick(PROTOCOL_NOISE);
+        await silent(line);
+        if (line === "post" || line === "nopost") post = line === "post";
+      }
       else if (action === "draw") {
         engine.send("draw");
         const offer = judge.material(computer) <= 0 && computerMoves > 10;

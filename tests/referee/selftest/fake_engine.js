@@ -8,6 +8,7 @@ import { Judge, RESULT, isExotic } from "../judge.js";
 
 const FAULT = process.env.FAULT ?? "";
 let judge, computer, moves, counts, force, over, computerTurns;
+let post = false; // thinking lines before the moves
 const out = (line) => process.stdout.write(line + "\n");
 
 function newGame() {
@@ -42,6 +43,12 @@ function computerMove() {
     return;
   }
   apply({ ...m, promotion: m.promotion ? "q" : undefined });
+  if (post) {
+    // The material after the move from the computer's side; a mate is 100001.
+    let score = judge.ending() === "mate" ? 100001 : judge.material(computer) * 100;
+    if (FAULT === "thinking" && computerTurns === 3) score += 100;
+    out(`1 ${score} 0 1 ${m.from}${m.to}${m.promotion ? "q" : ""} {Rule 9: a stand-in's reason.}`);
+  }
   out(`move ${m.from}${m.to}`);
   if (FAULT === "false-mate" && computerTurns === 4) out(RESULT.playerMated(computer));
   if (!judge.legalMoves().length)
@@ -89,6 +96,7 @@ function line(raw) {
   else if (s === "quit") process.exit(0);
   else if (word("new")) newGame();
   else if (s === "force") force = true;
+  else if (s === "post" || s === "nopost") post = s === "post";
   else if (/^(go|GO|Go)( |$)/.test(s)) {
     computer = judge.turn();
     force = false;

@@ -29,6 +29,7 @@ const faults = [
   ["draw", /"draw" with material/],
   ["crash", /exited with status 3/],
   ["hang", /no answer within 2000 ms/],
+  ["thinking", /thinking line .*: the score is not/],
 ];
 for (const [fault, reason] of faults) {
   test(`an engine that fails with "${fault}" is caught`, () => {

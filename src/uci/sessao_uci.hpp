@@ -1,0 +1,60 @@
+// The engine build speaking UCI: the GUI's commands line by line, answered on
+// the console's output. The game itself is the driver's (its board, engine
+// and counters), so that a UCI game and an xboard game with the same moves
+// get the same answers.
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "chess/lances.hpp"
+#include "driver/arquivos.hpp"
+#include "driver/console.hpp"
+#include "driver/quelmaro.hpp"
+
+namespace quelmaro::uci {
+
+class SessaoUci {
+  public:
+    explicit SessaoUci(Console& console);
+
+    // Reads and carries out commands until "quit" or the end of the input;
+    // returns the exit status (0).
+    int executa();
+    // One line of the GUI; false after "quit".
+    bool comando(std::string_view linha);
+    // The position of the last "position" accepted (the start before any).
+    const xadrez::Posicao& posicao() const { return atual_; }
+
+  private:
+    using Argumentos = const std::vector<std::string_view>&;
+    void uci(Argumentos);
+    void isready(Argumentos);
+    void ucinewgame(Argumentos);
+    void position(Argumentos);
+    void go(Argumentos);
+    void nada(Argumentos) {}
+
+    // The moves after the game's last position, counted for the side that
+    // made each: the computer's colour or the player's.
+    void aplica(const std::vector<xadrez::Movimento>& lances, std::size_t desde);
+
+    struct Comando {
+        std::string_view nome;
+        void (SessaoUci::*executa)(Argumentos);
+    };
+    static const Comando COMANDOS[];
+
+    Console& console_;
+    ArquivosNaMemoria sem_arquivos_; // the game opens no file in this protocol
+    Quelmaro jogo_;
+    bool tem_jogo_ = false;                 // a game is going on: later positions may extend it
+    xadrez::Posicao inicio_{};              // where the game's last position started
+    std::vector<xadrez::Movimento> lances_; // and the moves after it
+    xadrez::Posicao atual_ = xadrez::Posicao::inicial();
+    bool maquina_tem_brancas_ = false;
+    std::optional<xadrez::Movimento> meu_lance_; // the last bestmove, not yet in the list
+};
+
+} // namespace quelmaro::uci

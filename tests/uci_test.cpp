@@ -1,0 +1,190 @@
+// The UCI front end in whole sessions, and a UCI game against an xboard game
+// fed the same opponent moves.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "chess/lances.hpp"
+#include "driver_apoio.hpp"
+#include "uci/protocolo.hpp"
+#include "uci/sessao_uci.hpp"
+
+namespace quelmaro {
+namespace {
+
+std::string sessao(const std::string& entrada, bool uci = false) {
+    std::istringstream in(entrada);
+    std::ostringstream out;
+    ConsoleDeFluxo console(in, out);
+    ArquivosNaMemoria arquivos;
+    EXPECT_EQ(uci::executa_motor(console, arquivos, uci), 0);
+    return out.str();
+}
+
+// The last "bestmove" of a session's output, or "" when there is none.
+std::string melhor_lance(const std::string& saida) {
+    const auto k = saida.rfind("bestmove ");
+    return k == std::string::npos ? "" : saida.substr(k + 9, saida.find('\n', k) - k - 9);
+}
+
+TEST(Uci, Sessions) {
+    struct Caso {
+        const char* nome;
+        std::string entrada;
+        std::string saida; // the whole output, or with `parte` a piece of it
+        bool parte = false;
+    };
+    const std::string id = "id name Quelmaro 1.0.0\nid author the Quelmaro developers\nuciok\n";
+    const std::string FIM = "info string Rule 55: I have no move that keeps my king out of your "
+                            "reach: the game is over.\n";
+    // clang-format off
+    const Caso casos[] = {
+        {"greeting", "uci\nisready\n", id + "readyok\n"},
+        {"read past", "uci\ndebug on\nsetoption name Hash value 16\nregister later\nstop\nponderhit\n"
+                      "ucinewgame\nnonsense\n\n   \n", id},
+        {"words before a command skipped", "uci\njunk isready\n", id + "readyok\n"},
+        {"quit ends at once", "uci\nquit\nisready\n", id},
+        {"--uci without the greeting", "isready\n", "readyok\n"},
+        {"first opening move as Black", "uci\nposition startpos moves e2e4\ngo wtime 1000 btime 1000\n",
+         "info depth 1 score cp 0 nodes ", true},
+        {"bad FEN refused, position kept",
+         "uci\nposition startpos moves e2e4\nposition fen 8/8/8/8/8/8/8/8 w - - 0 1\ngo\n",
+         "info string Illegal position\n", true},
+        {"position without start read past", "uci\nposition moves e2e4\n", id},
+        {"illegal move reported", "uci\nposition startpos moves e2e4 e2e4 e7e5\n",
+         id + "info string Illegal move: e2e4\n"},
+        {"not a move reported", "uci\nposition startpos moves e2e4 zz\n",
+         id + "info string Illegal move: zz\n"},
+        {"mated: no move", "uci\nposition fen 7k/6Q1/6K1/8/8/8/8/8 b - - 0 1\ngo\n", id + FIM + "bestmove 0000\n"},
+        {"stalemated: no move", "uci\nposition fen 7k/5Q2/6K1/8/8/8/8/8 b - - 0 1\ngo\n", id + FIM + "bestmove 0000\n"},
+        {"mating move", "uci\nposition fen 7k/8/6K1/8/8/8/8/1Q6 w - - 0 1\ngo\n",
+         "info depth 1 score mate 1 nodes ", true},
+        {"promotion letter", "uci\nposition fen 8/2P5/8/8/8/k7/8/7K w - - 0 1\ngo\n",
+         "bestmove c7c8q\n", true},
+        {"reason of the move", "uci\nposition startpos\ngo\n",
+         "info string Opening move: my king's pawn steps forward one square.\nbestmove e2e3\n", true},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const bool uci = std::string(c.nome).starts_with("--uci");
+        const std::string s = sessao(c.entrada, uci);
+        if (c.parte)
+            EXPECT_NE(s.find(c.saida), std::string::npos) << s;
+        else
+            EXPECT_EQ(s, c.saida);
+    }
+}
+
+TEST(Uci, IllegalMoveDropsTheRestOfTheList) {
+    // After "e2e4" alone Black is to move: the engine answers for Black.
+    const std::string s = sessao("uci\nposition startpos moves e2e4 e2e5 d2d4\ngo\n");
+    EXPECT_EQ(melhor_lance(s), "e7e6");
+}
+
+TEST(Uci, BadFenKeepsTheGameAsItWas) {
+    const std::string com = sessao("uci\nposition startpos moves e2e4\nposition fen x\ngo\n");
+    const std::string sem = sessao("uci\nposition startpos moves e2e4\ngo\n");
+    EXPECT_EQ(melhor_lance(com), melhor_lance(sem));
+}
+
+TEST(Uci, CastlingAndCaptureInPassingInTheList) {
+    // White castles short and later takes in passing: Black, the engine, is
+    // left with its king against a rook and a pawn (-800), and a king's move.
+    const std::string s =
+        sessao("uci\nposition fen 4k3/3p4/8/4P3/8/8/8/4K2R w K - 0 1 moves e1g1 d7d5 e5d6\n"
+               "go\n");
+    EXPECT_EQ(s.find("Illegal"), std::string::npos) << s;
+    EXPECT_NE(s.find("score cp -800 "), std::string::npos) << s;
+    EXPECT_TRUE(melhor_lance(s).starts_with("e8")) << s;
+}
+
+TEST(Uci, StateCarriesOnlyWhenTheListGoesOn) {
+    // With the first opening move counted, Black's second is b7b6 (no
+    // bishop of White on g2); a position that does not continue the game is
+    // a new one, whose first move would be e7e6 again... unless the list
+    // already holds Black's moves, which count.
+    const std::string seguido = sessao(
+        "uci\nposition startpos moves e2e4\ngo\nposition startpos moves e2e4 e7e6 d2d4\ngo\n");
+    EXPECT_EQ(melhor_lance(seguido), "b7b6");
+    const std::string novo = sessao("uci\nposition startpos moves e2e4 e7e6 d2d4\ngo\n");
+    EXPECT_EQ(melhor_lance(novo), "b7b6");
+    const std::string de_fen =
+        sessao("uci\nposition fen rnbqkbnr/pppp1ppp/4p3/8/3PP3/8/PPP2PPP/RNBQKBNR b KQkq d3 0 2\n"
+               "go\n");
+    EXPECT_EQ(de_fen.find("Opening move"), std::string::npos) << de_fen;
+}
+
+// A seeded random opponent plays against the engine twice: as an xboard
+// game through the driver, and as a UCI game whose every "position" repeats
+// the whole list, as GUIs send it. The engine must answer the same each time.
+struct Partidas {
+    int partidas = 0, lances = 0;
+};
+
+Partidas compara(bool maquina_tem_brancas, unsigned semente, Partidas total) {
+    std::mt19937 sorte(semente);
+    std::istringstream in_xb;
+    std::ostringstream out_xb;
+    ConsoleDeFluxo console_xb(in_xb, out_xb);
+    ArquivosNaMemoria arquivos;
+    Quelmaro xb(console_xb, Xboard{.Winboard = true}, arquivos);
+    xb.Apresentacao();
+    std::istringstream in_uci;
+    std::ostringstream out_uci;
+    ConsoleDeFluxo console_uci(in_uci, out_uci);
+    uci::SessaoUci u(console_uci);
+
+    xadrez::Posicao x = xadrez::Posicao::inicial();
+    std::string lista;
+    auto joga = [&](const std::string& lance) {
+        xadrez::joga(x, *xadrez::le_coordenadas(lance));
+        lista += ' ' + lance;
+    };
+    if (maquina_tem_brancas) {
+        in_xb.str("go\n"), in_xb.clear();
+        xb.pos_lance_dele();
+    }
+    for (int meio = 0; meio < 120 && xadrez::fim(x) == xadrez::Fim::nenhum; ++meio) {
+        if (x.brancas_a_mover != maquina_tem_brancas) {
+            const xadrez::ListaDeLances l = xadrez::legais(x);
+            const std::string lance = xadrez::escreve_coordenadas(l.lances[sorte() % l.n]);
+            in_xb.str(lance + "\n"), in_xb.clear();
+            xb.pos_lance_dele();
+            joga(lance);
+            continue;
+        }
+        out_xb.str("");
+        xb.meu_lance();
+        out_uci.str("");
+        u.comando("position startpos" + (lista.empty() ? "" : " moves" + lista));
+        u.comando("go");
+        const std::string do_uci = melhor_lance(out_uci.str());
+        std::string do_xb = out_xb.str();
+        do_xb = do_xb.starts_with("move ") ? do_xb.substr(5, do_xb.find('\n') - 5) : "0000";
+        // The xboard game promotes to a queen without a letter.
+        if (do_uci.size() == 5 && do_xb.size() == 4) do_xb += do_uci[4];
+        EXPECT_EQ(do_uci, do_xb) << "seed " << semente << " after" << lista;
+        if (do_uci != do_xb || do_uci == "0000") break;
+        joga(do_uci);
+        ++total.lances;
+    }
+    ++total.partidas;
+    return total;
+}
+
+TEST(Uci, SameAnswersAsAnXboardGameWithTheSameMoves) {
+    Partidas total;
+    for (unsigned semente = 1; semente <= 8; ++semente) {
+        total = compara(semente % 2 == 0, semente, total);
+    }
+    EXPECT_EQ(total.partidas, 8);
+    EXPECT_GT(total.lances, 100);
+    std::cout << "[ info ] " << total.partidas << " games, " << total.lances
+              << " engine moves compared\n";
+}
+
+} // namespace
+} // namespace quelmaro
