@@ -45,7 +45,7 @@ TEST_F(Driver, NewGameFromAPositionCountsAndRights) {
         EXPECT_TRUE(jogo->historico.empty());
         EXPECT_EQ(jogo->resposta, c.maquina_brancas ? 'n' : 's');
         // The board, side to move, castling and capture in passing read back.
-        xadrez::Posicao x = posicao_do_jogo(*jogo);
+        xadrez::Posicao x = jogo->posicao_atual();
         x.meios_lances = leitura.posicao.meios_lances;
         x.numero = leitura.posicao.numero;
         EXPECT_EQ(xadrez::escreve_fen(x), c.fen);

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "chess/tabuleiro_xadrez.hpp"
+#include "driver/posicao_inicial.hpp"
 #include "driver/quelmaro.hpp"
 
 namespace quelmaro {
@@ -28,10 +29,6 @@ bool roque_de_outra_forma(std::string_view palavra) {
            std::find(std::begin(PALAVRAS_DE_ROQUE), std::end(PALAVRAS_DE_ROQUE), palavra) ==
                std::end(PALAVRAS_DE_ROQUE);
 }
-
-// Counters far beyond any game are held there, so that counting on never
-// overflows.
-constexpr int MAXIMO_DE_LANCES = 1000000;
 
 } // namespace
 
@@ -119,18 +116,9 @@ void Quelmaro::mostra_lances() {
 
 void Quelmaro::poe_posicao(const xadrez::Posicao& x) {
     const bool maquina_brancas = !jogador_tem_brancas();
-    xadrez::para_tabuleiro(x, maquina_brancas, tabuleiro);
-    vez_das_brancas = x.brancas_a_mover;
-    casa_en_passant =
-        x.en_passant < 0 ? 0 : xadrez::casa_do_tabuleiro(x.en_passant, maquina_brancas);
-    const xadrez::Roques& r = x.roques;
-    roque[BRANCAS] = {.torre_a_saiu = !r.brancas_grande, .torre_h_saiu = !r.brancas_pequeno};
-    roque[PRETAS] = {.torre_a_saiu = !r.pretas_grande, .torre_h_saiu = !r.pretas_pequeno};
-    // The moves each colour has made, from the move number.
-    const int pretas = std::min(x.numero, MAXIMO_DE_LANCES) - 1;
-    const int brancas = pretas + (x.brancas_a_mover ? 0 : 1);
-    motor.lance_do_jogo = maquina_brancas ? brancas : pretas;
-    lances_da_pessoa = maquina_brancas ? pretas : brancas;
+    quelmaro::poe_posicao(*this, x, maquina_brancas);
+    motor.lance_do_jogo = lances_feitos(x, maquina_brancas);
+    lances_da_pessoa = lances_feitos(x, !maquina_brancas);
     motor.numero_de_meu_movimento = x == xadrez::Posicao::inicial() ? 0 : 2;
 }
 

@@ -31,7 +31,7 @@ Pensamento pensa(const Quelmaro& jogo) {
 
     const xadrez::Movimento lance{xadrez::casa_de_xadrez(m.cc, brancas),
                                   xadrez::casa_de_xadrez(m.dd, brancas), promove ? 'Q' : '\0'};
-    xadrez::Posicao x = posicao_do_jogo(jogo);
+    xadrez::Posicao x = jogo.posicao_atual();
     xadrez::joga(x, lance);
 
     Pensamento p;

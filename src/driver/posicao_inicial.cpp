@@ -11,12 +11,11 @@ DireitosDeRoque direitos(bool pequeno, bool grande) {
     return {.rei_saiu = !pequeno && !grande, .torre_a_saiu = !grande, .torre_h_saiu = !pequeno};
 }
 
-// Moves made by one colour before the position's move number is reached.
+} // namespace
+
 int lances_feitos(const xadrez::Posicao& x, bool brancas) {
     return x.numero - 1 + (brancas && !x.brancas_a_mover ? 1 : 0);
 }
-
-} // namespace
 
 bool inicio_de_partida(const xadrez::Posicao& x) {
     const xadrez::Posicao inicial = xadrez::Posicao::inicial();
@@ -52,15 +51,6 @@ void Quelmaro::setboard(const std::string& fen) {
     if (!leitura.ok()) return diz(Mensagem::PosicaoIlegal);
     comeca_de_posicao(*this, leitura.posicao, computador_tem_brancas(resposta));
     forcado = true;
-}
-
-xadrez::Posicao posicao_do_jogo(const Quelmaro& jogo) {
-    const bool maquina_tem_brancas = computador_tem_brancas(jogo.resposta);
-    const int en_passant = jogo.casa_en_passant == 0
-                               ? -1
-                               : xadrez::casa_de_xadrez(jogo.casa_en_passant, maquina_tem_brancas);
-    return xadrez::do_tabuleiro(jogo.tabuleiro, maquina_tem_brancas, jogo.vez_das_brancas,
-                                jogo.roques(), en_passant);
 }
 
 } // namespace quelmaro

@@ -26,8 +26,7 @@ void poe_posicao(Quelmaro& jogo, const xadrez::Posicao& x, bool maquina_tem_bran
 // only in the ordinary starting position with White to move, else 2.
 void comeca_de_posicao(Quelmaro& jogo, const xadrez::Posicao& x, bool maquina_tem_brancas);
 
-// The game's current position: pieces, side to move, castling rights and
-// capture-in-passing square (the counters are 0 and 1).
-xadrez::Posicao posicao_do_jogo(const Quelmaro& jogo);
+// Moves made by one colour before the position's move number is reached.
+int lances_feitos(const xadrez::Posicao& x, bool brancas);
 
 } // namespace quelmaro
