@@ -231,7 +231,15 @@ TEST(WhyMove, WordsAndTheRuleInBothLanguages) {
          "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nA follow-up of mine threatens your king.\nRule 15 would choose g1f3, but my fixed opening move came first and chose e2e3.\n",
          "Toma seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nUm lance meu seguinte ameaca seu rei.\nA regra 15 escolheria g1f3, mas meu lance fixo de abertura veio antes e escolheu e2e3.\n"},
         {15, 0, "e2e4", "e2e4 was not one of my moves there.\n", "e2e4 nao era um dos meus lances ali.\n"},
-        {15, 0, "Nf3", "I cannot read Nf3 as a move.\n", "Nao consigo ler Nf3 como um lance.\n"},
+        // SAN, with the letters of either language where only one has them
+        {15, 0, "Nxf3",
+         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nA follow-up of mine threatens your king.\nRule 15 chose it.\n",
+         "Toma seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nUm lance meu seguinte ameaca seu rei.\nA regra 15 o escolheu.\n"},
+        {15, 0, "Bc2+",
+         "A reply of yours wins my bishop.\nA reply of yours brings a pawn to its last row.\nRule 51 would choose b1c2, but rule 15 came first and chose g1f3.\n",
+         "Uma resposta sua ganha meu bispo.\nUma resposta sua leva um peao a ultima fileira.\nA regra 51 escolheria b1c2, mas a regra 15 veio antes e escolheu g1f3.\n"},
+        {15, 0, "e4", "e4 was not one of my moves there.\n", "e4 nao era um dos meus lances ali.\n"},
+        {15, 0, "Zf9", "I cannot read Zf9 as a move.\n", "Nao consigo ler Zf9 como um lance.\n"},
     };
     // clang-format on
     for (const Caso& c : casos) {
@@ -317,11 +325,36 @@ TEST(ExplainTable, EveryCandidateLosesTheKing) {
     arquivos.arquivos["f"] = arquivo.str();
     std::ostringstream saida, erro;
     EXPECT_EQ(explica_arquivo(arquivos, "f", "quelmaro", true, saida, erro), 0);
-    EXPECT_EQ(saida.str(), "a8b8  perder ameacad expoem_a_xeque  rule -\n"
-                           "a8a7  perder expoem_a_xeque  rule -\n"
-                           "a8b7  perder ameacad expoem_a_xeque  rule -\n"
-                           "I have no move that keeps my king out of your reach: the game is over.\n"
-                           "chosen none\n");
+    EXPECT_EQ(saida.str(),
+              "a8b8  perder ameacad expoem_a_xeque  rule -\n"
+              "a8a7  perder expoem_a_xeque  rule -\n"
+              "a8b7  perder ameacad expoem_a_xeque  rule -\n"
+              "I have no move that keeps my king out of your reach: the game is over.\n"
+              "chosen none\n");
+}
+
+// A PGN game and the FEN of its last position give the same table, with the
+// computer on the side to move; a game that ends in mate cannot be explained.
+TEST(ExplainTable, PgnAndFenFiles) {
+    ArquivosNaMemoria arquivos;
+    arquivos.arquivos["pgn"] = "[Event \"?\"]\n\n1. e4 e5 2. Nf3 {a comment} Nc6 3. Bb5 *\n";
+    arquivos.arquivos["fen"] =
+        "r1bqkbnr/pppp1ppp/2n5/1B2p3/4P3/5N2/PPPP1PPP/RNBQK2R b KQkq - 3 3\n";
+    arquivos.arquivos["mate"] = "1. f3 e5 2. g4 Qh4# 0-1\n";
+    std::string tabelas[2];
+    for (int i = 0; i < 2; ++i) {
+        std::ostringstream saida, erro;
+        EXPECT_EQ(explica_arquivo(arquivos, i == 0 ? "pgn" : "fen", "quelmaro", true, saida, erro),
+                  0);
+        EXPECT_EQ(erro.str(), "");
+        tabelas[i] = saida.str();
+    }
+    EXPECT_EQ(tabelas[0], tabelas[1]);
+    // Black's moves: the knight on c6 is among them, White's bishop is not.
+    EXPECT_NE(tabelas[0].find("\nc6d4  "), std::string::npos) << tabelas[0];
+    EXPECT_EQ(tabelas[0].find("\nb5"), std::string::npos) << tabelas[0];
+    std::ostringstream saida, erro;
+    EXPECT_EQ(explica_arquivo(arquivos, "mate", "quelmaro", true, saida, erro), 2);
 }
 
 TEST(ExplainTable, FilesThatCannotBeLoaded) {

@@ -3,9 +3,13 @@
 #include <bit>
 #include <sstream>
 
+#include "chess/pgn_leitura.hpp"
+#include "chess/san.hpp"
+#include "chess/tabuleiro_xadrez.hpp"
 #include "driver/jogo_salvo.hpp"
 #include "driver/mensagens.hpp"
 #include "driver/notacao.hpp"
+#include "driver/posicao_inicial.hpp"
 
 namespace quelmaro {
 namespace {
@@ -108,16 +112,44 @@ Analise analise_do_passe(const Quelmaro2& motor, const Tabuleiro& tabuleiro, cha
     return a;
 }
 
-std::optional<Jogada> jogada_da_palavra(std::string_view p, const Analise& analise, bool) {
+namespace {
+
+// The analysed board as a chess position with the computer to move. The
+// engine never castles nor takes in passing, so the rights are left out.
+xadrez::Posicao posicao_da_analise(const Analise& a) {
+    const bool maquina_brancas = computador_tem_brancas(a.resposta);
+    return xadrez::do_tabuleiro(a.tabuleiro, maquina_brancas, maquina_brancas, {});
+}
+
+xadrez::LeituraSan san_da_palavra(std::string_view palavra, const Analise& a, bool ingles) {
+    return xadrez::le_san(posicao_da_analise(a), palavra,
+                          ingles ? xadrez::INGLES : xadrez::PORTUGUES);
+}
+
+} // namespace
+
+std::optional<Jogada> jogada_da_palavra(std::string_view p, const Analise& analise, bool ingles) {
     // Coordinates, with '-' or 'x' between the squares or nothing.
     if (p.size() == 5 && (p[2] == '-' || p[2] == 'x')) {
         const char s[4] = {p[0], p[1], p[3], p[4]};
-        return jogada_da_palavra(std::string_view(s, 4), analise, true);
+        return jogada_da_palavra(std::string_view(s, 4), analise, ingles);
     }
-    if (p.size() != 4 || !letra(p[0]) || !digito(p[1]) || !letra(p[2]) || !digito(p[3]))
-        return std::nullopt;
-    return Jogada{lparanumero(p[0], p[1], analise.resposta),
-                  lparanumero(p[2], p[3], analise.resposta)};
+    if (p.size() == 4 && letra(p[0]) && digito(p[1]) && letra(p[2]) && digito(p[3]))
+        return Jogada{lparanumero(p[0], p[1], analise.resposta),
+                      lparanumero(p[2], p[3], analise.resposta)};
+    // SAN with the language's piece letters. A pawn's move to the last row
+    // names its squares whatever piece it would become (the computer's
+    // pawns always become queens).
+    const xadrez::LeituraSan san = san_da_palavra(p, analise, ingles);
+    const auto& c = san.candidatos;
+    const bool so_a_promocao = san.resultado == xadrez::LeituraSan::ambiguo && c.size() > 0 &&
+                               c.begin()->de == (c.end() - 1)->de &&
+                               c.begin()->para == (c.end() - 1)->para;
+    if (san.resultado != xadrez::LeituraSan::um && !so_a_promocao) return std::nullopt;
+    const xadrez::Movimento m = so_a_promocao ? *c.begin() : san.lance;
+    const bool maquina_brancas = computador_tem_brancas(analise.resposta);
+    return Jogada{xadrez::casa_do_tabuleiro(m.de, maquina_brancas),
+                  xadrez::casa_do_tabuleiro(m.para, maquina_brancas)};
 }
 
 std::string coordenadas(Jogada j, char resposta) {
@@ -135,7 +167,12 @@ void explica_lance(std::ostream& saida, const Analise& a, std::string_view palav
         saida << preenche(texto(m, ingles), valores) << '\n';
     };
     const std::optional<Jogada> j = jogada_da_palavra(palavra, a, ingles);
-    if (!j) return diz(Mensagem::NaoELance, {palavra});
+    if (!j) {
+        // Well-formed SAN that names no move of the computer's there.
+        if (san_da_palavra(palavra, a, ingles).resultado == xadrez::LeituraSan::nenhum)
+            return diz(Mensagem::NaoEraCandidato, {palavra});
+        return diz(Mensagem::NaoELance, {palavra});
+    }
     const int i = candidato(a, *j);
     const std::string lance = coordenadas(*j, a.resposta);
     if (i < 0) return diz(Mensagem::NaoEraCandidato, {lance});
@@ -193,9 +230,17 @@ void tabela_da_analise(std::ostream& saida, const Analise& a, bool ingles) {
 
 std::optional<PosicaoParaExplicar> posicao_para_explicar(const std::string& conteudo) {
     std::istringstream entrada(conteudo);
-    const std::optional<JogoSalvo> jogo = le_jogo_salvo(entrada);
-    if (!jogo) return std::nullopt;
-    return PosicaoParaExplicar{jogo->tabuleiro, jogo->resposta(), jogo->lance_do_jogo};
+    if (const std::optional<JogoSalvo> jogo = le_jogo_salvo(entrada))
+        return PosicaoParaExplicar{jogo->tabuleiro, jogo->resposta(), jogo->lance_do_jogo};
+    // A FEN or a PGN game: the computer plays the side to move at its end.
+    const std::optional<xadrez::Partida> partida = xadrez::le_partida(conteudo);
+    if (!partida) return std::nullopt;
+    const xadrez::Posicao x = xadrez::posicao_final(*partida);
+    PosicaoParaExplicar p;
+    xadrez::para_tabuleiro(x, x.brancas_a_mover, p.tabuleiro);
+    p.resposta = x.brancas_a_mover ? 'n' : 's';
+    p.lance_do_jogo = lances_feitos(x, x.brancas_a_mover);
+    return p;
 }
 
 Analise analisa_posicao(const PosicaoParaExplicar& posicao) {

@@ -36,9 +36,9 @@ struct Jogada {
 };
 
 // The move a word names for the computer on the analysed board: coordinates
-// as the game prints them ("e7e5"; "e7-e5", "e7xe5" too). nullopt when the
-// word names no move. `ingles` is the language of the piece letters, for
-// notations that use them; coordinates have none.
+// as the game prints them ("e7e5"; "e7-e5", "e7xe5" too), or SAN with the
+// piece letters of the language `ingles` gives ("Nf6", "exd5", "Cf6").
+// nullopt when the word names no move, or more than one.
 std::optional<Jogada> jogada_da_palavra(std::string_view palavra, const Analise& analise,
                                         bool ingles);
 
@@ -65,7 +65,8 @@ struct PosicaoParaExplicar {
     int lance_do_jogo = 0;
 };
 
-// Reads the text of a file into a position: a saved game.
+// Reads the text of a file into a position: a saved game, a FEN on the first
+// line or a PGN game (the computer plays the side to move at its end).
 std::optional<PosicaoParaExplicar> posicao_para_explicar(const std::string& conteudo);
 
 // One pass as the position stands: no fixed opening move, draw counter 0.

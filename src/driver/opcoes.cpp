@@ -10,8 +10,9 @@ namespace quelmaro {
 namespace {
 
 constexpr std::string_view EXPLICAR =
-    "--explain FILE prints the analysis of the saved game FILE with the computer\n"
-    "to move: one line per candidate move, its features and the rule it meets,\n"
+    "--explain FILE prints the analysis of FILE (a saved game, a PGN game or a\n"
+    "FEN) with the computer to move: one line per candidate move, its features\n"
+    "and the rule it meets,\n"
     "then the words of the rule that chooses and the move chosen. --lang pt gives\n"
     "those words in Portuguese.\n";
 
