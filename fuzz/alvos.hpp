@@ -243,6 +243,10 @@ inline std::string analise_confere(const Analise& a) {
     if (a.regra == 0) return {}; // an opening move: the rules did not run
     const Decisao d = cascata(a.candidatos, a.contexto);
     const bool fim = a.regra == REGRA_FIM_DE_JOGO;
+    // Not one move by the pieces' own rules: no rule accepts anything, and
+    // the pass ends the game.
+    if (a.candidatos.empty())
+        return fim && d.regra == 0 && a.escolhido < 0 ? "" : "no candidate, yet a move or rule";
     if (d.regra != a.regra || (!fim && d.candidato != a.escolhido))
         return "the kept analysis chooses another move";
     for (int i = 0; i < static_cast<int>(a.candidatos.size()); ++i) {
