@@ -8,7 +8,8 @@
 // With "--repeat R" each pass runs R times and the median of its runs counts.
 //
 // "--compare" also runs the step-by-step reference pass of the test suite on
-// each position (ceil(R / 10) times, it is slow), checks that it chooses the
+// each position, with the movement test step by step too (ceil(R / 10)
+// times, it is slow), checks that it chooses the
 // same move with the same tables, adds its time to each line and prints the
 // ratio of the two medians: a figure measured in one run, so that the load of
 // the machine weighs on both sides alike.
@@ -118,7 +119,8 @@ int main(int argc, char** argv) {
             std::vector<double> ref;
             for (int r = 0; r < repeticoes_ref; ++r) {
                 Tabuleiro b = jogo->tabuleiro;
-                auto referencia = std::make_unique<teste::PasseDeReferencia>(b);
+                auto referencia =
+                    std::make_unique<teste::PasseDeReferencia<teste::ValidadePassoAPasso>>(b);
                 prepara(*referencia, *jogo);
                 const auto inicio = Relogio::now();
                 const Escolha e = referencia->passe();

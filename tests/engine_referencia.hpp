@@ -7,9 +7,21 @@
 
 #include "board/tabuleiro.hpp"
 #include "engine/quelmaro2.hpp"
+#include "validade_passo_a_passo.hpp"
 
 namespace quelmaro::teste {
 
+// The board's own movement test; the step-by-step one (ValidadePassoAPasso)
+// gives the same answers everywhere, as the board's tests check, only slower.
+struct ValidadeDoTabuleiro {
+    const Tabuleiro& t;
+    bool validade(int de, int para) const { return t.validade(de, para); }
+};
+
+// `Validade` is the movement test the pass uses: the suite takes the board's
+// own for time; the benchmark's comparison takes the step-by-step one, so
+// that the whole pass is done as the rules are stated.
+template <class Validade = ValidadeDoTabuleiro>
 class PasseDeReferencia {
   public:
     explicit PasseDeReferencia(Tabuleiro& t) : t_(t) {}
@@ -52,15 +64,14 @@ class PasseDeReferencia {
             if (t_[i] <= 0) continue;
             const int temporario1 = t_[i];
             for (int j = 1; j <= 64; ++j) {
-                if (!(t_[j] <= 0 && t_.validade(i, j))) continue;
+                if (!(t_[j] <= 0 && validade(i, j))) continue;
                 t_.poe(i, 0);
                 const int temporario2 = t_[j];
                 t_.poe(j, temporario1);
                 const int soma1l = soma();
                 analize1(i, j, soma1l, soma0l);
                 if (temporario1 == 20 || temporario1 == 999) alinha_dama_rei(i, j);
-                if (posicao_do_rei_dele != 0 && t_.validade(j, posicao_do_rei_dele))
-                    mate_ele2(i, j);
+                if (posicao_do_rei_dele != 0 && validade(j, posicao_do_rei_dele)) mate_ele2(i, j);
                 segundo_lance(i, j, soma1l);
                 t_.poe(j, temporario2);
                 t_.poe(i, temporario1);
@@ -89,7 +100,7 @@ class PasseDeReferencia {
                     c = 10, d = 18;
             }
             if (c != 0 &&
-                !(t_[c] > 0 && t_[d] <= 0 && t_.validade(c, d) && !tabela(jogada_perder)[c][d]))
+                !(t_[c] > 0 && t_[d] <= 0 && validade(c, d) && !tabela(jogada_perder)[c][d]))
                 c = d = 0, ab = Abertura::nenhuma;
         }
         // Draw danger.
@@ -102,7 +113,7 @@ class PasseDeReferencia {
             if (r.guarda_de_empate && perigo_empate) continue;
             for (int f = 1; f <= 64; ++f)
                 for (int p = 1; p <= 64; ++p) {
-                    if (!t_.validade(f, p)) continue;
+                    if (!validade(f, p)) continue;
                     if (r.peca == Peca::peao ? t_[f] != 1 : t_[f] <= 0) continue;
                     if (t_[p] > 0) continue;
                     bool casa = true;
@@ -128,7 +139,7 @@ class PasseDeReferencia {
             bool atacado = false;
             for (int a = 1; a <= 64; ++a)
                 for (int b = 1; b <= 64; ++b)
-                    if (t_[a] < 0 && t_[b] == 999 && t_.validade(a, b)) atacado = true;
+                    if (t_[a] < 0 && t_[b] == 999 && validade(a, b)) atacado = true;
             e = {atacado ? Desfecho::Xequemate : Desfecho::Afogamento, 0, 0, REGRA_FIM_DE_JOGO,
                  Abertura::nenhuma};
         }
@@ -155,6 +166,7 @@ class PasseDeReferencia {
 
   private:
     using Tabela = bool[65][65];
+    bool validade(int de, int para) const { return validade_.validade(de, para); }
     Tabela& tabela(Marcas marca) { return tabelas_[std::countr_zero(marca)]; }
 
     int soma() const {
@@ -178,7 +190,7 @@ class PasseDeReferencia {
         if (t_[l] > limiar) return false;
         bool r = false;
         for (int v = 1; v <= 64; ++v)
-            if (t_[v] > 0 && t_[v] != 999 && t_.validade(v, l)) r = true;
+            if (t_[v] > 0 && t_[v] != 999 && validade(v, l)) r = true;
         return r;
     }
 
@@ -220,10 +232,10 @@ class PasseDeReferencia {
         }
         if (q == 0 || r == 0) return;
         t_.poe(q, -3);
-        if (t_.validade(q, r)) tabela(alinha)[i][j] = true;
+        if (validade(q, r)) tabela(alinha)[i][j] = true;
         t_.poe(q, 20);
         t_.poe(q, -7);
-        if (t_.validade(q, r)) tabela(alinha)[i][j] = true;
+        if (validade(q, r)) tabela(alinha)[i][j] = true;
         t_.poe(q, 20);
     }
 
@@ -233,7 +245,7 @@ class PasseDeReferencia {
             if (t_[k] >= 0) continue;
             const int temporario3 = t_[k];
             for (int l = 1; l <= 64; ++l) {
-                if (!(t_[l] >= 0 && t_.validade(k, l))) continue;
+                if (!(t_[l] >= 0 && validade(k, l))) continue;
                 t_.poe(k, 0);
                 const int temporario4 = t_[l];
                 t_.poe(l, temporario3);
@@ -244,7 +256,7 @@ class PasseDeReferencia {
                     int rei = 0;
                     for (int v = 1; v <= 64; ++v)
                         if (t_[v] == 999) rei = v;
-                    if (rei != 0 && t_.validade(l, rei)) {
+                    if (rei != 0 && validade(l, rei)) {
                         mate(i, j);
                         tabela(expoem_a_xeque)[i][j] = true;
                     }
@@ -260,7 +272,7 @@ class PasseDeReferencia {
             if (t_[m] <= 0) continue;
             const int temporario5 = t_[m];
             for (int n = 1; n <= 64; ++n) {
-                if (!(t_[n] <= 0 && t_.validade(m, n))) continue;
+                if (!(t_[n] <= 0 && validade(m, n))) continue;
                 t_.poe(m, 0);
                 const int temporario6 = t_[n];
                 t_.poe(n, temporario5);
@@ -278,7 +290,7 @@ class PasseDeReferencia {
         bool mate_flag = true;
         for (int m = 1; m <= 64; ++m)
             for (int n = 1; n <= 64; ++n) {
-                if (!(t_[m] * lado > 0 && t_[n] * lado <= 0 && t_.validade(m, n))) continue;
+                if (!(t_[m] * lado > 0 && t_[n] * lado <= 0 && validade(m, n))) continue;
                 bool xeque = false;
                 const int movida = t_[m];
                 t_.poe(m, 0);
@@ -286,8 +298,7 @@ class PasseDeReferencia {
                 t_.poe(n, movida);
                 for (int a = 1; a <= 64; ++a)
                     for (int b = 1; b <= 64; ++b)
-                        if (t_[a] * lado < 0 && t_[b] == 999 * lado && t_.validade(a, b))
-                            xeque = true;
+                        if (t_[a] * lado < 0 && t_[b] == 999 * lado && validade(a, b)) xeque = true;
                 if (!xeque) mate_flag = false;
                 t_.poe(n, antiga);
                 t_.poe(m, movida);
@@ -303,6 +314,7 @@ class PasseDeReferencia {
     }
 
     Tabuleiro& t_;
+    mutable Validade validade_{t_};
     bool tabelas_[NUMERO_DE_MARCAS][65][65] = {};
     bool backuppeao = false;
 };
