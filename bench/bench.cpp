@@ -19,10 +19,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
-#include <new>
 #include <string>
 #include <vector>
 
+#include "alocacoes.hpp"
 #include "driver/jogo_salvo.hpp"
 #include "driver/notacao.hpp"
 #include "engine/quelmaro2.hpp"
@@ -30,8 +30,7 @@
 
 namespace {
 
-// Every allocation of the program is counted; the passes must make none.
-long alocacoes = 0;
+using quelmaro::teste::alocacoes;
 
 double mediana(std::vector<double> v) {
     if (v.empty()) return 0;
@@ -55,14 +54,6 @@ void prepara(Motor& motor, const quelmaro::JogoSalvo& jogo) {
 }
 
 } // namespace
-
-void* operator new(std::size_t n) {
-    ++alocacoes;
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 int main(int argc, char** argv) {
     using namespace quelmaro;

@@ -2,25 +2,13 @@
 // it examines (the "nodes" a GUI shows).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
-
+#include "alocacoes.hpp"
 #include "engine_apoio.hpp"
-
-namespace {
-long alocacoes = 0; // every allocation of the test program
-} // namespace
-
-void* operator new(std::size_t n) {
-    ++alocacoes;
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace quelmaro {
 namespace {
+
+using teste::alocacoes;
 
 TEST(PassCost, NoAllocationInAPass) {
     const long inicio = alocacoes;
