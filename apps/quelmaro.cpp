@@ -3,7 +3,7 @@
 
 #include "driver/opcoes.hpp"
 #include "driver/quelmaro.hpp"
-#include "driver/terminal.hpp"
+#include "io/terminal.hpp"
 
 int main(int argc, char** argv) {
     constexpr quelmaro::Xboard xboard{.Winboard = false};

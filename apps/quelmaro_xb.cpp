@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "driver/opcoes.hpp"
-#include "driver/terminal.hpp"
+#include "io/terminal.hpp"
 #include "uci/protocolo.hpp"
 
 int main(int argc, char** argv) {

@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "driver/arquivos.hpp"
+#include "io/arquivos.hpp"
 
 namespace quelmaro {
 namespace {

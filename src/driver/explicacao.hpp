@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "board/tabuleiro.hpp"
-#include "driver/arquivos.hpp"
+#include "io/arquivos.hpp"
 #include "engine/quelmaro2.hpp"
 
 namespace quelmaro {

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "driver/arquivos.hpp"
+#include "io/arquivos.hpp"
 #include "driver/xboard.hpp"
 
 namespace quelmaro {

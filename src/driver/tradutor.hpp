@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "board/tabuleiro.hpp"
-#include "driver/console.hpp"
+#include "io/console.hpp"
 #include "driver/xboard.hpp"
 
 namespace quelmaro {

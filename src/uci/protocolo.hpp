@@ -2,8 +2,8 @@
 // when asked for), else XBoard, which gets that first line as its own.
 #pragma once
 
-#include "driver/arquivos.hpp"
-#include "driver/console.hpp"
+#include "io/arquivos.hpp"
+#include "io/console.hpp"
 
 namespace quelmaro::uci {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "chess/lances.hpp"
-#include "driver/arquivos.hpp"
-#include "driver/console.hpp"
+#include "io/arquivos.hpp"
+#include "io/console.hpp"
 #include "driver/quelmaro.hpp"
 
 namespace quelmaro::uci {

@@ -1,4 +1,4 @@
-#include "driver/terminal.hpp"
+#include "io/terminal.hpp"
 
 #include <cerrno>
 #include <csignal>

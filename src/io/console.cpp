@@ -1,4 +1,4 @@
-#include "driver/console.hpp"
+#include "io/console.hpp"
 
 #include <cctype>
 #include <charconv>

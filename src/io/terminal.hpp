@@ -3,7 +3,7 @@
 // otherwise keys are read as ConsoleDeFluxo reads them.
 #pragma once
 
-#include "driver/console.hpp"
+#include "io/console.hpp"
 
 namespace quelmaro {
 

@@ -1,4 +1,4 @@
-#include "driver/arquivos.hpp"
+#include "io/arquivos.hpp"
 
 #include <cstdio>
 #include <fcntl.h>
