@@ -1,16 +1,15 @@
 // The console build: a person plays against the computer.
 #include <iostream>
 
-#include "driver/opcoes.hpp"
-#include "driver/quelmaro.hpp"
+#include "console/dialogo.hpp"
+#include "console/opcoes.hpp"
 #include "io/terminal.hpp"
 
 int main(int argc, char** argv) {
-    constexpr quelmaro::Xboard xboard{.Winboard = false};
     quelmaro::ArquivosDoDisco arquivos;
     if (const auto status =
-            quelmaro::trata_opcoes(argc, argv, xboard, arquivos, std::cout, std::cerr))
+            quelmaro::trata_opcoes(argc, argv, false, arquivos, std::cout, std::cerr))
         return *status;
     quelmaro::ConsoleDeTerminal console;
-    return quelmaro::Quelmaro(console, xboard, arquivos).executa();
+    return quelmaro::Dialogo(console, arquivos).executa();
 }

@@ -23,9 +23,9 @@
 #include <vector>
 
 #include "alocacoes.hpp"
-#include "driver/jogo_salvo.hpp"
-#include "driver/notacao.hpp"
 #include "engine/quelmaro2.hpp"
+#include "game/jogo_salvo.hpp"
+#include "game/notacao.hpp"
 #include "engine_referencia.hpp"
 
 namespace {
@@ -45,12 +45,12 @@ double microssegundos(Relogio::time_point a, Relogio::time_point b) {
 }
 
 // The state a pass starts from: the saved game's, past the opening moves.
-template <class Motor>
-void prepara(Motor& motor, const quelmaro::JogoSalvo& jogo) {
-    motor.lance_do_jogo = jogo.lance_do_jogo;
-    motor.numero_de_meu_movimento = 2;
-    motor.contagem_empate = 0;
-    motor.numero_b_inimigo = 2;
+void prepara(quelmaro::teste::PasseDeReferencia<quelmaro::teste::ValidadePassoAPasso>& ref,
+             const quelmaro::JogoSalvo& jogo) {
+    ref.lance_do_jogo = jogo.lance_do_jogo;
+    ref.numero_de_meu_movimento = 2;
+    ref.contagem_empate = 0;
+    ref.numero_b_inimigo = 2;
 }
 
 } // namespace
@@ -83,25 +83,25 @@ int main(int argc, char** argv) {
             status = 1;
             continue;
         }
-        const char resposta = jogo->resposta();
+        const bool maquina_tem_brancas = !jogo->jogador_tem_brancas();
         std::vector<double> deste;
         std::string lance;
-        Tabuleiro tabuleiro = jogo->tabuleiro;
-        Quelmaro2 motor(tabuleiro);
+        Quelmaro2 motor;
+        // The saved game's state, past the opening moves.
+        const Entrada entrada{jogo->tabuleiro, jogo->lance_do_jogo, 2, 0, 2};
+        Resultado resultado;
         for (int r = 0; r < repeticoes; ++r) {
-            prepara(motor, *jogo);
             const long antes = alocacoes;
             const auto inicio = Relogio::now();
-            const Desfecho desfecho = motor.passe();
+            resultado = motor.passe(entrada);
             const auto fim = Relogio::now();
             alocacoes_nos_passes += alocacoes - antes;
             deste.push_back(microssegundos(inicio, fim));
-            lance = desfecho == Desfecho::Lance
-                        ? nparaletra(motor.cc, resposta) + nparaletra(motor.dd, resposta)
-                        : "none";
-            motor.acabou = false;
         }
-        posicoes += motor.posicoes_examinadas;
+        lance = resultado.desfecho == Desfecho::Lance
+                    ? coordenadas(resultado.de, resultado.para, maquina_tem_brancas)
+                    : "none";
+        posicoes += resultado.posicoes_examinadas;
         tempos.push_back(mediana(deste));
         if (tempos.back() > pior) pior = tempos.back(), pior_arquivo = argv[a];
         std::printf("%s %s %.1f", argv[a], lance.c_str(), tempos.back());
@@ -114,10 +114,11 @@ int main(int argc, char** argv) {
                     std::make_unique<teste::PasseDeReferencia<teste::ValidadePassoAPasso>>(b);
                 prepara(*referencia, *jogo);
                 const auto inicio = Relogio::now();
-                const Escolha e = referencia->passe();
+                const teste::EscolhaDeReferencia e = referencia->passe();
                 const auto fim = Relogio::now();
                 ref.push_back(microssegundos(inicio, fim));
-                bool igual = e.de == motor.cc && e.para == motor.dd && e.regra == motor.regra;
+                bool igual = e.de == resultado.de && e.para == resultado.para &&
+                             e.regra == resultado.regra;
                 for (int i = 1; i <= 64 && igual; ++i)
                     for (int j = 1; j <= 64 && igual; ++j)
                         igual = referencia->marcas(i, j) == motor.marcas(i, j);

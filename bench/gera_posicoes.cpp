@@ -18,9 +18,9 @@
 #include <utility>
 #include <vector>
 
-#include "driver/jogo_salvo.hpp"
-#include "driver/notacao.hpp"
 #include "engine/quelmaro2.hpp"
+#include "game/jogo_salvo.hpp"
+#include "game/notacao.hpp"
 
 namespace {
 
@@ -85,12 +85,13 @@ int main(int argc, char** argv) {
         const bool jogador_tem_brancas = p % 2 == 0;
         Tabuleiro t;
         t.posicao_inicial(jogador_tem_brancas);
-        Quelmaro2 motor(t);
-        motor.numero_de_meu_movimento = 0;
+        Quelmaro2 motor;
+        // What the game carries from one pass of the computer to the next.
+        int lance_do_jogo = 0, numero_de_meu_movimento = 0, contagem_empate = 0,
+            numero_b_inimigo = 2;
         int lances_dele = 0;
         std::array<char, 4> ultimo{'-', '-', '-', '-'};
         bool vez_dele = jogador_tem_brancas;
-        const char resposta = jogador_tem_brancas ? 's' : 'n';
         for (int ply = 0; ply < 240; ++ply, vez_dele = !vez_dele) {
             if (vez_dele) {
                 // The engine's choice for the player's side, or a random safe move.
@@ -103,23 +104,18 @@ int main(int argc, char** argv) {
                 if (seguros.empty()) break;
                 std::pair<int, int> lance = seguros[rng() % seguros.size()];
                 if (rng() % 4 != 0) {
-                    Tabuleiro v = virado(t);
-                    Quelmaro2 outro(v);
-                    outro.lance_do_jogo = lances_dele;
-                    const Escolha e = outro.sugestao();
+                    Quelmaro2 outro;
+                    const Resultado e = outro.passe({virado(t), lances_dele});
                     if (e.desfecho == Desfecho::Lance) lance = {65 - e.de, 65 - e.para};
                 }
                 joga(t, lance.first, lance.second);
                 ++lances_dele;
                 continue;
             }
-            const int lance_do_jogo = motor.lance_do_jogo;
-            if (!atacado(t, REI) && motor.numero_de_meu_movimento == 2) {
+            if (!atacado(t, REI) && numero_de_meu_movimento == 2) {
                 Tabuleiro copia = t;
-                Quelmaro2 sonda(copia);
-                sonda.lance_do_jogo = lance_do_jogo;
-                sonda.numero_de_meu_movimento = 2;
-                sonda.passe();
+                Quelmaro2 sonda;
+                sonda.passe({copia, lance_do_jogo});
                 JogoSalvo jogo;
                 jogo.tabuleiro = t;
                 jogo.lance_do_jogo = lance_do_jogo;
@@ -130,12 +126,17 @@ int main(int argc, char** argv) {
                 jogo.ingles = true;
                 achadas[classifica(copia, sonda, lance_do_jogo)].push_back(jogo);
             }
-            if (motor.passe() != Desfecho::Lance) break;
-            const std::string texto =
-                nparaletra(motor.cc, resposta) + nparaletra(motor.dd, resposta);
+            const Resultado r =
+                motor.passe({t, lance_do_jogo, numero_de_meu_movimento, contagem_empate,
+                             numero_b_inimigo});
+            numero_de_meu_movimento = r.numero_de_meu_movimento;
+            contagem_empate = r.contagem_empate;
+            numero_b_inimigo = r.numero_b_inimigo;
+            if (r.desfecho != Desfecho::Lance) break;
+            const std::string texto = coordenadas(r.de, r.para, !jogador_tem_brancas);
             for (int c = 0; c < 4; ++c) ultimo[c] = texto[c] == 'e' ? '&' : texto[c];
-            ++motor.lance_do_jogo;
-            joga(t, motor.cc, motor.dd);
+            ++lance_do_jogo;
+            joga(t, r.de, r.para);
         }
     }
 

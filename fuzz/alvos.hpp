@@ -18,15 +18,17 @@
 #include "chess/pgn_leitura.hpp"
 #include "chess/posicao.hpp"
 #include "chess/san.hpp"
+#include "console/dialogo.hpp"
+#include "engine/quelmaro2.hpp"
+#include "game/analise.hpp"
+#include "game/jogo_salvo.hpp"
+#include "game/pgn.hpp"
+#include "game/tradutor.hpp"
 #include "io/arquivos.hpp"
 #include "io/console.hpp"
-#include "driver/explicacao.hpp"
-#include "driver/jogo_salvo.hpp"
-#include "driver/pgn.hpp"
-#include "driver/quelmaro.hpp"
-#include "driver/tradutor.hpp"
-#include "engine/quelmaro2.hpp"
+#include "text/explicacao.hpp"
 #include "uci/sessao_uci.hpp"
+#include "xboard/sessao_xboard.hpp"
 
 namespace quelmaro::alvos {
 
@@ -49,64 +51,41 @@ inline std::string jogo_salvo(std::string_view dados) {
     return {};
 }
 
-// The parser on any lines, in both builds: every word it hands on is a move
-// or a command word (four lower-case letters or blanks: which words exist is
-// the unit tests' business, here it is never a stray byte), a promotion
-// letter comes only with a move, and it prints nothing but the answers to
-// "draw", "protover" and "ping".
+// The parser on any lines, cut as the programs cut them: every move it hands
+// on is letter, digit, letter, digit; every output word one of the game's
+// eight; a front end's word is one of the table's, and a promotion letter
+// comes only with a plain move.
 inline std::string tradutor(std::string_view dados) {
-    for (const bool winboard : {false, true}) {
-        std::istringstream entrada{std::string(dados)};
-        std::ostringstream saida;
-        ConsoleDeFluxo console(entrada, saida);
-        Tradutor t(console, Xboard{.Winboard = winboard});
-        Tabuleiro tabuleiro;
-        tabuleiro.posicao_inicial(true);
-        // In the console build a word that is read past is offered as SAN in
-        // the starting position; the parser hands on exactly the words taken.
-        const xadrez::Posicao inicial = xadrez::Posicao::inicial();
-        std::string tomada;
-        const Tradutor::LeitorDeSan san = [&](std::string_view palavra) {
-            if (palavra.empty() || palavra.find(' ') != std::string_view::npos) {
-                tomada = "\x01";
-                return false;
-            }
-            const bool toma =
-                xadrez::le_san(inicial, palavra).resultado != xadrez::LeituraSan::ilegivel;
-            tomada = toma ? std::string(palavra) : "";
-            return toma;
-        };
-        for (int vez = 0;; ++vez) {
-            tomada.clear();
-            try {
-                t.le(tabuleiro, vez, winboard ? nullptr : san);
-            } catch (const FimDoPrograma&) {
-                break;
-            }
-            if (tomada == "\x01") return "an empty word or one with a blank offered as SAN";
-            if (t.saida_e("san ")) {
-                if (t.palavra_san != tomada || tomada.empty())
-                    return "SAN word \"" + t.palavra_san + "\" handed on, not taken";
-                continue;
-            }
+    static constexpr std::string_view PALAVRAS[] = {"draw", "undo", "hint ", "setboard "};
+    static constexpr std::string_view SAIDAS[] = {"play", "save", "open", "turn",
+                                                  "quit", "proq", "groq", "nova"};
+    std::istringstream entrada{std::string(dados)};
+    for (std::string linha; std::getline(entrada, linha);) {
+        for (std::size_t i = 0; i == 0 || i < linha.size(); i += TAMANHO_DA_LINHA) {
+            const std::string pedaco = linha.substr(i, TAMANHO_DA_LINHA);
+            const Traducao t = Tradutor(pedaco, PALAVRAS);
             const auto& s = t.saidatrad;
             const std::string_view palavra(s.data(), s.size());
             const bool lance = s[0] >= 'a' && s[0] <= 'h' && s[1] >= '1' && s[1] <= '8' &&
                                s[2] >= 'a' && s[2] <= 'h' && s[3] >= '1' && s[3] <= '8';
-            const bool comando = std::all_of(
-                s.begin(), s.end(), [](char c) { return (c >= 'a' && c <= 'z') || c == ' '; });
-            if (!lance && !comando) return "the parser handed on \"" + std::string(palavra) + "\"";
+            switch (t.tipo) {
+            case Traducao::Tipo::lance:
+                if (!lance) return "the parser handed on \"" + std::string(palavra) + "\"";
+                break;
+            case Traducao::Tipo::palavra:
+                if (std::find(std::begin(SAIDAS), std::end(SAIDAS), palavra) == std::end(SAIDAS))
+                    return "the parser handed on the word \"" + std::string(palavra) + "\"";
+                break;
+            case Traducao::Tipo::comando:
+                if (t.comando < 0 || t.comando >= static_cast<int>(std::size(PALAVRAS)) ||
+                    !pedaco.starts_with(PALAVRAS[t.comando].substr(0, pedaco.size())))
+                    return "a command that is no word of the table for \"" + pedaco + "\"";
+                break;
+            case Traducao::Tipo::nada: break;
+            }
             const char c = t.promocao_caracter;
             if (c != '\0' && (!lance || std::string_view("qnbr").find(c) == std::string_view::npos))
-                return "promotion letter " + std::to_string(int(c)) + " for " +
-                       std::string(palavra);
-        }
-        std::istringstream impresso(saida.str());
-        for (std::string linha; std::getline(impresso, linha);) {
-            const bool esperada = linha == "offer draw" ||
-                                  (winboard && (linha.starts_with("pong ") ||
-                                                linha.starts_with("feature myname=\"Quelmaro\"")));
-            if (!esperada) return "the parser printed \"" + linha + "\"";
+                return "promotion letter " + std::to_string(int(c)) + " for " + pedaco;
         }
     }
     return {};
@@ -133,7 +112,8 @@ inline std::string sessao(std::string_view dados, bool winboard) {
         arquivos.arquivos["partida.pgn"] =
             "[Event \"x\"]\n\n1. e4 {c} e5 (1... c5 2. Nf3) 2. Nf3 Nc6 3. Bb5 a6 $1 *\n";
         arquivos.arquivos["posicao.fen"] = "r3k2r/1P6/8/3pP3/8/8/8/R3K2R w KQkq d6 0 30\n";
-        const int status = Quelmaro(console, Xboard{.Winboard = winboard}, arquivos).executa();
+        const int status = winboard ? SessaoXboard(console, arquivos).executa()
+                                    : Dialogo(console, arquivos).executa();
         if (status != 0) return "exit status " + std::to_string(status);
         if (vez == 0)
             primeira = saida.str();
@@ -157,7 +137,7 @@ inline std::string pgn(std::string_view dados) {
         if (!xadrez::legal(x, m)) return "an illegal move read";
         xadrez::joga(x, m);
         const std::string c = xadrez::escreve_coordenadas(m);
-        escrita.lances.push_back({c.substr(0, 2), c.substr(2, 2), c.size() > 4 ? c[4] : '\0'});
+        escrita.lances.push_back(m);
     }
     if (p.inicio != xadrez::Posicao::inicial()) escrita.fen_inicial = xadrez::escreve_fen(p.inicio);
     const std::string texto = pgn::escreve(escrita);
@@ -285,22 +265,17 @@ inline std::string passe(std::string_view dados) {
     }
     if (detalhe::rei_atacado(t, -REI)) return {};
 
-    const Tabuleiro antes = t;
-    Quelmaro2 motor(t);
+    Quelmaro2 motor;
     const auto extra = [&](std::size_t i, int n) { return i < dados.size() ? byte(i) % n : 0; };
-    motor.numero_de_meu_movimento = extra(66, 3);
-    motor.lance_do_jogo = extra(67, 40);
-    motor.contagem_empate = extra(68, 6);
-    motor.numero_b_inimigo = 1 + extra(69, 2);
-    const Desfecho desfecho = motor.passe();
-    if (!(t == antes)) return "the pass changed the board";
-    if (std::string erro = analise_confere(analise_do_passe(motor, t, 's')); !erro.empty())
+    const Resultado r = motor.passe({t, extra(67, 40), extra(66, 3), extra(68, 6), 1 + extra(69, 2)});
+    const Desfecho desfecho = r.desfecho;
+    if (std::string erro = analise_confere(analise_do_passe(motor, r, t, false)); !erro.empty())
         return erro;
     const bool atacado = detalhe::rei_atacado(t, REI);
     const bool tem_lance = detalhe::maquina_tem_lance_seguro(t);
     switch (desfecho) {
     case Desfecho::Lance: {
-        const int de = motor.cc, para = motor.dd;
+        const int de = r.de, para = r.para;
         if (!casa_valida(de) || !casa_valida(para)) return "a move off the board";
         if (t[de] <= 0 || t[para] > 0 || !t.validade(de, para))
             return "a move that is no candidate";
@@ -362,9 +337,7 @@ inline std::string explicacao(std::string_view dados) {
     if (const auto posicao = posicao_para_explicar(texto)) {
         a = analisa_posicao(*posicao);
         if (std::string erro = analise_confere(a); !erro.empty()) return erro;
-        std::ostringstream tabela;
-        tabela_da_analise(tabela, a, true);
-        const std::string t = tabela.str();
+        const std::string t = tabela_da_analise(a, true);
         if (static_cast<std::size_t>(std::count(t.begin(), t.end(), '\n')) !=
             a.candidatos.size() + 2)
             return "the table has not one line per candidate and two more:\n" + t;
@@ -377,9 +350,8 @@ inline std::string explicacao(std::string_view dados) {
     std::string palavra;
     for (int n = 0; n < 50 && std::getline(linhas, palavra); ++n)
         for (const bool ingles : {true, false}) {
-            std::ostringstream s;
-            explica_lance(s, a, palavra, ingles);
-            if (s.str().empty() || s.str().back() != '\n')
+            const std::string s = explica_lance(a, palavra, ingles);
+            if (s.empty() || s.back() != '\n')
                 return "no whole line for \"" + palavra + "\"";
         }
     return {};

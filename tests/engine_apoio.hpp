@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "board/tabuleiro.hpp"
-#include "driver/jogo_salvo.hpp"
+#include "game/jogo_salvo.hpp"
 #include "engine/quelmaro2.hpp"
 
 namespace quelmaro::teste {
@@ -56,13 +56,35 @@ inline bool rei_da_maquina_atacado(const Tabuleiro& t) {
     return false;
 }
 
-// The engine's state before one of its passes.
+// The engine's input before one of its passes.
 struct Momento {
     Tabuleiro tabuleiro;
     int lance_do_jogo = 0;
     int numero_de_meu_movimento = 2;
     int contagem_empate = 0;
     int numero_b_inimigo = 2;
+    Entrada entrada() const {
+        return {tabuleiro, lance_do_jogo, numero_de_meu_movimento, contagem_empate, numero_b_inimigo};
+    }
+};
+
+// A board and an engine with the values that carry over between its passes,
+// kept as the game keeps them; `r` is the last pass.
+struct MotorComEstado {
+    Tabuleiro t;
+    Quelmaro2 q;
+    int lance_do_jogo = 10;
+    int numero_de_meu_movimento = 2;
+    int contagem_empate = 0;
+    int numero_b_inimigo = 2;
+    Resultado r;
+    Desfecho passe() {
+        r = q.passe({t, lance_do_jogo, numero_de_meu_movimento, contagem_empate, numero_b_inimigo});
+        numero_de_meu_movimento = r.numero_de_meu_movimento;
+        contagem_empate = r.contagem_empate;
+        numero_b_inimigo = r.numero_b_inimigo;
+        return r.desfecho;
+    }
 };
 
 // Positions at the computer's turn, from games in which the engine plays
@@ -72,9 +94,11 @@ inline std::vector<Momento> momentos_de_partidas(unsigned semente, int partidas,
     std::mt19937 rng(semente);
     std::vector<Momento> momentos;
     for (int p = 0; p < partidas; ++p) {
-        Tabuleiro t;
+        MotorComEstado motor;
+        motor.lance_do_jogo = 0;
+        motor.numero_de_meu_movimento = 0;
+        Tabuleiro& t = motor.t;
         t.posicao_inicial(p % 2 == 0);
-        Quelmaro2 motor(t);
         bool vez_do_jogador = p % 2 == 0;
         for (int lance = 0; lance < lances; ++lance) {
             if (vez_do_jogador) {
@@ -96,7 +120,7 @@ inline std::vector<Momento> momentos_de_partidas(unsigned semente, int partidas,
                                     motor.contagem_empate, motor.numero_b_inimigo});
                 if (motor.passe() != Desfecho::Lance) break;
                 ++motor.lance_do_jogo;
-                aplica(t, motor.cc, motor.dd);
+                aplica(t, motor.r.de, motor.r.para);
             }
             vez_do_jogador = !vez_do_jogador;
         }

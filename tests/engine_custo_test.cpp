@@ -18,14 +18,9 @@ TEST(PassCost, NoAllocationInAPass) {
     ASSERT_GT(momentos.size(), 300u);
     ASSERT_GT(alocacoes, inicio) << "the allocation counter does not count";
     for (std::size_t i = 0; i < momentos.size(); ++i) {
-        Tabuleiro t = momentos[i].tabuleiro;
-        Quelmaro2 motor(t);
-        motor.lance_do_jogo = momentos[i].lance_do_jogo;
-        motor.numero_de_meu_movimento = momentos[i].numero_de_meu_movimento;
-        motor.contagem_empate = momentos[i].contagem_empate;
+        Quelmaro2 motor;
         const long antes = alocacoes;
-        motor.passe();
-        motor.sugestao();
+        motor.passe(momentos[i].entrada());
         EXPECT_EQ(alocacoes, antes) << "position " << i;
     }
 }
@@ -60,19 +55,14 @@ TEST(PassCost, CountsTheTrialPositionsOfEachPass) {
     for (const Caso& c : casos) {
         Tabuleiro t = c.tabuleiro;
         const int esperado = candidatos_e_respostas(t);
-        Quelmaro2 motor(t);
-        motor.numero_de_meu_movimento = 2;
-        motor.passe();
-        const int primeiro = motor.posicoes_examinadas;
+        Quelmaro2 motor;
+        const int primeiro = motor.passe({c.tabuleiro}).posicoes_examinadas;
         if (c.com_sondas)
             EXPECT_GT(primeiro, esperado) << c.nome;
         else
             EXPECT_EQ(primeiro, esperado) << c.nome;
         // Each pass counts afresh.
-        motor.passe();
-        EXPECT_EQ(motor.posicoes_examinadas, primeiro) << c.nome;
-        motor.sugestao();
-        EXPECT_EQ(motor.posicoes_examinadas, primeiro) << c.nome;
+        EXPECT_EQ(motor.passe({c.tabuleiro}).posicoes_examinadas, primeiro) << c.nome;
     }
 }
 

@@ -21,6 +21,14 @@ struct ValidadeDoTabuleiro {
 // `Validade` is the movement test the pass uses: the suite takes the board's
 // own for time; the benchmark's comparison takes the step-by-step one, so
 // that the whole pass is done as the rules are stated.
+// The choice of one pass of the reference.
+struct EscolhaDeReferencia {
+    Desfecho desfecho = Desfecho::Afogamento;
+    int de = 0, para = 0;
+    int regra = 0;
+    Abertura abertura = Abertura::nenhuma;
+};
+
 template <class Validade = ValidadeDoTabuleiro>
 class PasseDeReferencia {
   public:
@@ -42,7 +50,7 @@ class PasseDeReferencia {
     bool zerar_contagem_empate = false, somar_contagem_empate = false;
 
     // One pass; with `sugestao`, no opening moves and no state written.
-    Escolha passe(bool sugestao = false) {
+    EscolhaDeReferencia passe(bool sugestao = false) {
         // Clear the tables and the scratch copy.
         for (auto& tabela : tabelas_)
             for (auto& linha : tabela)
@@ -133,7 +141,7 @@ class PasseDeReferencia {
                     if (r.bandeira == Bandeira::somar) somar = true;
                 }
         }
-        Escolha e{Desfecho::Lance, c, d, escolhida, Abertura::nenhuma};
+        EscolhaDeReferencia e{Desfecho::Lance, c, d, escolhida, Abertura::nenhuma};
         if (escolhida == 0) e.abertura = ab;
         if (escolhida == REGRA_FIM_DE_JOGO || c == 0 || d == 0) {
             bool atacado = false;

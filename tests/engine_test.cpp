@@ -13,12 +13,10 @@ using teste::posicao;
 using Pecas = std::initializer_list<std::pair<int, int>>;
 
 // A board and an engine on it, past its opening moves.
-struct Motor {
-    Tabuleiro t;
-    Quelmaro2 q{t};
-    explicit Motor(const Tabuleiro& inicial, int lance_do_jogo = 10) : t(inicial) {
-        q.numero_de_meu_movimento = 2;
-        q.lance_do_jogo = lance_do_jogo;
+struct Motor : teste::MotorComEstado {
+    explicit Motor(const Tabuleiro& inicial, int lance_do_jogo = 10) {
+        t = inicial;
+        this->lance_do_jogo = lance_do_jogo;
     }
     bool candidato(int de, int para) const {
         for (const Candidato& c : q.candidatos())
@@ -52,9 +50,7 @@ struct Registro {
 
 void confere(const Registro& c) {
     Motor m(posicao(c.pecas), c.lance_do_jogo);
-    const Tabuleiro antes = m.t;
-    m.q.passe();
-    EXPECT_EQ(m.t, antes) << c.nome;
+    m.passe();
     ASSERT_TRUE(m.candidato(c.de, c.para)) << c.nome << ": " << c.de << "-" << c.para;
     EXPECT_EQ(nomes(m.q.marcas(c.de, c.para) & c.olhar), nomes(c.esperado)) << c.nome;
 }
@@ -187,9 +183,9 @@ TEST(MateProbes, TheCandidateMatesThePlayer) {
     for (const Registro& c : casos) confere(c);
 
     Motor m(posicao(fileira));
-    EXPECT_EQ(m.q.passe(), Desfecho::Lance);
-    EXPECT_EQ(m.q.regra, 1);
-    EXPECT_EQ(std::pair(m.q.cc, m.q.dd), std::pair(33, 57));
+    EXPECT_EQ(m.passe(), Desfecho::Lance);
+    EXPECT_EQ(m.r.regra, 1);
+    EXPECT_EQ(std::pair(m.r.de, m.r.para), std::pair(33, 57));
 }
 
 TEST(MateProbes, AReplyMatesTheComputer) {
@@ -307,14 +303,14 @@ TEST(OpeningMoves, BothColours) {
         t.posicao_inicial(c.jogador_tem_brancas);
         for (auto [n, codigo] : c.mudancas) t.poe(n, codigo);
         Motor m(t, 0);
-        m.q.numero_de_meu_movimento = c.numero_de_meu_movimento;
-        m.q.contagem_empate = 2;
-        EXPECT_EQ(m.q.passe(), Desfecho::Lance) << c.nome;
-        EXPECT_EQ(std::pair(m.q.cc, m.q.dd), std::pair(c.de, c.para)) << c.nome;
-        EXPECT_EQ(m.q.regra, 0) << c.nome;
-        EXPECT_EQ(m.q.abertura, c.abertura) << c.nome;
-        EXPECT_EQ(m.q.numero_de_meu_movimento, c.depois) << c.nome;
-        EXPECT_EQ(m.q.contagem_empate, 2) << c.nome << ": an opening move keeps the draw counter";
+        m.numero_de_meu_movimento = c.numero_de_meu_movimento;
+        m.contagem_empate = 2;
+        EXPECT_EQ(m.passe(), Desfecho::Lance) << c.nome;
+        EXPECT_EQ(std::pair(m.r.de, m.r.para), std::pair(c.de, c.para)) << c.nome;
+        EXPECT_EQ(m.r.regra, 0) << c.nome;
+        EXPECT_EQ(m.r.abertura, c.abertura) << c.nome;
+        EXPECT_EQ(m.numero_de_meu_movimento, c.depois) << c.nome;
+        EXPECT_EQ(m.contagem_empate, 2) << c.nome << ": an opening move keeps the draw counter";
     }
 }
 
@@ -334,12 +330,12 @@ TEST(OpeningMoves, AMoveThatCannotBePlayedLeavesTheChoiceToTheRules) {
     // clang-format on
     for (const Caso& c : casos) {
         Motor m(posicao(c.pecas), 0);
-        m.q.numero_de_meu_movimento = c.numero_de_meu_movimento;
-        EXPECT_EQ(m.q.passe(), Desfecho::Lance) << c.nome;
-        EXPECT_NE(m.q.regra, 0) << c.nome;
-        EXPECT_NE(std::pair(m.q.cc, m.q.dd), std::pair(c.fixo_de, c.fixo_para)) << c.nome;
-        EXPECT_GT(m.t[m.q.cc], 0) << c.nome;
-        EXPECT_EQ(m.q.numero_de_meu_movimento, c.numero_de_meu_movimento + 1) << c.nome;
+        m.numero_de_meu_movimento = c.numero_de_meu_movimento;
+        EXPECT_EQ(m.passe(), Desfecho::Lance) << c.nome;
+        EXPECT_NE(m.r.regra, 0) << c.nome;
+        EXPECT_NE(std::pair(m.r.de, m.r.para), std::pair(c.fixo_de, c.fixo_para)) << c.nome;
+        EXPECT_GT(m.t[m.r.de], 0) << c.nome;
+        EXPECT_EQ(m.numero_de_meu_movimento, c.numero_de_meu_movimento + 1) << c.nome;
     }
 }
 
@@ -363,9 +359,9 @@ TEST(DrawCounter, DangerOnlyAfterThreeCountMovesWhileAhead) {
         t.posicao_inicial(true);
         for (auto [n, codigo] : c.mudancas) t.poe(n, codigo);
         Motor m(t);
-        m.q.contagem_empate = c.contagem;
-        m.q.passe();
-        EXPECT_EQ(m.q.perigo_empate, c.perigo) << c.contagem;
+        m.contagem_empate = c.contagem;
+        m.passe();
+        EXPECT_EQ(m.r.contexto.perigo_empate, c.perigo) << c.contagem;
     }
 }
 
@@ -385,22 +381,22 @@ TEST(DrawCounter, CountRulesAddResetRulesClearOthersKeep) {
     // clang-format on
     for (const Caso& c : casos) {
         Motor m(posicao(c.pecas));
-        m.q.contagem_empate = 2;
-        EXPECT_EQ(m.q.passe(), Desfecho::Lance) << c.nome;
-        EXPECT_EQ(m.q.regra, c.regra) << c.nome;
-        EXPECT_EQ(m.q.contagem_empate, c.depois) << c.nome;
+        m.contagem_empate = 2;
+        EXPECT_EQ(m.passe(), Desfecho::Lance) << c.nome;
+        EXPECT_EQ(m.r.regra, c.regra) << c.nome;
+        EXPECT_EQ(m.contagem_empate, c.depois) << c.nome;
     }
 
     // Three count moves in a row while ahead switch the count rules off.
     Motor m(posicao({{1, 999}, {57, -999}, {40, 7}, {60, -1}}));
     for (int passe = 1; passe <= 3; ++passe) {
-        m.q.passe();
-        EXPECT_EQ(m.q.contagem_empate, passe);
-        EXPECT_FALSE(m.q.perigo_empate);
+        m.passe();
+        EXPECT_EQ(m.contagem_empate, passe);
+        EXPECT_FALSE(m.r.contexto.perigo_empate);
     }
-    m.q.passe();
-    EXPECT_TRUE(m.q.perigo_empate);
-    EXPECT_EQ(m.q.contagem_empate, 0) << "only reset rules remain";
+    m.passe();
+    EXPECT_TRUE(m.r.contexto.perigo_empate);
+    EXPECT_EQ(m.contagem_empate, 0) << "only reset rules remain";
 }
 
 TEST(EndOfGame, MateStalemateAndNoMove) {
@@ -419,38 +415,13 @@ TEST(EndOfGame, MateStalemateAndNoMove) {
     // clang-format on
     for (const Caso& c : casos) {
         Motor m(posicao(c.pecas));
-        m.q.contagem_empate = 2;
-        EXPECT_EQ(m.q.passe(), c.desfecho) << c.nome;
-        EXPECT_TRUE(m.q.acabou) << c.nome;
-        EXPECT_EQ(std::pair(m.q.cc, m.q.dd), std::pair(0, 0)) << c.nome;
-        EXPECT_EQ(m.q.regra, REGRA_FIM_DE_JOGO) << c.nome;
-        EXPECT_EQ(m.q.contagem_empate, 2) << c.nome;
+        m.contagem_empate = 2;
+        EXPECT_EQ(m.passe(), c.desfecho) << c.nome;
+        EXPECT_TRUE((m.r.desfecho != Desfecho::Lance)) << c.nome;
+        EXPECT_EQ(std::pair(m.r.de, m.r.para), std::pair(0, 0)) << c.nome;
+        EXPECT_EQ(m.r.regra, REGRA_FIM_DE_JOGO) << c.nome;
+        EXPECT_EQ(m.contagem_empate, 2) << c.nome;
     }
-}
-
-TEST(Suggestion, WritesNoStateThatLastsBetweenPasses) {
-    Tabuleiro t;
-    t.posicao_inicial(true);
-    Quelmaro2 q(t);
-    q.numero_de_meu_movimento = 0;
-    q.contagem_empate = 3;
-    q.numero_b_inimigo = 1;
-    q.cc = 7, q.dd = 8, q.regra = 33;
-    const Tabuleiro antes = t;
-    const Escolha e = q.sugestao();
-    EXPECT_EQ(t, antes);
-    EXPECT_EQ(e.desfecho, Desfecho::Lance);
-    EXPECT_NE(e.regra, 0) << "no opening move in a suggestion";
-    EXPECT_EQ(q.numero_de_meu_movimento, 0);
-    EXPECT_EQ(q.contagem_empate, 3);
-    EXPECT_EQ(q.numero_b_inimigo, 1);
-    EXPECT_FALSE(q.acabou);
-    EXPECT_EQ(std::tuple(q.cc, q.dd, q.regra), std::tuple(7, 8, 33));
-
-    // It is the move a pass past the opening would play.
-    q.numero_de_meu_movimento = 2;
-    q.passe();
-    EXPECT_EQ(std::tuple(q.cc, q.dd, q.regra), std::tuple(e.de, e.para, e.regra));
 }
 
 TEST(WholeGames, APassNeverLetsThePlayerTakeTheKingAndLeavesTheBoard) {
@@ -459,18 +430,14 @@ TEST(WholeGames, APassNeverLetsThePlayerTakeTheKingAndLeavesTheBoard) {
     int lances = 0;
     for (const auto& momento : momentos) {
         Tabuleiro t = momento.tabuleiro;
-        Quelmaro2 q(t);
-        q.numero_de_meu_movimento = momento.numero_de_meu_movimento;
-        q.lance_do_jogo = momento.lance_do_jogo;
-        q.contagem_empate = momento.contagem_empate;
-        const Desfecho d = q.passe();
-        ASSERT_EQ(t, momento.tabuleiro);
-        if (d != Desfecho::Lance) continue;
+        Quelmaro2 q;
+        const Resultado r = q.passe(momento.entrada());
+        if (r.desfecho != Desfecho::Lance) continue;
         ++lances;
-        ASSERT_GT(t[q.cc], 0);
-        ASSERT_TRUE(t.validade(q.cc, q.dd));
-        teste::aplica(t, q.cc, q.dd);
-        EXPECT_FALSE(teste::rei_da_maquina_atacado(t)) << "rule " << q.regra;
+        ASSERT_GT(t[r.de], 0);
+        ASSERT_TRUE(t.validade(r.de, r.para));
+        teste::aplica(t, r.de, r.para);
+        EXPECT_FALSE(teste::rei_da_maquina_atacado(t)) << "rule " << r.regra;
     }
     EXPECT_GT(lances, 300);
 }

@@ -123,39 +123,27 @@ bool alguma_fuga(Tabuleiro& t, Casas origens, int rei, int& examinadas) {
 
 } // namespace
 
-Desfecho Quelmaro2::passe() {
-    const Escolha e = analisa(Modo::Jogo);
-    cc = e.de;
-    dd = e.para;
-    regra = e.regra;
-    abertura = e.abertura;
-    if (e.desfecho != Desfecho::Lance) acabou = true;
-    if (zerar_contagem_empate)
-        contagem_empate = 0;
-    else if (somar_contagem_empate)
-        ++contagem_empate;
-    return e.desfecho;
-}
-
-Escolha Quelmaro2::sugestao() { return analisa(Modo::Sugestao); }
-
 Marcas Quelmaro2::marcas(int de, int para) const {
     for (const Candidato& c : candidatos())
         if (c.de == de && c.para == para) return c.marcas;
     return 0;
 }
 
-Escolha Quelmaro2::analisa(Modo modo) {
+Resultado Quelmaro2::passe(const Entrada& e) {
+    tabuleiro_ = e.tabuleiro;
+    lance_do_jogo_ = e.lance_do_jogo;
     Tabuleiro& t = tabuleiro_;
     numero_de_candidatos_ = 0;
-    posicoes_examinadas = 0;
+    posicoes_examinadas_ = 0;
 
+    Resultado r;
+    r.numero_de_meu_movimento = e.numero_de_meu_movimento;
+    r.contagem_empate = e.contagem_empate;
     // Board counts: the player's king and bishops.
-    if (const Casas rei = t.com_codigo(-REI)) posicao_do_rei_dele = maior_casa(rei);
-    int b_inimigo = numero_b_inimigo;
-    if (const int bispos = std::popcount(t.com_codigo(-BISPO))) b_inimigo = bispos == 1 ? 1 : 2;
-    if (modo == Modo::Jogo) numero_b_inimigo = b_inimigo;
-    soma0l = t.soma();
+    if (const Casas rei = t.com_codigo(-REI)) posicao_do_rei_dele_ = maior_casa(rei);
+    r.numero_b_inimigo = e.numero_b_inimigo;
+    if (const int bispos = std::popcount(t.com_codigo(-BISPO)))
+        r.numero_b_inimigo = bispos == 1 ? 1 : 2;
     jogador_.anota(t, t.pecas_do_jogador(), true);
     maquina_.anota(t, t.pecas_da_maquina(), false);
 
@@ -168,51 +156,56 @@ Escolha Quelmaro2::analisa(Modo modo) {
             analisa_candidato(c);
         }
     }
+    r.posicoes_examinadas = posicoes_examinadas_;
+    r.contexto = {t.soma(), e.contagem_empate > 2 && t.soma() > 0, e.lance_do_jogo,
+                  r.numero_b_inimigo};
 
     // The fixed opening moves; one that is no candidate or loses the king
     // (possible after loading a saved game) is dropped for the cascade.
-    Escolha abertura_fixa{Desfecho::Lance, 0, 0, 0, Abertura::nenhuma};
-    if (modo == Modo::Jogo) {
-        if (numero_de_meu_movimento == 0) {
-            numero_de_meu_movimento = 1;
-            abertura_fixa.abertura = Abertura::peao_do_rei;
-            if (t[4] == REI)
-                abertura_fixa.de = 12, abertura_fixa.para = 20;
-            else
-                abertura_fixa.de = 13, abertura_fixa.para = 21;
-        } else if (numero_de_meu_movimento == 1) {
-            numero_de_meu_movimento = 2;
-            abertura_fixa.abertura = Abertura::peao_do_cavalo;
-            if (t[4] == REI)
-                abertura_fixa.de = 15, abertura_fixa.para = 23;
-            else if (t[55] == -BISPO)
-                abertura_fixa.de = 2, abertura_fixa.para = 17,
-                abertura_fixa.abertura = Abertura::cavalo_da_dama;
-            else
-                abertura_fixa.de = 10, abertura_fixa.para = 18;
+    if (r.numero_de_meu_movimento == 0) {
+        r.numero_de_meu_movimento = 1;
+        r.abertura = Abertura::peao_do_rei;
+        if (t[4] == REI)
+            r.de = 12, r.para = 20;
+        else
+            r.de = 13, r.para = 21;
+    } else if (r.numero_de_meu_movimento == 1) {
+        r.numero_de_meu_movimento = 2;
+        r.abertura = Abertura::peao_do_cavalo;
+        if (t[4] == REI)
+            r.de = 15, r.para = 23;
+        else if (t[55] == -BISPO)
+            r.de = 2, r.para = 17, r.abertura = Abertura::cavalo_da_dama;
+        else
+            r.de = 10, r.para = 18;
+    }
+    if (r.de != 0) {
+        if (eh_candidato(r.de, r.para) && !(marcas(r.de, r.para) & jogada_perder)) {
+            r.desfecho = Desfecho::Lance;
+            return r;
         }
-        if (abertura_fixa.de != 0 &&
-            (!eh_candidato(abertura_fixa.de, abertura_fixa.para) ||
-             (marcas(abertura_fixa.de, abertura_fixa.para) & jogada_perder)))
-            abertura_fixa = {Desfecho::Lance, 0, 0, 0, Abertura::nenhuma};
+        r.de = r.para = 0;
+        r.abertura = Abertura::nenhuma;
     }
 
-    perigo_empate = contagem_empate > 2 && t.soma() > 0;
-    zerar_contagem_empate = false;
-    somar_contagem_empate = false;
-    if (abertura_fixa.de != 0) return abertura_fixa;
-
-    const Decisao d = cascata(candidatos(), {soma0l, perigo_empate, lance_do_jogo, b_inimigo});
+    const Decisao d = cascata(candidatos(), r.contexto);
     if (d.regra != 0 && d.regra != REGRA_FIM_DE_JOGO) {
-        const Regra& r = regras()[d.regra - 1];
-        zerar_contagem_empate = r.bandeira == Bandeira::zerar;
-        somar_contagem_empate = r.bandeira == Bandeira::somar;
+        const Regra& regra = regras()[d.regra - 1];
+        if (regra.bandeira == Bandeira::zerar)
+            r.contagem_empate = 0;
+        else if (regra.bandeira == Bandeira::somar)
+            ++r.contagem_empate;
         const Candidato& c = candidatos_[d.candidato];
-        return {Desfecho::Lance, c.de, c.para, d.regra, Abertura::nenhuma};
+        r.desfecho = Desfecho::Lance;
+        r.de = c.de;
+        r.para = c.para;
+        r.regra = d.regra;
+        return r;
     }
     // No move to play: mate when the computer's king is attacked now.
-    const Desfecho fim = rei_da_maquina_atacado() ? Desfecho::Xequemate : Desfecho::Afogamento;
-    return {fim, 0, 0, REGRA_FIM_DE_JOGO, Abertura::nenhuma};
+    r.desfecho = rei_da_maquina_atacado() ? Desfecho::Xequemate : Desfecho::Afogamento;
+    r.regra = REGRA_FIM_DE_JOGO;
+    return r;
 }
 
 bool Quelmaro2::eh_candidato(int de, int para) const {
@@ -227,11 +220,11 @@ bool Quelmaro2::rei_da_maquina_atacado() const {
 void Quelmaro2::analisa_candidato(Candidato& c) {
     Tabuleiro& t = tabuleiro_;
     LanceDeTeste candidato(t, c.de, c.para);
-    ++posicoes_examinadas;
+    ++posicoes_examinadas_;
     Marcas& m = c.marcas;
     m |= pega(candidato.capturada());
     if (candidato.movida() == DAMA || candidato.movida() == REI) alinha_dama_rei(m);
-    if (posicao_do_rei_dele != 0 && t.validade(c.para, posicao_do_rei_dele) && mate_ele2())
+    if (posicao_do_rei_dele_ != 0 && t.validade(c.para, posicao_do_rei_dele_) && mate_ele2())
         m |= mataele2;
     // The squares whose occupancy the candidate changed.
     segundo_lance(m, c.de, c.para, bit(c.de) | (candidato.capturada() == VAZIO ? bit(c.para) : 0));
@@ -302,7 +295,7 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
         const Casas destinos = peca.peao ? (peca.depende & tocadas ? t.destinos(k) : peca.destinos)
                                          : jogador_.atual(t, peca, mudou) & ~dele;
         if (destinos == 0) continue;
-        posicoes_examinadas += numero_de_casas(destinos);
+        posicoes_examinadas_ += numero_de_casas(destinos);
         todos_os_destinos |= destinos;
         if (peca.peao) destinos_de_peoes |= destinos;
         const int codigo = peca.codigo;
@@ -385,7 +378,7 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
 
     // A pawn of either side on its last row after some reply: the player's
     // pawn stays there, the computer's unless the reply takes it.
-    if (lance_do_jogo > 5 && todos_os_destinos) {
+    if (lance_do_jogo_ > 5 && todos_os_destinos) {
         const Casas peoes_dele_na_1 = t.com_codigo(-PEAO) & LINHA_1;
         const Casas meus_peoes_na_8 = t.com_codigo(PEAO) & LINHA_8;
         if (peoes_dele_na_1 || (destinos_de_peoes & LINHA_1)) m |= jogada_promove_humano;
@@ -405,7 +398,7 @@ bool Quelmaro2::fuga_do_rei(int rei, int k, int l, int codigo) {
     const Casas depois = (t.ocupadas() & ~bit(k) & ~bit(rei)) | bit(l);
     for (Casas d = GEOMETRIA.rei[rei] & ~minhas; d; d &= d - 1) {
         const int e = menor_casa(d);
-        ++posicoes_examinadas;
+        ++posicoes_examinadas_;
         const Casas ocupadas = depois | bit(e);
         // The player's pieces but the one that moved, and none taken on e.
         if (t.atacantes(e, false, ocupadas) & ~bit(k) & ~bit(e)) continue;
@@ -436,14 +429,14 @@ bool Quelmaro2::sem_fuga(int rei) {
         const Casas sem_rei = t.ocupadas() & ~reis;
         for (Casas d = t.destinos(r); d; d &= d - 1) {
             const int e = menor_casa(d);
-            ++posicoes_examinadas;
+            ++posicoes_examinadas_;
             if (!(t.atacantes(e, rei < 0, sem_rei | bit(e)) & ~bit(e))) return false;
         }
-    } else if (alguma_fuga(t, reis, rei, posicoes_examinadas)) {
+    } else if (alguma_fuga(t, reis, rei, posicoes_examinadas_)) {
         return false;
     }
     const Casas lado = rei > 0 ? t.pecas_da_maquina() : t.pecas_do_jogador();
-    return !alguma_fuga(t, lado & ~reis, rei, posicoes_examinadas);
+    return !alguma_fuga(t, lado & ~reis, rei, posicoes_examinadas_);
 }
 
 } // namespace quelmaro

@@ -23,30 +23,42 @@ enum class Desfecho {
     Afogamento, // no move to play and the computer's king is not attacked
 };
 
-// The cascade's choice for one pass.
-struct Escolha {
+// What one pass reads: the position with the computer to move, and the
+// values that carry over from the passes before it.
+struct Entrada {
+    const Tabuleiro& tabuleiro;
+    int lance_do_jogo = 0;           // computer moves played in this game
+    int numero_de_meu_movimento = 2; // opening-move counter 0..2: 2, no fixed move is due
+    int contagem_empate = 0;         // draw counter
+    int numero_b_inimigo = 2;        // the player's bishops, counted 1 or 2 (two or more)
+};
+
+// What one pass gives back: its choice, and the values for the next pass.
+struct Resultado {
     Desfecho desfecho = Desfecho::Afogamento;
     int de = 0, para = 0; // the move when desfecho is Lance, else 0, 0
     int regra = 0;        // the rule 1..54 that chose it; 55 at the end of the game; 0 opening move
     Abertura abertura = Abertura::nenhuma;
+    // The values the next pass reads, as this pass leaves them.
+    int numero_de_meu_movimento = 2;
+    int contagem_empate = 0;
+    int numero_b_inimigo = 2;
+    // What the rules read besides the tables (the material sum at the start,
+    // the draw danger, ...).
+    Contexto contexto;
+    // The trial positions the pass examined: every candidate, every reply,
+    // and every follow-up a mate probe tried, whether played on the board or
+    // judged from the attack sets.
+    int posicoes_examinadas = 0;
 };
 
 class Quelmaro2 {
   public:
-    explicit Quelmaro2(Tabuleiro& tabuleiro) : tabuleiro_(tabuleiro) {}
-
-    // One engine pass on the board with the computer to move. Leaves the board
-    // exactly as it found it and allocates nothing. On a move: cc, dd hold it;
-    // otherwise the game is over, acabou is set and cc = dd = 0. Updates the
-    // opening-move counter, the player's bishop count and the draw counter.
-    Desfecho passe();
-
-    // The same analysis and cascade without the fixed opening moves, and
-    // without writing any state that lasts between passes (cc, dd, regra,
-    // abertura, numero_de_meu_movimento, contagem_empate, numero_b_inimigo,
-    // acabou): the move the computer would choose for the side it plays on
-    // this board. Used on a side-swapped board to suggest a move to the player.
-    Escolha sugestao();
+    // One engine pass. Works on a board of its own (the input is never
+    // written) and allocates nothing. The fixed opening moves are played
+    // while the opening-move counter is below 2; the draw counter is updated
+    // by the flag of the rule that chose.
+    Resultado passe(const Entrada& entrada);
 
     // The move-feature tables of the last pass: the bits set for the move
     // from square `de` to square `para`.
@@ -56,31 +68,7 @@ class Quelmaro2 {
         return {candidatos_.data(), static_cast<std::size_t>(numero_de_candidatos_)};
     }
 
-    // State that carries meaning between passes.
-    int cc = 1, dd = 1;                    // the chosen move
-    int numero_de_meu_movimento = 0;       // opening-move counter, 0..2
-    int contagem_empate = 0;               // draw counter
-    int numero_b_inimigo = 2;              // player's bishops: 1 or 2 (two or more)
-    int lance_do_jogo = 0;                 // computer moves played in this game
-    bool acabou = false;                   // the game is over
-    bool ingles = false;                   // English messages
-    int regra = 0;                         // rule that chose the last move; 0: opening move
-    Abertura abertura = Abertura::nenhuma; // the opening move played, when regra is 0
-
-    // Values of the last pass.
-    int posicao_do_rei_dele = 0; // the player's king (highest square holding -999); kept if none
-    int soma0l = 0;              // material sum at the start of the pass
-    bool perigo_empate = false;  // draw danger: contagem_empate > 2 and the computer ahead
-    bool zerar_contagem_empate = false;
-    bool somar_contagem_empate = false;
-    // The trial positions the last pass examined: every candidate, every
-    // reply, and every follow-up a mate probe tried, whether played on the
-    // board or judged from the attack sets.
-    int posicoes_examinadas = 0;
-
   private:
-    enum class Modo { Jogo, Sugestao };
-    Escolha analisa(Modo modo);
     void analisa_candidato(Candidato& candidato);
     void alinha_dama_rei(Marcas& m);
     void segundo_lance(Marcas& m, int i, int j, Casas mudou);
@@ -113,7 +101,10 @@ class Quelmaro2 {
         }
     };
 
-    Tabuleiro& tabuleiro_;
+    Tabuleiro tabuleiro_;        // the position of the pass, for its trial moves
+    int lance_do_jogo_ = 0;      // of the pass under way
+    int posicao_do_rei_dele_ = 0; // the player's king: the highest square holding -999, kept if none
+    int posicoes_examinadas_ = 0;
     Alcances jogador_; // the player's pieces at the start of the pass
     Alcances maquina_; // the computer's pieces at the start of the pass
     // For each player's piece that the computer attacks after the candidate

@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <ostream>
 
-#include "driver/opcoes.hpp"
-#include "driver/pensamento.hpp"
-#include "driver/posicao_inicial.hpp"
-#include "uci/info.hpp"
+#include "game/jogo.hpp"
+#include "game/notacao.hpp"
+#include "text/explicacao.hpp"
+#include "text/mensagens.hpp"
 #include "uci/palavras.hpp"
 #include "uci/posicao_uci.hpp"
+#include "versao.hpp"
 
 namespace quelmaro::uci {
 
@@ -38,11 +39,6 @@ const SessaoUci::Comando SessaoUci::COMANDOS[] = {
     {"ponderhit", &SessaoUci::nada},
 };
 
-SessaoUci::SessaoUci(Console& console)
-    : console_(console), jogo_(console, Xboard{.Winboard = true}, sem_arquivos_) {
-    jogo_.motor.ingles = true;
-}
-
 int SessaoUci::executa() {
     try {
         while (comando(console_.linha())) {
@@ -67,7 +63,7 @@ bool SessaoUci::comando(std::string_view linha) {
 
 void SessaoUci::uci(Argumentos) {
     std::ostream& o = console_.saida();
-    o << texto(Mensagem::UciNome, true) << versao() << '\n'
+    o << texto(Mensagem::UciNome, true) << VERSAO << '\n'
       << texto(Mensagem::UciAutor, true) << '\n'
       << texto(Mensagem::UciOk, true) << '\n';
 }
@@ -95,7 +91,7 @@ void SessaoUci::position(Argumentos argumentos) {
     const std::size_t desde = continua ? lances_.size() : 0;
     if (!continua) {
         maquina_tem_brancas_ = p.atual.brancas_a_mover;
-        comeca_de_posicao(jogo_, p.inicio, maquina_tem_brancas_);
+        comeca_de_posicao(estado_, p.inicio, maquina_tem_brancas_);
         meu_lance_.reset();
         tem_jogo_ = true;
     }
@@ -106,18 +102,15 @@ void SessaoUci::position(Argumentos argumentos) {
 }
 
 void SessaoUci::aplica(const std::vector<xadrez::Movimento>& lances, std::size_t desde) {
-    Quelmaro2& motor = jogo_.motor;
     for (std::size_t k = desde; k < lances.size(); ++k) {
         const bool brancas = inicio_.brancas_a_mover == (k % 2 == 0);
-        if (brancas != maquina_tem_brancas_) {
-            ++jogo_.lances_da_pessoa;
-            continue;
-        }
-        ++motor.lance_do_jogo;
+        if (brancas != maquina_tem_brancas_)
+            estado_.conta_lance_da_pessoa();
         // The engine pass counted its own opening move when it chose it.
-        const bool escolhido = k == desde && meu_lance_ == lances[k];
-        if (!escolhido)
-            motor.numero_de_meu_movimento = std::min(motor.numero_de_meu_movimento + 1, 2);
+        else if (k == desde && meu_lance_ == lances[k])
+            estado_.conta_lance_da_maquina();
+        else
+            estado_.conta_lance_dado_a_maquina();
     }
     meu_lance_.reset();
 }
@@ -127,15 +120,18 @@ void SessaoUci::go(Argumentos) {
     std::ostream& o = console_.saida();
     // The computer plays the side to move; a game it goes on with keeps its counters.
     maquina_tem_brancas_ = atual_.brancas_a_mover;
-    poe_posicao(jogo_, atual_, maquina_tem_brancas_);
-    jogo_.motor.acabou = false;
-    if (jogo_.motor.passe() != Desfecho::Lance) {
+    poe_posicao(estado_, atual_, maquina_tem_brancas_);
+    const Escolha e = escolhe(estado_, motor_);
+    if (!e.lance()) {
         // The rule of the end of the game says why there is no move.
-        o << linha_razao(razao(jogo_.motor)) << '\n' << texto(Mensagem::UciSemLance, true) << '\n';
+        o << "info string " << razao(e.resultado.regra, e.resultado.abertura) << '\n'
+          << texto(Mensagem::UciSemLance, true) << '\n';
         return;
     }
-    const Pensamento p = pensa(jogo_);
-    o << linha_info(p) << '\n' << linha_razao(p.razao) << '\n';
+    const Pensamento& p = e.pensamento;
+    o << "info depth 1 score " << (p.mate ? std::string("mate 1") : "cp " + std::to_string(p.pontos))
+      << " nodes " << p.nos << " pv " << p.lance << '\n'
+      << "info string " << razao(p) << '\n';
     o << texto(Mensagem::UciMelhorLance, true) << p.lance << '\n';
     meu_lance_ = xadrez::le_coordenadas(p.lance);
 }

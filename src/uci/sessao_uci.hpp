@@ -1,7 +1,9 @@
 // The engine build speaking UCI: the GUI's commands line by line, answered on
-// the console's output. The game itself is the driver's (its board, engine
-// and counters), so that a UCI game and an xboard game with the same moves
-// get the same answers.
+// the console's output. A UCI session holds the game's state and the engine
+// and nothing else: the GUI sends the whole position before every "go".
+// The counters the engine reads (its own moves made, the opening moves, the
+// draw counter) carry over while each position extends the last one, so a
+// UCI game and an xboard game with the same moves get the same answers.
 #pragma once
 
 #include <optional>
@@ -9,15 +11,15 @@
 #include <vector>
 
 #include "chess/lances.hpp"
-#include "io/arquivos.hpp"
+#include "engine/quelmaro2.hpp"
+#include "game/estado.hpp"
 #include "io/console.hpp"
-#include "driver/quelmaro.hpp"
 
 namespace quelmaro::uci {
 
 class SessaoUci {
   public:
-    explicit SessaoUci(Console& console);
+    explicit SessaoUci(Console& console) : console_(console) {}
 
     // Reads and carries out commands until "quit" or the end of the input;
     // returns the exit status (0).
@@ -47,8 +49,8 @@ class SessaoUci {
     static const Comando COMANDOS[];
 
     Console& console_;
-    ArquivosNaMemoria sem_arquivos_; // the game opens no file in this protocol
-    Quelmaro jogo_;
+    Estado estado_;
+    Quelmaro2 motor_;
     bool tem_jogo_ = false;                 // a game is going on: later positions may extend it
     xadrez::Posicao inicio_{};              // where the game's last position started
     std::vector<xadrez::Movimento> lances_; // and the moves after it

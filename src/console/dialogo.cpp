@@ -1,0 +1,164 @@
+#include "console/dialogo.hpp"
+
+#include <iomanip>
+#include <ostream>
+
+#include "game/notacao.hpp"
+
+namespace quelmaro {
+namespace {
+
+constexpr std::string_view MOLDURA = "  ---------------------------------";
+constexpr std::string_view ROTULOS_BRANCAS = "87654321"; // rank of row 1..8, player White
+constexpr std::string_view ROTULOS_PRETAS = "12345678";  // rank of row 1..8, computer White
+constexpr std::string_view COLUNAS_A_H = "    a   b   c   d   e   f   g   h";
+constexpr std::string_view COLUNAS_H_A = "    h   g   f   e   d   c   b   a";
+
+// The letter of a piece kind on the drawing, English and Portuguese.
+char letra(int codigo, bool ingles) {
+    const xadrez::Letras& l = ingles ? xadrez::INGLES : xadrez::PORTUGUES;
+    switch (tipo(codigo)) {
+    case PEAO: return 'P';
+    case BISPO: return l.bispo;
+    case CAVALO: return l.cavalo;
+    case TORRE: return l.torre;
+    case DAMA: return l.dama;
+    case REI: return l.rei;
+    default: return ' ';
+    }
+}
+
+// The answers of the numbered promotion dialog.
+constexpr char PROMOCAO_POR_NUMERO[] = {'q', 'n', 'b', 'r'}; // 1- Queen, 2- Knight, ...
+
+bool sim(char c) { return c == 's' || c == 'S'; }
+
+} // namespace
+
+int Dialogo::executa() {
+    try {
+        Quelmaro(jogo_, *this);
+    } catch (const FimDoPrograma&) {
+    }
+    saida().flush();
+    return 0;
+}
+
+void Dialogo::diz(Mensagem m) { saida() << texto(m, exibicao_.ingles) << '\n'; }
+void Dialogo::poe(Mensagem m) { saida() << texto(m, exibicao_.ingles); }
+
+void Dialogo::Apresentacao() {
+    saida() << '\n';
+    diz(Mensagem::BoasVindas);
+    diz(Mensagem::EscolhaDeLingua);
+    const char usaingles = console_.tecla();
+    exibicao_.ingles = usaingles == 'E' || usaingles == 'e';
+    saida() << '\n';
+    diz(Mensagem::PerguntaTabuleiro);
+    exibicao_.usa_tabuleiro = console_.tecla();
+    saida() << '\n';
+    if (exibicao_.usa_tabuleiro == 'y' || exibicao_.usa_tabuleiro == 'Y')
+        exibicao_.usa_tabuleiro = 's';
+    diz(Mensagem::PerguntaComecar);
+    const char resposta = console_.tecla();
+    // Yes gives the player White, any other answer the computer.
+    jogo_.novo(sim(resposta) || resposta == 'y' || resposta == 'Y');
+
+    if (jogo_.estado().jogador_tem_brancas()) {
+        if (sim(exibicao_.usa_tabuleiro)) {
+            saida() << '\n';
+            desenha(true);
+        }
+        saida() << '\n';
+        diz(Mensagem::PrimeiroPedido);
+    }
+}
+
+void Dialogo::novo_jogo() { Apresentacao(); }
+
+void Dialogo::meu_lance(const LanceDaMaquina& l) {
+    saida() << '\n';
+    poe(Mensagem::MeuMovimento);
+    saida() << l.lance << '\n';
+    escreve_tabuleiro();
+    if (l.sem_lance_dele) {
+        diz(l.mate ? Mensagem::FimEuGanhei : Mensagem::Afogado);
+        throw FimDoPrograma{};
+    }
+    pede_lance();
+}
+
+void Dialogo::fim_do_passe(Desfecho desfecho) {
+    diz(desfecho == Desfecho::Xequemate ? Mensagem::VoceGanhou : Mensagem::NaoPossoMexer);
+    diz(Mensagem::PressioneTecla);
+    console_.tecla();
+    throw FimDoPrograma{};
+}
+
+char Dialogo::promocao() {
+    if (promocao_san_) {
+        const char c = static_cast<char>(promocao_san_ - 'A' + 'a');
+        promocao_san_ = 0;
+        return c;
+    }
+    // The numbered dialog, until the answer is 1 to 4.
+    for (;;) {
+        if (!exibicao_.ingles) diz(Mensagem::PromocaoPergunta);
+        diz(Mensagem::PromocaoOpcoes);
+        const std::optional<int> n = console_.numero();
+        if (n && *n >= 1 && *n <= 4) return PROMOCAO_POR_NUMERO[*n - 1];
+    }
+}
+
+void Dialogo::escreve_tabuleiro() {
+    if (sim(exibicao_.usa_tabuleiro)) desenha(false);
+}
+
+void Dialogo::desenha(bool inicial) {
+    std::ostream& o = saida();
+    const Estado& e = jogo_.estado();
+    const bool normal = exibicao_.tabuleironormal;
+    poe(normal ? Mensagem::TituloNormal
+               : (inicial ? Mensagem::TituloInicialVirado : Mensagem::TituloVirado));
+    if (!inicial) o << std::setw(11) << e.lances_da_pessoa() << std::setw(11) << e.lance_do_jogo();
+    o << '\n' << MOLDURA << '\n';
+    const std::string_view rotulos = e.jogador_tem_brancas() ? ROTULOS_BRANCAS : ROTULOS_PRETAS;
+    for (int i = 1; i <= 8; ++i) {
+        const int r = normal ? i : 9 - i;
+        o << rotulos[r - 1] << " |";
+        for (int j = 1; j <= 8; ++j) {
+            const int codigo = e.tabuleiro()[casa(r, normal ? j : 9 - j)];
+            o << (codigo > 0 ? '*' : ' ') << letra(codigo, exibicao_.ingles) << " |";
+        }
+        o << '\n' << MOLDURA << '\n';
+    }
+    o << (normal == e.jogador_tem_brancas() ? COLUNAS_A_H : COLUNAS_H_A) << '\n';
+    if (inicial) o << '\n';
+    diz(normal ? Mensagem::RodapeNormal
+               : (inicial ? Mensagem::RodapeInicialVirado : Mensagem::RodapeVirado));
+    if (!inicial) o << '\n';
+}
+
+void Dialogo::save() {
+    diz(Mensagem::NomeParaSalvar);
+    const std::string nome = console_.linha();
+    const JogoSalvo jogo = jogo_.salvo(exibicao_.tabuleironormal, exibicao_.ingles);
+    if (!arquivos_.grava(nome, texto_do_jogo_salvo(jogo))) diz(Mensagem::NaoSalvou);
+}
+
+void Dialogo::open() {
+    diz(Mensagem::NomeParaAbrir);
+    const std::string nome = console_.linha();
+    const std::optional<std::string> conteudo = arquivos_.le(nome);
+    const ArquivoDeJogo arquivo = conteudo ? le_arquivo_de_jogo(*conteudo) : ArquivoDeJogo{};
+    if (arquivo.partida) return jogo_.instala_partida(*arquivo.partida);
+    if (!arquivo.salvo) return diz(Mensagem::NaoCarregou);
+    jogo_.carrega(*arquivo.salvo);
+    exibicao_.tabuleironormal = arquivo.salvo->tabuleironormal;
+    exibicao_.ingles = arquivo.salvo->ingles;
+    poe(Mensagem::MeuUltimoLance);
+    for (char c : arquivo.salvo->ultimo_lance) saida() << (c == '&' ? 'e' : c);
+    saida() << '\n';
+}
+
+} // namespace quelmaro

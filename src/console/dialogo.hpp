@@ -1,0 +1,94 @@
+// The console dialog with a person: the start-up questions, the board
+// drawing, the player's turn with its commands, the computer's moves and the
+// end of the game, in English or Portuguese.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "chess/san.hpp"
+#include "game/jogo.hpp"
+#include "game/quelmaro.hpp"
+#include "game/tradutor.hpp"
+#include "io/arquivos.hpp"
+#include "io/console.hpp"
+#include "text/mensagens.hpp"
+
+namespace quelmaro {
+
+// How the game is shown: the language, the drawing and its orientation. The
+// saved-game file keeps the language and the orientation.
+struct Exibicao {
+    bool ingles = false;
+    char usa_tabuleiro = 'n';    // 's' or 'S': the drawing is printed
+    bool tabuleironormal = true; // the computer's side at the top of the drawing
+};
+
+class Dialogo : public Frente {
+  public:
+    Dialogo(Console& console, Arquivos& arquivos) : console_(console), arquivos_(arquivos) {}
+
+    // Plays the game to its end; returns the exit status.
+    int executa();
+
+    void Apresentacao() override;
+    void pos_lance_dele() override;
+    void meu_lance(const LanceDaMaquina& lance) override;
+    void fim_do_passe(Desfecho desfecho) override;
+
+    // Prints the board drawing when the player asked for it.
+    void escreve_tabuleiro();
+
+    // The help: the ways to type moves and every command at the move prompt.
+    static std::string ajuda(bool ingles);
+
+    Jogo& jogo() { return jogo_; }
+    Exibicao& exibicao() { return exibicao_; }
+
+  private:
+    // The words of the console's own commands and what each does.
+    struct Comando;
+    static const Comando COMANDOS[];
+
+    std::ostream& saida() { return console_.saida(); }
+    // A message and a line end / without a line end, in the language in force.
+    void diz(Mensagem m);
+    void poe(Mensagem m);
+    void pede_lance() { diz(Mensagem::PedidoDeLance); }
+
+    // Reads lines until one is a move (coordinates or SAN) or a command
+    // word; answers "draw" on the way. Leaves the squares or command codes
+    // in casa_de, casa_para.
+    void le_lance();
+    // A word of SAN in the game's piece letters: true when it names one move,
+    // which then stands in `lido_` as coordinates; else its answer printed.
+    bool lance_san(std::string_view palavra);
+    xadrez::LeituraSan le_palavra_san(std::string_view palavra) const;
+    // The piece the player's pawn becomes: the one a SAN move named, else the
+    // numbered dialog's answer.
+    char promocao();
+    // The board drawing; `inicial` is the starting board of the dialog.
+    void desenha(bool inicial);
+    void save();
+    void open();
+    void novo_jogo();
+
+    // The console's commands at the move prompt.
+    void empate(const Traducao&);
+    void ajuda(const Traducao&);
+    void porque(const Traducao&);
+    void sugere(const Traducao&);
+    void desfaz_rodada(const Traducao&);
+    void grava_pgn(const Traducao&);
+    void mostra_lances(const Traducao&);
+
+    Console& console_;
+    Arquivos& arquivos_;
+    Jogo jogo_;
+    Exibicao exibicao_;
+    Traducao lido_;                 // the last move or command read
+    int casa_de = 1, casa_para = 1; // its squares, or its command codes
+    char promocao_san_ = 0;         // the piece a move typed in SAN promotes to, or 0
+};
+
+} // namespace quelmaro

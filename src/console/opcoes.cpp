@@ -1,0 +1,100 @@
+#include "console/opcoes.hpp"
+
+#include <string_view>
+
+#include "console/dialogo.hpp"
+#include "game/analise.hpp"
+#include "text/explicacao.hpp"
+#include "text/mensagens.hpp"
+#include "versao.hpp"
+
+namespace quelmaro {
+namespace {
+
+constexpr std::string_view EXPLICAR =
+    "--explain FILE prints the analysis of FILE (a saved game, a PGN game or a\n"
+    "FEN) with the computer to move: one line per candidate move, its features\n"
+    "and the rule it meets,\n"
+    "then the words of the rule that chooses and the move chosen. --lang pt gives\n"
+    "those words in Portuguese.\n";
+
+void uso(std::ostream& o, bool motor) {
+    if (motor) {
+        o << "Usage: quelmaro_xb [--help | --version | --uci | --explain FILE [--lang en|pt]]\n"
+             "Quelmaro as a chess engine for XBoard-protocol and UCI GUIs: it reads the\n"
+             "GUI's commands on standard input and answers on standard output. It\n"
+             "speaks UCI when the first command is \"uci\" or with --uci.\n"
+             "Register it in the GUI as a first or second engine, for example:\n"
+             "  xboard -fcp quelmaro_xb\n"
+          << EXPLICAR;
+        return;
+    }
+    o << "Usage: quelmaro [--help | --version | --explain FILE [--lang en|pt]]\n"
+         "Play chess against the computer in the console, in English or Portuguese.\n"
+      << EXPLICAR << Dialogo::ajuda(true) << '\n';
+}
+
+// --explain FILE: the table on `saida` and 0, or a one-line error on `erro` and 2.
+int explica_arquivo(Arquivos& arquivos, const std::string& nome, const char* programa, bool ingles,
+                    std::ostream& saida, std::ostream& erro) {
+    std::optional<PosicaoParaExplicar> posicao;
+    if (const std::optional<std::string> conteudo = arquivos.le(nome))
+        posicao = posicao_para_explicar(*conteudo);
+    if (!posicao) {
+        erro << preenche(texto(Mensagem::NaoCarregouParaExplicar, ingles), {programa, nome})
+             << '\n';
+        return 2;
+    }
+    saida << tabela_da_analise(analisa_posicao(*posicao), ingles);
+    return 0;
+}
+
+} // namespace
+
+std::string_view versao() { return VERSAO; }
+
+std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, Arquivos& arquivos,
+                                std::ostream& saida, std::ostream& erro, bool* uci) {
+    const char* programa = motor ? "quelmaro_xb" : "quelmaro";
+    const char* explicar = nullptr;
+    bool ingles = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--help" || a == "-h") {
+            uso(saida, motor);
+            return 0;
+        }
+        if (a == "--uci" && motor && uci) {
+            *uci = true;
+            continue;
+        }
+        if (a == "--version") {
+            saida << programa << ' ' << VERSAO << '\n';
+            return 0;
+        }
+        // The options that take a value.
+        const bool com_valor = a == "--explain" || a == "--lang";
+        const std::string_view valor = com_valor && i + 1 < argc ? argv[i + 1] : "";
+        if (com_valor && valor.empty()) {
+            erro << programa << ": option '" << a << "' needs a value\n";
+            return 2;
+        }
+        if (a == "--explain") {
+            explicar = argv[++i];
+        } else if (a == "--lang" && (valor == "en" || valor == "pt")) {
+            ingles = valor == "en";
+            ++i;
+        } else if (a == "--lang") {
+            erro << programa << ": unknown language '" << valor << "' (en or pt)\n";
+            return 2;
+        } else {
+            erro << programa << ": unknown option '" << a << "'\n";
+            uso(erro, motor);
+            return 2;
+        }
+    }
+    if (explicar) return explica_arquivo(arquivos, explicar, programa, ingles, saida, erro);
+    return std::nullopt;
+}
+
+} // namespace quelmaro

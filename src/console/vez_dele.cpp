@@ -1,0 +1,282 @@
+// The player's turn at the console: reading moves and commands, the checks
+// of the player's move, and the console's own commands.
+#include <algorithm>
+#include <cctype>
+#include <ostream>
+
+#include "console/dialogo.hpp"
+#include "game/notacao.hpp"
+#include "game/pgn.hpp"
+#include "io/hoje.hpp"
+#include "text/explicacao.hpp"
+
+namespace quelmaro {
+
+struct Dialogo::Comando {
+    std::string_view palavra; // compared with the start of the line, blanks included
+    void (Dialogo::*executa)(const Traducao&);
+    // Answered as the line is read: the turn goes on reading ("draw").
+    bool ao_ler;
+    // Its lines in "help", English and Portuguese.
+    std::string_view ajuda_ingles, ajuda_portugues;
+};
+
+// +-------------------------------------------------------------------------+
+// | The console's own commands at the move prompt, besides the game's words  |
+// | (turn, save, open, new, play, castling, quit), in the order "help"      |
+// | lists them:                                                             |
+// |   draw        "offer draw" when the computer is not ahead after ten moves|
+// |   help        the ways to type moves, and every command                 |
+// |   why [MOVE]  the rule that chose the computer's last move; what it saw  |
+// |               in MOVE                                                   |
+// |   hint        the move the computer would play in the player's place    |
+// |   undo        takes back the player's last move and the answer to it     |
+// |   pgn         writes the game to a PGN file                             |
+// |   moves       the game's moves in SAN                                   |
+// +-------------------------------------------------------------------------+
+// clang-format off
+const Dialogo::Comando Dialogo::COMANDOS[] = {
+    {"draw", &Dialogo::empate, true,
+     "  draw            offer a draw",
+     "  draw            propoe empate"},
+    {"help ", &Dialogo::ajuda, false,
+     "  help            list the commands",
+     "  help            mostra os comandos"},
+    {"why ", &Dialogo::porque, false,
+     "  why             tell which rule chose the computer's last move\n"
+     "  why MOVE        tell what I saw in MOVE when I chose my last move",
+     "  why             diz qual regra escolheu o ultimo lance do computador\n"
+     "  why LANCE       diz o que vi em LANCE quando escolhi meu ultimo lance"},
+    {"hint ", &Dialogo::sugere, false,
+     "  hint            suggest a move for you",
+     "  hint            sugere um lance para voce"},
+    {"undo", &Dialogo::desfaz_rodada, false,
+     "  undo            take back your last move and the computer's answer",
+     "  undo            desfaz seu ultimo lance e a resposta do computador"},
+    {"pgn ", &Dialogo::grava_pgn, false,
+     "  pgn             write the game to a PGN file",
+     "  pgn             grava o jogo num arquivo PGN"},
+    {"moves ", &Dialogo::mostra_lances, false,
+     "  moves           show the moves of the game",
+     "  moves           mostra os lances da partida"},
+};
+// clang-format on
+
+namespace {
+
+const xadrez::Letras& letras(bool ingles) { return ingles ? xadrez::INGLES : xadrez::PORTUGUES; }
+
+// Does the SAN word end in the piece it promotes to ("e8=Q+", "exd8N")
+// rather than in the square's rank ("e8")?
+bool nomeia_a_peca(std::string_view palavra) {
+    const std::size_t fim = palavra.find_last_not_of("+#!?");
+    return fim != std::string_view::npos && std::isupper(static_cast<unsigned char>(palavra[fim]));
+}
+
+// Castling is typed in the words the parser knows for it, marks aside:
+// "O-O+" castles, "0-0-0" is no move.
+constexpr std::string_view PALAVRAS_DE_ROQUE[] = {"O-O", "o-o", "0-0", "O-O-O", "o-o-o"};
+bool roque_de_outra_forma(std::string_view palavra) {
+    palavra = palavra.substr(0, palavra.find_last_not_of("+#!?") + 1);
+    return !palavra.empty() && palavra.find_first_not_of("Oo0-") == std::string_view::npos &&
+           std::find(std::begin(PALAVRAS_DE_ROQUE), std::end(PALAVRAS_DE_ROQUE), palavra) ==
+               std::end(PALAVRAS_DE_ROQUE);
+}
+
+} // namespace
+
+std::string Dialogo::ajuda(bool ingles) {
+    std::string s(texto(Mensagem::Ajuda, ingles));
+    for (const Comando& c : COMANDOS) (s += '\n') += ingles ? c.ajuda_ingles : c.ajuda_portugues;
+    return (s += '\n') += texto(Mensagem::AjudaFim, ingles);
+}
+
+void Dialogo::le_lance() {
+    for (;;) {
+        promocao_san_ = 0;
+        const std::string linha = console_.pedaco(TAMANHO_DA_LINHA);
+        lido_ = Tradutor(linha, COMANDOS);
+        if (lido_.tipo == Traducao::Tipo::comando && COMANDOS[lido_.comando].ao_ler) {
+            (this->*COMANDOS[lido_.comando].executa)(lido_);
+            continue;
+        }
+        if (lido_.tipo == Traducao::Tipo::nada) {
+            // A word that no other form takes may be SAN.
+            const std::string_view palavra = std::string_view(linha).substr(0, linha.find(' '));
+            if (palavra.empty() || !lance_san(palavra)) continue;
+        }
+        if (lido_.tipo == Traducao::Tipo::palavra && lido_.e("quit")) throw FimDoPrograma{};
+        break;
+    }
+    const bool b = jogo_.estado().maquina_tem_brancas();
+    casa_de = lparanumero(lido_.saidatrad[0], lido_.saidatrad[1], b);
+    casa_para = lparanumero(lido_.saidatrad[2], lido_.saidatrad[3], b);
+}
+
+void Dialogo::pos_lance_dele() {
+    for (;;) {
+        le_lance();
+        // The game's commands carried out in place; the code of a line is its
+        // second half. Each is followed by the next line read, so that two of
+        // them typed one after the other show the board once more between.
+        for (;;) {
+            if (casa_para == COD_VIRAR) {
+                exibicao_.tabuleironormal = !exibicao_.tabuleironormal;
+                escreve_tabuleiro();
+                pede_lance();
+                le_lance();
+            }
+            if (casa_para == COD_SALVAR) {
+                save();
+                pede_lance();
+                le_lance();
+            }
+            if (casa_para == COD_ABRIR) {
+                open();
+                escreve_tabuleiro();
+                pede_lance();
+                le_lance();
+            }
+            if (casa_para != COD_VIRAR && casa_para != COD_SALVAR && casa_para != COD_ABRIR) break;
+            escreve_tabuleiro();
+        }
+        if (lido_.tipo == Traducao::Tipo::comando) {
+            (this->*COMANDOS[lido_.comando].executa)(lido_);
+            continue;
+        }
+        if (casa_de == COD_JOGAR || casa_para == COD_JOGAR) {
+            // The computer takes the side to move.
+            if (jogo_.estado().vez_do_jogador()) {
+                jogo_.vira_tabuleiro();
+                jogo_.promove_peoes_dele([this] { return promocao(); });
+            }
+            return;
+        }
+        if (casa_de == COD_NOVO) {
+            novo_jogo();
+            if (jogo_.estado().jogador_tem_brancas()) continue;
+            return;
+        }
+        if (!jogo_.lance_dele(casa_de, casa_para, [this] { return promocao(); })) {
+            diz(Mensagem::LanceRecusado);
+            continue;
+        }
+        escreve_tabuleiro();
+        return;
+    }
+}
+
+xadrez::LeituraSan Dialogo::le_palavra_san(std::string_view palavra) const {
+    if (roque_de_outra_forma(palavra)) return {};
+    return xadrez::le_san(posicao_de_xadrez(jogo_.estado()), palavra, letras(exibicao_.ingles));
+}
+
+bool Dialogo::lance_san(std::string_view palavra) {
+    using xadrez::LeituraSan;
+    const LeituraSan lido = le_palavra_san(palavra);
+    if (lido.resultado == LeituraSan::ilegivel) return false;
+    xadrez::Movimento m = lido.lance;
+    const auto& c = lido.candidatos;
+    // The same pawn move to each promotion piece: the move, with the dialog.
+    const bool so_a_peca = lido.resultado == LeituraSan::ambiguo && c.size() > 0 &&
+                           std::all_of(c.begin(), c.end(), [&](const xadrez::Movimento& o) {
+                               return o.de == c.begin()->de && o.para == c.begin()->para;
+                           });
+    if (so_a_peca) {
+        m = *c.begin();
+        m.promocao = 0;
+    } else if (lido.resultado == LeituraSan::nenhum) {
+        diz(Mensagem::LanceRecusado);
+        return false;
+    } else if (lido.resultado != LeituraSan::um) {
+        const xadrez::Posicao x = posicao_de_xadrez(jogo_.estado());
+        poe(Mensagem::LanceAmbiguo);
+        for (int i = 0; i < c.size(); ++i) {
+            if (i > 0)
+                saida() << (i + 1 == c.size() ? texto(Mensagem::OuAinda, exibicao_.ingles) : ", ");
+            saida() << xadrez::escreve_san(x, c.lances[i], letras(exibicao_.ingles));
+        }
+        saida() << "?\n";
+        pede_lance();
+        return false;
+    } else if (!nomeia_a_peca(palavra)) {
+        m.promocao = 0;
+    }
+    const std::string coordenadas = xadrez::escreve_coordenadas(m);
+    lido_.tipo = Traducao::Tipo::lance;
+    std::copy_n(coordenadas.begin(), 4, lido_.saidatrad.begin());
+    promocao_san_ = m.promocao;
+    return true;
+}
+
+// --- The console's commands ---
+
+void Dialogo::empate(const Traducao&) {
+    if (jogo_.oferece_empate()) saida() << texto(Mensagem::OfereceEmpate, true) << std::endl;
+}
+
+void Dialogo::ajuda(const Traducao&) {
+    saida() << ajuda(exibicao_.ingles) << '\n';
+    pede_lance();
+}
+
+void Dialogo::porque(const Traducao& t) {
+    const auto& h = jogo_.historico();
+    const auto meu =
+        std::find_if(h.rbegin(), h.rend(), [](const Lembranca& l) { return l.da_maquina; });
+    if (meu == h.rend())
+        diz(Mensagem::NadaAExplicar);
+    else if (!t.argumento.empty())
+        saida() << explica_lance(meu->analise, t.argumento, exibicao_.ingles);
+    else
+        saida() << explica_escolha(meu->analise, exibicao_.ingles);
+    pede_lance();
+}
+
+// In force mode, with the computer's colour to move, and after the end of the
+// game there is nothing to suggest.
+void Dialogo::sugere(const Traducao&) {
+    if (!jogo_.estado().vez_do_jogador() || jogo_.acabou()) return;
+    if (const std::optional<Sugestao> s = jogo_.sugestao()) {
+        poe(Mensagem::Sugestao);
+        saida() << s->lance << '\n';
+    } else {
+        diz(Mensagem::SemLanceSeu);
+    }
+    pede_lance();
+}
+
+void Dialogo::desfaz_rodada(const Traducao&) {
+    const auto& h = jogo_.historico();
+    const auto dele =
+        std::find_if(h.rbegin(), h.rend(), [](const Lembranca& l) { return !l.da_maquina; });
+    if (dele == h.rend()) {
+        diz(Mensagem::NadaADesfazer);
+    } else {
+        jogo_.desfaz(static_cast<int>(dele - h.rbegin()) + 1);
+        escreve_tabuleiro();
+    }
+    pede_lance();
+}
+
+void Dialogo::grava_pgn(const Traducao&) {
+    diz(Mensagem::NomeParaSalvar);
+    const std::string nome = console_.linha();
+    if (!arquivos_.grava(nome, pgn_do_jogo(jogo_, hoje()))) diz(Mensagem::NaoGravouPgn);
+    pede_lance();
+}
+
+void Dialogo::mostra_lances(const Traducao&) {
+    if (!jogo_.fen_inicial().empty()) {
+        poe(Mensagem::PosicaoDeInicio);
+        saida() << jogo_.fen_inicial() << '\n';
+    }
+    const xadrez::Partida partida = jogo_.partida();
+    if (partida.lances.empty())
+        diz(Mensagem::NenhumLanceAinda);
+    else
+        saida() << xadrez::lances_numerados(partida, letras(exibicao_.ingles)) << '\n';
+    pede_lance();
+}
+
+} // namespace quelmaro

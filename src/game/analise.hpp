@@ -1,0 +1,65 @@
+// What one engine pass saw and chose, kept after it so that a person can ask
+// why: the board as the pass saw it, every candidate with its tables, what
+// the rules read besides, and the choice.
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "board/tabuleiro.hpp"
+#include "engine/quelmaro2.hpp"
+
+namespace quelmaro {
+
+struct Analise {
+    Tabuleiro tabuleiro;               // the board as the pass saw it
+    bool maquina_tem_brancas = false;  // for the coordinates
+    std::vector<Candidato> candidatos; // in scan order, with their tables
+    Contexto contexto;                 // what the rules read besides the tables
+    int regra = 0;                     // the rule that chose; 0 an opening move
+    Abertura abertura = Abertura::nenhuma;
+    int escolhido = -1; // the chosen candidate; -1 when there is no move
+    // No rule chose: the computer's only legal moves were captures in
+    // passing, which the pieces' own movement test does not see.
+    bool en_passant = false;
+};
+
+// Right after `motor` made the pass `r` on `tabuleiro`.
+Analise analise_do_passe(const Quelmaro2& motor, const Resultado& r, const Tabuleiro& tabuleiro,
+                         bool maquina_tem_brancas);
+
+// A computer move: from-square and to-square.
+struct Jogada {
+    int de = 0, para = 0;
+    bool operator==(const Jogada&) const = default;
+};
+
+// The candidate making the move, or -1.
+int candidato(const Analise& a, Jogada j);
+
+// The move a word names for the computer on the analysed board: coordinates
+// as the game prints them ("e7e5"; "e7-e5", "e7xe5" too), or SAN with the
+// piece letters of the language `ingles` gives ("Nf6", "exd5", "Cf6").
+// nullopt when the word names no move, or more than one.
+std::optional<Jogada> jogada_da_palavra(std::string_view palavra, const Analise& analise,
+                                        bool ingles);
+// Is the word SAN that is well formed but names no move of the computer's there?
+bool san_sem_lance(std::string_view palavra, const Analise& analise, bool ingles);
+
+// A position to explain: the board with the computer to move and what the
+// rules read that the board does not hold.
+struct PosicaoParaExplicar {
+    Tabuleiro tabuleiro;
+    bool maquina_tem_brancas = false;
+    int lance_do_jogo = 0;
+};
+
+// Reads the text of a file into a position: a saved game, a FEN on the first
+// line or a PGN game (the computer plays the side to move at its end).
+std::optional<PosicaoParaExplicar> posicao_para_explicar(std::string_view conteudo);
+
+// One pass as the position stands: no fixed opening move, draw counter 0.
+Analise analisa_posicao(const PosicaoParaExplicar& posicao);
+
+} // namespace quelmaro

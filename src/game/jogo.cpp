@@ -1,0 +1,310 @@
+#include "game/jogo.hpp"
+
+#include <algorithm>
+
+#include "chess/tabuleiro_xadrez.hpp"
+#include "game/notacao.hpp"
+#include "game/regras_do_jogador.hpp"
+
+namespace quelmaro {
+namespace {
+
+// Promotion pieces: the engine build's letter and the code the player's pawn becomes.
+struct Promocao {
+    char letra;
+    int codigo;
+};
+constexpr Promocao PROMOCOES[] = {{'q', -DAMA}, {'n', -CAVALO}, {'b', -BISPO}, {'r', -TORRE}};
+
+int codigo_da_promocao(char letra) {
+    for (const Promocao& p : PROMOCOES)
+        if (p.letra == letra) return p.codigo;
+    return -DAMA;
+}
+
+char letra_da_promocao(int codigo) {
+    for (const Promocao& p : PROMOCOES)
+        if (p.codigo == codigo) return p.letra;
+    return 0;
+}
+
+} // namespace
+
+std::optional<xadrez::Movimento> so_en_passant(const xadrez::Posicao& x) {
+    const xadrez::ListaDeLances legais = xadrez::legais(x);
+    if (legais.size() == 0) return std::nullopt;
+    for (const xadrez::Movimento& m : legais)
+        if (m.para != x.en_passant || xadrez::tipo_da_peca(x.pecas[m.de]) != 'P')
+            return std::nullopt;
+    return *legais.begin();
+}
+
+void Jogo::novo(bool jogador_tem_brancas) {
+    estado_.novo_jogo(jogador_tem_brancas);
+    historico_.clear();
+    fen_inicial_.clear();
+    acabou_ = false;
+}
+
+void Jogo::comeca_de_posicao(const xadrez::Posicao& x, bool maquina_tem_brancas) {
+    quelmaro::comeca_de_posicao(estado_, x, maquina_tem_brancas);
+    historico_.clear();
+    fen_inicial_ = inicio_de_partida(x) ? std::string() : xadrez::escreve_fen(x);
+    acabou_ = false;
+}
+
+void Jogo::instala_partida(const xadrez::Partida& partida) {
+    const bool maquina_brancas = !xadrez::posicao_final(partida).brancas_a_mover;
+    // Each position of the game, as this game would have held it.
+    const auto poe = [&](const xadrez::Posicao& x) {
+        poe_posicao(estado_, x, maquina_brancas);
+        estado_.poe_contadores(lances_feitos(x, maquina_brancas), lances_feitos(x, !maquina_brancas),
+                               x == xadrez::Posicao::inicial() ? 0 : 2);
+    };
+    historico_.clear();
+    estado_.poe_ultimo_lance(SEM_ULTIMO_LANCE);
+    estado_.zera_contagem_empate();
+    acabou_ = false;
+    xadrez::Posicao x = partida.inicio;
+    for (const xadrez::Movimento& m : partida.lances) {
+        poe(x);
+        const bool da_maquina = x.brancas_a_mover == maquina_brancas;
+        historico_.push_back({estado_, m, da_maquina, {}});
+        if (da_maquina) estado_.anota_ultimo_lance(xadrez::escreve_coordenadas(m));
+        xadrez::joga(x, m);
+    }
+    poe(x);
+    fen_inicial_ =
+        partida.inicio == xadrez::Posicao::inicial() ? "" : xadrez::escreve_fen(partida.inicio);
+}
+
+void Jogo::carrega(const JogoSalvo& jogo) {
+    const bool brancas = jogo.jogador_tem_brancas();
+    const Tabuleiro& t = jogo.tabuleiro;
+    Roques roques{};
+    roques[brancas ? BRANCAS : PRETAS] = {
+        .rei_saiu = brancas ? jogo.rei_saiu_61 : jogo.rei_saiu_60,
+        .torre_a_saiu = brancas ? jogo.torre_saiu_57 : jogo.torre_saiu_64,
+        .torre_h_saiu = brancas ? jogo.torre_saiu_64 : jogo.torre_saiu_57,
+        .ja_rocou = jogo.ja_rocou};
+    // The computer's colour: a king or rook away from its home square has moved.
+    const char fila = brancas ? '8' : '1';
+    const auto em_casa = [&](char coluna, int codigo) {
+        return t[lparanumero(coluna, fila, !brancas)] == codigo;
+    };
+    roques[brancas ? PRETAS : BRANCAS] = {.rei_saiu = !em_casa('e', REI),
+                                          .torre_a_saiu = !em_casa('a', TORRE),
+                                          .torre_h_saiu = !em_casa('h', TORRE)};
+    estado_.poe_posicao(t, brancas, brancas, roques, 0);
+    estado_.poe_contadores(jogo.lance_do_jogo, jogo.lances_da_pessoa,
+                           estado_.numero_de_meu_movimento());
+    estado_.poe_ultimo_lance(jogo.ultimo_lance);
+    historico_.clear();
+    fen_inicial_ = fen_de_jogo_salvo(estado_);
+}
+
+// The file keeps the player's castling flags by the squares of the board seen
+// from the computer's side: the king starts on 61 when the player has White
+// and on 60 when the player has Black; the rooks start on 57 and 64.
+JogoSalvo Jogo::salvo(bool tabuleironormal, bool ingles) const {
+    JogoSalvo jogo;
+    jogo.tabuleiro = estado_.tabuleiro();
+    jogo.lance_do_jogo = estado_.lance_do_jogo();
+    jogo.lances_da_pessoa = estado_.lances_da_pessoa();
+    jogo.ultimo_lance = estado_.ultimo_lance();
+    const DireitosDeRoque& d = estado_.roques()[estado_.cor_do_jogador()];
+    const bool brancas = estado_.jogador_tem_brancas();
+    jogo.rei_saiu_60 = !brancas && d.rei_saiu;
+    jogo.rei_saiu_61 = brancas && d.rei_saiu;
+    jogo.torre_saiu_57 = brancas ? d.torre_a_saiu : d.torre_h_saiu;
+    jogo.torre_saiu_64 = brancas ? d.torre_h_saiu : d.torre_a_saiu;
+    jogo.ja_rocou = d.ja_rocou;
+    jogo.tabuleironormal = tabuleironormal;
+    jogo.ingles = ingles;
+    return jogo;
+}
+
+Pensamento pensa(const Estado& e, const Resultado& r, int de, int para) {
+    const xadrez::Movimento lance = movimento_da_maquina(e, de, para);
+    Tabuleiro depois = e.tabuleiro();
+    depois.poe(para, lance.promocao ? DAMA : depois[de]);
+    depois.poe(de, VAZIO);
+    xadrez::Posicao x = posicao_de_xadrez(e);
+    xadrez::joga(x, lance);
+    Pensamento p;
+    p.pontos = depois.soma() * CENTESIMOS;
+    p.mate = xadrez::fim(x) == xadrez::Fim::mate;
+    p.nos = r.posicoes_examinadas;
+    p.lance = xadrez::escreve_coordenadas(lance);
+    p.regra = r.regra;
+    p.abertura = r.abertura;
+    return p;
+}
+
+namespace {
+
+// The pass found no move while the computer's only legal moves take in
+// passing: the first of them, as the engine's choice.
+bool resgata_en_passant(const Estado& e, Resultado& r) {
+    xadrez::Posicao x = posicao_de_xadrez(e);
+    x.brancas_a_mover = e.maquina_tem_brancas();
+    const std::optional<xadrez::Movimento> m = so_en_passant(x);
+    if (!m) return false;
+    r.desfecho = Desfecho::Lance;
+    r.de = xadrez::casa_do_tabuleiro(m->de, e.maquina_tem_brancas());
+    r.para = xadrez::casa_do_tabuleiro(m->para, e.maquina_tem_brancas());
+    r.regra = 0;
+    r.abertura = Abertura::nenhuma;
+    return true;
+}
+
+} // namespace
+
+Escolha escolhe(Estado& e, Quelmaro2& motor) {
+    Escolha x{motor.passe(e.entrada()), {}};
+    Resultado& r = x.resultado;
+    e.depois_do_passe(r);
+    const bool en_passant = r.desfecho != Desfecho::Lance && resgata_en_passant(e, r);
+    if (r.desfecho != Desfecho::Lance) return x;
+    x.pensamento = pensa(e, r, r.de, r.para);
+    x.pensamento.en_passant = en_passant;
+    return x;
+}
+
+LanceDaMaquina Jogo::lance_da_maquina() {
+    Lembranca antes{estado_, {}, true, {}};
+    LanceDaMaquina l;
+    const Escolha escolha = escolhe(estado_, motor_);
+    const Resultado& r = escolha.resultado;
+    l.desfecho = r.desfecho;
+    if (!escolha.lance()) {
+        acabou_ = true;
+        return l;
+    }
+    l.pensamento = escolha.pensamento;
+    antes.analise = analise_do_passe(motor_, r, estado_.tabuleiro(), estado_.maquina_tem_brancas());
+    antes.analise.en_passant = l.pensamento.en_passant;
+    l.lance = coordenadas(r.de, r.para, estado_.maquina_tem_brancas());
+    estado_.conta_lance_da_maquina();
+    estado_.anota_ultimo_lance(l.lance);
+    if (l.pensamento.en_passant) estado_.retira(r.para - 8);
+    estado_.move(r.de, r.para);
+    for (int n = 64; n >= 57; --n)
+        if (estado_.tabuleiro()[n] == PEAO) estado_.promove(n, DAMA);
+    registra(std::move(antes), r.de, r.para);
+    l.sem_lance_dele = matenele(estado_);
+    l.mate = l.sem_lance_dele && rei_dele_atacado(estado_);
+    return l;
+}
+
+bool Jogo::aplica_lance_dele(int de, int para, const EscolhaDePromocao& promocao) {
+    // A castling word names the king's move; it is castling or nothing.
+    const std::optional<RoqueDoJogador> palavra = roque_da_palavra(estado_, de);
+    if (palavra) {
+        de = palavra->de;
+        para = palavra->para;
+    }
+    if (!casa_valida(de) || !casa_valida(para)) return false;
+    const std::optional<RoqueDoJogador> r = roque_do_lance(estado_, de, para);
+    if (r && roque_hpermitido(estado_, de, para)) {
+        estado_.roca(r->de, r->para, r->torre_de, r->torre_para);
+    } else if (palavra || !lance_permitido(estado_, de, para)) {
+        return false;
+    } else {
+        // A capture in passing takes the pawn that has just passed over `para`.
+        if (captura_en_passant(estado_, de, para)) estado_.retira(para + 8);
+        estado_.move(de, para);
+    }
+    estado_.conta_lance_da_pessoa();
+    promove_peoes_dele(promocao);
+    return true;
+}
+
+bool Jogo::lance_dele(int de, int para, const EscolhaDePromocao& promocao) {
+    Lembranca antes{estado_, {}, false, {}};
+    const std::optional<RoqueDoJogador> palavra = roque_da_palavra(estado_, de);
+    if (!aplica_lance_dele(de, para, promocao)) return false;
+    if (palavra) de = palavra->de, para = palavra->para;
+    registra(std::move(antes), de, para);
+    return true;
+}
+
+// The board is turned so that the computer's colour is the player's, the move
+// goes through the player's checks, and the board is turned back.
+bool Jogo::lance_dado_a_maquina(int de, int para, const EscolhaDePromocao& promocao) {
+    Lembranca antes{estado_, {}, false, {}};
+    const int pessoa = estado_.lances_da_pessoa();
+    estado_.vira();
+    const std::optional<RoqueDoJogador> palavra = roque_da_palavra(estado_, de);
+    const bool aceito = aplica_lance_dele(de, para, promocao);
+    estado_.vira();
+    if (!aceito) {
+        estado_ = antes.antes;
+        return false;
+    }
+    if (palavra) de = palavra->de, para = palavra->para;
+    estado_.poe_contadores(estado_.lance_do_jogo(), pessoa, estado_.numero_de_meu_movimento());
+    estado_.conta_lance_dado_a_maquina();
+    // The move's squares on the board turned back.
+    const std::string lance = coordenadas(65 - de, 65 - para, estado_.maquina_tem_brancas());
+    estado_.anota_ultimo_lance(lance);
+    registra(std::move(antes), 65 - de, 65 - para);
+    return true;
+}
+
+void Jogo::promove_peoes_dele(const EscolhaDePromocao& promocao) {
+    for (int k = 1; k <= 8; ++k)
+        if (estado_.tabuleiro()[k] == -PEAO) estado_.promove(k, codigo_da_promocao(promocao()));
+}
+
+void Jogo::registra(Lembranca antes, int de, int para) {
+    const bool b = estado_.maquina_tem_brancas();
+    antes.lance = {xadrez::casa_de_xadrez(de, b), xadrez::casa_de_xadrez(para, b), 0};
+    // A pawn that arrives as another piece has been promoted.
+    if (tipo(antes.antes.tabuleiro()[de]) == PEAO)
+        if (const char letra = letra_da_promocao(-tipo(estado_.tabuleiro()[para])))
+            antes.lance.promocao = static_cast<char>(letra - 'a' + 'A');
+    historico_.push_back(std::move(antes));
+}
+
+void Jogo::desfaz(int meios_lances) {
+    for (; meios_lances > 0 && !historico_.empty(); --meios_lances) {
+        estado_ = historico_.back().antes;
+        historico_.pop_back();
+        acabou_ = false;
+    }
+}
+
+std::optional<Sugestao> Jogo::sugestao() {
+    Estado virado = estado_;
+    virado.vira();
+    Entrada entrada = virado.entrada();
+    entrada.numero_de_meu_movimento = 2; // no fixed opening move for the player
+    Resultado r = motor_.passe(entrada);
+    if (r.desfecho != Desfecho::Lance && !resgata_en_passant(virado, r)) return std::nullopt;
+    Sugestao s{coordenadas(r.de, r.para, virado.maquina_tem_brancas())};
+    if (virado.tabuleiro()[r.de] == PEAO && linha(r.para) == 8) s.lance += 'q';
+    return s;
+}
+
+xadrez::Partida Jogo::partida() const {
+    xadrez::Partida partida;
+    if (!fen_inicial_.empty()) {
+        const xadrez::LeituraFen lida = xadrez::le_fen(fen_inicial_);
+        if (!lida.ok()) return partida; // no chess position: no chess moves either
+        partida.inicio = lida.posicao;
+    }
+    xadrez::Posicao x = partida.inicio;
+    for (const Lembranca& l : historico_) {
+        if (!xadrez::legal(x, l.lance)) break; // the rest is no game of chess
+        partida.lances.push_back(l.lance);
+        xadrez::joga(x, l.lance);
+    }
+    return partida;
+}
+
+bool Jogo::oferece_empate() const {
+    return estado_.tabuleiro().soma() <= 0 && estado_.lance_do_jogo() > 10;
+}
+
+} // namespace quelmaro

@@ -1,0 +1,164 @@
+// The game in play: its state, its history and the engine that chooses the
+// computer's moves; every change of the game goes through here. Nothing here
+// reads or prints: the front ends (console dialog, xboard, UCI) do the
+// talking and call these operations.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chess/lances.hpp"
+#include "chess/pgn_leitura.hpp"
+#include "engine/quelmaro2.hpp"
+#include "game/analise.hpp"
+#include "game/estado.hpp"
+#include "game/jogo_salvo.hpp"
+
+namespace quelmaro {
+
+// The state before a move of the game, kept to take the move back, with the
+// move that was played from there.
+struct Lembranca {
+    Estado antes;
+    xadrez::Movimento lance; // in chess squares, with the promotion piece
+    bool da_maquina = false; // chosen by the engine pass
+    Analise analise{};       // what that pass saw and chose
+};
+
+// What the computer's chosen move is worth and why it was played, as the GUI
+// protocols show it.
+struct Pensamento {
+    int pontos = 0;    // material after the move, the computer's side, in centipawns
+    bool mate = false; // the move mates
+    int nos = 0;       // trial positions the pass examined
+    std::string lance; // in coordinates, with the promotion letter
+    int regra = 0;     // the rule that chose it; 0 an opening move
+    Abertura abertura = Abertura::nenhuma;
+    bool en_passant = false; // the only legal move, a capture in passing
+};
+
+// The computer's turn: the engine's pass, and the move played.
+struct LanceDaMaquina {
+    Desfecho desfecho = Desfecho::Afogamento; // Lance: a move was played
+    std::string lance;                        // in coordinates, as the game prints it
+    Pensamento pensamento;                    // of the move, before it was played
+    bool sem_lance_dele = false;              // the player has no move left after it
+    bool mate = false;                        // ... and is in check
+};
+
+// The piece a pawn of the player's that reaches the last row becomes: 'q',
+// 'n', 'b' or 'r', asked of the front end for each such pawn.
+using EscolhaDePromocao = std::function<char()>;
+
+// The move the engine would choose in the player's place.
+struct Sugestao {
+    std::string lance; // in coordinates, with 'q' for a pawn that reaches the last row
+};
+
+class Jogo {
+  public:
+    const Estado& estado() const { return estado_; }
+    const std::vector<Lembranca>& historico() const { return historico_; }
+    // The FEN this game started from; empty for the ordinary start.
+    const std::string& fen_inicial() const { return fen_inicial_; }
+    bool acabou() const { return acabou_; }
+    // The GUI says the game is over ("result").
+    void termina() { acabou_ = true; }
+
+    // A new game from the ordinary start (the start-up dialog's set-up, and
+    // the "new" command's).
+    void novo(bool jogador_tem_brancas);
+    // A new game from a position given from outside (xboard's setboard, a UCI
+    // position): the history starts there, the draw counter at 0, the move
+    // counters from its move number, the opening moves due only in the
+    // ordinary starting position with White to move.
+    void comeca_de_posicao(const xadrez::Posicao& x, bool maquina_tem_brancas);
+    // A game loaded from a chess file becomes the game in play: its last
+    // position, the player on the side to move, the history holding its
+    // moves, each as if played here.
+    void instala_partida(const xadrez::Partida& partida);
+    // A game from a state set up by hand (tools and tests): the history
+    // starts there, from the ordinary start, and the game is not over.
+    void poe_estado(const Estado& estado) {
+        estado_ = estado;
+        historico_.clear();
+        fen_inicial_.clear();
+        acabou_ = false;
+    }
+    // A saved game loaded: its board, counters and castling flags; the
+    // history starts there. The engine's carried values stay.
+    void carrega(const JogoSalvo& jogo);
+    // The saved game of this state, with the two display settings it keeps.
+    JogoSalvo salvo(bool tabuleironormal, bool ingles) const;
+
+    // The computer's move: the engine pass on the board, then its move
+    // played (a pawn on the last row becomes a queen) and kept in the history.
+    LanceDaMaquina lance_da_maquina();
+    // The player's move from `de` to `para`, or the castling that a castling
+    // word's code in `de` names: castling, capture in passing and promotion
+    // included, checked by the player's rules; false (and nothing changed)
+    // when it is refused. The move is kept in the history.
+    bool lance_dele(int de, int para, const EscolhaDePromocao& promocao);
+    // A move the GUI sends for the computer's colour (force mode), in squares
+    // of the board seen from the computer's colour (as if it were the
+    // player's), checked by the same rules: it counts as the computer's.
+    bool lance_dado_a_maquina(int de, int para, const EscolhaDePromocao& promocao);
+    // The player's pawns on the last row become what the front end says.
+    void promove_peoes_dele(const EscolhaDePromocao& promocao);
+
+    // The side swap: the computer plays the player's side and the player the
+    // computer's.
+    void vira_tabuleiro() { estado_.vira(); }
+    // Takes back the last half-moves of the game, as many as it holds; a game
+    // taken back is no longer over.
+    void desfaz(int meios_lances);
+
+    // The move the engine would choose for the player's pieces; nullopt when
+    // it finds none.
+    std::optional<Sugestao> sugestao();
+
+    // The game from its start, from the history, as far as it is a game of
+    // chess.
+    xadrez::Partida partida() const;
+
+    // Does the "draw" command get "offer draw": the computer not ahead in
+    // material after more than ten of its moves?
+    bool oferece_empate() const;
+
+  private:
+    void registra(Lembranca antes, int de, int para);
+    bool aplica_lance_dele(int de, int para, const EscolhaDePromocao& promocao);
+
+    Estado estado_;
+    std::vector<Lembranca> historico_; // the state before each move of this game
+    std::string fen_inicial_;
+    bool acabou_ = false;
+    Quelmaro2 motor_;
+};
+
+// Centipawns: a pawn, code 1, is worth 100; a mating move is worth this.
+constexpr int CENTESIMOS = 100;
+constexpr int PONTOS_DE_MATE = 100001;
+
+// The engine's choice for the computer on the state, not yet played: its
+// pass, whose carried values the state takes, and what the move is worth.
+// When the pass finds no move while the computer's only legal moves take in
+// passing (which the pieces' own movement test does not see), the first of
+// them is the choice, with no rule.
+struct Escolha {
+    Resultado resultado; // desfecho Lance when there is a move (de, para)
+    Pensamento pensamento;
+    bool lance() const { return resultado.desfecho == Desfecho::Lance; }
+};
+Escolha escolhe(Estado& estado, Quelmaro2& motor);
+
+// What the engine's choice (de, para) of the pass `r` on the state is worth.
+Pensamento pensa(const Estado& estado, const Resultado& r, int de, int para);
+
+// The computer's legal chess moves when they are all captures in passing,
+// which the engine's movement test does not see; nullopt otherwise.
+std::optional<xadrez::Movimento> so_en_passant(const xadrez::Posicao& x);
+
+} // namespace quelmaro

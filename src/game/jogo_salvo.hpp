@@ -1,0 +1,53 @@
+// The saved-game file: one line of 737 characters holding the board, the two
+// move counters, the computer's last move and seven T/F flags.
+#pragma once
+
+#include <array>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+#include "board/tabuleiro.hpp"
+#include "chess/pgn_leitura.hpp"
+
+namespace quelmaro {
+
+struct JogoSalvo {
+    Tabuleiro tabuleiro;
+    int lance_do_jogo = 0;
+    int lances_da_pessoa = 0;
+    std::array<char, 4> ultimo_lance{'-', '-', '-', '-'}; // every 'e' kept as '&'
+    bool rei_saiu_60 = false;
+    bool rei_saiu_61 = false;
+    bool torre_saiu_57 = false;
+    bool torre_saiu_64 = false;
+    bool ja_rocou = false;
+    bool tabuleironormal = true;
+    bool ingles = false;
+
+    // Who has White follows from the counters: equal at the player's turn when
+    // the player moved first.
+    bool jogador_tem_brancas() const { return lance_do_jogo == lances_da_pessoa; }
+};
+
+// Reads a saved game. Returns nullopt unless the text holds, in this order,
+// 64 integers each a piece code with exactly one king of each side, two
+// counters 0 or more, four move characters and seven flag characters, and the
+// computer's king is not attacked by a player's piece.
+std::optional<JogoSalvo> le_jogo_salvo(std::istream& entrada);
+
+// Writes the 737-character line and its line end.
+void escreve_jogo_salvo(std::ostream& saida, const JogoSalvo& jogo);
+std::string texto_do_jogo_salvo(const JogoSalvo& jogo);
+
+// What the text of a game file holds: a saved game; else a chess game, from
+// a FEN on the first line or the first PGN game (nullopt in both when it is
+// neither, or when the chess game has ended).
+struct ArquivoDeJogo {
+    std::optional<JogoSalvo> salvo;
+    std::optional<xadrez::Partida> partida;
+};
+ArquivoDeJogo le_arquivo_de_jogo(std::string_view conteudo);
+
+} // namespace quelmaro

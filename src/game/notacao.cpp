@@ -1,0 +1,155 @@
+#include "game/notacao.hpp"
+
+#include "board/squares.hpp"
+#include "chess/tabuleiro_xadrez.hpp"
+
+namespace quelmaro {
+namespace {
+
+struct ParDeComando {
+    char a, b;
+    int codigo_brancas, codigo_pretas; // player White / computer White
+};
+
+// clang-format off
+constexpr ParDeComando PARES[] = {
+    {'s', 'a', COD_SALVAR, COD_SALVAR},
+    {'v', 'e', COD_SALVAR, COD_SALVAR},
+    {'o', 'p', COD_ABRIR, COD_ABRIR},
+    {'e', 'n', COD_ABRIR, COD_ABRIR},
+    {'p', 'r', COD_ROQUE_PEQUENO_BRANCAS, COD_ROQUE_PEQUENO_PRETAS},
+    {'o', 'q', COD_ROQUE_PEQUENO_BRANCAS, COD_ROQUE_PEQUENO_PRETAS},
+    {'g', 'r', COD_ROQUE_GRANDE_BRANCAS, COD_ROQUE_GRANDE_PRETAS},
+    {'p', 'l', COD_JOGAR, COD_JOGAR},
+    {'a', 'y', COD_JOGAR, COD_JOGAR},
+    {'n', 'o', COD_NOVO, COD_NOVO},
+    {'v', 'a', COD_NOVO, COD_NOVO},
+    {'t', 'u', COD_VIRAR, COD_VIRAR},
+    {'r', 'n', COD_VIRAR, COD_VIRAR},
+};
+// clang-format on
+
+// The rights of one colour: a right stands while neither its king nor its
+// rook has left home and the colour has not castled, with both at home.
+xadrez::Roques roques(const Estado& e) {
+    const Tabuleiro& t = e.tabuleiro();
+    xadrez::Roques x;
+    for (const xadrez::Roque& r : xadrez::ROQUES) {
+        const DireitosDeRoque& d = e.roques()[r.brancas ? BRANCAS : PRETAS];
+        const int lado = r.brancas == e.jogador_tem_brancas() ? -1 : 1;
+        const auto em = [&](int s) {
+            return t[xadrez::casa_do_tabuleiro(s, e.maquina_tem_brancas())];
+        };
+        x.*r.direito = !d.ja_rocou && !d.rei_saiu &&
+                       !(r.lado() > 0 ? d.torre_h_saiu : d.torre_a_saiu) &&
+                       em(r.rei) == lado * REI && em(r.torre) == lado * TORRE;
+    }
+    return x;
+}
+
+// The passed square as a chess square when a pawn of the colour that has
+// just moved stands behind it, the colour to move being `brancas_a_mover`;
+// else -1.
+int en_passant(const Estado& e, bool brancas_a_mover) {
+    const int s = e.casa_en_passant();
+    if (s == 0) return -1;
+    // The computer's pawns move to higher squares, the player's to lower.
+    const bool maquina_move = brancas_a_mover == e.maquina_tem_brancas();
+    const int atras = maquina_move ? s - 8 : s + 8;
+    if (!casa_valida(atras) || e.tabuleiro()[atras] != (maquina_move ? -PEAO : PEAO)) return -1;
+    return xadrez::casa_de_xadrez(s, e.maquina_tem_brancas());
+}
+
+xadrez::Posicao posicao(const Estado& e, bool brancas_a_mover, int numero) {
+    return xadrez::do_tabuleiro(e.tabuleiro(), e.maquina_tem_brancas(), brancas_a_mover,
+                                roques(e), en_passant(e, brancas_a_mover), 0, numero);
+}
+
+// The move number from Black's moves.
+int numero_do_lance(const Estado& e) {
+    return 1 + (e.maquina_tem_brancas() ? e.lances_da_pessoa() : e.lance_do_jogo());
+}
+
+DireitosDeRoque direitos(bool pequeno, bool grande) {
+    return {.rei_saiu = !pequeno && !grande, .torre_a_saiu = !grande, .torre_h_saiu = !pequeno};
+}
+
+} // namespace
+
+int lparanumero(char letra, char digito, bool maquina_tem_brancas) {
+    for (const ParDeComando& p : PARES)
+        if (p.a == letra && p.b == digito)
+            return maquina_tem_brancas ? p.codigo_pretas : p.codigo_brancas;
+    int col;
+    if (letra >= 'a' && letra <= 'h')
+        col = letra - 'a' + 1;
+    else if (letra >= 'A' && letra <= 'H')
+        col = letra - 'A' + 1;
+    else
+        return COD_NENHUM;
+    if (digito < '1' || digito > '8') return COD_NENHUM;
+    const int rank = digito - '0';
+    if (maquina_tem_brancas) return casa(rank, 9 - col);
+    return casa(9 - rank, col);
+}
+
+std::string nparaletra(int n, bool maquina_tem_brancas) {
+    const int r = linha(n), c = coluna(n);
+    if (maquina_tem_brancas) return {static_cast<char>('a' + 8 - c), static_cast<char>('0' + r)};
+    return {static_cast<char>('a' + c - 1), static_cast<char>('0' + 9 - r)};
+}
+
+std::string coordenadas(int de, int para, bool maquina_tem_brancas) {
+    return nparaletra(de, maquina_tem_brancas) + nparaletra(para, maquina_tem_brancas);
+}
+
+xadrez::Roques roques_de_xadrez(const Estado& estado) { return roques(estado); }
+
+xadrez::Posicao posicao_de_xadrez(const Estado& e) {
+    return posicao(e, e.vez_das_brancas(), numero_do_lance(e));
+}
+
+xadrez::Posicao posicao_com_a_vez_do_jogador(const Estado& e) {
+    return posicao(e, e.jogador_tem_brancas(), numero_do_lance(e));
+}
+
+void poe_posicao(Estado& e, const xadrez::Posicao& x, bool maquina_tem_brancas) {
+    Tabuleiro t;
+    xadrez::para_tabuleiro(x, maquina_tem_brancas, t);
+    e.poe_posicao(t, !maquina_tem_brancas, x.brancas_a_mover,
+                  {direitos(x.roques.brancas_pequeno, x.roques.brancas_grande),
+                   direitos(x.roques.pretas_pequeno, x.roques.pretas_grande)},
+                  x.en_passant < 0 ? 0 : xadrez::casa_do_tabuleiro(x.en_passant, maquina_tem_brancas));
+}
+
+void comeca_de_posicao(Estado& e, const xadrez::Posicao& x, bool maquina_tem_brancas) {
+    poe_posicao(e, x, maquina_tem_brancas);
+    e.recomeca_contagens();
+    e.poe_contadores(lances_feitos(x, maquina_tem_brancas), lances_feitos(x, !maquina_tem_brancas),
+                     inicio_de_partida(x) ? 0 : 2);
+}
+
+int lances_feitos(const xadrez::Posicao& x, bool brancas) {
+    return x.numero - 1 + (brancas && !x.brancas_a_mover ? 1 : 0);
+}
+
+bool inicio_de_partida(const xadrez::Posicao& x) {
+    const xadrez::Posicao inicial = xadrez::Posicao::inicial();
+    return x.pecas == inicial.pecas && x.brancas_a_mover;
+}
+
+xadrez::Movimento movimento_da_maquina(const Estado& e, int de, int para) {
+    const bool promove = e.tabuleiro()[de] == PEAO && linha(para) == 8;
+    return {xadrez::casa_de_xadrez(de, e.maquina_tem_brancas()),
+            xadrez::casa_de_xadrez(para, e.maquina_tem_brancas()), promove ? 'Q' : '\0'};
+}
+
+std::string fen_de_jogo_salvo(const Estado& e) {
+    // Each side has made about half of the moves counted.
+    xadrez::Posicao x = posicao(e, e.jogador_tem_brancas(),
+                                1 + (e.lance_do_jogo() + e.lances_da_pessoa()) / 2);
+    x.en_passant = -1;
+    return xadrez::escreve_fen(x);
+}
+
+} // namespace quelmaro

@@ -1,0 +1,75 @@
+// The game's state in the notations around it: square numbers 1..64 to and
+// from the coordinates the player reads and types (with the command codes of
+// the command words' halves), and the whole state to and from a chess
+// position and its FEN. The square mapping follows who has White: the board
+// stands from the computer's side, so with the computer White square 1 is h1,
+// with the player White it is a8.
+#pragma once
+
+#include <string>
+
+#include "chess/lances.hpp"
+#include "chess/posicao.hpp"
+#include "game/estado.hpp"
+
+namespace quelmaro {
+
+// Command codes that lparanumero returns for the halves of command words.
+constexpr int COD_ABRIR = 90;
+constexpr int COD_SALVAR = 100;
+constexpr int COD_VIRAR = 110;
+constexpr int COD_ROQUE_PEQUENO_BRANCAS = 200; // player White, king's side
+constexpr int COD_ROQUE_GRANDE_BRANCAS = 210;  // player White, queen's side
+constexpr int COD_ROQUE_PEQUENO_PRETAS = 220;  // player Black, king's side
+constexpr int COD_ROQUE_GRANDE_PRETAS = 230;   // player Black, queen's side
+constexpr int COD_JOGAR = 300;
+constexpr int COD_NOVO = 400;
+constexpr int COD_NENHUM = 0; // neither a square nor a command
+
+// A letter and a digit to a square 1..64, or a command pair to its code.
+// Upper-case file letters are accepted.
+int lparanumero(char letra, char digito, bool maquina_tem_brancas);
+// A square 1..64 to its lower-case file letter and rank digit, e.g. "e2".
+std::string nparaletra(int casa, bool maquina_tem_brancas);
+// A move from square to square in coordinates, "e2e4".
+std::string coordenadas(int de, int para, bool maquina_tem_brancas);
+
+// The castling rights of both colours as a chess position states them: the
+// rights not lost, with the king and the rook on their home squares.
+xadrez::Roques roques_de_xadrez(const Estado& estado);
+
+// The game as a chess position, the side to move as the state has it (or
+// the player's colour with `vez_do_jogador`, for the player's own checks).
+// The move number follows from Black's moves; the half-move clock is not
+// kept (0). The passed square counts only behind a pawn of the colour that
+// has just moved.
+xadrez::Posicao posicao_de_xadrez(const Estado& estado);
+xadrez::Posicao posicao_com_a_vez_do_jogador(const Estado& estado);
+
+// Puts the position on the state with the computer playing White or Black:
+// the pieces, who has White, the side to move, the castling rights of both
+// colours and the passed square. The counters are left as they are.
+void poe_posicao(Estado& estado, const xadrez::Posicao& x, bool maquina_tem_brancas);
+
+// A game begun at the position: as poe_posicao, and the move counters from
+// its move number (the moves each colour has made by then), the draw
+// counter at 0, and the fixed opening moves due only in the ordinary
+// starting position with White to move.
+void comeca_de_posicao(Estado& estado, const xadrez::Posicao& x, bool maquina_tem_brancas);
+
+// Moves made by one colour before the position's move number is reached.
+int lances_feitos(const xadrez::Posicao& x, bool brancas);
+
+// Is this the ordinary starting position with White to move (the only one in
+// which the fixed opening moves are played)?
+bool inicio_de_partida(const xadrez::Posicao& x);
+
+// A computer move on the board as a chess move: a pawn that reaches the last
+// row becomes a queen, as the game plays it.
+xadrez::Movimento movimento_da_maquina(const Estado& estado, int de, int para);
+
+// The FEN a saved game starts from: its position with the player to move,
+// no passed square, the move number from the two counters.
+std::string fen_de_jogo_salvo(const Estado& estado);
+
+} // namespace quelmaro

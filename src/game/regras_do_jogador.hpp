@@ -1,0 +1,54 @@
+// The checks of the player's moves. The rules of chess decide castling, the
+// safety of the player's king, capture in passing and whether the player has
+// a move left (src/chess); the piece's own movement is the board's movement
+// test, as for the computer. Where the game keeps a rule of its own that
+// differs from chess, it is named below and in the code, one each.
+#pragma once
+
+#include <optional>
+
+#include "game/estado.hpp"
+
+namespace quelmaro {
+
+// One castling of the player's colour as squares of the board: the king's
+// move and the rook's.
+struct RoqueDoJogador {
+    int de, para, torre_de, torre_para;
+    bool pequeno; // on the king's side
+};
+
+// The castling that a castling word's code names for the player (the codes
+// of the king's side, 200 and 220, and of the queen's side, 210 and 230).
+std::optional<RoqueDoJogador> roque_da_palavra(const Estado& estado, int codigo);
+// The castling of the player's colour whose king move this is, if any.
+std::optional<RoqueDoJogador> roque_do_lance(const Estado& estado, int de, int para);
+
+// May the player castle with this king move now? The rules of chess (the
+// right, the squares between empty, the king neither in check nor crossing
+// or landing on an attacked square), and one rule of the game's own: on the
+// queen's side the square next to the rook must not be attacked either.
+bool roque_hpermitido(const Estado& estado, int de, int para);
+
+// Would the player's king be attacked after this move of the player's?
+bool expoemreidele(const Estado& estado, int de, int para);
+
+// Does the move take, in passing, the computer's pawn that has just passed
+// over the to-square (and leave the player's king safe)?
+bool captura_en_passant(const Estado& estado, int de, int para);
+
+// May the player make this move, castling aside: a piece of the player's by
+// its movement (the board's movement test, or a capture in passing), onto a
+// square not holding a piece of the player's, leaving the king safe. A
+// capture of the computer's king is a move like any other.
+bool lance_permitido(const Estado& estado, int de, int para);
+
+// Has the player no move at all that the game would accept? (Mate or
+// stalemate; castling is never the only move, since the king could then step
+// to the square it crosses.)
+bool matenele(const Estado& estado);
+
+// Is the player's king attacked now?
+bool rei_dele_atacado(const Estado& estado);
+
+} // namespace quelmaro

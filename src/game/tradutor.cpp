@@ -1,0 +1,83 @@
+#include "game/tradutor.hpp"
+
+#include <algorithm>
+
+namespace quelmaro {
+namespace {
+
+struct Chave {
+    std::string_view entrada; // compared with the start of the line, blanks included
+    std::string_view saida;
+};
+
+// The game's own words, in the order of the tests.
+// clang-format off
+constexpr Chave CHAVES[] = {
+    {"go ", "play"}, {"GO ", "play"}, {"Go ", "play"},
+    {"play", "play"}, {"PLAY", "play"}, {"Play", "play"},
+    {"save", "save"},
+    {"open", "open"}, {"load", "open"},
+    {"turn", "turn"}, {"reverse", "turn"},
+    {"quit", "quit"}, {"exit", "quit"},
+    {"O-O ", "proq"}, {"o-o ", "proq"}, {"0-0 ", "proq"},
+    {"O-O-O", "groq"}, {"o-o-o", "groq"},
+    {"new ", "nova"},
+};
+// clang-format on
+
+// One piece letter, of either language but the Portuguese rook's T, may stand
+// before a move.
+constexpr std::string_view LETRAS_DE_PECA = "NKQBPRDC";
+constexpr std::string_view LETRAS_DE_PROMOCAO = "qnbr";
+
+bool letra(char c) { return c >= 'a' && c <= 'h'; }
+bool digito(char c) { return c >= '1' && c <= '8'; }
+
+void argumento(Traducao& t, std::string_view linha, std::size_t depois) {
+    if (linha.size() <= depois) return;
+    t.resto = linha.substr(depois);
+    t.argumento = t.resto;
+    t.argumento.erase(0, t.argumento.find_first_not_of(" \t"));
+    t.argumento.erase(t.argumento.find_last_not_of(" \t\r") + 1);
+}
+
+} // namespace
+
+Traducao Tradutor(std::string_view linha, std::span<const std::string_view> palavras) {
+    Traducao t;
+    std::string s(linha);
+    if (s.size() < 8) s.resize(8, ' ');
+
+    // A promotion letter right after a plain move.
+    if (letra(s[0]) && digito(s[1]) && letra(s[2]) && digito(s[3]) &&
+        LETRAS_DE_PROMOCAO.find(s[4]) != std::string_view::npos)
+        t.promocao_caracter = s[4];
+
+    for (const Chave& c : CHAVES)
+        if (s.starts_with(c.entrada)) {
+            t.tipo = Traducao::Tipo::palavra;
+            std::copy(c.saida.begin(), c.saida.end(), t.saidatrad.begin());
+            argumento(t, linha, c.entrada.size());
+            return t;
+        }
+    for (std::size_t i = 0; i < palavras.size(); ++i)
+        if (s.starts_with(palavras[i])) {
+            t.tipo = Traducao::Tipo::comando;
+            t.comando = static_cast<int>(i);
+            argumento(t, linha, palavras[i].size());
+            return t;
+        }
+
+    if (LETRAS_DE_PECA.find(s[0]) != std::string_view::npos) s.erase(0, 1);
+    if (letra(s[0]) && digito(s[1]) && letra(s[2]) && digito(s[3])) {
+        t.tipo = Traducao::Tipo::lance;
+        t.saidatrad = {s[0], s[1], s[2], s[3]};
+    } else if (letra(s[0]) && digito(s[1]) && (s[2] == '-' || s[2] == 'x') && letra(s[3]) &&
+               digito(s[4])) {
+        t.tipo = Traducao::Tipo::lance;
+        t.saidatrad = {s[0], s[1], s[3], s[4]};
+    }
+    return t;
+}
+
+} // namespace quelmaro

@@ -1,0 +1,59 @@
+// The parser of move and command text: what one line the player (or the GUI)
+// typed is. A move is four characters, letter digit letter digit, as
+// "e2e4"; a word of the game's own vocabulary is one of the output words
+// "play", "save", "open", "turn", "quit", "proq" (short castling), "groq"
+// (long castling) and "nova" (new game); a front end's own command is the
+// index of its word in the table the front end passes. Anything else is read
+// past. The parser reads and prints nothing itself.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quelmaro {
+
+struct Traducao {
+    enum class Tipo {
+        nada,    // read past
+        lance,   // saidatrad holds the move
+        palavra, // saidatrad holds an output word
+        comando, // a word of the front end's table: `comando`
+    } tipo = Tipo::nada;
+    std::array<char, 4> saidatrad{};
+    // q, n, b or r typed right after a plain move, or NUL.
+    char promocao_caracter = '\0';
+    int comando = -1;
+    // What followed the word on its line, blanks around it dropped ("e7e5"
+    // of "why e7e5"); empty after a move. `resto` is the same as it stands.
+    std::string argumento, resto;
+
+    bool e(std::string_view palavra) const {
+        return std::string_view(saidatrad.data(), saidatrad.size()) == palavra;
+    }
+};
+
+// A line holds at most this many characters; the rest of a longer line stays
+// in the input: it is the next line, or the file name or number that the
+// command just read asks for.
+inline constexpr std::size_t TAMANHO_DA_LINHA = 100;
+
+// The line (at most TAMANHO_DA_LINHA characters) as a move, an output word or
+// a word of `palavras`, each compared, blanks included, with the start of
+// the line made at least 8 characters long with blanks ("go" is "go      ").
+// The game's words are tested first, then the front end's in their order,
+// then the move forms: a plain move, then one with '-' or 'x' between the
+// squares, each after at most one upper-case piece letter (N, K, Q, B, P, R,
+// D, C).
+Traducao Tradutor(std::string_view linha, std::span<const std::string_view> palavras = {});
+
+// The same with the words of a front end's command table, each row's `palavra`.
+template <class Comando, std::size_t N>
+Traducao Tradutor(std::string_view linha, const Comando (&comandos)[N]) {
+    std::array<std::string_view, N> palavras;
+    for (std::size_t i = 0; i < N; ++i) palavras[i] = comandos[i].palavra;
+    return Tradutor(linha, std::span<const std::string_view>(palavras));
+}
+
+} // namespace quelmaro

@@ -1,0 +1,264 @@
+#include "xboard/sessao_xboard.hpp"
+
+#include <ostream>
+
+#include "game/notacao.hpp"
+#include "game/pgn.hpp"
+#include "io/hoje.hpp"
+#include "text/explicacao.hpp"
+
+namespace quelmaro {
+
+struct SessaoXboard::Comando {
+    std::string_view palavra; // compared with the start of the line, blanks included
+    void (SessaoXboard::*executa)(const Traducao&);
+    // Answered as the line is read: the turn goes on reading.
+    bool ao_ler = false;
+    // Takes the whole rest of the line, however long.
+    bool linha_inteira = false;
+};
+
+// +-------------------------------------------------------------------------+
+// | What the engine build understands from an XBoard GUI:                   |
+// |   MOVE          a move in coordinates ("e2e4", "e7e8q"), or O-O, O-O-O: |
+// |                 the player's, or in force mode the side's to move       |
+// |   new           a new game, the GUI with White, the computer waiting     |
+// |   go, play      the computer plays the side to move, and leaves force    |
+// |   force         force mode: the computer plays neither side             |
+// |   setboard FEN  a new game from the position, in force mode             |
+// |   undo          takes back one half-move, in force mode                 |
+// |   remove        takes back two half-moves                               |
+// |   result ...    the game is over                                        |
+// |   draw          "offer draw" when the computer is not ahead after ten    |
+// |                 of its moves                                            |
+// |   hint          "Hint: MOVE" for the side the GUI plays                 |
+// |   post, nopost  a thinking line with the reason before each move, or not|
+// |   protover N    the feature line                                        |
+// |   ping N        "pong N"                                                |
+// |   save, open    the game to and from a file (the console's files)       |
+// |   turn, pgn     as at the console                                       |
+// |   quit          ends the program                                        |
+// | Everything else is read past.                                           |
+// +-------------------------------------------------------------------------+
+// clang-format off
+const SessaoXboard::Comando SessaoXboard::COMANDOS[] = {
+    {"draw",      &SessaoXboard::empate,    true},
+    {"protover",  &SessaoXboard::recursos,  true},
+    {"ping ",     &SessaoXboard::pong,      true},
+    {"force",     &SessaoXboard::forca},
+    {"undo",      &SessaoXboard::volta},
+    {"remove",    &SessaoXboard::remove},
+    {"result",    &SessaoXboard::resultado},
+    {"setboard ", &SessaoXboard::setboard,  false, true},
+    {"post",      &SessaoXboard::post},
+    {"nopost",    &SessaoXboard::nopost},
+    {"hint ",     &SessaoXboard::sugere},
+    {"pgn ",      &SessaoXboard::grava_pgn},
+};
+// clang-format on
+
+SessaoXboard::SessaoXboard(Console& console, Arquivos& arquivos)
+    : console_(console), arquivos_(arquivos) {
+    // The GUI waits for each line: every write reaches it at once.
+    saida().setf(std::ios::unitbuf);
+}
+
+int SessaoXboard::executa() {
+    try {
+        Quelmaro(jogo_, *this);
+    } catch (const FimDoPrograma&) {
+    }
+    saida().flush();
+    return 0;
+}
+
+void SessaoXboard::diz(Mensagem m) { saida() << texto(m, ingles_) << '\n'; }
+void SessaoXboard::poe(Mensagem m) { saida() << texto(m, ingles_); }
+
+// The GUI has White; nothing is asked and nothing shown.
+void SessaoXboard::Apresentacao() {
+    ingles_ = true;
+    jogo_.novo(true);
+}
+
+void SessaoXboard::meu_lance(const LanceDaMaquina& l) {
+    if (mostra_pensamento_) {
+        const Pensamento& p = l.pensamento;
+        saida() << "1 " << (p.mate ? PONTOS_DE_MATE : p.pontos) << " 0 " << p.nos << ' ' << p.lance
+                << " {" << razao(p) << "}\n";
+    }
+    poe(Mensagem::Move);
+    saida() << l.lance << '\n';
+    if (l.sem_lance_dele)
+        diz(!l.mate                                 ? Mensagem::EmpateAfogamento
+            : jogo_.estado().jogador_tem_brancas() ? Mensagem::PretasDaoMate
+                                                    : Mensagem::BrancasDaoMate);
+}
+
+void SessaoXboard::fim_do_passe(Desfecho desfecho) {
+    diz(desfecho != Desfecho::Xequemate            ? Mensagem::EmpatePorAfogamento
+        : jogo_.estado().jogador_tem_brancas() ? Mensagem::BrancasVencem
+                                                : Mensagem::PretasVencem);
+}
+
+void SessaoXboard::le_lance() {
+    for (;;) {
+        std::string linha = console_.pedaco(TAMANHO_DA_LINHA);
+        lido_ = Tradutor(linha, COMANDOS);
+        if (lido_.tipo == Traducao::Tipo::comando) {
+            const Comando& c = COMANDOS[lido_.comando];
+            if (c.linha_inteira && console_.cortada())
+                lido_ = Tradutor(linha += console_.linha(), COMANDOS);
+            if (c.ao_ler) {
+                (this->*c.executa)(lido_);
+                continue;
+            }
+        }
+        if (lido_.tipo == Traducao::Tipo::nada) continue;
+        if (lido_.tipo == Traducao::Tipo::palavra && lido_.e("quit")) throw FimDoPrograma{};
+        return;
+    }
+}
+
+char SessaoXboard::promocao() {
+    const char c = lido_.promocao_caracter;
+    lido_.promocao_caracter = ' ';
+    return c;
+}
+
+void SessaoXboard::pos_lance_dele() {
+    for (;;) {
+        le_lance();
+        if (lido_.tipo == Traducao::Tipo::comando) {
+            (this->*COMANDOS[lido_.comando].executa)(lido_);
+            continue;
+        }
+        if (lido_.e("turn")) {
+            tabuleironormal_ = !tabuleironormal_;
+        } else if (lido_.e("save")) {
+            save();
+            pede_lance();
+        } else if (lido_.e("open")) {
+            open();
+            pede_lance();
+        } else if (lido_.e("play")) {
+            // The computer takes the side to move.
+            forcado_ = false;
+            if (jogo_.estado().vez_do_jogador()) {
+                jogo_.vira_tabuleiro();
+                jogo_.promove_peoes_dele([this] { return promocao(); });
+            }
+            return;
+        } else if (lido_.e("nova")) {
+            forcado_ = false;
+            Apresentacao();
+        } else if (!lance()) {
+            poe(Mensagem::LanceIlegal);
+            saida().write(lido_.saidatrad.data(), 4) << '\n';
+        } else if (!forcado_) {
+            return;
+        }
+    }
+}
+
+bool SessaoXboard::lance() {
+    const Estado& e = jogo_.estado();
+    const auto& s = lido_.saidatrad;
+    const auto promocao = [this] { return this->promocao(); };
+    // A move for the computer's colour is read as if that colour were the player's.
+    if (forcado_ && !e.vez_do_jogador()) {
+        const bool virado = e.jogador_tem_brancas();
+        return jogo_.lance_dado_a_maquina(lparanumero(s[0], s[1], virado),
+                                          lparanumero(s[2], s[3], virado), promocao);
+    }
+    const bool b = e.maquina_tem_brancas();
+    return jogo_.lance_dele(lparanumero(s[0], s[1], b), lparanumero(s[2], s[3], b), promocao);
+}
+
+// --- The commands ---
+
+void SessaoXboard::recursos(const Traducao&) {
+    saida() << texto(Mensagem::Recursos, true) << std::endl;
+}
+
+void SessaoXboard::pong(const Traducao& t) {
+    saida() << texto(Mensagem::Pong, true) << t.resto << std::endl;
+}
+
+void SessaoXboard::empate(const Traducao&) {
+    if (jogo_.oferece_empate()) saida() << texto(Mensagem::OfereceEmpate, true) << std::endl;
+}
+
+void SessaoXboard::forca(const Traducao&) { forcado_ = true; }
+
+void SessaoXboard::volta(const Traducao&) {
+    forcado_ = true;
+    desfaz(1);
+}
+
+void SessaoXboard::remove(const Traducao&) { desfaz(2); }
+
+void SessaoXboard::resultado(const Traducao&) { jogo_.termina(); }
+
+// A new game from the FEN, in force mode, the computer keeping its colour; a
+// bad FEN changes nothing.
+void SessaoXboard::setboard(const Traducao& t) {
+    const xadrez::LeituraFen leitura = xadrez::le_fen(t.argumento);
+    if (!leitura.ok()) return diz(Mensagem::PosicaoIlegal);
+    jogo_.comeca_de_posicao(leitura.posicao, jogo_.estado().maquina_tem_brancas());
+    forcado_ = true;
+}
+
+void SessaoXboard::post(const Traducao&) { mostra_pensamento_ = true; }
+void SessaoXboard::nopost(const Traducao&) { mostra_pensamento_ = false; }
+
+// With the computer's colour to move in force mode, and after the end of the
+// game, there is nothing to suggest.
+void SessaoXboard::sugere(const Traducao&) {
+    if (!jogo_.estado().vez_do_jogador() || jogo_.acabou()) return;
+    if (const std::optional<Sugestao> s = jogo_.sugestao()) {
+        poe(Mensagem::Sugestao);
+        saida() << s->lance << '\n';
+    }
+}
+
+void SessaoXboard::grava_pgn(const Traducao&) {
+    diz(Mensagem::NomeParaSalvar);
+    const std::string nome = console_.linha();
+    if (!arquivos_.grava(nome, pgn_do_jogo(jogo_, hoje()))) diz(Mensagem::NaoGravouPgn);
+    pede_lance();
+}
+
+void SessaoXboard::save() {
+    diz(Mensagem::NomeParaSalvar);
+    const std::string nome = console_.linha();
+    const JogoSalvo jogo = jogo_.salvo(tabuleironormal_, ingles_);
+    if (!arquivos_.grava(nome, texto_do_jogo_salvo(jogo))) diz(Mensagem::NaoSalvou);
+}
+
+void SessaoXboard::open() {
+    diz(Mensagem::NomeParaAbrir);
+    const std::string nome = console_.linha();
+    const std::optional<std::string> conteudo = arquivos_.le(nome);
+    const ArquivoDeJogo arquivo = conteudo ? le_arquivo_de_jogo(*conteudo) : ArquivoDeJogo{};
+    if (arquivo.partida) {
+        jogo_.instala_partida(*arquivo.partida);
+        forcado_ = false;
+        return;
+    }
+    if (!arquivo.salvo) return diz(Mensagem::NaoCarregou);
+    jogo_.carrega(*arquivo.salvo);
+    tabuleironormal_ = arquivo.salvo->tabuleironormal;
+    ingles_ = arquivo.salvo->ingles;
+    poe(Mensagem::MeuUltimoLance);
+    for (char c : arquivo.salvo->ultimo_lance) saida() << (c == '&' ? 'e' : c);
+    saida() << '\n';
+}
+
+void SessaoXboard::desfaz(int meios_lances) {
+    const bool brancas = jogo_.estado().jogador_tem_brancas();
+    jogo_.desfaz(meios_lances);
+    if (jogo_.estado().jogador_tem_brancas() != brancas) jogo_.vira_tabuleiro();
+}
+
+} // namespace quelmaro

@@ -1,0 +1,81 @@
+// The engine build speaking the XBoard protocol, version 2, to a GUI: the
+// GUI's commands and moves line by line, the computer's moves as "move"
+// lines, the results as the protocol's result lines, and the thinking line
+// with the reason after "post".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "game/jogo.hpp"
+#include "game/quelmaro.hpp"
+#include "game/tradutor.hpp"
+#include "io/arquivos.hpp"
+#include "io/console.hpp"
+#include "text/mensagens.hpp"
+
+namespace quelmaro {
+
+class SessaoXboard : public Frente {
+  public:
+    SessaoXboard(Console& console, Arquivos& arquivos);
+
+    // Reads and answers the GUI until "quit" or the end of the input;
+    // returns the exit status (0).
+    int executa();
+
+    void Apresentacao() override;
+    void pos_lance_dele() override;
+    void meu_lance(const LanceDaMaquina& lance) override;
+    void fim_do_passe(Desfecho desfecho) override;
+
+    const Jogo& jogo() const { return jogo_; }
+
+  private:
+    struct Comando;
+    static const Comando COMANDOS[];
+
+    std::ostream& saida() { return console_.saida(); }
+    void diz(Mensagem m);
+    void poe(Mensagem m);
+    void pede_lance() { diz(Mensagem::PedidoDeLance); }
+    // Reads lines until one is a move or a command of the turn; answers the
+    // lines that only ask for an answer ("protover", "ping", "draw") on the way.
+    void le_lance();
+    // The piece a pawn that reaches the last row becomes: the letter typed
+    // with the move, else a queen.
+    char promocao();
+    // The move read, for the player or, in force mode with the computer's
+    // colour to move, for the computer's colour; false when it is refused.
+    bool lance();
+
+    // The commands: each takes what the parser read.
+    void recursos(const Traducao&);
+    void pong(const Traducao&);
+    void empate(const Traducao&);
+    void forca(const Traducao&);
+    void volta(const Traducao&);
+    void remove(const Traducao&);
+    void resultado(const Traducao&);
+    void setboard(const Traducao&);
+    void post(const Traducao&);
+    void nopost(const Traducao&);
+    void sugere(const Traducao&);
+    void grava_pgn(const Traducao&);
+    void save();
+    void open();
+    // Takes back half-moves; across a side swap the position comes back
+    // turned to the sides the GUI keeps.
+    void desfaz(int meios_lances);
+
+    Console& console_;
+    Arquivos& arquivos_;
+    Jogo jogo_;
+    Traducao lido_;
+    bool ingles_ = true;          // a saved game loaded may switch it
+    bool tabuleironormal_ = true; // kept in saved games
+    bool forcado_ = false;        // force mode: the computer plays neither side
+    bool mostra_pensamento_ = false;
+};
+
+} // namespace quelmaro
