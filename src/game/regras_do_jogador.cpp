@@ -44,15 +44,9 @@ std::optional<RoqueDoJogador> roque_do_lance(const Estado& e, int de, int para) 
 }
 
 bool roque_hpermitido(const Estado& e, int de, int para) {
-    const std::optional<RoqueDoJogador> r = roque_do_lance(e, de, para);
-    if (!r) return false;
-    const xadrez::Posicao x = posicao_com_a_vez_do_jogador(e);
-    if (!xadrez::legal(x, movimento_dele(e, de, para))) return false;
-    // The game's own rule: castling on the queen's side also needs the square
-    // next to the rook (b1 or b8) out of the computer's reach.
-    const bool b = e.maquina_tem_brancas();
-    return r->pequeno || !xadrez::atacada(x, xadrez::casa_de_xadrez(r->torre_de, b) + 1,
-                                          !x.brancas_a_mover);
+    // The king's move of two files, not another piece's move between the same squares.
+    if (!roque_do_lance(e, de, para) || e.tabuleiro()[de] != -REI) return false;
+    return xadrez::legal(posicao_com_a_vez_do_jogador(e), movimento_dele(e, de, para));
 }
 
 bool expoemreidele(const Estado& e, int de, int para) {

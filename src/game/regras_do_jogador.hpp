@@ -1,8 +1,10 @@
 // The checks of the player's moves. The rules of chess decide castling, the
 // safety of the player's king, capture in passing and whether the player has
 // a move left (src/chess); the piece's own movement is the board's movement
-// test, as for the computer. Where the game keeps a rule of its own that
-// differs from chess, it is named below and in the code, one each.
+// test, as for the computer. One rule of the game's own stands beside them:
+// the player's move is checked whenever the game waits for it, in the
+// position with the player to move, whoever's turn the game last gave (after
+// the computer has found no move, the engine build still takes the GUI's).
 #pragma once
 
 #include <optional>
@@ -24,10 +26,10 @@ std::optional<RoqueDoJogador> roque_da_palavra(const Estado& estado, int codigo)
 // The castling of the player's colour whose king move this is, if any.
 std::optional<RoqueDoJogador> roque_do_lance(const Estado& estado, int de, int para);
 
-// May the player castle with this king move now? The rules of chess (the
-// right, the squares between empty, the king neither in check nor crossing
-// or landing on an attacked square), and one rule of the game's own: on the
-// queen's side the square next to the rook must not be attacked either.
+// May the player castle with this king move now? The rules of chess: the
+// right (neither the king nor that rook has moved, no castling yet), the
+// squares between empty, the king neither in check nor crossing or landing
+// on an attacked square.
 bool roque_hpermitido(const Estado& estado, int de, int para);
 
 // Would the player's king be attacked after this move of the player's?
