@@ -12,6 +12,18 @@ constexpr Codigo CODIGOS[] = {{'P', PEAO},  {'B', BISPO}, {'N', CAVALO},
 
 } // namespace
 
+int codigo_da_letra(char letra) {
+    for (const Codigo& c : CODIGOS)
+        if (c.letra == letra) return c.codigo;
+    return 0;
+}
+
+char letra_do_codigo(int codigo) {
+    for (const Codigo& c : CODIGOS)
+        if (c.codigo == tipo(codigo)) return c.letra;
+    return '\0';
+}
+
 // The computer with White sits behind rank 1 looking up the board: its rows
 // are the ranks and its columns run from file h to file a. With Black it sits
 // behind rank 8: rows from rank 8 down, columns from file a.

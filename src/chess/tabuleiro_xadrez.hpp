@@ -12,6 +12,12 @@ namespace quelmaro::xadrez {
 int casa_de_xadrez(int n, bool maquina_tem_brancas);
 int casa_do_tabuleiro(int s, bool maquina_tem_brancas);
 
+// The board's code of a piece named by its upper-case letter (P, B, N, R, Q,
+// K), positive; 0 for any other character. And the letter of a code, '\0'
+// for an empty square.
+int codigo_da_letra(char letra);
+char letra_do_codigo(int codigo);
+
 // Writes the pieces of the position on the board.
 void para_tabuleiro(const Posicao& x, bool maquina_tem_brancas, Tabuleiro& t);
 

@@ -9,23 +9,12 @@
 namespace quelmaro {
 namespace {
 
-// Promotion pieces: the engine build's letter and the code the player's pawn becomes.
-struct Promocao {
-    char letra;
-    int codigo;
-};
-constexpr Promocao PROMOCOES[] = {{'q', -DAMA}, {'n', -CAVALO}, {'b', -BISPO}, {'r', -TORRE}};
-
+// The code a player's pawn becomes for a promotion letter: 'q', 'n', 'b' or
+// 'r'; a queen for anything else.
 int codigo_da_promocao(char letra) {
-    for (const Promocao& p : PROMOCOES)
-        if (p.letra == letra) return p.codigo;
-    return -DAMA;
-}
-
-char letra_da_promocao(int codigo) {
-    for (const Promocao& p : PROMOCOES)
-        if (p.codigo == codigo) return p.letra;
-    return 0;
+    const char l = letra >= 'a' && letra <= 'z' ? static_cast<char>(letra - 'a' + 'A') : letra;
+    const int codigo = xadrez::codigo_da_letra(l);
+    return codigo == 0 || codigo == PEAO || codigo == REI ? -DAMA : -codigo;
 }
 
 } // namespace
@@ -261,9 +250,8 @@ void Jogo::registra(Lembranca antes, int de, int para) {
     const bool b = estado_.maquina_tem_brancas();
     antes.lance = {xadrez::casa_de_xadrez(de, b), xadrez::casa_de_xadrez(para, b), 0};
     // A pawn that arrives as another piece has been promoted.
-    if (tipo(antes.antes.tabuleiro()[de]) == PEAO)
-        if (const char letra = letra_da_promocao(-tipo(estado_.tabuleiro()[para])))
-            antes.lance.promocao = static_cast<char>(letra - 'a' + 'A');
+    if (tipo(antes.antes.tabuleiro()[de]) == PEAO && tipo(estado_.tabuleiro()[para]) != PEAO)
+        antes.lance.promocao = xadrez::letra_do_codigo(estado_.tabuleiro()[para]);
     historico_.push_back(std::move(antes));
 }
 
