@@ -160,34 +160,7 @@ Resultado Quelmaro2::passe(const Entrada& e) {
     r.contexto = {t.soma(), e.contagem_empate > 2 && t.soma() > 0, e.lance_do_jogo,
                   r.numero_b_inimigo};
 
-    // The fixed opening moves; one that is no candidate or loses the king
-    // (possible after loading a saved game) is dropped for the cascade.
-    if (r.numero_de_meu_movimento == 0) {
-        r.numero_de_meu_movimento = 1;
-        r.abertura = Abertura::peao_do_rei;
-        if (t[4] == REI)
-            r.de = 12, r.para = 20;
-        else
-            r.de = 13, r.para = 21;
-    } else if (r.numero_de_meu_movimento == 1) {
-        r.numero_de_meu_movimento = 2;
-        r.abertura = Abertura::peao_do_cavalo;
-        if (t[4] == REI)
-            r.de = 15, r.para = 23;
-        else if (t[55] == -BISPO)
-            r.de = 2, r.para = 17, r.abertura = Abertura::cavalo_da_dama;
-        else
-            r.de = 10, r.para = 18;
-    }
-    if (r.de != 0) {
-        if (eh_candidato(r.de, r.para) && !(marcas(r.de, r.para) & jogada_perder)) {
-            r.desfecho = Desfecho::Lance;
-            return r;
-        }
-        r.de = r.para = 0;
-        r.abertura = Abertura::nenhuma;
-    }
-
+    if (abertura_fixa(r)) return r;
     const Decisao d = cascata(candidatos(), r.contexto);
     if (d.regra != 0 && d.regra != REGRA_FIM_DE_JOGO) {
         const Regra& regra = regras()[d.regra - 1];
@@ -206,6 +179,38 @@ Resultado Quelmaro2::passe(const Entrada& e) {
     r.desfecho = rei_da_maquina_atacado() ? Desfecho::Xequemate : Desfecho::Afogamento;
     r.regra = REGRA_FIM_DE_JOGO;
     return r;
+}
+
+bool Quelmaro2::abertura_fixa(Resultado& r) const {
+    const Tabuleiro& t = tabuleiro_;
+    // The computer's king on square 4 means the computer has White.
+    if (r.numero_de_meu_movimento == 0) {
+        r.numero_de_meu_movimento = 1;
+        r.abertura = Abertura::peao_do_rei;
+        if (t[4] == REI)
+            r.de = 12, r.para = 20;
+        else
+            r.de = 13, r.para = 21;
+    } else if (r.numero_de_meu_movimento == 1) {
+        r.numero_de_meu_movimento = 2;
+        r.abertura = Abertura::peao_do_cavalo;
+        if (t[4] == REI)
+            r.de = 15, r.para = 23;
+        else if (t[55] == -BISPO)
+            r.de = 2, r.para = 17, r.abertura = Abertura::cavalo_da_dama;
+        else
+            r.de = 10, r.para = 18;
+    }
+    if (r.de == 0) return false;
+    // One that is no candidate or loses the king (possible after loading a
+    // saved game) is dropped for the cascade; the counter has moved on all the same.
+    if (eh_candidato(r.de, r.para) && !(marcas(r.de, r.para) & jogada_perder)) {
+        r.desfecho = Desfecho::Lance;
+        return true;
+    }
+    r.de = r.para = 0;
+    r.abertura = Abertura::nenhuma;
+    return false;
 }
 
 bool Quelmaro2::eh_candidato(int de, int para) const {

@@ -69,6 +69,9 @@ class Quelmaro2 {
     }
 
   private:
+    // The fixed opening move due by the opening-move counter, when it can be
+    // played: true, with the move and its words in `r`. The counter moves on.
+    bool abertura_fixa(Resultado& r) const;
     void analisa_candidato(Candidato& candidato);
     void alinha_dama_rei(Marcas& m);
     void segundo_lance(Marcas& m, int i, int j, Casas mudou);
