@@ -139,26 +139,4 @@ void Dialogo::desenha(bool inicial) {
     if (!inicial) o << '\n';
 }
 
-void Dialogo::save() {
-    diz(Mensagem::NomeParaSalvar);
-    const std::string nome = console_.linha();
-    const JogoSalvo jogo = jogo_.salvo(exibicao_.tabuleironormal, exibicao_.ingles);
-    if (!arquivos_.grava(nome, texto_do_jogo_salvo(jogo))) diz(Mensagem::NaoSalvou);
-}
-
-void Dialogo::open() {
-    diz(Mensagem::NomeParaAbrir);
-    const std::string nome = console_.linha();
-    const std::optional<std::string> conteudo = arquivos_.le(nome);
-    const ArquivoDeJogo arquivo = conteudo ? le_arquivo_de_jogo(*conteudo) : ArquivoDeJogo{};
-    if (arquivo.partida) return jogo_.instala_partida(*arquivo.partida);
-    if (!arquivo.salvo) return diz(Mensagem::NaoCarregou);
-    jogo_.carrega(*arquivo.salvo);
-    exibicao_.tabuleironormal = arquivo.salvo->tabuleironormal;
-    exibicao_.ingles = arquivo.salvo->ingles;
-    poe(Mensagem::MeuUltimoLance);
-    for (char c : arquivo.salvo->ultimo_lance) saida() << (c == '&' ? 'e' : c);
-    saida() << '\n';
-}
-
 } // namespace quelmaro

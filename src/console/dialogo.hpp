@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chess/san.hpp"
+#include "console/arquivo.hpp"
 #include "game/jogo.hpp"
 #include "game/quelmaro.hpp"
 #include "game/tradutor.hpp"
@@ -15,14 +16,6 @@
 #include "text/mensagens.hpp"
 
 namespace quelmaro {
-
-// How the game is shown: the language, the drawing and its orientation. The
-// saved-game file keeps the language and the orientation.
-struct Exibicao {
-    bool ingles = false;
-    char usa_tabuleiro = 'n';    // 's' or 'S': the drawing is printed
-    bool tabuleironormal = true; // the computer's side at the top of the drawing
-};
 
 class Dialogo : public Frente {
   public:
@@ -69,8 +62,6 @@ class Dialogo : public Frente {
     char promocao();
     // The board drawing; `inicial` is the starting board of the dialog.
     void desenha(bool inicial);
-    void save();
-    void open();
     void novo_jogo();
 
     // The console's commands at the move prompt.

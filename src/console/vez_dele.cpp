@@ -6,8 +6,6 @@
 
 #include "console/dialogo.hpp"
 #include "game/notacao.hpp"
-#include "game/pgn.hpp"
-#include "io/hoje.hpp"
 #include "text/explicacao.hpp"
 
 namespace quelmaro {
@@ -127,12 +125,12 @@ void Dialogo::pos_lance_dele() {
                 le_lance();
             }
             if (casa_para == COD_SALVAR) {
-                save();
+                save(console_, arquivos_, jogo_, exibicao_);
                 pede_lance();
                 le_lance();
             }
             if (casa_para == COD_ABRIR) {
-                open();
+                open(console_, arquivos_, jogo_, exibicao_);
                 escreve_tabuleiro();
                 pede_lance();
                 le_lance();
@@ -260,9 +258,7 @@ void Dialogo::desfaz_rodada(const Traducao&) {
 }
 
 void Dialogo::grava_pgn(const Traducao&) {
-    diz(Mensagem::NomeParaSalvar);
-    const std::string nome = console_.linha();
-    if (!arquivos_.grava(nome, pgn_do_jogo(jogo_, hoje()))) diz(Mensagem::NaoGravouPgn);
+    quelmaro::grava_pgn(console_, arquivos_, jogo_, exibicao_.ingles);
     pede_lance();
 }
 

@@ -3,8 +3,6 @@
 #include <ostream>
 
 #include "game/notacao.hpp"
-#include "game/pgn.hpp"
-#include "io/hoje.hpp"
 #include "text/explicacao.hpp"
 
 namespace quelmaro {
@@ -72,12 +70,12 @@ int SessaoXboard::executa() {
     return 0;
 }
 
-void SessaoXboard::diz(Mensagem m) { saida() << texto(m, ingles_) << '\n'; }
-void SessaoXboard::poe(Mensagem m) { saida() << texto(m, ingles_); }
+void SessaoXboard::diz(Mensagem m) { saida() << texto(m, exibicao_.ingles) << '\n'; }
+void SessaoXboard::poe(Mensagem m) { saida() << texto(m, exibicao_.ingles); }
 
 // The GUI has White; nothing is asked and nothing shown.
 void SessaoXboard::Apresentacao() {
-    ingles_ = true;
+    exibicao_.ingles = true;
     jogo_.novo(true);
 }
 
@@ -134,12 +132,13 @@ void SessaoXboard::pos_lance_dele() {
             continue;
         }
         if (lido_.e("turn")) {
-            tabuleironormal_ = !tabuleironormal_;
+            exibicao_.tabuleironormal = !exibicao_.tabuleironormal;
         } else if (lido_.e("save")) {
-            save();
+            save(console_, arquivos_, jogo_, exibicao_);
             pede_lance();
         } else if (lido_.e("open")) {
-            open();
+            // A game loaded from a chess file goes on out of force mode.
+            if (open(console_, arquivos_, jogo_, exibicao_) == Aberto::partida) forcado_ = false;
             pede_lance();
         } else if (lido_.e("play")) {
             // The computer takes the side to move.
@@ -223,36 +222,8 @@ void SessaoXboard::sugere(const Traducao&) {
 }
 
 void SessaoXboard::grava_pgn(const Traducao&) {
-    diz(Mensagem::NomeParaSalvar);
-    const std::string nome = console_.linha();
-    if (!arquivos_.grava(nome, pgn_do_jogo(jogo_, hoje()))) diz(Mensagem::NaoGravouPgn);
+    quelmaro::grava_pgn(console_, arquivos_, jogo_, exibicao_.ingles);
     pede_lance();
-}
-
-void SessaoXboard::save() {
-    diz(Mensagem::NomeParaSalvar);
-    const std::string nome = console_.linha();
-    const JogoSalvo jogo = jogo_.salvo(tabuleironormal_, ingles_);
-    if (!arquivos_.grava(nome, texto_do_jogo_salvo(jogo))) diz(Mensagem::NaoSalvou);
-}
-
-void SessaoXboard::open() {
-    diz(Mensagem::NomeParaAbrir);
-    const std::string nome = console_.linha();
-    const std::optional<std::string> conteudo = arquivos_.le(nome);
-    const ArquivoDeJogo arquivo = conteudo ? le_arquivo_de_jogo(*conteudo) : ArquivoDeJogo{};
-    if (arquivo.partida) {
-        jogo_.instala_partida(*arquivo.partida);
-        forcado_ = false;
-        return;
-    }
-    if (!arquivo.salvo) return diz(Mensagem::NaoCarregou);
-    jogo_.carrega(*arquivo.salvo);
-    tabuleironormal_ = arquivo.salvo->tabuleironormal;
-    ingles_ = arquivo.salvo->ingles;
-    poe(Mensagem::MeuUltimoLance);
-    for (char c : arquivo.salvo->ultimo_lance) saida() << (c == '&' ? 'e' : c);
-    saida() << '\n';
 }
 
 void SessaoXboard::desfaz(int meios_lances) {

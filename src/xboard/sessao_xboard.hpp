@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/arquivo.hpp"
 #include "game/jogo.hpp"
 #include "game/quelmaro.hpp"
 #include "game/tradutor.hpp"
@@ -62,8 +63,6 @@ class SessaoXboard : public Frente {
     void nopost(const Traducao&);
     void sugere(const Traducao&);
     void grava_pgn(const Traducao&);
-    void save();
-    void open();
     // Takes back half-moves; across a side swap the position comes back
     // turned to the sides the GUI keeps.
     void desfaz(int meios_lances);
@@ -72,8 +71,9 @@ class SessaoXboard : public Frente {
     Arquivos& arquivos_;
     Jogo jogo_;
     Traducao lido_;
-    bool ingles_ = true;          // a saved game loaded may switch it
-    bool tabuleironormal_ = true; // kept in saved games
+    // English (a saved game loaded may switch it), no drawing; the
+    // orientation is kept in saved games.
+    Exibicao exibicao_{.ingles = true};
     bool forcado_ = false;        // force mode: the computer plays neither side
     bool mostra_pensamento_ = false;
 };
