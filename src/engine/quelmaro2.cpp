@@ -160,8 +160,8 @@ Resultado Quelmaro2::passe(const Entrada& e) {
     r.contexto = {t.soma(), e.contagem_empate > 2 && t.soma() > 0, e.lance_do_jogo,
                   r.numero_b_inimigo};
 
-    if (abertura_fixa(r)) return r;
-    const Decisao d = cascata(candidatos(), r.contexto);
+    if (abertura_fixa(r, e.permitidos)) return r;
+    const Decisao d = cascata(candidatos(), r.contexto, e.permitidos);
     if (d.regra != 0 && d.regra != REGRA_FIM_DE_JOGO) {
         const Regra& regra = regras()[d.regra - 1];
         if (regra.bandeira == Bandeira::zerar)
@@ -181,7 +181,7 @@ Resultado Quelmaro2::passe(const Entrada& e) {
     return r;
 }
 
-bool Quelmaro2::abertura_fixa(Resultado& r) const {
+bool Quelmaro2::abertura_fixa(Resultado& r, const Permitidos* permitidos) const {
     const Tabuleiro& t = tabuleiro_;
     // The computer's king on square 4 means the computer has White.
     if (r.numero_de_meu_movimento == 0) {
@@ -203,8 +203,10 @@ bool Quelmaro2::abertura_fixa(Resultado& r) const {
     }
     if (r.de == 0) return false;
     // One that is no candidate or loses the king (possible after loading a
-    // saved game) is dropped for the cascade; the counter has moved on all the same.
-    if (eh_candidato(r.de, r.para) && !(marcas(r.de, r.para) & jogada_perder)) {
+    // saved game), or not one of the moves permitted, is dropped for the
+    // cascade; the counter has moved on all the same.
+    if (eh_candidato(r.de, r.para) && !(marcas(r.de, r.para) & jogada_perder) &&
+        (!permitidos || permitidos->permite(r.de, r.para))) {
         r.desfecho = Desfecho::Lance;
         return true;
     }

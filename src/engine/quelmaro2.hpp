@@ -31,6 +31,9 @@ struct Entrada {
     int numero_de_meu_movimento = 2; // opening-move counter 0..2: 2, no fixed move is due
     int contagem_empate = 0;         // draw counter
     int numero_b_inimigo = 2;        // the player's bishops, counted 1 or 2 (two or more)
+    // The moves the choice is limited to, when not every candidate (the
+    // tables are still those of the whole position).
+    const Permitidos* permitidos = nullptr;
 };
 
 // What one pass gives back: its choice, and the values for the next pass.
@@ -71,7 +74,7 @@ class Quelmaro2 {
   private:
     // The fixed opening move due by the opening-move counter, when it can be
     // played: true, with the move and its words in `r`. The counter moves on.
-    bool abertura_fixa(Resultado& r) const;
+    bool abertura_fixa(Resultado& r, const Permitidos* permitidos) const;
     void analisa_candidato(Candidato& candidato);
     void alinha_dama_rei(Marcas& m);
     void segundo_lance(Marcas& m, int i, int j, Casas mudou);

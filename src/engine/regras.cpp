@@ -1,5 +1,7 @@
 #include "engine/regras.hpp"
 
+#include <algorithm>
+
 namespace quelmaro {
 namespace {
 
@@ -202,12 +204,29 @@ static_assert(numerada_em_ordem());
 
 const std::array<Regra, NUMERO_DE_REGRAS>& regras() { return REGRAS; }
 
-Decisao cascata(std::span<const Candidato> candidatos, const Contexto& x) {
+namespace {
+
+bool permitido(const Candidato& c, const Permitidos* p) { return !p || p->permite(c.de, c.para); }
+
+} // namespace
+
+Decisao cascata(std::span<const Candidato> candidatos, const Contexto& x, const Permitidos* p) {
     for (const Regra& r : REGRAS)
         // The last match in scan order wins: look from the end.
         for (int c = static_cast<int>(candidatos.size()) - 1; c >= 0; --c)
-            if (cumpre(r, candidatos[c], x)) return {r.numero, c};
+            if (permitido(candidatos[c], p) && cumpre(r, candidatos[c], x)) return {r.numero, c};
     return {};
+}
+
+std::vector<Lugar> classificacao(std::span<const Candidato> candidatos, const Contexto& x,
+                                 const Permitidos* p) {
+    std::vector<Lugar> lugares;
+    for (int c = static_cast<int>(candidatos.size()) - 1; c >= 0; --c)
+        if (permitido(candidatos[c], p)) lugares.push_back({c, regra_cumprida(candidatos[c], x)});
+    const auto chave = [](const Lugar& l) { return l.regra == 0 ? NUMERO_DE_REGRAS : l.regra; };
+    std::stable_sort(lugares.begin(), lugares.end(),
+                     [&](const Lugar& a, const Lugar& b) { return chave(a) < chave(b); });
+    return lugares;
 }
 
 int regra_cumprida(const Candidato& candidato, const Contexto& x) {

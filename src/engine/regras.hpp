@@ -5,7 +5,9 @@
 
 #include <array>
 #include <span>
+#include <vector>
 
+#include "board/squares.hpp"
 #include "engine/marcas.hpp"
 
 namespace quelmaro {
@@ -80,9 +82,31 @@ constexpr bool cumpre(const Regra& r, const Candidato& m, const Contexto& x) {
     return (m.marcas & r.verdadeiras) == r.verdadeiras && (m.marcas & proibidas) == 0;
 }
 
+// The moves the cascade may choose from when not every candidate (a GUI's
+// "searchmoves"): for each from-square, the set of to-squares.
+struct Permitidos {
+    std::array<Casas, 65> para{};
+    void permite(int de, int destino) { para[de] |= bit(destino); }
+    bool permite(int de, int destino) const { return contem(para[de], destino); }
+};
+
 // The cascade over the candidates, given in scan order (from-square outer,
-// to-square inner).
-Decisao cascata(std::span<const Candidato> candidatos, const Contexto& contexto);
+// to-square inner); with `permitidos`, over those of them alone.
+Decisao cascata(std::span<const Candidato> candidatos, const Contexto& contexto,
+                const Permitidos* permitidos = nullptr);
+
+// A candidate's place in the cascade's order, and the rule that places it
+// (0 when it meets none of rules 1 to 54).
+struct Lugar {
+    int candidato;
+    int regra;
+};
+// The candidates (those permitted) in the order the cascade ranks them: by
+// the first rule each meets, those meeting none last; among those meeting
+// the same rule, in the order the cascade's scan picks them, the last in
+// scan order first. The first is the cascade's choice.
+std::vector<Lugar> classificacao(std::span<const Candidato> candidatos, const Contexto& contexto,
+                                 const Permitidos* permitidos = nullptr);
 
 // The first rule 1..54 whose row the candidate meets, or 0 when none does
 // (only rule 55, which takes every candidate, would).
