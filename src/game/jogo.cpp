@@ -149,8 +149,10 @@ bool resgata_en_passant(const Estado& e, Resultado& r) {
 
 } // namespace
 
-Escolha escolhe(Estado& e, Quelmaro2& motor) {
-    Escolha x{motor.passe(e.entrada()), {}};
+Escolha escolhe(Estado& e, Quelmaro2& motor, const Permitidos* permitidos) {
+    Entrada entrada = e.entrada();
+    entrada.permitidos = permitidos;
+    Escolha x{motor.passe(entrada), {}};
     Resultado& r = x.resultado;
     e.depois_do_passe(r);
     const bool en_passant = r.desfecho != Desfecho::Lance && resgata_en_passant(e, r);

@@ -152,7 +152,9 @@ struct Escolha {
     Pensamento pensamento;
     bool lance() const { return resultado.desfecho == Desfecho::Lance; }
 };
-Escolha escolhe(Estado& estado, Quelmaro2& motor);
+// With `permitidos`, the choice is one of those moves (the rescue above
+// aside, which the caller judges).
+Escolha escolhe(Estado& estado, Quelmaro2& motor, const Permitidos* permitidos = nullptr);
 
 // What the engine's choice (de, para) of the pass `r` on the state is worth.
 Pensamento pensa(const Estado& estado, const Resultado& r, int de, int para);

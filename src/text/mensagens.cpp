@@ -111,6 +111,13 @@ constexpr Textos TEXTOS[] = {
     {Mensagem::UciSemLance, "bestmove 0000", "bestmove 0000"},
     {Mensagem::UciLanceIlegal, "info string Illegal move: ", "info string Illegal move: "},
     {Mensagem::UciPosicaoIlegal, "info string Illegal position", "info string Illegal position"},
+    {Mensagem::UciOpcaoMultiPV, "option name MultiPV type spin default 1 min 1 max 64",
+     "option name MultiPV type spin default 1 min 1 max 64"},
+    {Mensagem::UciListaSemLance, "info string None of the moves of searchmoves is legal here",
+     "info string None of the moves of searchmoves is legal here"},
+    {Mensagem::UciListaSoDeRoques,
+     "info string My rules do not look at castling or captures in passing: the first of the moves given",
+     "info string My rules do not look at castling or captures in passing: the first of the moves given"},
 };
 
 // Every message has its row, in its place: a row missing, added or out of

@@ -90,6 +90,9 @@ enum class Mensagem {
     UciSemLance,
     UciLanceIlegal, // printed without a line end
     UciPosicaoIlegal,
+    UciOpcaoMultiPV,
+    UciListaSemLance,
+    UciListaSoDeRoques,
     Total
 };
 

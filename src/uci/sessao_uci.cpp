@@ -1,9 +1,12 @@
 #include "uci/sessao_uci.hpp"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <ostream>
 
 #include "game/jogo.hpp"
+#include "chess/tabuleiro_xadrez.hpp"
 #include "game/notacao.hpp"
 #include "text/explicacao.hpp"
 #include "text/mensagens.hpp"
@@ -16,28 +19,56 @@ namespace quelmaro::uci {
 // +-------------------------------------------------------------------------+
 // | The commands, by the first word of a line that is one of them (words     |
 // | before it are skipped, a line with none is read past):                  |
-// |   uci          "id name Quelmaro VERSION", "id author ...", "uciok"      |
-// |   isready      "readyok"                                                |
+// |   uci          "id name Quelmaro VERSION", "id author ...", the options, |
+// |                "uciok"                                                  |
+// |   isready      "readyok", at any time                                   |
+// |   setoption    name MultiPV value N: the lines "go" shows, 1 to 64      |
 // |   ucinewgame   the next position starts a new game                      |
 // |   position     startpos | fen FEN, then optionally moves M1 M2 ...      |
-// |   go ...       info lines and bestmove at once (its parameters ignored) |
-// |   stop         nothing is running: nothing to do                        |
+// |   go ...       info lines and bestmove at once; with "infinite" or       |
+// |                "ponder" the bestmove waits for "stop" (or "ponderhit");  |
+// |                "searchmoves M1 M2 ..." limits the choice to those moves;|
+// |                the other parameters are read past                       |
+// |   stop         the bestmove that waits; nothing when none does          |
+// |   ponderhit    the bestmove that waits after "go ponder"               |
 // |   quit         ends the session at once                                 |
-// |   debug, setoption, register, ponderhit   read past                     |
+// |   debug, register   read past                                           |
 // +-------------------------------------------------------------------------+
 const SessaoUci::Comando SessaoUci::COMANDOS[] = {
     {"uci", &SessaoUci::uci},
     {"isready", &SessaoUci::isready},
+    {"setoption", &SessaoUci::setoption},
     {"ucinewgame", &SessaoUci::ucinewgame},
     {"position", &SessaoUci::position},
     {"go", &SessaoUci::go},
-    {"stop", &SessaoUci::nada},
+    {"stop", &SessaoUci::stop},
+    {"ponderhit", &SessaoUci::ponderhit},
     {"quit", nullptr},
     {"debug", &SessaoUci::nada},
-    {"setoption", &SessaoUci::nada},
     {"register", &SessaoUci::nada},
-    {"ponderhit", &SessaoUci::nada},
 };
+
+namespace {
+
+// The words that may follow "go", which end a list of searchmoves.
+constexpr std::string_view PARAMETROS_DE_GO[] = {
+    "searchmoves", "ponder", "wtime", "btime", "winc", "binc", "movestogo",
+    "depth",       "nodes",  "mate",  "movetime", "infinite"};
+
+bool parametro(std::string_view w) {
+    return std::find(std::begin(PARAMETROS_DE_GO), std::end(PARAMETROS_DE_GO), w) !=
+           std::end(PARAMETROS_DE_GO);
+}
+
+// A multipv line's score: the rank of the rule that places the move, not an
+// evaluation: 55 - N centipawns for rule N, 55 for a fixed opening move,
+// mate 1 for the mates of rule 1.
+std::string pontos_do_lugar(int regra, bool abertura) {
+    if (regra == 1) return "mate 1";
+    return "cp " + std::to_string(abertura ? NUMERO_DE_REGRAS : NUMERO_DE_REGRAS - regra);
+}
+
+} // namespace
 
 int SessaoUci::executa() {
     try {
@@ -65,16 +96,50 @@ void SessaoUci::uci(Argumentos) {
     std::ostream& o = console_.saida();
     o << texto(Mensagem::UciNome, true) << VERSAO << '\n'
       << texto(Mensagem::UciAutor, true) << '\n'
+      << texto(Mensagem::UciOpcaoMultiPV, true) << '\n'
       << texto(Mensagem::UciOk, true) << '\n';
+}
+
+// "setoption name MultiPV value N", the name in any case; N out of 1..64 is
+// taken as the nearest of them, a value that is no number is read past.
+void SessaoUci::setoption(Argumentos a) {
+    const auto nome = std::find(a.begin(), a.end(), "name");
+    const auto valor = std::find(a.begin(), a.end(), "value");
+    if (nome == a.end() || nome + 1 == valor || valor == a.end() || valor + 1 == a.end()) return;
+    std::string n;
+    for (auto w = nome + 1; w != valor; ++w) (n += n.empty() ? "" : " ") += *w;
+    std::transform(n.begin(), n.end(), n.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (n != "multipv") return;
+    const std::string_view v = *(valor + 1);
+    int linhas = 0;
+    const auto [fim, erro] = std::from_chars(v.data(), v.data() + v.size(), linhas);
+    if (erro != std::errc() || fim != v.data() + v.size()) return;
+    linhas_ = std::clamp(linhas, 1, MAXIMO_DE_LINHAS);
+}
+
+void SessaoUci::stop(Argumentos) { responde(); }
+
+void SessaoUci::ponderhit(Argumentos) {
+    if (pensando_ == Espera::ponder) responde();
+}
+
+void SessaoUci::responde() {
+    if (pensando_ == Espera::nada) return;
+    console_.saida() << melhor_lance_ << '\n';
+    pensando_ = Espera::nada;
 }
 
 void SessaoUci::isready(Argumentos) {
     console_.saida() << texto(Mensagem::UciPronto, true) << '\n';
 }
 
-void SessaoUci::ucinewgame(Argumentos) { tem_jogo_ = false; }
+void SessaoUci::ucinewgame(Argumentos) {
+    responde();
+    tem_jogo_ = false;
+}
 
 void SessaoUci::position(Argumentos argumentos) {
+    responde(); // a GUI that sends a position without "stop" has stopped waiting
     const PedidoDePosicao p = le_posicao(argumentos);
     std::ostream& o = console_.saida();
     if (p.erro == PedidoDePosicao::Erro::sem_inicio) return;
@@ -115,25 +180,99 @@ void SessaoUci::aplica(const std::vector<xadrez::Movimento>& lances, std::size_t
     meu_lance_.reset();
 }
 
-void SessaoUci::go(Argumentos) {
+void SessaoUci::go(Argumentos argumentos) {
+    responde();
     if (!tem_jogo_) position({"startpos"});
-    std::ostream& o = console_.saida();
     // The computer plays the side to move; a game it goes on with keeps its counters.
     maquina_tem_brancas_ = atual_.brancas_a_mover;
     poe_posicao(estado_, atual_, maquina_tem_brancas_);
-    const Escolha e = escolhe(estado_, motor_);
+
+    Espera espera = Espera::nada;
+    std::optional<std::vector<xadrez::Movimento>> lista; // searchmoves, the legal ones
+    for (auto w = argumentos.begin(); w != argumentos.end(); ++w) {
+        if (*w == "infinite") espera = Espera::infinito;
+        if (*w == "ponder" && espera == Espera::nada) espera = Espera::ponder;
+        // A list with no move at all limits nothing; one whose moves are all
+        // illegal leaves no move to play.
+        if (*w != "searchmoves" || w + 1 == argumentos.end() || parametro(*(w + 1))) continue;
+        lista.emplace();
+        for (; w + 1 != argumentos.end() && !parametro(*(w + 1)); ++w)
+            if (const auto m = xadrez::le_coordenadas(*(w + 1)); m && xadrez::legal(atual_, *m))
+                lista->push_back(*m);
+    }
+    const std::string lance = lista ? escolhe_entre(*lista) : escolhe_livre();
+    melhor_lance_ = lance.empty() ? std::string(texto(Mensagem::UciSemLance, true))
+                                  : std::string(texto(Mensagem::UciMelhorLance, true)) + lance;
+    meu_lance_ = xadrez::le_coordenadas(lance);
+    pensando_ = espera == Espera::nada ? Espera::infinito : espera;
+    if (espera == Espera::nada) responde();
+}
+
+std::string SessaoUci::escolhe_livre() { return escolhe_com(nullptr); }
+
+// The choice among the moves of searchmoves: the cascade over those that are
+// candidates; castling and captures in passing, which no rule looks at, only
+// when the list holds nothing else.
+std::string SessaoUci::escolhe_entre(const std::vector<xadrez::Movimento>& lista) {
+    std::ostream& o = console_.saida();
+    if (lista.empty()) {
+        o << texto(Mensagem::UciListaSemLance, true) << '\n';
+        return {};
+    }
+    Permitidos permitidos;
+    bool algum = false;
+    const Tabuleiro& t = estado_.tabuleiro();
+    for (const xadrez::Movimento& m : lista) {
+        const int de = xadrez::casa_do_tabuleiro(m.de, maquina_tem_brancas_);
+        const int para = xadrez::casa_do_tabuleiro(m.para, maquina_tem_brancas_);
+        if (t[de] > 0 && t[para] <= 0 && t.validade(de, para)) {
+            permitidos.permite(de, para);
+            algum = true;
+        }
+    }
+    if (algum) return escolhe_com(&permitidos);
+    const std::string lance = xadrez::escreve_coordenadas(lista.front());
+    o << texto(Mensagem::UciListaSoDeRoques, true) << '\n';
+    return lance;
+}
+
+std::string SessaoUci::escolhe_com(const Permitidos* permitidos) {
+    std::ostream& o = console_.saida();
+    const Escolha e = escolhe(estado_, motor_, permitidos);
     if (!e.lance()) {
         // The rule of the end of the game says why there is no move.
-        o << "info string " << razao(e.resultado.regra, e.resultado.abertura) << '\n'
-          << texto(Mensagem::UciSemLance, true) << '\n';
-        return;
+        o << "info string " << razao(e.resultado.regra, e.resultado.abertura) << '\n';
+        return {};
     }
     const Pensamento& p = e.pensamento;
-    o << "info depth 1 score " << (p.mate ? std::string("mate 1") : "cp " + std::to_string(p.pontos))
-      << " nodes " << p.nos << " pv " << p.lance << '\n'
-      << "info string " << razao(p) << '\n';
-    o << texto(Mensagem::UciMelhorLance, true) << p.lance << '\n';
-    meu_lance_ = xadrez::le_coordenadas(p.lance);
+    if (linhas_ == 1 || p.en_passant) {
+        o << "info depth 1 score "
+          << (p.mate ? std::string("mate 1") : "cp " + std::to_string(p.pontos)) << " nodes "
+          << p.nos << " pv " << p.lance << '\n'
+          << "info string " << razao(p) << '\n';
+        return p.lance;
+    }
+    // The first lines in the cascade's order, the choice first, each with its reason.
+    const Resultado& r = e.resultado;
+    std::vector<Lugar> lugares = classificacao(motor_.candidatos(), r.contexto, permitidos);
+    const auto escolhido = std::find_if(lugares.begin(), lugares.end(), [&](const Lugar& l) {
+        const Candidato& c = motor_.candidatos()[l.candidato];
+        return c.de == r.de && c.para == r.para;
+    });
+    if (escolhido != lugares.end()) std::rotate(lugares.begin(), escolhido, escolhido + 1);
+    int k = 0;
+    for (const Lugar& l : lugares) {
+        if (k == linhas_) break;
+        const Candidato& c = motor_.candidatos()[l.candidato];
+        const bool abertura = k == 0 && r.regra == 0;
+        if (l.regra == 0 && !abertura) continue; // it lets the player take the king: no legal move
+        const int regra = abertura ? 0 : l.regra;
+        o << "info multipv " << ++k << " depth 1 score " << pontos_do_lugar(regra, abertura)
+          << " nodes " << p.nos << " pv "
+          << xadrez::escreve_coordenadas(movimento_da_maquina(estado_, c.de, c.para)) << '\n'
+          << "info string " << razao(regra, abertura ? r.abertura : Abertura::nenhuma) << '\n';
+    }
+    return p.lance;
 }
 
 } // namespace quelmaro::uci

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -36,7 +37,17 @@ class SessaoUci {
     void ucinewgame(Argumentos);
     void position(Argumentos);
     void go(Argumentos);
+    void setoption(Argumentos);
+    void stop(Argumentos);
+    void ponderhit(Argumentos);
     void nada(Argumentos) {}
+
+    // The engine's choice, its info lines printed; empty when there is none.
+    std::string escolhe_livre();
+    std::string escolhe_entre(const std::vector<xadrez::Movimento>& lista);
+    std::string escolhe_com(const Permitidos* permitidos);
+    // Prints the bestmove that waits, if one does.
+    void responde();
 
     // The moves after the game's last position, counted for the side that
     // made each: the computer's colour or the player's.
@@ -57,6 +68,13 @@ class SessaoUci {
     xadrez::Posicao atual_ = xadrez::Posicao::inicial();
     bool maquina_tem_brancas_ = false;
     std::optional<xadrez::Movimento> meu_lance_; // the last bestmove, not yet in the list
+
+    static constexpr int MAXIMO_DE_LINHAS = 64;
+    int linhas_ = 1; // MultiPV
+    // What the bestmove waits for: nothing, "stop" (go infinite), or
+    // "ponderhit" or "stop" (go ponder).
+    enum class Espera { nada, infinito, ponder } pensando_ = Espera::nada;
+    std::string melhor_lance_; // the bestmove line that waits
 };
 
 } // namespace quelmaro::uci
