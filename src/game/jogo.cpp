@@ -265,16 +265,21 @@ void Jogo::desfaz(int meios_lances) {
     }
 }
 
+std::optional<Pensamento> Jogo::analisa_a_vez() {
+    Estado lado = estado_;
+    if (lado.vez_do_jogador()) {
+        lado.vira();
+        lado.poe_contadores(lado.lance_do_jogo(), lado.lances_da_pessoa(), 2);
+    }
+    const Escolha e = escolhe(lado, motor_);
+    if (!e.lance()) return std::nullopt;
+    return e.pensamento;
+}
+
 std::optional<Sugestao> Jogo::sugestao() {
-    Estado virado = estado_;
-    virado.vira();
-    Entrada entrada = virado.entrada();
-    entrada.numero_de_meu_movimento = 2; // no fixed opening move for the player
-    Resultado r = motor_.passe(entrada);
-    if (r.desfecho != Desfecho::Lance && !resgata_en_passant(virado, r)) return std::nullopt;
-    Sugestao s{coordenadas(r.de, r.para, virado.maquina_tem_brancas())};
-    if (virado.tabuleiro()[r.de] == PEAO && linha(r.para) == 8) s.lance += 'q';
-    return s;
+    const std::optional<Pensamento> p = analisa_a_vez();
+    if (!p) return std::nullopt;
+    return Sugestao{p->lance};
 }
 
 xadrez::Partida Jogo::partida() const {

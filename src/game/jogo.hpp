@@ -118,6 +118,10 @@ class Jogo {
     // The move the engine would choose for the player's pieces; nullopt when
     // it finds none.
     std::optional<Sugestao> sugestao();
+    // The engine's choice for the side to move, whichever it is, with what it
+    // is worth and why, changing nothing in the game (analysis); nullopt when
+    // that side has no move. The player's side gets no fixed opening move.
+    std::optional<Pensamento> analisa_a_vez();
 
     // The game from its start, from the history, as far as it is a game of
     // chess.

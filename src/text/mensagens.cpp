@@ -99,8 +99,8 @@ constexpr Textos TEXTOS[] = {
     {Mensagem::EmpatePorAfogamento, "1/2-1/2 {Draw by stalemate}", "1/2-1/2 {Draw by stalemate}"},
     {Mensagem::OfereceEmpate, "offer draw", "offer draw"},
     {Mensagem::Recursos, "feature myname=\"Quelmaro\" ping=1 setboard=1 usermove=0 san=0 time=0 draw=1 sigint=0 "
-          "sigterm=0 reuse=1 analyze=0 colors=0 done=1", "feature myname=\"Quelmaro\" ping=1 setboard=1 usermove=0 san=0 time=0 draw=1 sigint=0 "
-          "sigterm=0 reuse=1 analyze=0 colors=0 done=1"},
+          "sigterm=0 reuse=1 analyze=1 colors=0 done=1", "feature myname=\"Quelmaro\" ping=1 setboard=1 usermove=0 san=0 time=0 draw=1 sigint=0 "
+          "sigterm=0 reuse=1 analyze=1 colors=0 done=1"},
     {Mensagem::Pong, "pong ", "pong "},
     {Mensagem::PosicaoIlegal, "tellusererror Illegal position", "tellusererror Illegal position"},
     {Mensagem::UciNome, "id name Quelmaro ", "id name Quelmaro "},

@@ -31,6 +31,11 @@ struct SessaoXboard::Comando {
 // |                 of its moves                                            |
 // |   hint          "Hint: MOVE" for the side the GUI plays                 |
 // |   post, nopost  a thinking line with the reason before each move, or not|
+// |   analyze       analysis: moves, undo, new and setboard for the side to  |
+// |                 move, each followed by a thinking line for the side to  |
+// |                 move; the computer plays no move                        |
+// |   exit          leaves analysis (outside it, ends the program)          |
+// |   .             the status of the analysis: "stat01: ..."               |
 // |   protover N    the feature line                                        |
 // |   ping N        "pong N"                                                |
 // |   save, open    the game to and from a file (the console's files)       |
@@ -52,6 +57,8 @@ const SessaoXboard::Comando SessaoXboard::COMANDOS[] = {
     {"nopost",    &SessaoXboard::nopost},
     {"hint ",     &SessaoXboard::sugere},
     {"pgn ",      &SessaoXboard::grava_pgn},
+    {"analyze",   &SessaoXboard::analisa},
+    {". ",        &SessaoXboard::estado_da_analise, true},
 };
 // clang-format on
 
@@ -80,11 +87,7 @@ void SessaoXboard::Apresentacao() {
 }
 
 void SessaoXboard::meu_lance(const LanceDaMaquina& l) {
-    if (mostra_pensamento_) {
-        const Pensamento& p = l.pensamento;
-        saida() << "1 " << (p.mate ? PONTOS_DE_MATE : p.pontos) << " 0 " << p.nos << ' ' << p.lance
-                << " {" << razao(p) << "}\n";
-    }
+    if (mostra_pensamento_) pensamento(l.pensamento);
     poe(Mensagem::Move);
     saida() << l.lance << '\n';
     if (l.sem_lance_dele)
@@ -113,7 +116,12 @@ void SessaoXboard::le_lance() {
             }
         }
         if (lido_.tipo == Traducao::Tipo::nada) continue;
-        if (lido_.tipo == Traducao::Tipo::palavra && lido_.e("quit")) throw FimDoPrograma{};
+        if (lido_.tipo == Traducao::Tipo::palavra && lido_.e("quit")) {
+            // In analysis "exit" leaves it; "quit", and "exit" elsewhere, end the program.
+            if (!analise_ || !linha.starts_with("exit")) throw FimDoPrograma{};
+            analise_ = false;
+            continue;
+        }
         return;
     }
 }
@@ -149,13 +157,16 @@ void SessaoXboard::pos_lance_dele() {
             }
             return;
         } else if (lido_.e("nova")) {
-            forcado_ = false;
+            forcado_ = analise_;
             Apresentacao();
+            mostra_analise();
         } else if (!lance()) {
             poe(Mensagem::LanceIlegal);
             saida().write(lido_.saidatrad.data(), 4) << '\n';
         } else if (!forcado_) {
             return;
+        } else {
+            mostra_analise();
         }
     }
 }
@@ -193,9 +204,13 @@ void SessaoXboard::forca(const Traducao&) { forcado_ = true; }
 void SessaoXboard::volta(const Traducao&) {
     forcado_ = true;
     desfaz(1);
+    mostra_analise();
 }
 
-void SessaoXboard::remove(const Traducao&) { desfaz(2); }
+void SessaoXboard::remove(const Traducao&) {
+    desfaz(2);
+    mostra_analise();
+}
 
 void SessaoXboard::resultado(const Traducao&) { jogo_.termina(); }
 
@@ -206,6 +221,31 @@ void SessaoXboard::setboard(const Traducao& t) {
     if (!leitura.ok()) return diz(Mensagem::PosicaoIlegal);
     jogo_.comeca_de_posicao(leitura.posicao, jogo_.estado().maquina_tem_brancas());
     forcado_ = true;
+    mostra_analise();
+}
+
+// Analysis is force mode with a thinking line after every change of the position.
+void SessaoXboard::analisa(const Traducao&) {
+    analise_ = forcado_ = true;
+    mostra_analise();
+}
+
+void SessaoXboard::mostra_analise() {
+    if (!analise_) return;
+    analisada_ = jogo_.analisa_a_vez();
+    if (analisada_) pensamento(*analisada_);
+}
+
+// "stat01: TIME NODES PLY MOVES-LEFT TOTAL-MOVES": the analysis is complete at once.
+void SessaoXboard::estado_da_analise(const Traducao&) {
+    if (!analise_) return;
+    saida() << "stat01: 0 " << (analisada_ ? analisada_->nos : 0) << " 1 0 "
+            << xadrez::legais(posicao_de_xadrez(jogo_.estado())).size() << '\n';
+}
+
+void SessaoXboard::pensamento(const Pensamento& p) {
+    saida() << "1 " << (p.mate ? PONTOS_DE_MATE : p.pontos) << " 0 " << p.nos << ' ' << p.lance
+            << " {" << razao(p) << "}\n";
 }
 
 void SessaoXboard::post(const Traducao&) { mostra_pensamento_ = true; }

@@ -4,6 +4,7 @@
 // with the reason after "post".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,6 +64,12 @@ class SessaoXboard : public Frente {
     void nopost(const Traducao&);
     void sugere(const Traducao&);
     void grava_pgn(const Traducao&);
+    void analisa(const Traducao&);
+    void estado_da_analise(const Traducao&);
+    // In analysis, the thinking line for the side to move.
+    void mostra_analise();
+    // "PLY SCORE TIME NODES MOVE {REASON}".
+    void pensamento(const Pensamento& p);
     // Takes back half-moves; across a side swap the position comes back
     // turned to the sides the GUI keeps.
     void desfaz(int meios_lances);
@@ -76,6 +83,8 @@ class SessaoXboard : public Frente {
     Exibicao exibicao_{.ingles = true};
     bool forcado_ = false;        // force mode: the computer plays neither side
     bool mostra_pensamento_ = false;
+    bool analise_ = false;                  // analysis mode
+    std::optional<Pensamento> analisada_;   // the last analysis shown
 };
 
 } // namespace quelmaro
