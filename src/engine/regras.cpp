@@ -210,12 +210,18 @@ bool permitido(const Candidato& c, const Permitidos* p) { return !p || p->permit
 
 } // namespace
 
-Decisao cascata(std::span<const Candidato> candidatos, const Contexto& x, const Permitidos* p) {
+// The last match in scan order wins: each rule looks from the end.
+template <class Permitido>
+Decisao cascata_sobre(std::span<const Candidato> candidatos, const Contexto& x, Permitido permitido) {
     for (const Regra& r : REGRAS)
-        // The last match in scan order wins: look from the end.
         for (int c = static_cast<int>(candidatos.size()) - 1; c >= 0; --c)
-            if (permitido(candidatos[c], p) && cumpre(r, candidatos[c], x)) return {r.numero, c};
+            if (permitido(candidatos[c]) && cumpre(r, candidatos[c], x)) return {r.numero, c};
     return {};
+}
+
+Decisao cascata(std::span<const Candidato> candidatos, const Contexto& x, const Permitidos* p) {
+    if (!p) return cascata_sobre(candidatos, x, [](const Candidato&) { return true; });
+    return cascata_sobre(candidatos, x, [p](const Candidato& c) { return permitido(c, p); });
 }
 
 std::vector<Lugar> classificacao(std::span<const Candidato> candidatos, const Contexto& x,
