@@ -114,19 +114,23 @@ xadrez::Posicao posicao_com_a_vez_do_jogador(const Estado& e) {
 }
 
 void poe_posicao(Estado& e, const xadrez::Posicao& x, bool maquina_tem_brancas) {
+    // Everything from the chess side first, then the state in one step.
     Tabuleiro t;
     xadrez::para_tabuleiro(x, maquina_tem_brancas, t);
-    e.poe_posicao(t, !maquina_tem_brancas, x.brancas_a_mover,
-                  {direitos(x.roques.brancas_pequeno, x.roques.brancas_grande),
-                   direitos(x.roques.pretas_pequeno, x.roques.pretas_grande)},
-                  x.en_passant < 0 ? 0 : xadrez::casa_do_tabuleiro(x.en_passant, maquina_tem_brancas));
+    const int en_passant =
+        x.en_passant < 0 ? 0 : xadrez::casa_do_tabuleiro(x.en_passant, maquina_tem_brancas);
+    const Roques roques{direitos(x.roques.brancas_pequeno, x.roques.brancas_grande),
+                        direitos(x.roques.pretas_pequeno, x.roques.pretas_grande)};
+    e.poe_posicao(t, !maquina_tem_brancas, x.brancas_a_mover, roques, en_passant);
 }
 
 void comeca_de_posicao(Estado& e, const xadrez::Posicao& x, bool maquina_tem_brancas) {
+    const int meus = lances_feitos(x, maquina_tem_brancas);
+    const int dele = lances_feitos(x, !maquina_tem_brancas);
+    const int abertura = inicio_de_partida(x) ? 0 : 2;
     poe_posicao(e, x, maquina_tem_brancas);
     e.recomeca_contagens();
-    e.poe_contadores(lances_feitos(x, maquina_tem_brancas), lances_feitos(x, !maquina_tem_brancas),
-                     inicio_de_partida(x) ? 0 : 2);
+    e.poe_contadores(meus, dele, abertura);
 }
 
 int lances_feitos(const xadrez::Posicao& x, bool brancas) {
