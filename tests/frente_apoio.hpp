@@ -47,11 +47,10 @@ inline xadrez::Posicao de_fen(const std::string& fen) {
 // A front end over text streams and files in memory: each test types the
 // lines, calls the front end's turn and reads what it printed.
 template <class Frente_>
-class Bancada : public ::testing::Test {
-  protected:
+struct Bancada {
+    virtual ~Bancada() = default;
     // A fresh front end over the same streams and files.
     virtual void monta() { frente = std::make_unique<Frente_>(console, arquivos); }
-    void SetUp() override { monta(); }
 
     void digita(const std::string& texto) { entrada.str(texto), entrada.clear(); }
     std::string impresso() {
@@ -91,9 +90,9 @@ class Bancada : public ::testing::Test {
 
 // The console dialog, in English, the drawing off, a new game with the
 // player White (as after the start-up dialog).
-class NoConsole : public Bancada<Dialogo> {
-  protected:
-    void monta() override {
+struct BancadaDoConsole : Bancada<Dialogo> {
+    BancadaDoConsole() { monta(); }
+    void monta() final {
         Bancada::monta();
         frente->exibicao().ingles = true;
         frente->jogo().novo(true);
@@ -130,12 +129,15 @@ class NoConsole : public Bancada<Dialogo> {
 // The xboard session after its start-up: a new game, the GUI with White.
 // Everything changes through the GUI's lines, as a GUI changes it (positions
 // by "setboard"); the computer's moves come in whole sessions.
-class NoXboard : public Bancada<SessaoXboard> {
-  protected:
-    void monta() override {
+struct BancadaDoXboard : Bancada<SessaoXboard> {
+    BancadaDoXboard() { monta(); }
+    void monta() final {
         Bancada::monta();
         frente->Apresentacao();
     }
 };
+
+class NoConsole : public ::testing::Test, public BancadaDoConsole {};
+class NoXboard : public ::testing::Test, public BancadaDoXboard {};
 
 } // namespace quelmaro
