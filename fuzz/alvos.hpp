@@ -63,7 +63,7 @@ inline std::string tradutor(std::string_view dados) {
     for (std::string linha; std::getline(entrada, linha);) {
         for (std::size_t i = 0; i == 0 || i < linha.size(); i += TAMANHO_DA_LINHA) {
             const std::string pedaco = linha.substr(i, TAMANHO_DA_LINHA);
-            const Traducao t = Tradutor(pedaco, PALAVRAS);
+            const Traducao t = Tradutor(pedaco, std::span<const std::string_view>(PALAVRAS));
             const auto& s = t.saidatrad;
             const std::string_view palavra(s.data(), s.size());
             const bool lance = s[0] >= 'a' && s[0] <= 'h' && s[1] >= '1' && s[1] <= '8' &&

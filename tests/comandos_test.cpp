@@ -3,34 +3,28 @@
 #include <cctype>
 #include <random>
 
-#include "driver/jogo_salvo.hpp"
-#include "driver_apoio.hpp"
+#include "chess/lances.hpp"
+#include "frente_apoio.hpp"
+#include "game/jogo_salvo.hpp"
+#include "game/regras_do_jogador.hpp"
 
 namespace quelmaro {
 namespace {
 
 const std::string PEDIDO = "What is your move?\n";
 
-// The computer's turn; the game may end there.
-void joga_maquina(Quelmaro& jogo) {
-    try {
-        jogo.meu_lance();
-    } catch (const FimDoPrograma&) {
-    }
-}
-
-std::string ultimo_lance_da_historia(const Quelmaro& jogo) {
-    const pgn::Lance& l = jogo.historico.back().lance;
-    return l.de + l.para;
+// The last move of the game's history in coordinates, without a promotion letter.
+std::string ultimo_lance_da_historia(const Jogo& jogo) {
+    return xadrez::escreve_coordenadas(jogo.historico().back().lance).substr(0, 4);
 }
 
 // The rule's words are those of the rule table; the test checks that the
 // rule which chose the move is the one told, in both languages.
-TEST_F(Driver, WhyNamesTheRuleThatChoseTheComputersLastMove) {
+TEST_F(NoConsole, WhyNamesTheRuleThatChoseTheComputersLastMove) {
     struct Caso {
         const char* nome;
-        std::map<std::string, int> pecas; // empty: the starting position
-        std::vector<std::string> dele;    // the player's moves, each answered by the computer
+        Pecas pecas;                   // empty: the starting position
+        std::vector<std::string> dele; // the player's moves, each answered by the computer
         int lance_do_jogo;
         const char* lance; // the computer's last move
         int regra;         // 0: an opening move
@@ -61,20 +55,20 @@ TEST_F(Driver, WhyNamesTheRuleThatChoseTheComputersLastMove) {
         monta();
         comeca();
         if (!c.pecas.empty()) {
-            posicao('s', c.pecas);
-            jogo->motor.numero_de_meu_movimento = 2;
+            Estado e = estado_com(true, c.pecas);
+            e.poe_contadores(c.lance_do_jogo, 0, 2);
+            jogo().poe_estado(e);
         }
-        jogo->motor.lance_do_jogo = c.lance_do_jogo;
         for (const std::string& l : c.dele) {
             ASSERT_TRUE(vez_dele(l + "\n"));
-            joga_maquina(*jogo);
+            joga_maquina();
         }
-        if (c.dele.empty()) joga_maquina(*jogo);
-        ASSERT_FALSE(jogo->historico.empty());
-        EXPECT_EQ(ultimo_lance_da_historia(*jogo), c.lance);
+        if (c.dele.empty()) joga_maquina();
+        ASSERT_FALSE(jogo().historico().empty());
+        EXPECT_EQ(ultimo_lance_da_historia(jogo()), c.lance);
         impresso();
         for (const bool ingles : {true, false}) {
-            jogo->motor.ingles = ingles;
+            exibicao().ingles = ingles;
             const std::string numero =
                 c.regra == 0 ? "" : (ingles ? "Rule " : "Regra ") + std::to_string(c.regra) + ": ";
             vez_dele("why\n");
@@ -84,15 +78,15 @@ TEST_F(Driver, WhyNamesTheRuleThatChoseTheComputersLastMove) {
     }
 }
 
-TEST_F(Driver, WhyFollowsTakeBacksNewGamesAndLoadedGames) {
+TEST_F(NoConsole, WhyFollowsTakeBacksNewGamesAndLoadedGames) {
     comeca();
     const std::string ainda_nao = "There is no move of mine to explain yet.\n" + PEDIDO;
     vez_dele("why\n");
     EXPECT_EQ(impresso(), ainda_nao);
     vez_dele("e2e4\n");
-    joga_maquina(*jogo);
+    joga_maquina();
     vez_dele("d2d4\n");
-    joga_maquina(*jogo);
+    joga_maquina();
     impresso();
     // after a take-back the move before is the last one
     vez_dele("undo\nwhy\n");
@@ -104,89 +98,55 @@ TEST_F(Driver, WhyFollowsTakeBacksNewGamesAndLoadedGames) {
     impresso();
     vez_dele("why\n");
     EXPECT_EQ(impresso(), ainda_nao);
-    jogo->motor.ingles = false;
+    exibicao().ingles = false;
     vez_dele("why\n");
     EXPECT_EQ(impresso(), "Ainda nao ha lance meu para explicar.\nQual e' seu movimento?\n");
 }
 
-// What a hint must leave as it was.
-struct Estado {
-    Tabuleiro tabuleiro;
-    int lance_do_jogo, lances_da_pessoa, numero_de_meu_movimento, contagem_empate, numero_b_inimigo,
-        regra, cc, dd, casa_en_passant;
-    std::array<DireitosDeRoque, 2> roque;
-    std::array<char, 4> ultimo_lance;
-    char resposta;
-    bool vez_das_brancas, acabou, ingles;
-    std::size_t historico;
-    bool operator==(const Estado&) const = default;
-};
-
-// `com_o_passe`: with what the engine's last pass left (its move and rule),
-// which a take-back does not restore.
-Estado estado(const Quelmaro& j, bool com_o_passe = true) {
-    return {j.tabuleiro,
-            j.motor.lance_do_jogo,
-            j.lances_da_pessoa,
-            j.motor.numero_de_meu_movimento,
-            j.motor.contagem_empate,
-            j.motor.numero_b_inimigo,
-            com_o_passe ? j.motor.regra : 0,
-            com_o_passe ? j.motor.cc : 0,
-            com_o_passe ? j.motor.dd : 0,
-            j.casa_en_passant,
-            j.roque,
-            j.ultimo_lance,
-            j.resposta,
-            j.vez_das_brancas,
-            j.motor.acabou,
-            j.motor.ingles,
-            j.historico.size()};
-}
-
-TEST_F(Driver, HintChangesNothingOfTheGame) {
+TEST_F(NoConsole, HintChangesNothingOfTheGame) {
     struct Caso {
         const char* nome;
-        char resposta;
-        std::map<std::string, int> pecas; // empty: the starting position
+        bool brancas; // the player White
+        Pecas pecas;  // empty: the starting position
         int contagem_empate;
         int numero_de_meu_movimento;
         int numero_b_inimigo;
     };
     // clang-format off
     const Caso casos[] = {
-        {"the start, player White", 's', {}, 0, 0, 2},
-        {"the start, player Black, upper-case answer", 'N', {}, 0, 1, 2},
-        {"upper-case yes", 'S', {}, 0, 2, 1},
+        {"the start, player White", true, {}, 0, 0, 2},
+        {"the start, player Black", false, {}, 0, 1, 2},
+        {"one bishop counted", true, {}, 0, 2, 1},
         {"draw danger of the computer",
-         's', {{"e1", -REI}, {"e8", REI}, {"d1", -DAMA}, {"a8", TORRE}, {"h8", TORRE}, {"h2", -PEAO}}, 5, 2, 1},
+         true, {{"e1", -REI}, {"e8", REI}, {"d1", -DAMA}, {"a8", TORRE}, {"h8", TORRE}, {"h2", -PEAO}}, 5, 2, 1},
         {"the player promotes",
-         'n', {{"e8", -REI}, {"e1", REI}, {"b2", -PEAO}, {"h7", PEAO}}, 0, 2, 2},
+         false, {{"e8", -REI}, {"e1", REI}, {"b2", -PEAO}, {"h7", PEAO}}, 0, 2, 2},
         {"the player can mate",
-         's', {{"g1", -REI}, {"a1", -TORRE}, {"h8", REI}, {"g7", PEAO}, {"h7", PEAO}}, 0, 2, 2},
+         true, {{"g1", -REI}, {"a1", -TORRE}, {"h8", REI}, {"g7", PEAO}, {"h7", PEAO}}, 0, 2, 2},
     };
     // clang-format on
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
         monta();
         comeca();
-        if (c.pecas.empty()) {
-            jogo->resposta = c.resposta;
-            jogo->tabuleiro.posicao_inicial(jogo->jogador_tem_brancas());
-        } else {
-            posicao(c.resposta, c.pecas);
-        }
-        jogo->vez_das_brancas = jogo->jogador_tem_brancas();
-        jogo->motor.contagem_empate = c.contagem_empate;
-        jogo->motor.numero_de_meu_movimento = c.numero_de_meu_movimento;
-        jogo->motor.numero_b_inimigo = c.numero_b_inimigo;
-        jogo->motor.lance_do_jogo = 9;
-        jogo->roque[PRETAS].rei_saiu = true;
-        jogo->ultimo_lance = {'d', '7', 'd', '5'};
-        jogo->casa_en_passant = 20;
-        const Estado antes = estado(*jogo);
+        Estado e = estado_com(c.brancas, c.pecas);
+        if (c.pecas.empty()) e.novo_jogo(c.brancas);
+        Roques roques{};
+        roques[PRETAS].rei_saiu = true;
+        e.poe_posicao(e.tabuleiro(), c.brancas, c.brancas, roques, 20);
+        e.poe_contadores(9, 0, c.numero_de_meu_movimento);
+        Resultado passe;
+        passe.numero_de_meu_movimento = c.numero_de_meu_movimento;
+        passe.contagem_empate = c.contagem_empate;
+        passe.numero_b_inimigo = c.numero_b_inimigo;
+        e.depois_do_passe(passe);
+        e.poe_ultimo_lance({'d', '7', 'd', '5'});
+        jogo().poe_estado(e);
         vez_dele("save\nantes\nhint\nsave\ndepois\n");
-        EXPECT_EQ(estado(*jogo), antes);
+        EXPECT_EQ(estado(), e);
+        EXPECT_TRUE(jogo().historico().empty());
+        EXPECT_FALSE(jogo().acabou());
+        EXPECT_TRUE(exibicao().ingles);
         EXPECT_EQ(arquivos.arquivos["antes"], arquivos.arquivos["depois"]);
 
         const std::string s = impresso();
@@ -195,92 +155,88 @@ TEST_F(Driver, HintChangesNothingOfTheGame) {
         const std::string lance = s.substr(i + 7, s.find('\n', i + 1) - i - 7);
         // the move suggested is one the player may make
         EXPECT_TRUE(vez_dele(lance + "\n1\n")) << lance;
-        EXPECT_EQ(jogo->lances_da_pessoa, 1) << lance;
+        EXPECT_EQ(estado().lances_da_pessoa(), 1) << lance;
     }
 }
 
-TEST_F(Driver, HintSuggestsTheMateInOne) {
-    posicao('s', {{"g1", -REI}, {"a1", -TORRE}, {"h8", REI}, {"g7", PEAO}, {"h7", PEAO}});
+TEST_F(NoConsole, HintSuggestsTheMateInOne) {
+    posicao(true, {{"g1", -REI}, {"a1", -TORRE}, {"h8", REI}, {"g7", PEAO}, {"h7", PEAO}});
     vez_dele("hint\n");
     EXPECT_EQ(impresso(), "Hint: a1a8\n" + PEDIDO);
-    jogo->motor.ingles = false;
+    exibicao().ingles = false;
     vez_dele("hint\n");
     EXPECT_EQ(impresso(), "Sugestao: a1a8\nQual e' seu movimento?\n");
 }
 
-TEST_F(Driver, HintWhenThePlayerHasNoMove) {
-    struct Caso {
-        bool winboard, ingles;
-        const char* impresso;
-    };
-    const Caso casos[] = {
-        {false, true, "You have no move to make.\nWhat is your move?\n"},
-        {false, false, "Voce nao tem nenhum lance.\nQual e' seu movimento?\n"},
-        {true, true, ""},
-    };
-    for (const Caso& c : casos) {
-        monta(c.winboard);
-        jogo->motor.ingles = c.ingles;
+TEST_F(NoConsole, HintWhenThePlayerHasNoMove) {
+    for (const bool ingles : {true, false}) {
+        exibicao().ingles = ingles;
         // stalemate: the king on h1 has no square and nothing else moves
-        posicao('s', {{"h1", -REI}, {"g3", DAMA}, {"f2", REI}});
+        posicao(true, {{"h1", -REI}, {"g3", DAMA}, {"f2", REI}});
         vez_dele("hint\n");
-        EXPECT_EQ(impresso(), c.impresso);
+        EXPECT_EQ(impresso(), ingles ? "You have no move to make.\nWhat is your move?\n"
+                                     : "Voce nao tem nenhum lance.\nQual e' seu movimento?\n");
     }
 }
 
-TEST_F(Driver, UndoTakesBackTheComputersMovesAndThePlayersMoveBefore) {
+TEST_F(NoXboard, HintWhenThePlayerHasNoMoveSaysNothing) {
+    EXPECT_FALSE(vez_dele("setboard 8/8/8/8/8/6q1/5k2/7K w - - 0 1\nhint\n"));
+    EXPECT_EQ(impresso(), "");
+}
+
+TEST_F(NoConsole, UndoTakesBackTheComputersMovesAndThePlayersMoveBefore) {
     comeca();
     impresso();
-    const Estado inicio = estado(*jogo, false);
+    const Estado inicio = estado();
     vez_dele("e2e4\n");
-    joga_maquina(*jogo);
-    const Estado depois_de_um = estado(*jogo, false);
-    const std::string resposta = ultimo_lance_da_historia(*jogo);
+    joga_maquina();
+    const Estado depois_de_um = estado();
+    const std::string resposta = ultimo_lance_da_historia(jogo());
     vez_dele("d2d4\n");
-    joga_maquina(*jogo);
+    joga_maquina();
     impresso();
 
     vez_dele("undo\n");
     EXPECT_EQ(impresso(), PEDIDO);
-    EXPECT_EQ(estado(*jogo, false), depois_de_um);
+    EXPECT_EQ(estado(), depois_de_um);
     vez_dele("undo\n");
-    EXPECT_EQ(estado(*jogo, false), inicio);
+    EXPECT_EQ(estado(), inicio);
     vez_dele("undo\n");
     EXPECT_EQ(impresso(), PEDIDO + "There is no move to take back.\n" + PEDIDO);
-    EXPECT_EQ(estado(*jogo, false), inicio);
+    EXPECT_EQ(estado(), inicio);
 
     // the opening move comes again
     vez_dele("e2e4\n");
-    joga_maquina(*jogo);
-    EXPECT_EQ(ultimo_lance_da_historia(*jogo), resposta);
+    joga_maquina();
+    EXPECT_EQ(ultimo_lance_da_historia(jogo()), resposta);
 
     // after "play" the computer has moved twice in a row: both go with the
     // player's move before them, and the player has White again
     vez_dele("play\n");
-    joga_maquina(*jogo);
-    EXPECT_EQ(jogo->resposta, 'n');
+    joga_maquina();
+    EXPECT_FALSE(estado().jogador_tem_brancas());
     vez_dele("undo\n");
-    EXPECT_EQ(estado(*jogo, false), inicio);
-    EXPECT_TRUE(jogo->vez_do_jogador());
+    EXPECT_EQ(estado(), inicio);
+    EXPECT_TRUE(estado().vez_do_jogador());
 }
 
-TEST_F(Driver, UndoWithOnlyTheComputersFirstMove) {
+TEST_F(NoConsole, UndoWithOnlyTheComputersFirstMove) {
     comeca("e\nn\nn\n");
-    joga_maquina(*jogo);
-    const Estado antes = estado(*jogo, false);
+    joga_maquina();
+    const Estado antes = estado();
     impresso();
     vez_dele("undo\n");
     EXPECT_EQ(impresso(), "There is no move to take back.\n" + PEDIDO);
-    EXPECT_EQ(estado(*jogo, false), antes);
-    jogo->motor.ingles = false;
+    EXPECT_EQ(estado(), antes);
+    exibicao().ingles = false;
     vez_dele("undo\n");
     EXPECT_EQ(impresso(), "Nao ha lance para desfazer.\nQual e' seu movimento?\n");
 }
 
-TEST_F(Driver, UndoRedrawsTheBoard) {
+TEST_F(NoConsole, UndoRedrawsTheBoard) {
     comeca("e\ny\ny\n");
     vez_dele("e2e4\n");
-    joga_maquina(*jogo);
+    joga_maquina();
     impresso();
     vez_dele("undo\n");
     const std::string s = impresso();
@@ -303,11 +259,11 @@ std::string sem_data(std::string pgn) {
     return pgn;
 }
 
-TEST_F(Driver, PgnOfAGameFromTheStart) {
+TEST_F(NoConsole, PgnOfAGameFromTheStart) {
     comeca();
     for (const char* l : {"e2e4", "g1f3", "f1c4", "O-O", "d2d4"}) {
         ASSERT_TRUE(vez_dele(std::string(l) + "\n"));
-        joga_maquina(*jogo);
+        joga_maquina();
     }
     impresso();
     vez_dele("pgn\npartida.pgn\n");
@@ -319,13 +275,13 @@ TEST_F(Driver, PgnOfAGameFromTheStart) {
 
     // after the sides are swapped the names follow the colours
     vez_dele("play\n");
-    joga_maquina(*jogo);
+    joga_maquina();
     vez_dele("pgn\npartida.pgn\n");
     const std::string s = arquivos.arquivos["partida.pgn"];
     EXPECT_NE(s.find("[White \"Quelmaro\"]\n[Black \"Player\"]\n"), std::string::npos) << s;
 }
 
-TEST_F(Driver, PgnOfALoadedGame) {
+TEST_F(NoConsole, PgnOfALoadedGame) {
     // The player has Black, the computer White has made one move more; the
     // player's king and h8 rook have not moved, a pawn waits on d2 to promote.
     JogoSalvo salvo;
@@ -333,7 +289,7 @@ TEST_F(Driver, PgnOfALoadedGame) {
     salvo.lances_da_pessoa = 30;
     salvo.ingles = true;
     const auto poe = [&](const char* nome, int codigo) {
-        salvo.tabuleiro.poe(lparanumero(nome[0], nome[1], 'n'), codigo);
+        salvo.tabuleiro.poe(lparanumero(nome[0], nome[1], true), codigo);
     };
     poe("e8", -REI);
     poe("h8", -TORRE);
@@ -345,9 +301,8 @@ TEST_F(Driver, PgnOfALoadedGame) {
     escreve_jogo_salvo(texto, salvo);
     arquivos.arquivos["salvo"] = texto.str();
 
-    jogo->usa_tabuleiro = 'n';
     ASSERT_TRUE(vez_dele("open\nsalvo\nd2c1\n2\n"));
-    joga_maquina(*jogo);
+    joga_maquina();
     vez_dele("pgn\np\n");
     EXPECT_EQ(sem_data(arquivos.arquivos["p"]),
               "[Event \"Quelmaro game\"]\n[Site \"?\"]\n[Round \"-\"]\n[White \"Quelmaro\"]\n"
@@ -356,22 +311,24 @@ TEST_F(Driver, PgnOfALoadedGame) {
               "31... dxc1=N 32. a4 *\n\n");
 }
 
-TEST_F(Driver, PgnThatCannotBeWrittenLosesNothing) {
+TEST_F(NoConsole, PgnThatCannotBeWrittenLosesNothing) {
     comeca();
     vez_dele("e2e4\n");
-    joga_maquina(*jogo);
+    joga_maquina();
     arquivos.arquivos["velho.pgn"] = "old";
     arquivos.falhar_gravacao = true;
-    const Estado antes = estado(*jogo);
+    const Estado antes = estado();
+    const std::size_t historia = jogo().historico().size();
     impresso();
     vez_dele("pgn\nvelho.pgn\npgn\n\n");
     EXPECT_EQ(impresso(),
               "Enter the name of the file.\nThe PGN file could not be written.\n" + PEDIDO +
                   "Enter the name of the file.\nThe PGN file could not be written.\n" + PEDIDO);
     EXPECT_EQ(arquivos.arquivos["velho.pgn"], "old");
-    EXPECT_EQ(estado(*jogo), antes);
+    EXPECT_EQ(estado(), antes);
+    EXPECT_EQ(jogo().historico().size(), historia);
     arquivos.falhar_gravacao = false;
-    jogo->motor.ingles = false;
+    exibicao().ingles = false;
     vez_dele("pgn\n\n");
     EXPECT_EQ(impresso(), "Entre o nome do arquivo.\nNao foi possivel gravar o arquivo PGN.\n"
                           "Qual e' seu movimento?\n");
@@ -387,32 +344,32 @@ namespace {
 // computer move keeps in its history entry the candidates and context of its
 // pass, from which the cascade chooses the same move again, and "why" about
 // that move names the rule that chose it.
-TEST_F(Driver, EachComputerMoveKeepsTheAnalysisOfItsPass) {
+TEST_F(NoConsole, EachComputerMoveKeepsTheAnalysisOfItsPass) {
     comeca();
     std::mt19937 rng(7);
     int explicados = 0;
-    for (int vez = 0; vez < 60 && !jogo->motor.acabou; ++vez) {
+    for (int vez = 0; vez < 60 && !jogo().acabou(); ++vez) {
         std::vector<std::string> lances;
-        for (Casas o = jogo->tabuleiro.pecas_do_jogador(); o; o &= o - 1)
-            for (Casas d = jogo->tabuleiro.destinos(menor_casa(o)); d; d &= d - 1)
-                if (!jogo->expoemreidele(menor_casa(o), menor_casa(d)))
-                    lances.push_back(nparaletra(menor_casa(o), 's') +
-                                     nparaletra(menor_casa(d), 's'));
+        for (const xadrez::Movimento& m : xadrez::legais(posicao_com_a_vez_do_jogador(estado())))
+            if (m.promocao == 0 || m.promocao == 'Q')
+                lances.push_back(xadrez::escreve_coordenadas(m).substr(0, 4) +
+                                 (m.promocao ? "\n1" : ""));
         if (lances.empty()) break;
-        ASSERT_TRUE(vez_dele(lances[rng() % lances.size()] + "q\n"));
-        joga_maquina(*jogo);
-        const Lembranca& l = jogo->historico.back();
+        ASSERT_TRUE(vez_dele(lances[rng() % lances.size()] + "\n"));
+        joga_maquina();
+        const Lembranca& l = jogo().historico().back();
         if (!l.da_maquina) break;
         const Analise& a = l.analise;
-        EXPECT_EQ(a.tabuleiro, l.tabuleiro);
+        EXPECT_EQ(a.tabuleiro, l.antes.tabuleiro());
         ASSERT_GE(a.escolhido, 0);
         const Candidato& c = a.candidatos[a.escolhido];
-        EXPECT_EQ(nparaletra(c.de, 's') + nparaletra(c.para, 's'), l.lance.de + l.lance.para);
+        const std::string lance = xadrez::escreve_coordenadas(l.lance).substr(0, 4);
+        EXPECT_EQ(coordenadas(c.de, c.para, a.maquina_tem_brancas), lance);
         if (a.regra == 0) continue;
         const Decisao d = cascata(a.candidatos, a.contexto);
         EXPECT_EQ(std::pair(d.regra, d.candidato), std::pair(a.regra, a.escolhido));
         impresso();
-        vez_dele("why " + l.lance.de + l.lance.para + "\n");
+        vez_dele("why " + lance + "\n");
         EXPECT_NE(impresso().find("Rule " + std::to_string(a.regra) + " chose it.\n"),
                   std::string::npos);
         ++explicados;

@@ -6,9 +6,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "driver/explicacao.hpp"
-#include "driver/notacao.hpp"
+#include "console/opcoes.hpp"
 #include "engine_apoio.hpp"
+#include "game/notacao.hpp"
+#include "text/explicacao.hpp"
 
 namespace quelmaro {
 namespace {
@@ -18,6 +19,21 @@ std::vector<std::string> linhas(const std::string& texto) {
     std::istringstream s(texto);
     for (std::string l; std::getline(s, l);) r.push_back(l);
     return r;
+}
+
+// The --explain table of the named file, as the program prints it: the exit
+// status, standard output and standard error.
+struct Explicado {
+    int status;
+    std::string saida, erro;
+};
+Explicado explica_arquivo(Arquivos& arquivos, const char* nome, const char* programa, bool ingles) {
+    const char* argv[] = {programa, "--lang", ingles ? "en" : "pt", "--explain", nome};
+    std::ostringstream saida, erro;
+    const bool motor = std::string_view(programa) == "quelmaro_xb";
+    const std::optional<int> status = trata_opcoes(5, argv, motor, arquivos, saida, erro);
+    EXPECT_TRUE(status);
+    return {status.value_or(-1), saida.str(), erro.str()};
 }
 
 std::string conteudo(const std::string& caminho) {
@@ -95,14 +111,13 @@ void confere(const Analise& a, Contagem& n, const std::string& nome) {
         ASSERT_GE(a.escolhido, 0);
     }
     const std::string escolhido =
-        a.escolhido < 0
-            ? ""
-            : coordenadas({a.candidatos[a.escolhido].de, a.candidatos[a.escolhido].para},
-                          a.resposta);
+        a.escolhido < 0 ? ""
+                        : coordenadas(a.candidatos[a.escolhido].de, a.candidatos[a.escolhido].para,
+                                      a.maquina_tem_brancas);
     for (int i = 0; i < static_cast<int>(a.candidatos.size()); ++i) {
         const Candidato& c = a.candidatos[i];
         const int r = regra_cumprida(c, a.contexto);
-        const std::string lance = coordenadas({c.de, c.para}, a.resposta);
+        const std::string lance = coordenadas(c.de, c.para, a.maquina_tem_brancas);
         ++n.candidatos;
         const std::string rn = std::to_string(r), ra = std::to_string(a.regra);
         std::string esperada, em_portugues;
@@ -135,12 +150,11 @@ void confere(const Analise& a, Contagem& n, const std::string& nome) {
         }
         // The explanation says the same, one line per feature and one for the rule.
         for (const bool ingles : {true, false}) {
-            std::ostringstream s;
-            explica_lance(s, a, lance, ingles);
-            const std::vector<std::string> l = linhas(s.str());
+            const std::string s = explica_lance(a, lance, ingles);
+            const std::vector<std::string> l = linhas(s);
             ASSERT_EQ(static_cast<int>(l.size()), std::max(1, std::popcount(c.marcas)) + 1)
                 << lance << '\n'
-                << s.str();
+                << s;
             EXPECT_EQ(l.back(), ingles ? esperada : em_portugues) << lance;
         }
     }
@@ -149,7 +163,8 @@ void confere(const Analise& a, Contagem& n, const std::string& nome) {
 TEST(Meets, InvariantOnTheBenchPositions) {
     Contagem n;
     for (const auto& [nome, jogo] : teste::posicoes_do_bench())
-        confere(analisa_posicao({jogo.tabuleiro, jogo.resposta(), jogo.lance_do_jogo}), n, nome);
+        confere(analisa_posicao({jogo.tabuleiro, !jogo.jogador_tem_brancas(), jogo.lance_do_jogo}),
+                n, nome);
     EXPECT_EQ(n.posicoes, 256);
     // The positions give every kind of answer.
     EXPECT_GT(n.tambem, 0);
@@ -161,14 +176,11 @@ TEST(Meets, InvariantOnPositionsFromGames) {
     Contagem n;
     int i = 0;
     for (const teste::Momento& m : teste::momentos_de_partidas(14, 60, 120)) {
-        Tabuleiro t = m.tabuleiro;
-        Quelmaro2 motor(t);
-        motor.lance_do_jogo = m.lance_do_jogo;
-        motor.numero_de_meu_movimento = 2;
-        motor.contagem_empate = m.contagem_empate; // the draw danger too
-        motor.numero_b_inimigo = m.numero_b_inimigo;
-        motor.passe();
-        confere(analise_do_passe(motor, t, 's'), n, "move " + std::to_string(i++));
+        Quelmaro2 motor;
+        Entrada entrada = m.entrada(); // the draw danger too
+        entrada.numero_de_meu_movimento = 2;
+        const Resultado r = motor.passe(entrada);
+        confere(analise_do_passe(motor, r, m.tabuleiro, false), n, "move " + std::to_string(i++));
     }
     EXPECT_GT(n.posicoes, 1000);
     EXPECT_GT(n.tambem, 0);
@@ -179,7 +191,7 @@ TEST(Meets, InvariantOnPositionsFromGames) {
 // A hand-made analysis: a board, three candidates, a choice.
 Analise feita_a_mao(int regra, int escolhido) {
     Analise a;
-    a.resposta = 'n'; // the computer has White: square 12 is e2
+    a.maquina_tem_brancas = true; // square 12 is e2
     a.tabuleiro = teste::posicao({{4, REI},
                                   {12, PEAO},
                                   {2, CAVALO},
@@ -244,22 +256,17 @@ TEST(WhyMove, WordsAndTheRuleInBothLanguages) {
     // clang-format on
     for (const Caso& c : casos) {
         const Analise a = feita_a_mao(c.regra, c.escolhido);
-        std::ostringstream en, pt;
-        explica_lance(en, a, c.palavra, true);
-        explica_lance(pt, a, c.palavra, false);
-        EXPECT_EQ(en.str(), c.ingles) << c.palavra;
-        EXPECT_EQ(pt.str(), c.portugues) << c.palavra;
+        EXPECT_EQ(explica_lance(a, c.palavra, true), c.ingles) << c.palavra;
+        EXPECT_EQ(explica_lance(a, c.palavra, false), c.portugues) << c.palavra;
     }
 }
 
 TEST(WhyMove, AMoveThatLosesTheKingMeetsNoRule) {
     Analise a = feita_a_mao(15, 0);
     a.candidatos[3].marcas = jogada_perder | alinha;
-    std::ostringstream s;
-    explica_lance(s, a, "e1f1", true);
-    EXPECT_EQ(s.str(), "A reply of yours takes my king on f1.\n"
-                       "It leaves my queen and king on one open line.\n"
-                       "No rule before the fallbacks takes it.\n");
+    EXPECT_EQ(explica_lance(a, "e1f1", true), "A reply of yours takes my king on f1.\n"
+                                              "It leaves my queen and king on one open line.\n"
+                                              "No rule before the fallbacks takes it.\n");
 }
 
 TEST(WhyMove, FeatureNamesAreTheTableNames) {
@@ -279,26 +286,25 @@ TEST(ExplainTable, GoldenTablesOfSavedPositions) {
         arquivos.arquivos["f"] =
             conteudo(std::string(QUELMARO_BENCH_POSITIONS) + "/" + nome + ".sav");
         for (const bool ingles : {true, false}) {
-            std::ostringstream saida, erro;
-            EXPECT_EQ(explica_arquivo(arquivos, "f", "quelmaro", ingles, saida, erro), 0);
-            EXPECT_EQ(erro.str(), "");
-            EXPECT_EQ(saida.str(), conteudo(pasta + nome + (ingles ? ".en.out" : ".pt.out")))
-                << nome;
+            const Explicado e = explica_arquivo(arquivos, "f", "quelmaro", ingles);
+            EXPECT_EQ(e.status, 0);
+            EXPECT_EQ(e.erro, "");
+            EXPECT_EQ(e.saida, conteudo(pasta + nome + (ingles ? ".en.out" : ".pt.out"))) << nome;
         }
     }
 }
 
 TEST(ExplainTable, OneLinePerCandidateThenTheWordsAndTheChoice) {
     for (const auto& [nome, jogo] : teste::posicoes_do_bench()) {
-        const Analise a = analisa_posicao({jogo.tabuleiro, jogo.resposta(), jogo.lance_do_jogo});
-        std::ostringstream s;
-        tabela_da_analise(s, a, true);
-        const std::vector<std::string> l = linhas(s.str());
+        const Analise a =
+            analisa_posicao({jogo.tabuleiro, !jogo.jogador_tem_brancas(), jogo.lance_do_jogo});
+        const std::vector<std::string> l = linhas(tabela_da_analise(a, true));
         ASSERT_EQ(l.size(), a.candidatos.size() + 2) << nome;
         for (std::size_t i = 0; i < a.candidatos.size(); ++i) {
             const Candidato& c = a.candidatos[i];
             const int r = regra_cumprida(c, a.contexto);
-            EXPECT_TRUE(l[i].starts_with(coordenadas({c.de, c.para}, a.resposta) + "  ")) << l[i];
+            EXPECT_TRUE(l[i].starts_with(coordenadas(c.de, c.para, a.maquina_tem_brancas) + "  "))
+                << l[i];
             EXPECT_TRUE(l[i].ends_with("  rule " + (r ? std::to_string(r) : "-"))) << l[i];
             EXPECT_EQ(l[i].find(" - ") != std::string::npos, c.marcas == 0) << l[i];
         }
@@ -307,8 +313,8 @@ TEST(ExplainTable, OneLinePerCandidateThenTheWordsAndTheChoice) {
             a.escolhido < 0
                 ? "chosen none"
                 : "chosen " +
-                      coordenadas({a.candidatos[a.escolhido].de, a.candidatos[a.escolhido].para},
-                                  a.resposta) +
+                      coordenadas(a.candidatos[a.escolhido].de, a.candidatos[a.escolhido].para,
+                                  a.maquina_tem_brancas) +
                       " rule " + std::to_string(a.regra);
         EXPECT_EQ(l.back(), escolha) << nome;
     }
@@ -323,14 +329,13 @@ TEST(ExplainTable, EveryCandidateLosesTheKing) {
     escreve_jogo_salvo(arquivo, jogo);
     ArquivosNaMemoria arquivos;
     arquivos.arquivos["f"] = arquivo.str();
-    std::ostringstream saida, erro;
-    EXPECT_EQ(explica_arquivo(arquivos, "f", "quelmaro", true, saida, erro), 0);
-    EXPECT_EQ(saida.str(),
-              "a8b8  perder ameacad expoem_a_xeque  rule -\n"
-              "a8a7  perder expoem_a_xeque  rule -\n"
-              "a8b7  perder ameacad expoem_a_xeque  rule -\n"
-              "I have no move that keeps my king out of your reach: the game is over.\n"
-              "chosen none\n");
+    const Explicado e = explica_arquivo(arquivos, "f", "quelmaro", true);
+    EXPECT_EQ(e.status, 0);
+    EXPECT_EQ(e.saida, "a8b8  perder ameacad expoem_a_xeque  rule -\n"
+                       "a8a7  perder expoem_a_xeque  rule -\n"
+                       "a8b7  perder ameacad expoem_a_xeque  rule -\n"
+                       "I have no move that keeps my king out of your reach: the game is over.\n"
+                       "chosen none\n");
 }
 
 // A PGN game and the FEN of its last position give the same table, with the
@@ -343,18 +348,16 @@ TEST(ExplainTable, PgnAndFenFiles) {
     arquivos.arquivos["mate"] = "1. f3 e5 2. g4 Qh4# 0-1\n";
     std::string tabelas[2];
     for (int i = 0; i < 2; ++i) {
-        std::ostringstream saida, erro;
-        EXPECT_EQ(explica_arquivo(arquivos, i == 0 ? "pgn" : "fen", "quelmaro", true, saida, erro),
-                  0);
-        EXPECT_EQ(erro.str(), "");
-        tabelas[i] = saida.str();
+        const Explicado e = explica_arquivo(arquivos, i == 0 ? "pgn" : "fen", "quelmaro", true);
+        EXPECT_EQ(e.status, 0);
+        EXPECT_EQ(e.erro, "");
+        tabelas[i] = e.saida;
     }
     EXPECT_EQ(tabelas[0], tabelas[1]);
     // Black's moves: the knight on c6 is among them, White's bishop is not.
     EXPECT_NE(tabelas[0].find("\nc6d4  "), std::string::npos) << tabelas[0];
     EXPECT_EQ(tabelas[0].find("\nb5"), std::string::npos) << tabelas[0];
-    std::ostringstream saida, erro;
-    EXPECT_EQ(explica_arquivo(arquivos, "mate", "quelmaro", true, saida, erro), 2);
+    EXPECT_EQ(explica_arquivo(arquivos, "mate", "quelmaro", true).status, 2);
 }
 
 TEST(ExplainTable, FilesThatCannotBeLoaded) {
@@ -362,13 +365,13 @@ TEST(ExplainTable, FilesThatCannotBeLoaded) {
     arquivos.arquivos["curto"] = "1 2 3";
     for (const char* nome : {"curto", "ausente"})
         for (const bool ingles : {true, false}) {
-            std::ostringstream saida, erro;
-            EXPECT_EQ(explica_arquivo(arquivos, nome, "quelmaro_xb", ingles, saida, erro), 2);
-            EXPECT_EQ(saida.str(), "");
-            EXPECT_EQ(erro.str(), std::string(ingles ? "quelmaro_xb: cannot load a position from '"
-                                                     : "quelmaro_xb: nao foi possivel carregar "
-                                                       "uma posicao de '") +
-                                      nome + "'\n");
+            const Explicado e = explica_arquivo(arquivos, nome, "quelmaro_xb", ingles);
+            EXPECT_EQ(e.status, 2);
+            EXPECT_EQ(e.saida, "");
+            EXPECT_EQ(e.erro, std::string(ingles ? "quelmaro_xb: cannot load a position from '"
+                                                 : "quelmaro_xb: nao foi possivel carregar "
+                                                   "uma posicao de '") +
+                                  nome + "'\n");
         }
 }
 

@@ -1,45 +1,48 @@
 #include <gtest/gtest.h>
 
-#include "driver/notacao.hpp"
+#include "chess/posicao.hpp"
+#include "game/estado.hpp"
+#include "game/notacao.hpp"
 
 namespace quelmaro {
 namespace {
 
 TEST(Notacao, KnownSquaresInBothOrientations) {
     struct Caso {
-        char resposta;
+        bool maquina_tem_brancas;
         const char* texto;
         int casa;
     };
     // clang-format off
     const Caso casos[] = {
-        {'s', "e2", 53}, {'s', "a8", 1}, {'s', "h1", 64}, {'s', "e1", 61}, {'s', "e4", 37}, {'s', "h8", 8},
-        {'n', "e2", 12}, {'n', "h1", 1}, {'n', "a8", 64}, {'n', "e8", 60}, {'n', "e4", 28}, {'n', "a1", 8},
-        {'S', "e2", 53}, {'N', "e2", 12},
+        {false, "e2", 53}, {false, "a8", 1}, {false, "h1", 64}, {false, "e1", 61}, {false, "e4", 37},
+        {false, "h8", 8}, {true, "e2", 12}, {true, "h1", 1}, {true, "a8", 64}, {true, "e8", 60},
+        {true, "e4", 28}, {true, "a1", 8},
     };
     // clang-format on
     for (const Caso& c : casos) {
-        EXPECT_EQ(lparanumero(c.texto[0], c.texto[1], c.resposta), c.casa) << c.texto;
-        EXPECT_EQ(nparaletra(c.casa, c.resposta), c.texto) << c.casa;
+        EXPECT_EQ(lparanumero(c.texto[0], c.texto[1], c.maquina_tem_brancas), c.casa) << c.texto;
+        EXPECT_EQ(nparaletra(c.casa, c.maquina_tem_brancas), c.texto) << c.casa;
     }
-    EXPECT_EQ(lparanumero('E', '2', 's'), 53);
-    EXPECT_EQ(lparanumero('E', '2', 'n'), 12);
+    EXPECT_EQ(lparanumero('E', '2', false), 53);
+    EXPECT_EQ(lparanumero('E', '2', true), 12);
+    EXPECT_EQ(coordenadas(53, 37, false), "e2e4");
 }
 
 TEST(Notacao, InverseOnAllSquares) {
-    for (char resposta : {'s', 'n'})
+    for (const bool maquina : {false, true})
         for (int n = 1; n <= 64; ++n) {
-            const std::string t = nparaletra(n, resposta);
-            EXPECT_EQ(lparanumero(t[0], t[1], resposta), n) << t;
+            const std::string t = nparaletra(n, maquina);
+            EXPECT_EQ(lparanumero(t[0], t[1], maquina), n) << t;
             // the two orientations are the board turned half a turn
-            EXPECT_EQ(lparanumero(t[0], t[1], resposta == 's' ? 'n' : 's'), 65 - n);
+            EXPECT_EQ(lparanumero(t[0], t[1], !maquina), 65 - n);
         }
 }
 
 TEST(Notacao, CommandPairs) {
     struct Caso {
         const char* palavra;
-        int brancas_1, brancas_2, pretas_1, pretas_2;
+        int brancas_1, brancas_2, pretas_1, pretas_2; // the player White / Black
     };
     // clang-format off
     const Caso casos[] = {
@@ -51,13 +54,70 @@ TEST(Notacao, CommandPairs) {
     // clang-format on
     for (const Caso& c : casos) {
         const char* p = c.palavra;
-        EXPECT_EQ(lparanumero(p[0], p[1], 's'), c.brancas_1) << p;
-        EXPECT_EQ(lparanumero(p[2], p[3], 's'), c.brancas_2) << p;
-        EXPECT_EQ(lparanumero(p[0], p[1], 'n'), c.pretas_1) << p;
-        EXPECT_EQ(lparanumero(p[2], p[3], 'n'), c.pretas_2) << p;
+        EXPECT_EQ(lparanumero(p[0], p[1], false), c.brancas_1) << p;
+        EXPECT_EQ(lparanumero(p[2], p[3], false), c.brancas_2) << p;
+        EXPECT_EQ(lparanumero(p[0], p[1], true), c.pretas_1) << p;
+        EXPECT_EQ(lparanumero(p[2], p[3], true), c.pretas_2) << p;
     }
-    EXPECT_EQ(lparanumero('i', '2', 's'), COD_NENHUM);
-    EXPECT_EQ(lparanumero('e', '9', 's'), COD_NENHUM);
+    EXPECT_EQ(lparanumero('i', '2', false), COD_NENHUM);
+    EXPECT_EQ(lparanumero('e', '9', false), COD_NENHUM);
+}
+
+// A chess position put on the state and read back, the computer on either
+// side: the pieces, the side to move, the castling rights and the passed
+// square come back; the state put again from what came back is the same.
+TEST(Notacao, PositionToStateAndBack) {
+    // clang-format off
+    const char* fens[] = {
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
+        "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1",
+        "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq e6 0 2",
+        "r3k2r/8/8/8/8/8/8/R3K2R w Qk - 0 12",
+        "r3k2r/8/8/8/8/8/8/R3K2R b Kq - 0 12",
+        "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2",
+        "4k3/8/8/8/3Pp3/8/8/4K3 b - d3 0 40",
+    };
+    // clang-format on
+    for (const char* fen : fens)
+        for (const bool maquina : {false, true}) {
+            SCOPED_TRACE(std::string(fen) + (maquina ? ", computer White" : ", computer Black"));
+            const xadrez::LeituraFen lida = xadrez::le_fen(fen);
+            ASSERT_TRUE(lida.ok());
+            const xadrez::Posicao& x = lida.posicao;
+            Estado e;
+            poe_posicao(e, x, maquina);
+            EXPECT_EQ(e.maquina_tem_brancas(), maquina);
+            const xadrez::Posicao y = posicao_de_xadrez(e);
+            EXPECT_EQ(y.pecas, x.pecas);
+            EXPECT_EQ(y.brancas_a_mover, x.brancas_a_mover);
+            EXPECT_EQ(y.roques, x.roques);
+            EXPECT_EQ(y.en_passant, x.en_passant);
+            EXPECT_EQ(roques_de_xadrez(e), x.roques);
+            Estado de_novo;
+            poe_posicao(de_novo, y, maquina);
+            EXPECT_EQ(de_novo, e);
+        }
+}
+
+// The position as the player's checks see it: the player to move, the passed
+// square only behind a pawn of the colour that has just moved.
+TEST(Notacao, ThePlayersPositionAndTheSavedGamesFen) {
+    Estado e;
+    e.novo_jogo(true);
+    EXPECT_EQ(xadrez::escreve_fen(posicao_de_xadrez(e)), xadrez::FEN_INICIAL);
+    // The computer, White, has played e2e4.
+    e.novo_jogo(false);
+    e.move(lparanumero('e', '2', true), lparanumero('e', '4', true));
+    e.conta_lance_da_maquina();
+    EXPECT_EQ(xadrez::escreve_fen(posicao_de_xadrez(e)),
+              "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");
+    EXPECT_EQ(posicao_com_a_vez_do_jogador(e), posicao_de_xadrez(e));
+    // The saved game's FEN keeps no passed square.
+    EXPECT_EQ(fen_de_jogo_salvo(e), "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1");
+    // With the turn given back to White the passed square is no longer one.
+    e.poe_posicao(e.tabuleiro(), false, true, e.roques(), e.casa_en_passant());
+    EXPECT_EQ(posicao_com_a_vez_do_jogador(e).en_passant, xadrez::le_casa("e3").value());
+    EXPECT_EQ(posicao_de_xadrez(e).en_passant, -1);
 }
 
 } // namespace

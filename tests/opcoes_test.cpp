@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "driver/opcoes.hpp"
+#include "console/opcoes.hpp"
 
 namespace quelmaro {
 namespace {
@@ -39,8 +39,8 @@ TEST(Opcoes, HelpVersionUnknownAndNone) {
     for (const Caso& c : casos) {
         std::ostringstream saida, erro;
         ArquivosNaMemoria arquivos;
-        const auto status = trata_opcoes(static_cast<int>(c.argv.size()), c.argv.data(),
-                                         Xboard{.Winboard = c.xb}, arquivos, saida, erro);
+        const auto status = trata_opcoes(static_cast<int>(c.argv.size()), c.argv.data(), c.xb,
+                                         arquivos, saida, erro);
         EXPECT_EQ(status, c.status) << c.argv.back();
         EXPECT_NE(saida.str().find(c.na_saida), std::string::npos) << saida.str();
         EXPECT_NE(erro.str().find(c.no_erro), std::string::npos) << erro.str();
@@ -55,12 +55,11 @@ TEST(Opcoes, UciOnlyInTheEngineBuild) {
     std::ostringstream saida, erro;
     ArquivosNaMemoria arquivos;
     bool uci = false;
-    EXPECT_EQ(trata_opcoes(2, xb, Xboard{.Winboard = true}, arquivos, saida, erro, &uci),
-              std::nullopt);
+    EXPECT_EQ(trata_opcoes(2, xb, true, arquivos, saida, erro, &uci), std::nullopt);
     EXPECT_TRUE(uci);
     const char* console[] = {"quelmaro", "--uci"};
     uci = false;
-    EXPECT_EQ(trata_opcoes(2, console, Xboard{}, arquivos, saida, erro, &uci), 2);
+    EXPECT_EQ(trata_opcoes(2, console, false, arquivos, saida, erro, &uci), 2);
     EXPECT_FALSE(uci);
 }
 
@@ -99,8 +98,8 @@ TEST(Opcoes, ExplainAndLanguage) {
         arquivos.arquivos["ruim.sav"] = "7 4 3";
         const bool xb = std::string_view(c.argv[0]) == "quelmaro_xb";
         std::ostringstream saida, erro;
-        const auto status = trata_opcoes(static_cast<int>(c.argv.size()), c.argv.data(),
-                                         Xboard{.Winboard = xb}, arquivos, saida, erro);
+        const auto status =
+            trata_opcoes(static_cast<int>(c.argv.size()), c.argv.data(), xb, arquivos, saida, erro);
         EXPECT_EQ(status, c.status) << c.argv.back();
         EXPECT_EQ(saida.str(),
                   *c.na_saida ? conteudo(QUELMARO_TEST_DATA "/explicar/" + std::string(c.na_saida))

@@ -12,7 +12,10 @@
 #include <iostream>
 #include <sstream>
 
-#include "driver_apoio.hpp"
+#include "chess/lances.hpp"
+#include "chess/pgn_leitura.hpp"
+#include "chess/san.hpp"
+#include "frente_apoio.hpp"
 
 namespace quelmaro {
 namespace {
@@ -48,7 +51,7 @@ void mesma_posicao(const std::string& nossa, const std::string& dele, bool conta
     }
 }
 
-class PgnDoChessJs : public Driver {};
+class PgnDoChessJs : public NoConsole {};
 
 TEST_F(PgnDoChessJs, EveryFileLoadsPositionByPosition) {
     // Without node, a few files of an earlier run kept in the tests' data.
@@ -100,13 +103,13 @@ TEST_F(PgnDoChessJs, EveryFileLoadsPositionByPosition) {
         if (acabou) {
             ++terminadas;
             EXPECT_NE(impresso.find("The game could not be loaded."), std::string::npos);
-            EXPECT_TRUE(jogo->historico.empty());
+            EXPECT_TRUE(jogo().historico().empty());
             continue;
         }
-        EXPECT_EQ(jogo->historico.size(), esperados.size());
+        EXPECT_EQ(jogo().historico().size(), esperados.size());
         const std::string fim = esperados.empty() ? inicio : esperados.back().second;
-        mesma_posicao(xadrez::escreve_fen(jogo->posicao_atual()), fim, false);
-        EXPECT_EQ(jogo->jogador_tem_brancas(), campos(fim)[1] == "w");
+        mesma_posicao(xadrez::escreve_fen(posicao_de_xadrez(estado())), fim, false);
+        EXPECT_EQ(estado().jogador_tem_brancas(), campos(fim)[1] == "w");
         if (!esperados.empty()) {
             EXPECT_NE(impresso.find(xadrez::lances_numerados(lido.partida) + "\n"),
                       std::string::npos);

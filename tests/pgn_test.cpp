@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "driver/pgn.hpp"
+#include "chess/lances.hpp"
+#include "game/pgn.hpp"
 
 namespace quelmaro::pgn {
 namespace {
+
+xadrez::Movimento lance(const std::string& coordenadas) {
+    const std::optional<xadrez::Movimento> m = xadrez::le_coordenadas(coordenadas);
+    EXPECT_TRUE(m) << coordenadas;
+    return m.value_or(xadrez::Movimento{});
+}
 
 // The move text of a game given as coordinate moves ("e2e4", "e7e8q").
 std::string texto(const std::vector<std::string>& lances, const std::string& fen_inicial = "") {
@@ -12,8 +19,7 @@ std::string texto(const std::vector<std::string>& lances, const std::string& fen
     p.brancas = "Player";
     p.pretas = "Quelmaro";
     p.resultado = "*";
-    for (const std::string& l : lances)
-        p.lances.push_back({l.substr(0, 2), l.substr(2, 2), l.size() > 4 ? l[4] : '\0'});
+    for (const std::string& l : lances) p.lances.push_back(lance(l));
     const std::string s = escreve(p);
     const std::size_t corpo = s.find("\n\n");
     return s.substr(corpo + 2, s.size() - corpo - 4);
@@ -76,24 +82,13 @@ TEST(Pgn, LongGamesWrapBefore80Columns) {
     for (int i = 0; i < 20; ++i)
         for (const char* l : {"g1f3", "g8f6", "f3g1", "f6g8"}) vaivem.push_back(l);
     Partida p;
-    for (const std::string& l : vaivem) p.lances.push_back({l.substr(0, 2), l.substr(2, 2)});
+    for (const std::string& l : vaivem) p.lances.push_back(lance(l));
     const std::string s = escreve(p);
     std::size_t inicio = 0, maior = 0;
     for (std::size_t fim; (fim = s.find('\n', inicio)) != std::string::npos; inicio = fim + 1)
         maior = std::max(maior, fim - inicio);
     EXPECT_LT(maior, 80u);
     EXPECT_NE(s.find("Ng1 Ng8 *"), std::string::npos) << s;
-}
-
-TEST(Pgn, FenOfTheBoardInBothOrientations) {
-    Tabuleiro t;
-    t.posicao_inicial(true);
-    EXPECT_EQ(fen(t, 's', true, {true, true, true, true}, 1),
-              "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
-    t.posicao_inicial(false);
-    t.poe(12, VAZIO); // the computer, White, has played e2e4
-    t.poe(28, PEAO);
-    EXPECT_EQ(fen(t, 'n', false, {}, 1), "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b - - 0 1");
 }
 
 } // namespace

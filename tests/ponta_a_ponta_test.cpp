@@ -19,7 +19,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "driver/jogo_salvo.hpp"
+#include "game/jogo_salvo.hpp"
 
 namespace quelmaro {
 namespace {

@@ -7,7 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "driver_apoio.hpp"
+#include "chess/lances.hpp"
+#include "chess/san.hpp"
+#include "frente_apoio.hpp"
 
 namespace quelmaro {
 namespace {
@@ -15,21 +17,16 @@ namespace {
 const std::string PEDIDO = "What is your move?\n";
 const std::string RECUSA = "This move is not allowed. What is your move?\n";
 
-xadrez::Posicao de_fen(const char* fen) {
-    const xadrez::LeituraFen l = xadrez::le_fen(fen);
-    EXPECT_TRUE(l.ok()) << fen;
-    return l.posicao;
-}
-
-class San : public Driver {
+class San : public NoConsole {
   protected:
     // A new game in the language given, continued from the FEN (empty: the
     // ordinary start) with the player on the side to move.
     void partida(bool ingles, const char* fen = "") {
         monta();
         comeca(ingles ? "e\nn\ns\n" : "p\nn\ns\n");
-        if (*fen) jogo->instala_partida({.inicio = de_fen(fen), .lances = {}});
+        if (*fen) jogo().instala_partida({.inicio = de_fen(fen), .lances = {}});
     }
+    xadrez::Posicao posicao_atual() { return posicao_de_xadrez(estado()); }
 };
 
 TEST_F(San, MovesInSanInBothLanguages) {
@@ -90,30 +87,16 @@ TEST_F(San, MovesInSanInBothLanguages) {
         ASSERT_TRUE(vez_dele(c.linhas));
         EXPECT_EQ(impresso(), c.impresso);
         for (const auto& [casa, codigo] : c.casas) EXPECT_EQ(em(casa), codigo) << casa;
-        EXPECT_EQ(jogo->historico.size(), 1u);
+        EXPECT_EQ(jogo().historico().size(), 1u);
     }
 }
 
 // A console session that can be fed line by line.
-struct Sessao {
+struct Sessao : BancadaDoConsole {
     explicit Sessao(const std::string& teclas) {
-        entrada.str(teclas);
-        jogo.Apresentacao();
+        digita(teclas);
+        frente->Apresentacao();
     }
-    bool vez_dele(const std::string& linhas) { return quelmaro::vez_dele(jogo, entrada, linhas); }
-    bool vez_da_maquina() {
-        try {
-            jogo.meu_lance();
-            return true;
-        } catch (const FimDoPrograma&) {
-            return false;
-        }
-    }
-    std::istringstream entrada;
-    std::ostringstream saida;
-    ConsoleDeFluxo console{entrada, saida};
-    ArquivosNaMemoria arquivos;
-    Quelmaro jogo{console, Xboard{}, arquivos};
 };
 
 // Seeded random games, the player's moves typed in coordinates in one session
@@ -128,10 +111,10 @@ TEST(SanSessao, AWholeGameInSanPrintsWhatItPrintsInCoordinates) {
             std::string(ingles ? "e" : "p") + "\ns\n" + (semente % 3 ? "s" : "n") + "\n";
         Sessao coordenadas(teclas), san(teclas);
         std::mt19937 aleatorio(semente);
-        bool seguem = san.jogo.jogador_tem_brancas() ||
-                      (coordenadas.vez_da_maquina() && san.vez_da_maquina());
+        bool seguem = san.jogo().estado().jogador_tem_brancas() ||
+                      (coordenadas.joga_maquina() && san.joga_maquina());
         for (int vez = 0; seguem && vez < 60; ++vez) {
-            const xadrez::Posicao x = san.jogo.posicao_atual();
+            const xadrez::Posicao x = posicao_de_xadrez(san.jogo().estado());
             std::vector<xadrez::Movimento> escolhas;
             for (const xadrez::Movimento& m : xadrez::legais(x)) {
                 const bool roque =
@@ -152,22 +135,22 @@ TEST(SanSessao, AWholeGameInSanPrintsWhatItPrintsInCoordinates) {
             ASSERT_TRUE(san.vez_dele(palavra + "\n")) << palavra;
             ++lances;
             ASSERT_EQ(san.saida.str(), coordenadas.saida.str()) << palavra;
-            const bool segue_coordenadas = coordenadas.vez_da_maquina();
-            seguem = san.vez_da_maquina() && segue_coordenadas;
+            const bool segue_coordenadas = coordenadas.joga_maquina();
+            seguem = san.joga_maquina() && segue_coordenadas;
         }
         EXPECT_EQ(san.saida.str(), coordenadas.saida.str());
         // Taken back to the player's last turn, so that the game can go on.
         san.vez_dele("undo\n");
-        const Tabuleiro tabuleiro = san.jogo.tabuleiro;
-        const std::size_t historia = san.jogo.historico.size();
-        const bool brancas = san.jogo.jogador_tem_brancas();
+        const Tabuleiro tabuleiro = san.jogo().estado().tabuleiro();
+        const std::size_t historia = san.jogo().historico().size();
+        const bool brancas = san.jogo().estado().jogador_tem_brancas();
         san.vez_dele("pgn\na.pgn\nopen\na.pgn\npgn\nb.pgn\n"); // then the input ends
         const auto& arquivos = san.arquivos.arquivos;
         ASSERT_TRUE(arquivos.contains("a.pgn") && arquivos.contains("b.pgn"));
         EXPECT_EQ(arquivos.at("b.pgn"), arquivos.at("a.pgn"));
-        EXPECT_EQ(san.jogo.historico.size(), historia);
-        EXPECT_EQ(san.jogo.tabuleiro, tabuleiro);
-        EXPECT_EQ(san.jogo.jogador_tem_brancas(), brancas);
+        EXPECT_EQ(san.jogo().historico().size(), historia);
+        EXPECT_EQ(san.jogo().estado().tabuleiro(), tabuleiro);
+        EXPECT_EQ(san.jogo().estado().jogador_tem_brancas(), brancas);
         ++recargas;
     }
     EXPECT_GT(lances, 150);
@@ -178,10 +161,10 @@ TEST_F(San, MovesListsTheGameFromItsStart) {
     partida(true);
     ASSERT_TRUE(vez_dele("moves\ne4\n"));
     EXPECT_EQ(impresso(), "No move has been played yet.\n" + PEDIDO);
-    jogo->meu_lance(); // the opening move e7e6
+    joga_maquina(); // the opening move e7e6
     impresso();
     ASSERT_TRUE(vez_dele("Nf3\n"));
-    jogo->meu_lance();
+    joga_maquina();
     impresso();
     EXPECT_FALSE(vez_dele("moves\n"));
     EXPECT_EQ(impresso(), "1. e4 e6 2. Nf3 b6\n" + PEDIDO);
@@ -191,7 +174,7 @@ TEST_F(San, MovesListsTheGameFromItsStart) {
     EXPECT_EQ(impresso(), "A partida comecou em: 4k3/8/8/8/8/8/8/R3K3 b Q - 0 12\n"
                           "Nenhum lance foi jogado ainda.\nQual e' seu movimento?\n");
     ASSERT_TRUE(vez_dele("Rd7\n"));
-    jogo->meu_lance();
+    joga_maquina();
     impresso();
     EXPECT_FALSE(vez_dele("moves\n"));
     const std::string lista = impresso();
@@ -206,21 +189,21 @@ TEST_F(San, OpenLoadsAPgnGameAndGoesOnFromItsLastPosition) {
         "[Event \"x\"]\n[White \"a\"]\n\n1. e4 {c} e5 (1... c5) 2. Nf3 $1 *\n";
     EXPECT_FALSE(vez_dele("open\ng.pgn\n"));
     EXPECT_EQ(impresso(), "Enter the name of the file\n" + PEDIDO);
-    EXPECT_FALSE(jogo->jogador_tem_brancas());
-    EXPECT_EQ(xadrez::escreve_fen(jogo->posicao_atual()).substr(0, 59),
+    EXPECT_FALSE(estado().jogador_tem_brancas());
+    EXPECT_EQ(xadrez::escreve_fen(posicao_atual()).substr(0, 59),
               "rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - ");
-    ASSERT_EQ(jogo->historico.size(), 3u);
-    EXPECT_TRUE(jogo->historico[0].da_maquina);
-    EXPECT_FALSE(jogo->historico[1].da_maquina);
-    EXPECT_EQ(jogo->motor.lance_do_jogo, 2);
-    EXPECT_EQ(jogo->lances_da_pessoa, 1);
-    EXPECT_EQ(jogo->motor.numero_de_meu_movimento, 2);
-    EXPECT_EQ(std::string(jogo->ultimo_lance.data(), 4), "g1f3");
-    EXPECT_EQ(jogo->fen_inicial, "");
+    ASSERT_EQ(jogo().historico().size(), 3u);
+    EXPECT_TRUE(jogo().historico()[0].da_maquina);
+    EXPECT_FALSE(jogo().historico()[1].da_maquina);
+    EXPECT_EQ(estado().lance_do_jogo(), 2);
+    EXPECT_EQ(estado().lances_da_pessoa(), 1);
+    EXPECT_EQ(estado().numero_de_meu_movimento(), 2);
+    EXPECT_EQ(std::string(estado().ultimo_lance().data(), 4), "g1f3");
+    EXPECT_EQ(jogo().fen_inicial(), "");
 
     EXPECT_FALSE(vez_dele("moves\nundo\nmoves\n"));
     EXPECT_EQ(impresso(), "1. e4 e5 2. Nf3\n" + PEDIDO + PEDIDO + "1. e4\n" + PEDIDO);
-    EXPECT_EQ(xadrez::escreve_fen(jogo->posicao_atual()).substr(0, 55),
+    EXPECT_EQ(xadrez::escreve_fen(posicao_atual()).substr(0, 55),
               "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3");
     ASSERT_TRUE(vez_dele("c5\n"));
     EXPECT_EQ(em("c5"), -PEAO);
@@ -229,14 +212,14 @@ TEST_F(San, OpenLoadsAPgnGameAndGoesOnFromItsLastPosition) {
     arquivos.arquivos["p.fen"] = "4k2r/8/8/8/3Pp3/8/8/4K3 b k d3 0 40\n";
     EXPECT_FALSE(vez_dele("open\np.fen\n"));
     impresso();
-    EXPECT_EQ(jogo->fen_inicial, "4k2r/8/8/8/3Pp3/8/8/4K3 b k d3 0 40");
-    EXPECT_EQ(xadrez::escreve_fen(jogo->posicao_atual()), jogo->fen_inicial);
-    EXPECT_TRUE(jogo->historico.empty());
-    EXPECT_EQ(jogo->motor.lance_do_jogo, 40);
-    EXPECT_EQ(jogo->lances_da_pessoa, 39);
+    EXPECT_EQ(jogo().fen_inicial(), "4k2r/8/8/8/3Pp3/8/8/4K3 b k d3 0 40");
+    EXPECT_EQ(xadrez::escreve_fen(posicao_atual()), jogo().fen_inicial());
+    EXPECT_TRUE(jogo().historico().empty());
+    EXPECT_EQ(estado().lance_do_jogo(), 40);
+    EXPECT_EQ(estado().lances_da_pessoa(), 39);
     ASSERT_TRUE(vez_dele("exd3\n"));
     EXPECT_EQ(em("d4"), VAZIO);
-    jogo->desfaz(1);
+    jogo().desfaz(1);
     ASSERT_TRUE(vez_dele("O-O\n"));
     EXPECT_EQ(em("g8"), -REI);
 }
@@ -263,10 +246,10 @@ TEST_F(San, AFileThatIsNoGameLeavesTheGameAsItWas) {
     for (const bool ingles : {true, false}) {
         partida(ingles);
         ASSERT_TRUE(vez_dele("e4\n"));
-        jogo->meu_lance();
+        joga_maquina();
         impresso();
-        const Tabuleiro antes = jogo->tabuleiro;
-        const std::size_t historia = jogo->historico.size();
+        const Tabuleiro antes = estado().tabuleiro();
+        const std::size_t historia = jogo().historico().size();
         for (const auto& [nome, conteudo] : arquivos_ruins) {
             SCOPED_TRACE(nome);
             arquivos.arquivos["ruim"] = conteudo;
@@ -275,12 +258,12 @@ TEST_F(San, AFileThatIsNoGameLeavesTheGameAsItWas) {
                                            "loaded.\nWhat is your move?\n"
                                          : "Entre o nome do arquivo\nNao foi possivel carregar o "
                                            "jogo.\nQual e' seu movimento?\n");
-            EXPECT_EQ(jogo->tabuleiro, antes);
-            EXPECT_EQ(jogo->historico.size(), historia);
-            EXPECT_TRUE(jogo->jogador_tem_brancas());
-            EXPECT_EQ(jogo->motor.ingles, ingles);
-            EXPECT_EQ(jogo->fen_inicial, "");
-            EXPECT_EQ(jogo->motor.lance_do_jogo, 1);
+            EXPECT_EQ(estado().tabuleiro(), antes);
+            EXPECT_EQ(jogo().historico().size(), historia);
+            EXPECT_TRUE(estado().jogador_tem_brancas());
+            EXPECT_EQ(exibicao().ingles, ingles);
+            EXPECT_EQ(jogo().fen_inicial(), "");
+            EXPECT_EQ(estado().lance_do_jogo(), 1);
         }
     }
 }

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "driver/quelmaro.hpp"
-#include "uci/protocolo.hpp"
+#include "console/dialogo.hpp"
+#include "xboard/protocolos.hpp"
 
 namespace quelmaro {
 namespace {
@@ -35,8 +35,8 @@ TEST(Transcricoes, EveryTranscriptInProcess) {
         ArquivosNaMemoria arquivos;
         const bool winboard = base.extension() == ".xb";
         // The engine build as its main runs it: UCI when the first line says so.
-        EXPECT_EQ(winboard ? uci::executa_motor(console, arquivos, false)
-                           : Quelmaro(console, Xboard{}, arquivos).executa(),
+        EXPECT_EQ(winboard ? executa_motor(console, arquivos, false)
+                           : Dialogo(console, arquivos).executa(),
                   0);
         EXPECT_EQ(saida.str(), conteudo(fs::path(base.string() + ".out")));
         ++vistas;

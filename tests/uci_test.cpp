@@ -2,14 +2,16 @@
 // fed the same opponent moves.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
 
 #include "chess/lances.hpp"
-#include "driver_apoio.hpp"
-#include "uci/protocolo.hpp"
+#include "frente_apoio.hpp"
 #include "uci/sessao_uci.hpp"
+#include "xboard/protocolos.hpp"
 
 namespace quelmaro {
 namespace {
@@ -19,7 +21,7 @@ std::string sessao(const std::string& entrada, bool uci = false) {
     std::ostringstream out;
     ConsoleDeFluxo console(in, out);
     ArquivosNaMemoria arquivos;
-    EXPECT_EQ(uci::executa_motor(console, arquivos, uci), 0);
+    EXPECT_EQ(executa_motor(console, arquivos, uci), 0);
     return out.str();
 }
 
@@ -117,21 +119,37 @@ TEST(Uci, StateCarriesOnlyWhenTheListGoesOn) {
     EXPECT_EQ(de_fen.find("Opening move"), std::string::npos) << de_fen;
 }
 
-// A seeded random opponent plays against the engine twice: as an xboard
-// game through the driver, and as a UCI game whose every "position" repeats
-// the whole list, as GUIs send it. The engine must answer the same each time.
+// A console whose lines come from a function, asked when the program reads
+// one, as a GUI answers what the program printed; no line more ends the input.
+class ConsoleDeRoteiro : public Console {
+  public:
+    ConsoleDeRoteiro(std::ostream& saida, std::function<std::optional<std::string>()> proxima)
+        : saida_(saida), proxima_(std::move(proxima)) {}
+    std::ostream& saida() override { return saida_; }
+
+  protected:
+    std::string le_linha() override {
+        std::optional<std::string> l = proxima_();
+        if (!l) throw FimDoPrograma{};
+        return *l;
+    }
+    char le_tecla() override { return le_linha().c_str()[0]; }
+
+  private:
+    std::ostream& saida_;
+    std::function<std::optional<std::string>()> proxima_;
+};
+
+// A seeded random opponent plays against the engine twice: as a whole xboard
+// session whose GUI sends the opponent's moves, and as a UCI game whose every
+// "position" repeats the whole list, as GUIs send it. The engine must answer
+// the same each time.
 struct Partidas {
     int partidas = 0, lances = 0;
 };
 
 Partidas compara(bool maquina_tem_brancas, unsigned semente, Partidas total) {
     std::mt19937 sorte(semente);
-    std::istringstream in_xb;
-    std::ostringstream out_xb;
-    ConsoleDeFluxo console_xb(in_xb, out_xb);
-    ArquivosNaMemoria arquivos;
-    Quelmaro xb(console_xb, Xboard{.Winboard = true}, arquivos);
-    xb.Apresentacao();
     std::istringstream in_uci;
     std::ostringstream out_uci;
     ConsoleDeFluxo console_uci(in_uci, out_uci);
@@ -139,38 +157,43 @@ Partidas compara(bool maquina_tem_brancas, unsigned semente, Partidas total) {
 
     xadrez::Posicao x = xadrez::Posicao::inicial();
     std::string lista;
+    int meios = 0;
     auto joga = [&](const std::string& lance) {
         xadrez::joga(x, *xadrez::le_coordenadas(lance));
         lista += ' ' + lance;
+        ++meios;
     };
-    if (maquina_tem_brancas) {
-        in_xb.str("go\n"), in_xb.clear();
-        xb.pos_lance_dele();
-    }
-    for (int meio = 0; meio < 120 && xadrez::fim(x) == xadrez::Fim::nenhum; ++meio) {
-        if (x.brancas_a_mover != maquina_tem_brancas) {
-            const xadrez::ListaDeLances l = xadrez::legais(x);
-            const std::string lance = xadrez::escreve_coordenadas(l.lances[sorte() % l.n]);
-            in_xb.str(lance + "\n"), in_xb.clear();
-            xb.pos_lance_dele();
-            joga(lance);
-            continue;
+    std::ostringstream out_xb;
+    std::size_t lido = 0;
+    // The GUI: the engine's answer compared with the UCI session's, then the
+    // opponent's move.
+    const auto gui = [&]() -> std::optional<std::string> {
+        const std::string novo = out_xb.str().substr(lido);
+        lido = out_xb.str().size();
+        if (x.brancas_a_mover == maquina_tem_brancas) {
+            if (novo.empty()) return "go"; // the engine has White
+            out_uci.str("");
+            u.comando("position startpos" + (lista.empty() ? "" : " moves" + lista));
+            u.comando("go");
+            const std::string do_uci = melhor_lance(out_uci.str());
+            std::string do_xb =
+                novo.starts_with("move ") ? novo.substr(5, novo.find('\n') - 5) : "0000";
+            // The xboard game promotes to a queen without a letter.
+            if (do_uci.size() == 5 && do_xb.size() == 4) do_xb += do_uci[4];
+            EXPECT_EQ(do_uci, do_xb) << "seed " << semente << " after" << lista;
+            if (do_uci != do_xb || do_uci == "0000") return std::nullopt;
+            joga(do_uci);
+            ++total.lances;
         }
-        out_xb.str("");
-        xb.meu_lance();
-        out_uci.str("");
-        u.comando("position startpos" + (lista.empty() ? "" : " moves" + lista));
-        u.comando("go");
-        const std::string do_uci = melhor_lance(out_uci.str());
-        std::string do_xb = out_xb.str();
-        do_xb = do_xb.starts_with("move ") ? do_xb.substr(5, do_xb.find('\n') - 5) : "0000";
-        // The xboard game promotes to a queen without a letter.
-        if (do_uci.size() == 5 && do_xb.size() == 4) do_xb += do_uci[4];
-        EXPECT_EQ(do_uci, do_xb) << "seed " << semente << " after" << lista;
-        if (do_uci != do_xb || do_uci == "0000") break;
-        joga(do_uci);
-        ++total.lances;
-    }
+        if (meios >= 120 || xadrez::fim(x) != xadrez::Fim::nenhum) return std::nullopt;
+        const xadrez::ListaDeLances l = xadrez::legais(x);
+        const std::string lance = xadrez::escreve_coordenadas(l.lances[sorte() % l.n]);
+        joga(lance);
+        return lance;
+    };
+    ConsoleDeRoteiro console_xb(out_xb, gui);
+    ArquivosNaMemoria arquivos;
+    EXPECT_EQ(SessaoXboard(console_xb, arquivos).executa(), 0);
     ++total.partidas;
     return total;
 }

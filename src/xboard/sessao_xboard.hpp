@@ -32,6 +32,8 @@ class SessaoXboard : public Frente {
     void fim_do_passe(Desfecho desfecho) override;
 
     const Jogo& jogo() const { return jogo_; }
+    // Force mode: the computer plays neither side.
+    bool forcado() const { return forcado_; }
 
   private:
     struct Comando;

@@ -1,0 +1,116 @@
+// The game's state as a value: what a move does to the castling rights and
+// the passed square, and the side swap.
+#include <gtest/gtest.h>
+
+#include "frente_apoio.hpp"
+
+namespace quelmaro {
+namespace {
+
+int casa_de(const Estado& e, const char* nome) {
+    return lparanumero(nome[0], nome[1], e.maquina_tem_brancas());
+}
+
+TEST(Estado, AMoveLosesTheCastlingItBars) {
+    struct Caso {
+        const char* nome;
+        bool brancas; // the player White
+        const char *de, *para;
+        Roques depois;
+    };
+    const DireitosDeRoque nada{};
+    const DireitosDeRoque rei{.rei_saiu = true}, torre_a{.torre_a_saiu = true},
+        torre_h{.torre_h_saiu = true};
+    // clang-format off
+    const Caso casos[] = {
+        {"the player's king, White", true, "e1", "e2", {rei, nada}},
+        {"the player's king, Black", false, "e8", "d8", {nada, rei}},
+        {"the player's a-rook, White", true, "a1", "a2", {torre_a, nada}},
+        {"the player's h-rook, Black", false, "h8", "h5", {nada, torre_h}},
+        {"the computer's king, White", false, "e1", "f1", {rei, nada}},
+        {"the computer's a-rook, Black", true, "a8", "b8", {nada, torre_a}},
+        {"a rook taken on its corner", true, "h1", "h8", {torre_h, torre_h}},
+        {"a rook taken on its corner by a knight", false, "b3", "a1", {torre_a, nada}},
+        {"a rook away from its corner", true, "a3", "b3", {nada, nada}},
+        {"a knight", true, "b1", "c3", {nada, nada}},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const int lado = c.brancas ? -1 : 1; // the sign of White's pieces
+        Estado e = estado_com(c.brancas, {{"e1", lado * REI},
+                                          {"a1", lado * TORRE},
+                                          {"h1", lado * TORRE},
+                                          {"b1", lado * CAVALO},
+                                          {"a3", lado * TORRE},
+                                          {"d4", lado * DAMA},
+                                          {"e8", -lado * REI},
+                                          {"a8", -lado * TORRE},
+                                          {"h8", -lado * TORRE},
+                                          {"b3", -lado * CAVALO}});
+        e.move(casa_de(e, c.de), casa_de(e, c.para));
+        EXPECT_EQ(e.roques()[BRANCAS], c.depois[BRANCAS]);
+        EXPECT_EQ(e.roques()[PRETAS], c.depois[PRETAS]);
+        // the colour that did not move is to move
+        EXPECT_EQ(e.vez_das_brancas(), (em(e, c.para) * lado) < 0);
+    }
+}
+
+TEST(Estado, ThePassedSquare) {
+    struct Caso {
+        const char* nome;
+        bool brancas;
+        const char *de, *para;
+        const char* passada; // "": none
+    };
+    const Caso casos[] = {
+        {"the player's double step", true, "e2", "e4", "e3"},
+        {"the computer's double step", true, "d7", "d5", "d6"},
+        {"the player Black", false, "c7", "c5", "c6"},
+        {"the computer White", false, "h2", "h4", "h3"},
+        {"a single step", true, "e2", "e3", ""},
+        {"a rook over two rows", true, "a1", "a3", ""},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        Estado e;
+        e.novo_jogo(c.brancas);
+        Tabuleiro t = e.tabuleiro();
+        t.poe(casa_de(e, "a2"), VAZIO); // room for the rook
+        e.poe_posicao(t, c.brancas, true, {}, casa_de(e, "f6"));
+        e.move(casa_de(e, c.de), casa_de(e, c.para));
+        EXPECT_EQ(e.casa_en_passant(), *c.passada ? casa_de(e, c.passada) : 0);
+    }
+}
+
+// Turned, every piece keeps its chess square, and so do the castling rights
+// and the passed square; turned twice, the state is what it was.
+TEST(Estado, TheSideSwapKeepsThePositionAndTwiceIsNothing) {
+    for (const bool brancas : {true, false}) {
+        SCOPED_TRACE(brancas);
+        Estado e;
+        e.novo_jogo(brancas);
+        // the king's rook gone from its corner, then a pawn's double step
+        for (const char* l : {"g1f3", "g8f6", "h1g1", "c7c5"})
+            e.move(casa_de(e, l), casa_de(e, l + 2));
+        e.poe_contadores(2, 2, 2);
+        const Estado antes = e;
+        const xadrez::Posicao x = posicao_de_xadrez(e);
+        ASSERT_EQ(xadrez::escreve_fen(x),
+                  "rnbqkb1r/pp1ppppp/5n2/2p5/8/5N2/PPPPPPPP/RNBQKBR1 w Qkq c6 0 3");
+        e.vira();
+        EXPECT_EQ(e.jogador_tem_brancas(), !brancas);
+        EXPECT_EQ(posicao_de_xadrez(e), x);
+        Tabuleiro outra;
+        outra.posicao_inicial(!brancas);
+        Estado inicio;
+        inicio.novo_jogo(brancas);
+        inicio.vira();
+        EXPECT_EQ(inicio.tabuleiro(), outra);
+        e.vira();
+        EXPECT_EQ(e, antes);
+    }
+}
+
+} // namespace
+} // namespace quelmaro

@@ -1,0 +1,143 @@
+// The front ends (the console dialog, the xboard session) over text streams
+// and files in memory, and states set up by hand, for the tests of the game
+// and its front ends.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "chess/posicao.hpp"
+#include "console/dialogo.hpp"
+#include "game/estado.hpp"
+#include "game/notacao.hpp"
+#include "xboard/sessao_xboard.hpp"
+
+namespace quelmaro {
+
+// Pieces on squares named in chess notation ("e1"); a code > 0 is the computer's.
+using Pecas = std::map<std::string, int>;
+
+// A state holding these pieces alone, with the player to move, nothing
+// barring castling (the rights stand where the king and rook are at home),
+// no square passed over and every counter at 0.
+inline Estado estado_com(bool jogador_tem_brancas, const Pecas& pecas) {
+    Tabuleiro t;
+    for (const auto& [nome, codigo] : pecas)
+        t.poe(lparanumero(nome[0], nome[1], !jogador_tem_brancas), codigo);
+    Estado e;
+    e.poe_posicao(t, jogador_tem_brancas, jogador_tem_brancas, {}, 0);
+    return e;
+}
+
+// The code on the square named in chess notation.
+inline int em(const Estado& e, const char* nome) {
+    return e.tabuleiro()[lparanumero(nome[0], nome[1], e.maquina_tem_brancas())];
+}
+
+inline xadrez::Posicao de_fen(const std::string& fen) {
+    const xadrez::LeituraFen l = xadrez::le_fen(fen);
+    EXPECT_TRUE(l.ok()) << fen;
+    return l.posicao;
+}
+
+// A front end over text streams and files in memory: each test types the
+// lines, calls the front end's turn and reads what it printed.
+template <class Frente_>
+struct Bancada {
+    virtual ~Bancada() = default;
+    // A fresh front end over the same streams and files.
+    virtual void monta() { frente = std::make_unique<Frente_>(console, arquivos); }
+
+    void digita(const std::string& texto) { entrada.str(texto), entrada.clear(); }
+    std::string impresso() {
+        std::string s = saida.str();
+        saida.str("");
+        return s;
+    }
+    // The player's turn on the lines given; true when it returned before the
+    // input ended.
+    bool vez_dele(const std::string& linhas) {
+        digita(linhas);
+        try {
+            frente->pos_lance_dele();
+            return true;
+        } catch (const FimDoPrograma&) {
+            return false;
+        }
+    }
+    // Runs the whole program on the lines given; what it printed.
+    std::string sessao(const std::string& linhas) {
+        monta();
+        digita(linhas);
+        EXPECT_EQ(frente->executa(), 0);
+        return impresso();
+    }
+
+    const Jogo& jogo() const { return frente->jogo(); }
+    const Estado& estado() const { return jogo().estado(); }
+    int em(const char* nome) const { return quelmaro::em(estado(), nome); }
+
+    std::istringstream entrada;
+    std::ostringstream saida;
+    ConsoleDeFluxo console{entrada, saida};
+    ArquivosNaMemoria arquivos;
+    std::unique_ptr<Frente_> frente;
+};
+
+// The console dialog, in English, the drawing off, a new game with the
+// player White (as after the start-up dialog).
+struct BancadaDoConsole : Bancada<Dialogo> {
+    BancadaDoConsole() { monta(); }
+    void monta() final {
+        Bancada::monta();
+        frente->exibicao().ingles = true;
+        frente->jogo().novo(true);
+    }
+    Jogo& jogo() { return frente->jogo(); }
+    Exibicao& exibicao() { return frente->exibicao(); }
+    // The computer's turn as the main procedure runs it; false when the
+    // dialog ended the game there.
+    bool joga_maquina() {
+        try {
+            const LanceDaMaquina l = jogo().lance_da_maquina();
+            if (l.desfecho == Desfecho::Lance)
+                frente->meu_lance(l);
+            else
+                frente->fim_do_passe(l.desfecho);
+            return true;
+        } catch (const FimDoPrograma&) {
+            return false;
+        }
+    }
+    // A new game through the start-up dialog (by default English, no
+    // drawing, the player White); what it printed is dropped.
+    void comeca(const std::string& teclas = "e\nn\ns\n") {
+        digita(teclas);
+        frente->Apresentacao();
+        saida.str("");
+    }
+    // The pieces alone on the board, the player to move.
+    void posicao(bool jogador_tem_brancas, const Pecas& pecas) {
+        jogo().poe_estado(estado_com(jogador_tem_brancas, pecas));
+    }
+};
+
+// The xboard session after its start-up: a new game, the GUI with White.
+// Everything changes through the GUI's lines, as a GUI changes it (positions
+// by "setboard"); the computer's moves come in whole sessions.
+struct BancadaDoXboard : Bancada<SessaoXboard> {
+    BancadaDoXboard() { monta(); }
+    void monta() final {
+        Bancada::monta();
+        frente->Apresentacao();
+    }
+};
+
+class NoConsole : public ::testing::Test, public BancadaDoConsole {};
+class NoXboard : public ::testing::Test, public BancadaDoXboard {};
+
+} // namespace quelmaro

@@ -1,0 +1,156 @@
+// The game: a game begun from a given position, and the computer's move (and
+// the hint) when its only legal move is a capture in passing, which the
+// engine's movement test does not see.
+#include <gtest/gtest.h>
+
+#include "chess/lances.hpp"
+#include "frente_apoio.hpp"
+#include "game/jogo.hpp"
+#include "xboard/protocolos.hpp"
+
+namespace quelmaro {
+namespace {
+
+TEST(Jogo, NewGameFromAPositionCountsAndRights) {
+    struct Caso {
+        const char* fen;
+        bool maquina_brancas;
+        int lance_do_jogo, lances_da_pessoa, abertura;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", true, 0, 0, 0},
+        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", false, 0, 0, 0},
+        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR b KQkq - 0 1", false, 0, 1, 2},
+        {"rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq e6 0 2", true, 1, 1, 2},
+        {"rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq e6 0 2", false, 1, 1, 2},
+        {"4k3/8/8/8/8/8/8/4K2R b K - 3 40", true, 40, 39, 2},
+        {"4k3/8/8/8/8/8/8/4K2R b K - 3 40", false, 39, 40, 2},
+        {"r3k2r/8/8/8/8/8/8/R3K2R w Qk - 0 12", false, 11, 11, 2},
+    };
+    // clang-format on
+    const auto dama = [] { return 'q'; };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.fen);
+        // A game under way, with the draw counter running.
+        Estado e;
+        e.novo_jogo(true);
+        Resultado passe;
+        passe.contagem_empate = 3;
+        e.depois_do_passe(passe);
+        Jogo jogo;
+        jogo.poe_estado(e);
+        ASSERT_TRUE(
+            jogo.lance_dele(lparanumero('e', '2', false), lparanumero('e', '4', false), dama));
+        jogo.termina();
+
+        const xadrez::Posicao x = de_fen(c.fen);
+        jogo.comeca_de_posicao(x, c.maquina_brancas);
+        const Estado& novo = jogo.estado();
+        EXPECT_EQ(novo.lance_do_jogo(), c.lance_do_jogo);
+        EXPECT_EQ(novo.lances_da_pessoa(), c.lances_da_pessoa);
+        EXPECT_EQ(novo.numero_de_meu_movimento(), c.abertura);
+        EXPECT_EQ(novo.contagem_empate(), 0);
+        EXPECT_TRUE(jogo.historico().empty());
+        EXPECT_FALSE(jogo.acabou());
+        EXPECT_EQ(novo.maquina_tem_brancas(), c.maquina_brancas);
+        // The board, side to move, castling and capture in passing read back.
+        xadrez::Posicao y = posicao_de_xadrez(novo);
+        y.meios_lances = x.meios_lances;
+        y.numero = x.numero;
+        EXPECT_EQ(xadrez::escreve_fen(y), c.fen);
+        EXPECT_EQ(jogo.fen_inicial().empty(), c.abertura == 0);
+    }
+}
+
+// The computer (Black) has one legal move, e4xd3 in passing: the rook holds
+// the g-file, the knight h7 and g8, its own pawn e3 blocks the e-pawn.
+constexpr const char* SO_EN_PASSANT = "7k/8/5N2/8/3Pp3/4P3/8/K5R1 b - d3 0 2";
+// The same for the player (White): e5xd6 in passing.
+constexpr const char* SO_EN_PASSANT_DELE = "k5r1/8/4p3/3pP3/8/5n2/8/7K w - d6 0 2";
+
+TEST(Jogo, OnlyCapturesInPassing) {
+    struct Caso {
+        const char* fen;
+        const char* lance; // "": nullopt
+    };
+    const Caso casos[] = {
+        {SO_EN_PASSANT, "e4d3"},
+        {SO_EN_PASSANT_DELE, "e5d6"},
+        {"7k/8/5N2/8/3Pp3/4P3/8/K5R1 b - - 0 2", ""}, // stalemate
+        {"4k3/8/8/8/3Pp3/8/8/4K3 b - d3 0 2", ""},    // the king moves too
+        {xadrez::FEN_INICIAL.data(), ""},
+    };
+    for (const Caso& c : casos) {
+        const std::optional<xadrez::Movimento> m = so_en_passant(de_fen(c.fen));
+        EXPECT_EQ(m ? xadrez::escreve_coordenadas(*m) : "", c.lance) << c.fen;
+    }
+}
+
+TEST(Jogo, TheComputersOnlyMoveACaptureInPassingIsPlayed) {
+    const xadrez::Posicao x = de_fen(SO_EN_PASSANT);
+    Jogo jogo;
+    jogo.comeca_de_posicao(x, false);
+    const LanceDaMaquina l = jogo.lance_da_maquina();
+    ASSERT_EQ(l.desfecho, Desfecho::Lance);
+    EXPECT_EQ(l.lance, "e4d3");
+    EXPECT_TRUE(l.pensamento.en_passant);
+    EXPECT_EQ(l.pensamento.regra, 0);
+    EXPECT_FALSE(jogo.acabou());
+    // The position is the one chess gives after the capture: the pawn on d4 is gone.
+    xadrez::Posicao depois = x;
+    xadrez::joga(depois, *xadrez::le_coordenadas("e4d3"));
+    EXPECT_EQ(posicao_de_xadrez(jogo.estado()).pecas, depois.pecas);
+    EXPECT_EQ(em(jogo.estado(), "d4"), VAZIO);
+    ASSERT_EQ(jogo.historico().size(), 1u);
+    EXPECT_TRUE(jogo.historico().back().analise.en_passant);
+    EXPECT_EQ(jogo.historico().back().lance, *xadrez::le_coordenadas("e4d3"));
+
+    // The engine's choice alone, not played.
+    Estado e;
+    comeca_de_posicao(e, x, false);
+    Quelmaro2 motor;
+    const Escolha escolha = escolhe(e, motor);
+    ASSERT_TRUE(escolha.lance());
+    EXPECT_EQ(coordenadas(escolha.resultado.de, escolha.resultado.para, false), "e4d3");
+    EXPECT_EQ(escolha.pensamento.lance, "e4d3");
+}
+
+TEST(Jogo, TheHintOfACaptureInPassingAsThePlayersOnlyMove) {
+    Jogo jogo;
+    jogo.comeca_de_posicao(de_fen(SO_EN_PASSANT_DELE), false);
+    const Estado antes = jogo.estado();
+    const std::optional<Sugestao> s = jogo.sugestao();
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->lance, "e5d6");
+    EXPECT_EQ(jogo.estado(), antes);
+}
+
+// The same through the front ends. The program before this game model
+// answered with the end of the game: a result line, "bestmove 0000", "I
+// can't move", "You have no move to make."
+TEST(Jogo, ACaptureInPassingAsTheOnlyMoveThroughTheFrontEnds) {
+    BancadaDoXboard xboard;
+    const std::string xb = xboard.sessao(std::string("setboard ") + SO_EN_PASSANT + "\ngo\n");
+    EXPECT_EQ(xb, "move e4d3\n");
+
+    std::istringstream entrada(std::string("uci\nposition fen ") + SO_EN_PASSANT + "\ngo\n");
+    std::ostringstream saida;
+    ConsoleDeFluxo console(entrada, saida);
+    ArquivosNaMemoria arquivos;
+    EXPECT_EQ(executa_motor(console, arquivos, false), 0);
+    EXPECT_NE(saida.str().find("\nbestmove e4d3\n"), std::string::npos) << saida.str();
+    EXPECT_EQ(saida.str().find("0000"), std::string::npos) << saida.str();
+
+    // At the console the player White plays d2d4 beside the computer's pawn.
+    BancadaDoConsole dialogo;
+    dialogo.arquivos.arquivos["antes.fen"] = "7k/8/5N2/8/4p3/4P3/3P4/K5R1 w - - 0 1\n";
+    dialogo.arquivos.arquivos["dele.fen"] = std::string(SO_EN_PASSANT_DELE) + "\n";
+    const std::string lance = dialogo.sessao("e\nn\ns\nopen\nantes.fen\nd2d4\n");
+    EXPECT_NE(lance.find("\nMy move is: e4d3\nWhat is your move?\n"), std::string::npos) << lance;
+    const std::string dica = dialogo.sessao("e\nn\ns\nopen\ndele.fen\nhint\n");
+    EXPECT_TRUE(dica.ends_with("What is your move?\nHint: e5d6\nWhat is your move?\n")) << dica;
+}
+
+} // namespace
+} // namespace quelmaro
