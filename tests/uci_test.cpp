@@ -10,6 +10,8 @@
 
 #include "chess/lances.hpp"
 #include "frente_apoio.hpp"
+#include "uci/palavras.hpp"
+#include "uci/posicao_uci.hpp"
 #include "uci/sessao_uci.hpp"
 #include "xboard/protocolos.hpp"
 
@@ -38,7 +40,8 @@ TEST(Uci, Sessions) {
         std::string saida; // the whole output, or with `parte` a piece of it
         bool parte = false;
     };
-    const std::string id = "id name Quelmaro 1.0.0\nid author the Quelmaro developers\nuciok\n";
+    const std::string id = "id name Quelmaro 1.0.0\nid author the Quelmaro developers\n"
+                           "option name MultiPV type spin default 1 min 1 max 64\nuciok\n";
     const std::string FIM = "info string Rule 55: I have no move that keeps my king out of your "
                             "reach: the game is over.\n";
     // clang-format off
@@ -67,6 +70,28 @@ TEST(Uci, Sessions) {
          "bestmove c7c8q\n", true},
         {"reason of the move", "uci\nposition startpos\ngo\n",
          "info string Opening move: my king's pawn steps forward one square.\nbestmove e2e3\n", true},
+        // Analysis: the bestmove waits for stop (or ponderhit); isready is answered meanwhile.
+        {"go infinite waits for stop", "uci\nposition startpos\ngo infinite\nisready\nstop\nstop\n",
+         "steps forward one square.\nreadyok\nbestmove e2e3\n", true},
+        {"go infinite and quit: no bestmove", "uci\nposition startpos\ngo infinite\nquit\nstop\n",
+         "steps forward one square.\n", true},
+        {"go ponder waits for ponderhit", "uci\nposition startpos\ngo ponder\nisready\nponderhit\n",
+         "square.\nreadyok\nbestmove e2e3\n", true},
+        {"ponderhit does not end go infinite", "uci\nposition startpos\ngo infinite\nponderhit\nisready\n",
+         "square.\nreadyok\n", true},
+        {"a new position answers the go that waits",
+         "uci\nposition startpos\ngo infinite\nposition startpos moves e2e3\nisready\n",
+         "square.\nbestmove e2e3\nreadyok\n", true},
+        // The fixed opening move e2e3 is not among them; of the two safe pawn
+        // moves the last in scan order (a2 stands after h2 on White's board).
+        {"searchmoves limits the choice", "uci\nposition startpos\ngo searchmoves h2h4 a2a3 xx\n",
+         "pv a2a3\ninfo string Rule 39: A safe pawn move: no reply of yours wins anything of mine, "
+         "mates me, checks me or promotes a pawn.\nbestmove a2a3\n", true},
+        {"searchmoves with no legal move", "uci\nposition startpos\ngo searchmoves e2e5 a1a2\n",
+         id + "info string None of the moves of searchmoves is legal here\nbestmove 0000\n"},
+        {"searchmoves of castling only", "uci\nposition fen r3k3/8/8/8/8/8/8/4K3 b q - 0 1\ngo searchmoves e8c8\n",
+         id + "info string My rules do not look at castling or captures in passing: the first of the "
+              "moves given\nbestmove e8c8\n"},
     };
     // clang-format on
     for (const Caso& c : casos) {
@@ -78,6 +103,46 @@ TEST(Uci, Sessions) {
         else
             EXPECT_EQ(s, c.saida);
     }
+}
+
+// MultiPV N: the first N legal candidates in the cascade's order, the choice
+// first, each with its reason; the score falls with the rule's number.
+TEST(Uci, MultiPvRanksTheCandidatesByTheirRules) {
+    const std::string s = sessao(
+        "uci\nsetoption name MultiPV value 3\nposition startpos moves e2e4 e7e6 d2d4 b7b6 g1f3\ngo\n");
+    std::istringstream linhas(s);
+    std::vector<std::pair<int, int>> vistas; // (score, rule)
+    for (std::string l; std::getline(linhas, l);) {
+        if (!l.starts_with("info multipv ")) continue;
+        const std::size_t cp = l.find(" score cp ");
+        ASSERT_NE(cp, std::string::npos) << l;
+        std::string razao;
+        ASSERT_TRUE(std::getline(linhas, razao));
+        ASSERT_TRUE(razao.starts_with("info string Rule ")) << razao;
+        vistas.push_back({std::stoi(l.substr(cp + 10)), std::stoi(razao.substr(17))});
+        EXPECT_EQ(l.substr(0, 15), "info multipv " + std::to_string(vistas.size()) + " ");
+    }
+    ASSERT_EQ(vistas.size(), 3u) << s;
+    for (std::size_t k = 0; k < vistas.size(); ++k) {
+        EXPECT_EQ(vistas[k].first, 55 - vistas[k].second);
+        if (k > 0) {
+            EXPECT_LE(vistas[k].first, vistas[k - 1].first);
+        }
+    }
+    const std::string um = sessao("uci\nposition startpos moves e2e4 e7e6 d2d4 b7b6 g1f3\ngo\n");
+    EXPECT_EQ(melhor_lance(s), melhor_lance(um)) << "the first line is the move chosen";
+
+    // Asked for more lines than there are moves (99 is taken as 64): one
+    // line for each legal move.
+    const std::string todas = sessao("uci\nsetoption name multipv value 99\n"
+                                     "position startpos moves e2e4 e7e6 d2d4 b7b6 g1f3\ngo\n");
+    std::size_t n = 0;
+    for (std::size_t i = todas.find("info multipv "); i != std::string::npos;
+         i = todas.find("info multipv ", i + 1))
+        ++n;
+    const xadrez::Posicao x =
+        uci::le_posicao(uci::palavras("startpos moves e2e4 e7e6 d2d4 b7b6 g1f3")).atual;
+    EXPECT_EQ(n, static_cast<std::size_t>(xadrez::legais(x).size()));
 }
 
 TEST(Uci, IllegalMoveDropsTheRestOfTheList) {

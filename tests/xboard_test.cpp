@@ -21,7 +21,7 @@ TEST_F(NoXboard, RefusalLines) {
 TEST_F(NoXboard, QuestionsAnsweredAsTheyAreRead) {
     const std::string recursos =
         "feature myname=\"Quelmaro\" ping=1 setboard=1 usermove=0 san=0 time=0 draw=1 sigint=0 "
-        "sigterm=0 reuse=1 analyze=0 colors=0 done=1\n";
+        "sigterm=0 reuse=1 analyze=1 colors=0 done=1\n";
     EXPECT_TRUE(vez_dele("protover 2\nping 7\nping\nhelp\nwhy\nmoves\ne2e4\n"));
     EXPECT_EQ(impresso(), recursos + "pong 7\npong \n");
     EXPECT_EQ(em("e4"), -PEAO);

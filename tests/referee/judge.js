@@ -82,46 +82,14 @@ export class Judge {
     return this.chess.inCheck();
   }
 
-  // The program never castles for itself, never captures in passing, and
-  // does not look at either when it asks whether a side has a move left. When
-  // every legal move of the side to move is one of those, the program sees a
-  // side without a move: it announces mate when the side is in check and
-  // stalemate otherwise.
-  programEnding() {
-    const moves = this.legalMoves();
-    if (moves.some((m) => !isExotic(m))) return null;
-    return this.inCheck() ? "mate" : "stalemate";
+  // The program never castles for itself and its rules never look at a
+  // capture in passing; when every legal move of its side is a capture in
+  // passing, it plays one of them all the same. Is this move one the
+  // program may play here?
+  programMay(move) {
+    return !isExotic(move) || this.legalMoves().every((m) => isExotic(m) && m.flags.includes("e"));
   }
 }
-
-// chess.js's board is 0x88: file in the low nibble, rank 8 at row 0.
-const square = (i) => "abcdefgh"[i & 15] + (8 - (i >> 4));
-const FLAG_LETTERS = [[1, "n"], [2, "c"], [4, "b"], [8, "e"], [16, "p"], [32, "k"], [64, "q"]];
-function fromInternal(m) {
-  const flags = FLAG_LETTERS.filter(([bit]) => m.flags & bit).map(([, l]) => l).join("");
-  return { from: square(m.from), to: square(m.to), piece: m.piece, promotion: m.promotion, flags };
-}
-
-// Castling or a capture in passing: the moves where the program's rules are
-// allowed to be stricter than chess.
-export function isExotic(move) {
-  return /[kqe]/.test(move.flags);
-}
-
-export function other(colour) {
-  return colour === "w" ? "b" : "w";
-}
-
-// A line the program printed that chess, or its own rules, do not allow.
-export class Foul extends Error {}
-
-// The program's result lines, by who has no move and the computer's colour.
-export const RESULT = {
-  computerMated: (computer) => (computer === "b" ? "1-0 {White Mates}" : "0-1 {Black Mates}"),
-  computerStalemated: () => "1/2-1/2 {Draw by stalemate}",
-  playerMated: (computer) => (computer === "b" ? "0-1 {Black mates}" : "1-0 {White mates}"),
-  playerStalemated: () => "1/2-1/2 {Stalemate}",
-};
 
 // Checks what the program printed when it was its turn to move (after the
 // other side's move, or "go"): a result line when it has no move, else
@@ -134,7 +102,7 @@ export function checkComputerTurn(judge, computer, out, what, play = (m) => judg
   const fail = (why) => {
     throw new Foul(`${what}: ${why}`);
   };
-  const ending = judge.ending() ?? judge.programEnding();
+  const ending = judge.ending();
   if (ending) {
     const want = ending === "mate" ? RESULT.computerMated(computer) : RESULT.computerStalemated();
     if (out.length !== 1 || out[0] !== want)
@@ -145,7 +113,7 @@ export function checkComputerTurn(judge, computer, out, what, play = (m) => judg
   if (!m) fail(`expected the computer's move, got ${JSON.stringify(out)}`);
   const move = judge.find(m[1], m[2], "q");
   if (!move) fail(`the computer's move ${m[1]}${m[2]} is illegal in ${judge.fen()}`);
-  if (isExotic(move)) fail(`the computer played ${m[1]}${m[2]}, a move it never makes`);
+  if (!judge.programMay(move)) fail(`the computer played ${m[1]}${m[2]}, a move it never makes`);
   play(move);
   // The other side's castling and captures in passing are its moves too.
   const after = judge.ending();

@@ -1,6 +1,6 @@
 // A UCI engine as a child process (the same pipes, waits and transcript as
 // the XBoard driver), and the judge of one "go" of the engine build.
-import { Foul, isExotic } from "./judge.js";
+import { Foul } from "./judge.js";
 import { XBoardEngine } from "./xboard.js";
 
 export class UciEngine extends XBoardEngine {
@@ -19,10 +19,20 @@ export class UciEngine extends XBoardEngine {
   }
 
   // Sends the position and the go line; returns the lines before
-  // "bestmove" and the move it names.
-  async think(position, go = "go") {
+  // "bestmove" and the move it names. After "go infinite" or "go ponder"
+  // the bestmove must wait: the lines up to "readyok" hold none, and it
+  // comes after "stop" (or, pondering, "ponderhit").
+  async think(position, go = "go", release = "stop") {
     this.send(position);
     this.send(go);
+    if (/\b(infinite|ponder)\b/.test(go)) {
+      const info = await this.sync();
+      if (info.some((l) => l.startsWith("bestmove")))
+        throw new Foul(`"${go}" answered bestmove before "${release}": ${JSON.stringify(info)}`);
+      this.send(release);
+      const { before, line } = await this.until((l) => l.startsWith("bestmove"));
+      return { info: [...info, ...before], best: line.split(/\s+/)[1] ?? "" };
+    }
     const { before, line } = await this.until((l) => l.startsWith("bestmove"));
     return { info: before, best: line.split(/\s+/)[1] ?? "" };
   }
@@ -36,7 +46,7 @@ export function positionCommand(judge, fen, extra = []) {
 }
 
 const SCORE = /^info depth 1 score (cp (-?\d+)|mate 1) nodes (\d+) pv ([a-h][1-8][a-h][1-8][qrbn]?)$/;
-const REASON = /^info string (Rule ([1-9]|[1-4]\d|5[0-4]): .+|Opening move: .+)$/;
+const REASON = /^info string (Rule ([1-9]|[1-4]\d|5[0-4]): .+|Opening move: .+|My only legal move takes your pawn in passing.+)$/;
 
 // Checks the engine build's answer to "go" with `colour` to move and plays
 // its move on the judge's board. No move ("0000", after the words of rule
@@ -49,7 +59,7 @@ export function checkBestmove(judge, colour, { info, best }, what) {
   const fail = (why) => {
     throw new Foul(`${what}: ${why}`);
   };
-  const ending = judge.ending() ?? judge.programEnding();
+  const ending = judge.ending();
   if (ending) {
     if (best !== "0000" || info.length !== 1 || !/^info string Rule 55: /.test(info[0]))
       fail(`no move (${ending}): expected "info string Rule 55: ..." and "bestmove 0000", got ${JSON.stringify([...info, best])}`);
@@ -58,7 +68,7 @@ export function checkBestmove(judge, colour, { info, best }, what) {
   const m = /^([a-h][1-8])([a-h][1-8])([qrbn]?)$/.exec(best);
   const move = m && judge.find(m[1], m[2], m[3] || "q");
   if (!move) fail(`bestmove ${best} is illegal in ${judge.fen()}`);
-  if (isExotic(move)) fail(`bestmove ${best}, a move the program never makes`);
+  if (!judge.programMay(move)) fail(`bestmove ${best}, a move the program never makes`);
   if (Boolean(move.promotion) !== Boolean(m[3])) fail(`bestmove ${best}: the promotion letter`);
   const s = info.length === 2 && SCORE.exec(info[0]);
   if (!s || s[4] !== best || !REASON.test(info[1])) fail(`info lines ${JSON.stringify(info)} for bestmove ${best}`);

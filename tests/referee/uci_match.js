@@ -50,7 +50,7 @@ async function playMatchGame(seed, opt) {
       }
       stats.moves++;
     }
-    const ending = judge.ending() ?? judge.programEnding();
+    const ending = judge.ending();
     if (ending === "mate") stats[judge.turn() === colour ? "opponentWins" : "quelmaroWins"]++;
     else if (ending === "stalemate" || judge.chess.isDraw()) stats.draws++;
     else stats.unfinished++;

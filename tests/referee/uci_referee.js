@@ -15,7 +15,7 @@ const READ_PAST = [
   "register later", "stop", "ponderhit", "", "   ", "hello", "xyzzy 1 2 3", "position", "position moves e2e4",
   "go", // with no position sent yet in a fresh process it plays from the start; here one always is
 ];
-const GO = ["go", "go wtime 60000 btime 60000 winc 0 binc 0", "go movetime 50", "go depth 5", "go infinite", "go nodes 100"];
+const GO = ["go", "go wtime 60000 btime 60000 winc 0 binc 0", "go movetime 50", "go depth 5", "go infinite", "go nodes 100", "go ponder wtime 1000 btime 1000"];
 
 async function playGame(seed, opt) {
   const rnd = random(seed);
@@ -58,7 +58,8 @@ async function playGame(seed, opt) {
         stats.refusedLists++;
       }
       if (judge.turn() === colour) {
-        const answer = await engine.think(positionCommand(judge, fen), rnd.pick(GO));
+        const go = rnd.pick(GO);
+        const answer = await engine.think(positionCommand(judge, fen), go, go.includes("ponder") && rnd.next() < 0.5 ? "ponderhit" : "stop");
         const move = checkBestmove(judge, colour, answer, `ply ${judge.plies() + 1}`);
         stats.bestmoves++;
         if (!move) {

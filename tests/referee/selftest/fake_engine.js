@@ -31,7 +31,9 @@ function computerMove() {
   computerTurns++;
   if (FAULT === "crash" && computerTurns === 5) process.exit(3);
   if (FAULT === "hang" && computerTurns === 5) for (;;); // thinks for ever
-  const candidates = judge.legalMoves().filter((m) => !isExotic(m));
+  // No castling; a capture in passing only when it is all there is.
+  const legal = judge.legalMoves();
+  const candidates = legal.some((m) => !isExotic(m)) ? legal.filter((m) => !isExotic(m)) : legal;
   if (!candidates.length) {
     out(judge.inCheck() ? RESULT.computerMated(computer) : RESULT.computerStalemated());
     over = true;
@@ -112,7 +114,8 @@ function line(raw) {
     over = false;
   } else if (s.startsWith("result")) over = true;
   else if (s.startsWith("hint")) {
-    const m = judge.legalMoves().find((x) => !isExotic(x));
+    const legal = judge.legalMoves();
+    const m = legal.find((x) => !isExotic(x)) ?? legal[0];
     if (m) out(`Hint: ${m.from}${m.to}${m.promotion ? "q" : ""}`);
   } else move(s);
 }
