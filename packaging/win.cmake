@@ -1,7 +1,9 @@
 # The Windows zip, quelmaro-VERSION-win64.zip (`make win`, cpack -G ZIP in
-# the cross build): one folder holding both programs, the README, the manual
-# pages as plain text and the licence, the text files with Windows line ends
-# so that any editor shows them. The engine needs nothing besides its .exe:
+# the cross build): one folder holding both programs, play.cmd (the console
+# game in a window that stays open once the game is over, as the Debian
+# menu entry's wrapper does), the README, the manual pages as plain text, the
+# changelog and the licence, the text files with Windows line ends so that
+# any editor (and cmd.exe) reads them. The engine needs nothing besides its .exe:
 # a GUI starts quelmaro_xb.exe as a UCI or a WinBoard engine alike.
 # These rules belong to the component `win`, which a plain `cmake --install`
 # leaves out.
@@ -21,7 +23,8 @@ foreach(pagina quelmaro quelmaro_xb)
     DEPENDS ${PROJECT_SOURCE_DIR}/doc/${pagina}.6 ${converte} VERBATIM)
   list(APPEND QUELMARO_TEXTOS_WINDOWS ${texto}/${pagina}.txt)
 endforeach()
-foreach(par "README.md;README.txt" "COPYING;COPYING.txt" "CHANGELOG;CHANGELOG.txt")
+foreach(par "README.md;README.txt" "COPYING;COPYING.txt" "CHANGELOG;CHANGELOG.txt"
+            "packaging/play.cmd;play.cmd")
   list(GET par 0 fonte)
   list(GET par 1 destino)
   add_custom_command(OUTPUT ${texto}/${destino}
