@@ -53,10 +53,12 @@ if(QUELMARO_HARDENING_ATIVO)
     add_link_options("$<${otimizado}:${bandeira}>")
   endforeach()
   # Position-independent executables, asked for explicitly (Debian's
-  # compilers make them by default; others may not).
-  include(CheckPIESupported)
-  check_pie_supported()
-  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+  # compilers make them by default; others may not): -fPIE for every object,
+  # the library's too, which only ever goes into executables (-fPIC, what
+  # CMake's POSITION_INDEPENDENT_CODE gives a library, would let every
+  # global function be interposed and cost inlining).
+  add_compile_options("$<${otimizado}:-fPIE>")
+  add_link_options("$<${otimizado}:-pie>")
   # The flags of every compilation, written to compile_commands.json, where
   # the package test finds _FORTIFY_SOURCE (no tool can see it in binaries
   # whose every fortifiable call is safe at compile time).
