@@ -66,6 +66,10 @@ t=tests/transcripts
 [ "$(/usr/games/quelmaro_xb --version)" = "quelmaro_xb $versao" ]
 sh $t/roda.sh /usr/games/quelmaro "$PWD/$t/partida_en_vitoria.in" "$PWD/$t/partida_en_vitoria.out"
 sh $t/roda.sh /usr/games/quelmaro_xb "$PWD/$t/protocolo_inicio.xb.in" "$PWD/$t/protocolo_inicio.xb.out"
+# The menu entry's command, as installed: the game by default, the same game.
+exec_menu=$(sed -n 's/^Exec=//p' /usr/share/applications/quelmaro.desktop)
+[ "$exec_menu" = "/usr/libexec/quelmaro/jogo_no_terminal /usr/games/quelmaro" ]
+sh $t/roda.sh /usr/libexec/quelmaro/jogo_no_terminal "$PWD/$t/partida_en_vitoria.in" "$PWD/$t/partida_en_vitoria.out"
 if command -v man >/dev/null 2>&1; then
   man -w 6 quelmaro_xb | grep -qx /usr/share/man/man6/quelmaro_xb.6.gz
 fi

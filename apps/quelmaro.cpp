@@ -3,13 +3,15 @@
 
 #include "console/dialogo.hpp"
 #include "console/opcoes.hpp"
+#include "io/processo.hpp"
 #include "io/terminal.hpp"
 
 int main(int argc, char** argv) {
+    const quelmaro::Processo processo(argc, argv);
     quelmaro::ArquivosDoDisco arquivos;
-    if (const auto status =
-            quelmaro::trata_opcoes(argc, argv, false, arquivos, std::cout, std::cerr))
-        return *status;
+    if (const auto status = quelmaro::trata_opcoes(processo.argc(), processo.argv(), false,
+                                                   arquivos, std::cout, std::cerr))
+        return quelmaro::Processo::status_de_saida(*status);
     quelmaro::ConsoleDeTerminal console;
-    return quelmaro::Dialogo(console, arquivos).executa();
+    return quelmaro::Processo::status_de_saida(quelmaro::Dialogo(console, arquivos).executa());
 }

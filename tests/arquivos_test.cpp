@@ -2,8 +2,15 @@
 
 #include <filesystem>
 #include <fstream>
+#ifdef _WIN32
+#include <process.h>
+#include <windows.h>
+
+#include "io/texto_largo.hpp"
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include "io/arquivos.hpp"
 
@@ -15,7 +22,12 @@ namespace fs = std::filesystem;
 class ArquivosDoDiscoTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        pasta = fs::temp_directory_path() / ("quelmaro-arquivos-" + std::to_string(getpid()));
+#ifdef _WIN32
+        const int processo = _getpid();
+#else
+        const int processo = getpid();
+#endif
+        pasta = fs::temp_directory_path() / ("quelmaro-arquivos-" + std::to_string(processo));
         fs::create_directories(pasta);
     }
     void TearDown() override {
@@ -38,11 +50,13 @@ TEST_F(ArquivosDoDiscoTest, WritesReplacesAndReads) {
 TEST_F(ArquivosDoDiscoTest, AFailedWriteLeavesTheOldFileAndNoLitter) {
     const std::string nome = (pasta / "jogo.sav").string();
     ASSERT_TRUE(disco.grava(nome, "antigo"));
+#ifndef _WIN32            // Windows has no read-only folders
     if (geteuid() != 0) { // root writes into read-only folders
         fs::permissions(pasta, fs::perms::owner_read | fs::perms::owner_exec);
         EXPECT_FALSE(disco.grava(nome, "novo"));
         fs::permissions(pasta, fs::perms::owner_all);
     }
+#endif
     EXPECT_FALSE(disco.grava((pasta / "no-such-folder" / "x.sav").string(), "novo"));
     EXPECT_FALSE(disco.grava(nome + std::string(1, '\0') + "cut", "novo"));
     EXPECT_FALSE(disco.grava("", "novo"));
@@ -82,6 +96,97 @@ TEST_F(ArquivosDoDiscoTest, ANameWithANulNamesNoFile) {
     ASSERT_TRUE(disco.grava(nome, "x"));
     EXPECT_FALSE(disco.le(nome + std::string(1, '\0') + ".sav"));
 }
+
+#ifdef _WIN32
+std::string utf8(const fs::path& p) {
+    const std::u8string s = p.u8string();
+    return {s.begin(), s.end()};
+}
+
+long arquivos_em(const fs::path& pasta) {
+    return static_cast<long>(
+        std::distance(fs::directory_iterator(pasta), fs::directory_iterator()));
+}
+
+void escreve_por_fora(const fs::path& caminho, const char* conteudo) {
+    FILE* f = _wfopen(caminho.c_str(), L"wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs(conteudo, f);
+    std::fclose(f);
+}
+
+// Names come in UTF-8 (the console and the command line give them so) and
+// name the files of those letters, as Explorer shows them; a write replaces
+// an existing file of the name.
+TEST_F(ArquivosDoDiscoTest, Utf8NamesNameTheFilesOfThoseLetters) {
+    for (const char8_t* n :
+         {u8"партия.sav", u8"posição inicial.sav", u8"棋譜.sav", u8"ελληνικά 😀.sav"}) {
+        const fs::path caminho = pasta / fs::path(n);
+        const std::string nome = utf8(caminho);
+        SCOPED_TRACE(nome);
+        escreve_por_fora(caminho, "antigo");
+        ASSERT_TRUE(disco.grava(nome, "novo"));
+        EXPECT_EQ(disco.le(nome), "novo");
+        ASSERT_TRUE(fs::exists(caminho));
+        EXPECT_EQ(fs::file_size(caminho), 4u);
+        EXPECT_EQ(arquivos_em(pasta), 1);
+        fs::remove(caminho);
+    }
+}
+
+// A device name (NUL, CON) or a folder that is not there is no place to
+// save: the write fails and no temporary file stays beside the program.
+TEST_F(ArquivosDoDiscoTest, DevicesAndMissingFoldersAreNoPlaceToSave) {
+    const fs::path aqui = fs::current_path();
+    fs::current_path(pasta);
+    for (const char* nome : {"NUL", "CON", "sem_pasta\\x.sav", "sem_pasta/x.sav"}) {
+        SCOPED_TRACE(nome);
+        EXPECT_FALSE(disco.grava(nome, "novo"));
+    }
+    fs::current_path(aqui);
+    EXPECT_EQ(arquivos_em(pasta), 0);
+}
+
+// Either separator names a folder; the temporary file goes in that folder.
+TEST_F(ArquivosDoDiscoTest, EitherSeparatorNamesTheFolder) {
+    fs::create_directory(pasta / "dentro");
+    const std::string base = utf8(pasta);
+    ASSERT_TRUE(disco.grava(base + "/dentro/a.sav", "barra"));
+    EXPECT_EQ(disco.le(base + "\\dentro\\a.sav"), "barra");
+    ASSERT_TRUE(disco.grava(base + "\\dentro\\a.sav", "contrabarra"));
+    EXPECT_EQ(disco.le(base + "/dentro/a.sav"), "contrabarra");
+    EXPECT_EQ(arquivos_em(pasta / "dentro"), 1);
+    EXPECT_EQ(arquivos_em(pasta), 1);
+}
+
+TEST(TextoLargo, Utf8AndWideCharactersBothWays) {
+    const struct {
+        const char8_t* utf8;
+        const wchar_t* largo;
+    } casos[] = {
+        {u8"jogo.sav", L"jogo.sav"},
+        {u8"posição", L"posi\u00e7\u00e3o"},
+        {u8"партия", L"\u043f\u0430\u0440\u0442\u0438\u044f"},
+        {u8"😀", L"\xd83d\xde00"}, // beyond the 16-bit range: a surrogate pair
+    };
+    for (const auto& c : casos) {
+        const std::string utf8(reinterpret_cast<const char*>(c.utf8));
+        SCOPED_TRACE(utf8);
+        EXPECT_EQ(para_largo(utf8), std::wstring(c.largo));
+        EXPECT_EQ(para_utf8(c.largo), utf8);
+    }
+    // Not UTF-8: the bytes in the ANSI code page, one character each in a
+    // single-byte one.
+    const auto ansi = para_largo("posi\xe7\xe3o");
+    ASSERT_TRUE(ansi);
+    if (GetACP() == 1252) {
+        EXPECT_EQ(*ansi, L"posi\u00e7\u00e3o");
+    }
+    EXPECT_FALSE(para_largo(""));
+    EXPECT_FALSE(para_largo(std::string("a\0b", 3)));
+    EXPECT_EQ(para_utf8(std::wstring(1, wchar_t(0xd800))), "\xef\xbf\xbd");
+}
+#endif
 
 TEST(ArquivosNaMemoria, FailingWritesKeepTheOldContent) {
     ArquivosNaMemoria m;

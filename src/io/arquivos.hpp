@@ -18,8 +18,15 @@ class Arquivos {
     virtual bool grava(const std::string& nome, const std::string& conteudo) = 0;
 };
 
+// A name holding a NUL byte, or an empty one, names no file (it would be cut
+// at the NUL).
+bool nome_valido(const std::string& nome);
+
 // Files on disk. A write goes to a temporary file with a short name in the
-// target's folder, which is then renamed over the target.
+// target's folder, which is then renamed over the target. On Windows names
+// are UTF-8 (else the ANSI code page), turned into wide characters, and the
+// rename replaces the target (arquivos_windows.cpp); elsewhere they are the
+// bytes the system takes (arquivos_posix.cpp).
 class ArquivosDoDisco : public Arquivos {
   public:
     std::optional<std::string> le(const std::string& nome) override;

@@ -1,6 +1,8 @@
 // The real terminal: standard input and output. When standard input is a
-// terminal a key is one key press without Enter (raw mode, always restored);
-// otherwise keys are read as ConsoleDeFluxo reads them.
+// terminal a key is one key press without Enter (raw mode on POSIX systems,
+// always restored; the console's own input on Windows, where the console's
+// lines are read as wide characters and given to the program in UTF-8);
+// otherwise lines and keys are read as ConsoleDeFluxo reads them.
 #pragma once
 
 #include "io/console.hpp"
@@ -12,6 +14,7 @@ class ConsoleDeTerminal : public ConsoleDeFluxo {
     ConsoleDeTerminal();
 
   protected:
+    std::string le_linha() override;
     char le_tecla() override;
 
   private:

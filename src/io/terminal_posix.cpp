@@ -1,3 +1,6 @@
+// The real terminal on POSIX systems (termios).
+#ifndef _WIN32
+
 #include "io/terminal.hpp"
 
 #include <cerrno>
@@ -54,6 +57,8 @@ ConsoleDeTerminal::ConsoleDeTerminal()
     }
 }
 
+std::string ConsoleDeTerminal::le_linha() { return ConsoleDeFluxo::le_linha(); }
+
 char ConsoleDeTerminal::le_tecla() {
     // Characters already read past the last line are keys in waiting.
     if (!terminal_ || std::cin.rdbuf()->in_avail() > 0) return ConsoleDeFluxo::le_tecla();
@@ -68,3 +73,5 @@ char ConsoleDeTerminal::le_tecla() {
 }
 
 } // namespace quelmaro
+
+#endif

@@ -1,0 +1,114 @@
+// Files on disk on Windows: wide names, the temporary file replacing the
+// target with MoveFileExW.
+#ifdef _WIN32
+
+#include "io/arquivos.hpp"
+
+#include <algorithm>
+#include <windows.h>
+
+#include "io/texto_largo.hpp"
+
+namespace quelmaro {
+namespace {
+
+// The wide name of a file, with the \\?\ prefix when the whole path is too
+// long for the ordinary form (which stops at MAX_PATH). Short names keep
+// the ordinary form, in which the devices (CON, NUL, ...) cannot be replaced
+// by a file, so a save to one of them fails instead of vanishing.
+std::optional<std::wstring> caminho(const std::string& nome) {
+    auto largo = para_largo(nome);
+    if (!largo || largo->size() < MAX_PATH - 20) return largo;
+    const DWORD n = GetFullPathNameW(largo->c_str(), 0, nullptr, nullptr);
+    if (n == 0) return std::nullopt;
+    std::wstring completo(n, L'\0');
+    const DWORD m = GetFullPathNameW(largo->c_str(), n, completo.data(), nullptr);
+    if (m == 0 || m >= n) return std::nullopt;
+    completo.resize(m);
+    if (completo.rfind(L"\\\\", 0) == 0) { // \\server\share\... or already \\?\...
+        if (completo.rfind(L"\\\\?\\", 0) == 0) return completo;
+        return L"\\\\?\\UNC\\" + completo.substr(2);
+    }
+    return L"\\\\?\\" + completo;
+}
+
+// The folder part of a name, with its separator: up to the last \ or /, or
+// past the drive of "C:name".
+std::wstring pasta_de(const std::wstring& nome) {
+    std::size_t fim = nome.find_last_of(L"\\/");
+    if (fim == std::wstring::npos && nome.size() >= 2 && nome[1] == L':') fim = 1;
+    return fim == std::wstring::npos ? std::wstring() : nome.substr(0, fim + 1);
+}
+
+bool grava_tudo(HANDLE h, const std::string& conteudo) {
+    std::size_t feito = 0;
+    while (feito < conteudo.size()) {
+        const DWORD pedido =
+            static_cast<DWORD>(std::min<std::size_t>(conteudo.size() - feito, 1u << 20));
+        DWORD n = 0;
+        if (!WriteFile(h, conteudo.data() + feito, pedido, &n, nullptr) || n == 0) return false;
+        feito += n;
+    }
+    return true;
+}
+
+// A new file of a name no other file has, in `pasta`: ".quelmaro-" and six
+// hexadecimal digits, as short as the POSIX side's.
+HANDLE temporario_novo(const std::wstring& pasta, std::wstring& nome) {
+    static unsigned contador = 0;
+    for (int tentativa = 0; tentativa < 100; ++tentativa) {
+        const unsigned semente = GetCurrentProcessId() * 2654435761u +
+                                 static_cast<unsigned>(GetTickCount64()) * 40503u + ++contador;
+        wchar_t sufixo[8];
+        for (int i = 0; i < 6; ++i) sufixo[i] = L"0123456789abcdef"[(semente >> (4 * i)) & 15];
+        sufixo[6] = L'\0';
+        nome = pasta + L".quelmaro-" + sufixo;
+        const HANDLE h = CreateFileW(nome.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h != INVALID_HANDLE_VALUE) return h;
+        const DWORD erro = GetLastError();
+        if (erro != ERROR_FILE_EXISTS && erro != ERROR_ALREADY_EXISTS) break;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+} // namespace
+
+std::optional<std::string> ArquivosDoDisco::le(const std::string& nome) {
+    if (!nome_valido(nome)) return std::nullopt;
+    const auto largo = caminho(nome);
+    if (!largo) return std::nullopt;
+    const HANDLE h = CreateFileW(largo->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string conteudo;
+    char bloco[4096];
+    DWORD n = 0;
+    bool ok;
+    // A saved game is one short line; a file far larger is not one.
+    while ((ok = ReadFile(h, bloco, sizeof bloco, &n, nullptr)) && n > 0 &&
+           conteudo.size() < (1u << 20))
+        conteudo.append(bloco, n);
+    CloseHandle(h);
+    if (!ok) return std::nullopt;
+    return conteudo;
+}
+
+bool ArquivosDoDisco::grava(const std::string& nome, const std::string& conteudo) {
+    if (!nome_valido(nome)) return false;
+    const auto alvo = caminho(nome);
+    if (!alvo) return false;
+    std::wstring temporario;
+    const HANDLE h = temporario_novo(pasta_de(*alvo), temporario);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    bool ok = grava_tudo(h, conteudo) && FlushFileBuffers(h);
+    ok = CloseHandle(h) && ok;
+    ok = ok && MoveFileExW(temporario.c_str(), alvo->c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileW(temporario.c_str());
+    return ok;
+}
+
+} // namespace quelmaro
+
+#endif
