@@ -91,6 +91,35 @@ export class Judge {
   }
 }
 
+// chess.js's board is 0x88: file in the low nibble, rank 8 at row 0.
+const square = (i) => "abcdefgh"[i & 15] + (8 - (i >> 4));
+const FLAG_LETTERS = [[1, "n"], [2, "c"], [4, "b"], [8, "e"], [16, "p"], [32, "k"], [64, "q"]];
+function fromInternal(m) {
+  const flags = FLAG_LETTERS.filter(([bit]) => m.flags & bit).map(([, l]) => l).join("");
+  return { from: square(m.from), to: square(m.to), piece: m.piece, promotion: m.promotion, flags };
+}
+
+// Castling or a capture in passing: the moves where the program's rules are
+// allowed to be stricter than chess.
+export function isExotic(move) {
+  return /[kqe]/.test(move.flags);
+}
+
+export function other(colour) {
+  return colour === "w" ? "b" : "w";
+}
+
+// A line the program printed that chess, or its own rules, do not allow.
+export class Foul extends Error {}
+
+// The program's result lines, by who has no move and the computer's colour.
+export const RESULT = {
+  computerMated: (computer) => (computer === "b" ? "1-0 {White Mates}" : "0-1 {Black Mates}"),
+  computerStalemated: () => "1/2-1/2 {Draw by stalemate}",
+  playerMated: (computer) => (computer === "b" ? "0-1 {Black mates}" : "1-0 {White mates}"),
+  playerStalemated: () => "1/2-1/2 {Stalemate}",
+};
+
 // Checks what the program printed when it was its turn to move (after the
 // other side's move, or "go"): a result line when it has no move, else
 // "move XXXX", followed by a result line exactly when that move leaves the
