@@ -19,10 +19,37 @@ bool de_simbolo(char c) {
     return letra_ou_digito(c) || std::string_view("+#=:-/!?.").find(c) != std::string_view::npos;
 }
 
+// Where the next '}' is: the last search remembered, so that comments left
+// open game after game cost one search of the rest of the text, not one each.
+class BuscaDoFecho {
+  public:
+    std::size_t de(std::string_view t, std::size_t i) {
+        if (desde_ == std::string_view::npos || i < desde_ ||
+            (achado_ != std::string_view::npos && i > achado_)) {
+            desde_ = i;
+            achado_ = t.find('}', i);
+        }
+        return achado_;
+    }
+
+  private:
+    std::size_t desde_ = std::string_view::npos, achado_ = std::string_view::npos;
+};
+
+// How le_jogos reads beside le_pgn.
+struct Modo {
+    bool jogos = false; // the details of JogoLido; a '[' in an open variation ends it
+    OpcoesFen fen{};
+};
+
 class Leitor {
   public:
     explicit Leitor(std::string_view texto) : t_(texto) {
         if (t_.starts_with("\xEF\xBB\xBF")) i_ = 3; // a byte-order mark
+    }
+    Leitor(std::string_view texto, std::size_t inicio, const Modo& modo, BuscaDoFecho& fecho)
+        : t_(texto), i_(inicio), modo_(modo), fecho_(&fecho) {
+        if (i_ == 0 && t_.starts_with("\xEF\xBB\xBF")) i_ = 3;
     }
 
     LeituraPgn le() {
@@ -38,7 +65,41 @@ class Leitor {
         return std::move(r_);
     }
 
+    // One game of le_jogos: read, then where the next one begins.
+    JogoLido le_jogo() {
+        JogoLido j;
+        while (!fim() && branco(c())) ++i_;
+        j.inicio = i_;
+        j.leitura = le();
+        j.erro_fen = erro_fen_;
+        j.lance = lance_;
+        j.fim = j.leitura.ok() || j.leitura.erro == ErroPgn::vazio ? i_ : proximo_jogo(j.inicio);
+        return j;
+    }
+
   private:
+    bool inicio_de_linha(std::size_t k) const { return k == 0 || t_[k - 1] == '\n'; }
+    // The next line that begins with '[' from where the reading stopped (past
+    // the rest of the tag section when it stopped there), after `inicio`.
+    std::size_t proximo_jogo(std::size_t inicio) {
+        std::size_t k = std::max(std::min(i_, t_.size()), inicio + 1);
+        auto proxima_linha = [&] {
+            while (k < t_.size() && !inicio_de_linha(k)) ++k;
+        };
+        if (!em_lances_) {
+            proxima_linha();
+            while (k < t_.size() && t_[k] == '[') {
+                ++k;
+                proxima_linha();
+            }
+        }
+        while (true) {
+            proxima_linha();
+            if (k >= t_.size() || t_[k] == '[') return std::min(k, t_.size());
+            ++k;
+        }
+    }
+
     void falha(ErroPgn e, std::size_t onde) {
         r_.erro = e;
         r_.onde = onde;
@@ -59,10 +120,12 @@ class Leitor {
         } else if (ch == ';') {
             ate_o_fim_da_linha();
         } else if (ch == '{') {
-            const std::size_t fecha = t_.find('}', i_);
+            const std::size_t fecha = fecho_ ? fecho_->de(t_, i_) : t_.find('}', i_);
             if (fecha == std::string_view::npos) return falha(ErroPgn::comentario, inicio);
             i_ = fecha + 1;
         } else if (ch == '[') {
+            if (em_lances_ && modo_.jogos && profundidade_ > 0)
+                return falha(ErroPgn::variacao, abertura_);
             if (em_lances_) return falha(ErroPgn::sem_resultado, inicio);
             le_tag();
         } else if (ch == '(') {
@@ -87,6 +150,11 @@ class Leitor {
         }
     }
 
+    bool fecha_a_tag(std::size_t k) const {
+        while (k < t_.size() && (t_[k] == ' ' || t_[k] == '\t')) ++k;
+        return k < t_.size() && t_[k] == ']';
+    }
+
     void le_tag() {
         const std::size_t inicio = i_;
         ++i_;
@@ -104,7 +172,9 @@ class Leitor {
         std::string valor;
         for (;; ++i_) {
             if (fim() || c() == '\n') return falha(ErroPgn::tag, inicio);
-            if (c() == '"') break;
+            // The value ends at its last quote, after which the tag closes:
+            // le_jogos reads `[White ""A B""]` as files in the wild write it.
+            if (c() == '"' && (!modo_.jogos || fecha_a_tag(i_ + 1))) break;
             if (c() == '\\' && i_ + 1 < t_.size() && (t_[i_ + 1] == '"' || t_[i_ + 1] == '\\'))
                 ++i_;
             valor += c();
@@ -113,6 +183,7 @@ class Leitor {
         pula_brancos();
         if (fim() || c() != ']') return falha(ErroPgn::tag, inicio);
         ++i_;
+        if (chave == "FEN") fen_onde_ = inicio;
         r_.tags.emplace_back(std::move(chave), std::move(valor));
     }
 
@@ -123,8 +194,11 @@ class Leitor {
         const auto fen = std::find_if(r_.tags.begin(), r_.tags.end(),
                                       [](const auto& tag) { return tag.first == "FEN"; });
         if (fen == r_.tags.end()) return;
-        const LeituraFen lida = le_fen(fen->second);
-        if (!lida.ok()) return falha(ErroPgn::fen, 0);
+        const LeituraFen lida = le_fen(fen->second, modo_.fen);
+        if (!lida.ok()) {
+            erro_fen_ = lida.erro;
+            return falha(ErroPgn::fen, modo_.jogos ? fen_onde_ : 0);
+        }
         r_.partida.inicio = posicao_ = lida.posicao;
     }
 
@@ -144,7 +218,13 @@ class Leitor {
         if (s.find_first_not_of("!?") == std::string_view::npos) return; // marks, or nothing
         if (r_.partida.lances.size() >= MAXIMO_DE_MEIOS_LANCES) return falha(ErroPgn::longo, onde);
         const LeituraSan lido = le_san(posicao_, s, INGLES);
-        if (lido.resultado != LeituraSan::um) return falha(ErroPgn::lance, onde);
+        if (lido.resultado != LeituraSan::um) {
+            lance_.numero = posicao_.numero;
+            lance_.das_brancas = posicao_.brancas_a_mover;
+            lance_.texto = std::string(s);
+            lance_.lido = lido.resultado;
+            return falha(ErroPgn::lance, onde);
+        }
         joga(posicao_, lido.lance);
         r_.partida.lances.push_back(lido.lance);
     }
@@ -156,6 +236,11 @@ class Leitor {
     bool em_lances_ = false, pronto_ = false;
     int profundidade_ = 0;
     std::size_t abertura_ = 0; // where the outermost open variation began
+    Modo modo_{};
+    BuscaDoFecho* fecho_ = nullptr;
+    std::size_t fen_onde_ = 0; // where the FEN tag was
+    ErroFen erro_fen_ = ErroFen::nenhum;
+    decltype(JogoLido::lance) lance_{};
 };
 
 } // namespace
@@ -174,6 +259,27 @@ std::optional<Partida> le_partida(std::string_view texto) {
     }
     if (partida && fim(posicao_final(*partida)) != Fim::nenhum) partida.reset();
     return partida;
+}
+
+void para_cada_jogo(std::string_view texto, const OpcoesPgn& opcoes,
+                    const std::function<bool(JogoLido&&)>& faz) {
+    const Modo modo{.jogos = true, .fen = {.numero_zero_e_um = opcoes.numero_zero_e_um}};
+    BuscaDoFecho fecho;
+    for (std::size_t i = 0;;) {
+        JogoLido j = Leitor(texto, i, modo, fecho).le_jogo();
+        if (j.leitura.erro == ErroPgn::vazio) return;
+        i = j.fim;
+        if (!faz(std::move(j))) return;
+    }
+}
+
+std::vector<JogoLido> le_jogos(std::string_view texto, const OpcoesPgn& opcoes) {
+    std::vector<JogoLido> v;
+    para_cada_jogo(texto, opcoes, [&](JogoLido&& j) {
+        v.push_back(std::move(j));
+        return true;
+    });
+    return v;
 }
 
 Posicao posicao_final(const Partida& partida) {

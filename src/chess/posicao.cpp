@@ -64,7 +64,10 @@ std::string nome_da_casa(int s) {
     return {static_cast<char>('a' + coluna_de(s)), static_cast<char>('1' + fila_de(s))};
 }
 
-Posicao Posicao::inicial() { return le_fen(FEN_INICIAL).posicao; }
+Posicao Posicao::inicial() {
+    static const Posicao x = le_fen(FEN_INICIAL).posicao;
+    return x;
+}
 
 LeituraFen le_fen(std::string_view texto) { return le_fen(texto, OpcoesFen{}); }
 
