@@ -58,17 +58,21 @@ function game(seed) {
     if (written(c)) comments[start] = written(c);
   }
   const plies = 1 + rnd.int(150);
-  for (let p = 0; p < plies && !chess.isGameOver(); p++) {
+  for (let p = 0; p < plies && !chess.isCheckmate() && !chess.isStalemate(); p++) {
     const move = rnd.pick(chess.moves({ verbose: true }));
     // Variations from the position before the move.
     const variations = [];
     for (let v = rnd.int(6) === 0 ? 1 + rnd.int(2) : 0; v > 0; v--) {
       const side = new Chess(chess.fen());
       const line = [];
-      for (let k = 1 + rnd.int(8); k > 0 && !side.isGameOver(); k--) line.push(uci(side.move(rnd.pick(side.moves()))));
+      for (let k = 1 + rnd.int(8); k > 0 && !side.isCheckmate() && !side.isStalemate(); k--) {
+        const m = rnd.pick(side.moves({ verbose: true }));
+        side.move({ from: m.from, to: m.to, promotion: m.promotion });
+        line.push(uci(m));
+      }
       variations.push(line.join(" ") + (rnd.int(2) ? `\t${escape(text(20))}` : ""));
     }
-    chess.move(move);
+    chess.move({ from: move.from, to: move.to, promotion: move.promotion });
     lines.push(`move ${uci(move)}`);
     if (rnd.int(5) === 0) {
       const c = text(40);
