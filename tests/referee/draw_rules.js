@@ -39,7 +39,7 @@ const STARTS = [
   "4k3/8/8/8/8/8/8/R3K2R w KQ - 0 1",
   "4k3/3p4/8/4P3/8/8/8/4K2R b K - 0 1", // ...d5 lets exd6 happen, or not
   "k7/8/8/2b5/8/8/1B4N1/4K3 w - - 90 70", // near fifty moves, bishops and a knight
-  "8/8/8/1k6/3Pp3/8/8/4K2Q b - d3 0 1", // the pawn on e4 is pinned: no capture in passing
+  "8/8/8/8/k2Pp2Q/8/8/4K3 b - d3 0 1", // exd3 would open the rank to the king: no capture in passing
 ];
 const uci = (m) => m.from + m.to + (m.promotion ?? "");
 const key = (fen) => fen.split(" ").slice(0, 4).join(" ");
