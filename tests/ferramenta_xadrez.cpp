@@ -3,7 +3,10 @@
 //   quelmaro_xadrez escreve   game descriptions on standard input (below),
 //                             one PGN text a line out, as a JSON string
 //   quelmaro_xadrez le FILE   the games of a PGN file, each with its offsets,
-//                             how it was read and every position (FEN)
+//                             how it was read and every position (FEN); a
+//                             game read is also written again with its
+//                             annotations kept ("again", a JSON string), and
+//                             read back ("reread same" or "reread differs")
 //   quelmaro_xadrez regras    lines "FEN<TAB>coordinate moves": for every
 //                             position its repetition key, how often it has
 //                             occurred, and the three draw rules (0 or 1)
@@ -110,7 +113,7 @@ int le(const char* arquivo) {
     std::ostringstream s;
     s << f.rdbuf();
     const std::string texto = s.str();
-    para_cada_jogo(texto, {}, [&](JogoLido&& j) {
+    para_cada_jogo(texto, {.guarda_anotacoes = true}, [&](JogoLido&& j) {
         const std::string_view pedaco = std::string_view(texto).substr(j.inicio, j.fim - j.inicio);
         const LeituraPgn antigo = le_pgn(pedaco);
         std::cout << "game " << j.inicio << ' ' << j.fim << ' '
@@ -121,6 +124,21 @@ int le(const char* arquivo) {
             std::cout << "move " << j.lance.numero << (j.lance.das_brancas ? ". " : "... ")
                       << j.lance.texto << '\n';
         if (!j.ok()) return true;
+        JogoParaEscrever e;
+        e.tags = j.leitura.tags;
+        e.inicio = j.leitura.partida.inicio;
+        e.lances = j.leitura.partida.lances;
+        e.resultado = j.leitura.resultado;
+        e.original_inicial = j.anotacoes.at(0);
+        for (std::size_t k = 1; k < j.anotacoes.size(); ++k)
+            e.anotacoes.push_back({"", {}, j.anotacoes[k]});
+        const std::string de_novo = escreve_pgn(e);
+        const std::vector<JogoLido> relido = le_jogos(de_novo, {.guarda_anotacoes = true});
+        const bool igual = relido.size() == 1 && relido[0].ok() &&
+                           relido[0].leitura.partida == j.leitura.partida &&
+                           relido[0].anotacoes == j.anotacoes;
+        std::cout << "again " << json(de_novo) << "\nreread " << (igual ? "same" : "differs")
+                  << '\n';
         Posicao x = j.leitura.partida.inicio;
         std::cout << "pos " << escreve_fen(x) << '\n';
         for (const Movimento& m : j.leitura.partida.lances) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -164,6 +165,44 @@ TEST(PgnEscrita, CommentsAndVariationsWithTheirMoveNumbers) {
         ASSERT_TRUE(l.ok()) << s;
         EXPECT_EQ(l.partida.inicio, j.inicio);
         EXPECT_EQ(l.partida.lances.size(), c.lidos);
+    }
+}
+
+// Annotations kept from a file are written as they are, when they are only
+// comments, NAGs and variations.
+TEST(PgnEscrita, OriginalAnnotationsOnlyWhenTheyCannotBreakTheGame) {
+    struct Caso {
+        const char* original;
+        bool escrito;
+    };
+    const Caso casos[] = {
+        {"{a comment} $1 (1. d4 {q} d5 (1... Nf6) 2. c4) $14", true},
+        {"(1. Zz9 {moves in variations are not checked})", true},
+        {"{never closed", false},
+        {"(1. d4", false},
+        {"(1. d4))", false},
+        {"; rest of the line", false},
+        {"1. d4", false},
+        {"(1. d4 1-0)", false},
+        {"(1. d4 *)", false},
+        {"$", false},
+        {"[Event \"x\"]", false},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.original);
+        JogoParaEscrever j;
+        j.lances = lances({"e2e4", "e7e5"});
+        j.anotacoes = {{"new", {}, c.original}};
+        j.original_inicial = c.original;
+        const std::string s = escreve_pgn(j);
+        std::string texto = s.substr(s.find("\n\n") + 2); // on one line
+        std::replace(texto.begin(), texto.end(), '\n', ' ');
+        const std::string com =
+            std::string(c.original) + " 1. e4 " + c.original + " {new} 1... e5 *  ";
+        EXPECT_EQ(texto, c.escrito ? com : "1. e4 {new} 1... e5 *  ");
+        const LeituraPgn l = le_pgn(s);
+        ASSERT_TRUE(l.ok()) << s;
+        EXPECT_EQ(l.partida.lances, j.lances);
     }
 }
 

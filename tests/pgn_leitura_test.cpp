@@ -339,6 +339,31 @@ TEST(PgnJogos, TheHalfMoveRefusedByNumberColourAndText) {
     EXPECT_EQ(tag(aspas[0].leitura, "Black"), "x");
 }
 
+TEST(PgnJogos, AnnotationsKeptByHalfMove) {
+    struct Caso {
+        const char* texto;
+        std::vector<std::string> anotacoes; // before the first move, then after each
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"{Before.}\n1. e4 {after\n  e4} $1 e5 *", {"{Before.}", "{after e4} $1", ""}},
+        {"1. e4! e5?! 2. Nf3!! Nc6?? 3. Bb5!? a6? *", {"", "$1", "$6", "$3", "$4", "$5", "$2"}},
+        {"1. e4 ; rest of the line, {braces}\ne5 *", {"", "{rest of the line, (braces)}", ""}},
+        {"1. e4 (1. d4 {q} d5 (1... Nf6 2. c4) 2. c4 *) e5 *",
+         {"", "(1. d4 {q} d5 (1... Nf6 2. c4) 2. c4)", ""}},
+        {"%escaped\n1. e4 {} { } e5 1-0", {"", "", ""}},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        const std::vector<JogoLido> jogos = le_jogos(c.texto, {.guarda_anotacoes = true});
+        ASSERT_EQ(jogos.size(), 1u);
+        ASSERT_TRUE(jogos[0].ok());
+        EXPECT_EQ(jogos[0].anotacoes, c.anotacoes);
+        EXPECT_TRUE(le_jogos(c.texto)[0].anotacoes.empty());
+    }
+}
+
 // Three megabytes of text that opens comments, variations and tags without
 // end, and of short games: read in linear time (a search of the rest of the
 // text for each game would take hours), every game found.

@@ -31,6 +31,44 @@ std::string valor_de_tag(std::string_view valor) {
     return s;
 }
 
+// Comments, NAGs and variations only, as Anotacao::original says.
+bool so_anotacoes(std::string_view s) {
+    int profundidade = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        const char c = s[i];
+        auto simbolo = [&](std::string_view caracteres) {
+            const std::size_t fim = std::min(s.find_first_not_of(caracteres, i), s.size());
+            const std::string_view p = s.substr(i, fim - i);
+            i = fim;
+            return p;
+        };
+        if (c == ' ' || c == '\n' || c == '\t' || c == '\r') {
+            ++i;
+        } else if (c == '{') {
+            i = s.find('}', i);
+            if (i == std::string_view::npos) return false;
+            ++i;
+        } else if (c == '(' || c == ')') {
+            profundidade += c == '(' ? 1 : -1;
+            if (profundidade < 0) return false;
+            ++i;
+        } else if (c == '$') {
+            ++i;
+            if (simbolo("0123456789").empty()) return false;
+        } else if (profundidade > 0 && c != '*') {
+            const std::string_view p =
+                simbolo("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                        "0123456789_+#=:-/!?.");
+            if (p.empty() ||
+                std::find(std::begin(RESULTADOS), std::end(RESULTADOS), p) != std::end(RESULTADOS))
+                return false;
+        } else {
+            return false;
+        }
+    }
+    return profundidade == 0;
+}
+
 // The words of the move text, wrapped when written.
 class Palavras {
   public:
@@ -62,6 +100,16 @@ class Palavras {
         }
         acaba();
         if (!primeira) v_.back() += '}';
+    }
+
+    // Annotations kept from a file, their words as they are.
+    void original(std::string_view s) {
+        if (!so_anotacoes(s)) return;
+        for (std::size_t i = 0; i < s.size();) {
+            const std::size_t fim = std::min(s.find_first_of(" \n\t\r", i), s.size());
+            if (fim > i) poe(std::string(s.substr(i, fim - i)));
+            i = fim + 1;
+        }
     }
 
     // Lines of at most 79 columns, but for a single word longer than that.
@@ -123,6 +171,7 @@ std::vector<Tag> tags_de(const SeteTags& sete, const std::vector<Tag>& outras) {
 
 std::string escreve_pgn(const JogoParaEscrever& jogo) {
     Palavras w;
+    w.original(jogo.original_inicial);
     w.comentario(jogo.comentario_inicial);
     Posicao x = jogo.inicio;
     std::size_t jogados = 0;
@@ -137,6 +186,7 @@ std::string escreve_pgn(const JogoParaEscrever& jogo) {
         if (jogados < jogo.anotacoes.size()) {
             const Anotacao& a = jogo.anotacoes[jogados];
             const std::size_t sem = w.quantas();
+            w.original(a.original);
             w.comentario(a.comentario);
             for (const Variacao& v : a.variacoes) variacao(w, antes, v);
             numero_das_pretas = w.quantas() > sem;

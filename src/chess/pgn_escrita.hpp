@@ -33,8 +33,16 @@ struct Variacao {
 
 // What is written after one half-move: its comment, then its variations.
 struct Anotacao {
+    Anotacao(std::string c = {}, std::vector<Variacao> v = {}, std::string o = {})
+        : comentario(std::move(c)), variacoes(std::move(v)), original(std::move(o)) {}
     std::string comentario; // empty: none
     std::vector<Variacao> variacoes;
+    // Annotations as a file had them (JogoLido::anotacoes), written first as
+    // they are, their words wrapped: comments between braces, NAGs and
+    // variations whose moves are not checked. Left out unless it is only
+    // those: every comment closed, the parentheses matched, no result, no
+    // rest-of-line comment and nothing else outside a variation.
+    std::string original;
 };
 
 struct JogoParaEscrever {
@@ -49,6 +57,7 @@ struct JogoParaEscrever {
     std::vector<Movimento> lances;   // legal in turn
     std::vector<Anotacao> anotacoes; // by half-move; shorter than `lances` for none after the rest
     std::string comentario_inicial;  // before the first move; empty: none
+    std::string original_inicial;    // as Anotacao::original, before the first move
     std::string resultado = "*";     // "1-0", "0-1", "1/2-1/2" or "*" (anything else: "*")
 };
 

@@ -40,6 +40,7 @@ class BuscaDoFecho {
 struct Modo {
     bool jogos = false; // the details of JogoLido; a '[' in an open variation ends it
     OpcoesFen fen{};
+    bool anotacoes = false; // JogoLido::anotacoes
 };
 
 class Leitor {
@@ -73,6 +74,7 @@ class Leitor {
         j.leitura = le();
         j.erro_fen = erro_fen_;
         j.lance = lance_;
+        if (modo_.anotacoes) j.anotacoes = std::move(anotacoes_);
         j.fim = j.leitura.ok() || j.leitura.erro == ErroPgn::vazio ? i_ : proximo_jogo(j.inicio);
         return j;
     }
@@ -119,10 +121,12 @@ class Leitor {
             ate_o_fim_da_linha(); // an escaped line
         } else if (ch == ';') {
             ate_o_fim_da_linha();
+            anota_comentario(t_.substr(inicio + 1, i_ - inicio - 1));
         } else if (ch == '{') {
             const std::size_t fecha = fecho_ ? fecho_->de(t_, i_) : t_.find('}', i_);
             if (fecha == std::string_view::npos) return falha(ErroPgn::comentario, inicio);
             i_ = fecha + 1;
+            anota_comentario(t_.substr(inicio + 1, fecha - inicio - 1));
         } else if (ch == '[') {
             if (em_lances_ && modo_.jogos && profundidade_ > 0)
                 return falha(ErroPgn::variacao, abertura_);
@@ -132,14 +136,17 @@ class Leitor {
             comeca_lances();
             if (profundidade_++ == 0) abertura_ = inicio;
             ++i_;
+            anota("(");
         } else if (ch == ')') {
             if (profundidade_ == 0) return falha(ErroPgn::variacao, inicio);
             --profundidade_;
             ++i_;
+            anota(")");
         } else if (ch == '$') {
             ++i_;
             if (fim() || !digito(c())) return falha(ErroPgn::simbolo, inicio);
             while (!fim() && digito(c())) ++i_;
+            anota(t_.substr(inicio, i_ - inicio));
         } else if (ch == '*' || de_simbolo(ch)) {
             ++i_;
             if (ch != '*')
@@ -204,8 +211,11 @@ class Leitor {
 
     void simbolo(std::string_view s, std::size_t onde) {
         comeca_lances();
+        const bool resultado =
+            std::find(std::begin(RESULTADOS), std::end(RESULTADOS), s) != std::end(RESULTADOS);
+        if (r_.ok() && profundidade_ > 0 && !resultado) anota(s);
         if (!r_.ok() || profundidade_ > 0) return; // the moves of a variation are skipped
-        if (std::find(std::begin(RESULTADOS), std::end(RESULTADOS), s) != std::end(RESULTADOS)) {
+        if (resultado) {
             r_.resultado = std::string(s);
             pronto_ = true;
             return;
@@ -215,7 +225,7 @@ class Leitor {
         while (k < s.size() && digito(s[k])) ++k;
         if (k > 0 && (k == s.size() || s[k] == '.')) s.remove_prefix(k);
         while (!s.empty() && s.front() == '.') s.remove_prefix(1);
-        if (s.find_first_not_of("!?") == std::string_view::npos) return; // marks, or nothing
+        if (s.find_first_not_of("!?") == std::string_view::npos) return anota_marca(s); // marks
         if (r_.partida.lances.size() >= MAXIMO_DE_MEIOS_LANCES) return falha(ErroPgn::longo, onde);
         const LeituraSan lido = le_san(posicao_, s, INGLES);
         if (lido.resultado != LeituraSan::um) {
@@ -227,6 +237,41 @@ class Leitor {
         }
         joga(posicao_, lido.lance);
         r_.partida.lances.push_back(lido.lance);
+        if (modo_.anotacoes) {
+            anotacoes_.emplace_back();
+            std::size_t marcas = s.size();
+            while (marcas > 0 && (s[marcas - 1] == '!' || s[marcas - 1] == '?')) --marcas;
+            anota_marca(s.substr(marcas));
+        }
+    }
+
+    // The annotations of the half-move last read (before the first, at first).
+    void anota(std::string_view palavra) {
+        if (!modo_.anotacoes || palavra.empty()) return;
+        std::string& a = anotacoes_.back();
+        if (!a.empty() && a.back() != '(' && palavra != ")") a += ' ';
+        a += palavra;
+    }
+    // A comment between braces, its blanks as single spaces; braces inside a
+    // rest-of-line comment as parentheses.
+    void anota_comentario(std::string_view texto) {
+        if (!modo_.anotacoes) return;
+        std::string c;
+        for (char ch : texto) {
+            if (branco(ch)) {
+                if (!c.empty() && c.back() != ' ') c += ' ';
+                continue;
+            }
+            c += ch == '{' ? '(' : ch == '}' ? ')' : ch;
+        }
+        while (!c.empty() && c.back() == ' ') c.pop_back();
+        if (!c.empty()) anota("{" + c + "}");
+    }
+    // "!", "?", "!!", "??", "!?" and "?!" as the NAGs they stand for.
+    void anota_marca(std::string_view marca) {
+        static constexpr std::string_view MARCAS[] = {"!", "?", "!!", "??", "!?", "?!"};
+        for (int n = 0; n < 6; ++n)
+            if (marca == MARCAS[n]) anota("$" + std::to_string(n + 1));
     }
 
     std::string_view t_;
@@ -241,6 +286,7 @@ class Leitor {
     std::size_t fen_onde_ = 0; // where the FEN tag was
     ErroFen erro_fen_ = ErroFen::nenhum;
     decltype(JogoLido::lance) lance_{};
+    std::vector<std::string> anotacoes_ = {""};
 };
 
 } // namespace
@@ -263,7 +309,9 @@ std::optional<Partida> le_partida(std::string_view texto) {
 
 void para_cada_jogo(std::string_view texto, const OpcoesPgn& opcoes,
                     const std::function<bool(JogoLido&&)>& faz) {
-    const Modo modo{.jogos = true, .fen = {.numero_zero_e_um = opcoes.numero_zero_e_um}};
+    const Modo modo{.jogos = true,
+                    .fen = {.numero_zero_e_um = opcoes.numero_zero_e_um},
+                    .anotacoes = opcoes.guarda_anotacoes};
     BuscaDoFecho fecho;
     for (std::size_t i = 0;;) {
         JogoLido j = Leitor(texto, i, modo, fecho).le_jogo();

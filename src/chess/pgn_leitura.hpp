@@ -63,6 +63,8 @@ LeituraPgn le_pgn(std::string_view texto);
 struct OpcoesPgn {
     // A FEN tag whose move number is 0 starts the game at move 1.
     bool numero_zero_e_um = true;
+    // Keep the comments, NAGs and variations of the mainline (JogoLido::anotacoes).
+    bool guarda_anotacoes = false;
 };
 
 // One game of a text, read or refused.
@@ -83,6 +85,14 @@ struct JogoLido {
         std::string texto;
         LeituraSan::Resultado lido = LeituraSan::ilegivel;
     } lance;
+    // With OpcoesPgn::guarda_anotacoes: the annotations of the text before
+    // the first move ([0]) and after each half-move of the mainline ([k]
+    // after the k-th), as PGN move text for Anotacao::original: comments
+    // between braces with their blanks as single spaces (a rest-of-line
+    // comment too, its braces as parentheses), NAGs, the marks glued to a
+    // move as NAGs ("e4!?" gives "$5"), and variations as they stand (their
+    // moves unchecked, results left out), one space between words.
+    std::vector<std::string> anotacoes;
     bool ok() const { return leitura.ok(); }
 };
 

@@ -10,6 +10,9 @@
 // 1, quotes in a tag value, escaped or not (the reader takes both), two
 // comments in a row and escaped lines ("%" first on the line): it is given 1
 // there, the quotes as apostrophes, the comments as one and no such lines.
+// Each game read is also written again with its annotations kept (comments,
+// NAGs, variations): the reader must read that back the same, and chess.js,
+// when it read the game, with the same positions.
 //   node pgn_files.js --tool build/tests/quelmaro_xadrez FILE...
 import fs from "node:fs";
 import path from "node:path";
@@ -61,7 +64,7 @@ function chessJs(text) {
   return { fens: history.length ? [history[0].before, ...history.map((m) => m.after)] : [chess.fen()] };
 }
 
-const total = { files: 0, games: 0, read: 0, old: 0, loads: 0, chessjs: 0, positions: 0 };
+const total = { files: 0, games: 0, read: 0, old: 0, loads: 0, chessjs: 0, positions: 0, again: 0 };
 let failed = false;
 for (const file of files) {
   const run = spawnSync(tool, ["le", file], { maxBuffer: 1 << 30, encoding: "utf8" });
@@ -79,8 +82,10 @@ for (const file of files) {
       games.push({ start: +start, end: +end, error, where: +where, old, loads, fens: [] });
     } else if (kind === "pos") games.at(-1).fens.push(rest.join(" "));
     else if (kind === "move") games.at(-1).move = rest.join(" ");
+    else if (kind === "again") games.at(-1).again = JSON.parse(rest.join(" "));
+    else if (kind === "reread") games.at(-1).reread = rest[0];
   }
-  const count = { games: games.length, read: 0, old: 0, loads: 0, chessjs: 0, positions: 0 };
+  const count = { games: games.length, read: 0, old: 0, loads: 0, chessjs: 0, positions: 0, again: 0 };
   const notes = [];
   games.forEach((g, n) => {
     const text = bytes.subarray(g.start, g.end).toString("utf8");
@@ -91,6 +96,14 @@ for (const file of files) {
     count.loads += g.loads === "loads";
     count.chessjs += !theirs.error;
     const name = `game ${n + 1} (byte ${g.start})`;
+    if (ok) {
+      const again = chessJs(g.again);
+      const alike = again.fens && again.fens.length === g.fens.length && again.fens.every((f, i) => same(g.fens[i], f));
+      count.again += g.reread === "same" && alike;
+      if (g.reread !== "same") notes.push(`${name}: written again, the reader reads it otherwise`);
+      else if (!alike) notes.push(`${name}: written again, chess.js reads ${again.error ?? "other positions"}`);
+      if (g.reread !== "same" || (theirs.fens && !alike)) failed = true;
+    }
     if (ok && theirs.fens) {
       if (g.fens.length !== theirs.fens.length) {
         notes.push(`${name}: ${g.fens.length - 1} half-moves, chess.js ${theirs.fens.length - 1}`);
@@ -117,14 +130,16 @@ for (const file of files) {
   for (const k of Object.keys(count)) total[k] += count[k];
   console.log(
     `${path.basename(file)}: ${count.games} games, read ${count.read}, le_pgn ${count.old}, ` +
-      `le_partida ${count.loads}, chess.js ${count.chessjs}, positions agreeing ${count.positions}`,
+      `le_partida ${count.loads}, chess.js ${count.chessjs}, positions agreeing ${count.positions}, ` +
+      `written again and read alike ${count.again}`,
   );
   for (const note of notes.slice(0, 10)) console.log(`  ${note}`);
   if (notes.length > 10) console.log(`  ... ${notes.length - 10} more`);
 }
 console.log(
   `all: ${total.files} files, ${total.games} games, read ${total.read}, le_pgn ${total.old}, ` +
-    `le_partida ${total.loads}, chess.js ${total.chessjs}, positions agreeing ${total.positions}`,
+    `le_partida ${total.loads}, chess.js ${total.chessjs}, positions agreeing ${total.positions}, ` +
+    `written again and read alike ${total.again}`,
 );
 console.log(`${failed ? 0 : 1} passed, ${failed ? 1 : 0} failed`);
 process.exitCode = failed ? 1 : 0;
