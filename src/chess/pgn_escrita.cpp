@@ -112,12 +112,14 @@ class Palavras {
         }
     }
 
-    // Lines of at most 79 columns, but for a single word longer than that.
+    // Lines of at most 79 columns, but for a single word longer than that,
+    // and for a word of a comment that begins with '%', which would make an
+    // escaped line first on its own.
     std::string texto() const {
         std::string s;
         std::size_t coluna = 0;
         for (const std::string& p : v_) {
-            if (coluna > 0 && coluna + 1 + p.size() > 79) {
+            if (coluna > 0 && coluna + 1 + p.size() > 79 && p[0] != '%') {
                 s += '\n';
                 coluna = 0;
             } else if (coluna > 0) {
