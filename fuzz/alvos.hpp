@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "chess/lances.hpp"
+#include "chess/pgn_escrita.hpp"
 #include "chess/pgn_leitura.hpp"
 #include "chess/posicao.hpp"
 #include "chess/san.hpp"
@@ -148,6 +149,70 @@ inline std::string pgn(std::string_view dados) {
     const bool terminou = xadrez::fim(x) != xadrez::Fim::nenhum;
     if (!xadrez::le_fen(dados.substr(0, dados.find('\n'))).ok() && arquivo.has_value() == terminou)
         return terminou ? "a game that has ended loaded" : "a game that can go on refused";
+    return {};
+}
+
+// The multi-game PGN reader on any bytes: the games come in order, each
+// within the text and after the one before; a refused move has its number
+// and text; a game read has legal moves, reads the same from its own text
+// alone, and written again (with the text's first bytes as a comment after
+// every move, and the moves as a variation of the first) reads back to the
+// same start, moves and tag values; so it does with the annotations it had
+// kept as they were, which read back the same.
+inline std::string pgn_jogos(std::string_view dados) {
+    const std::vector<xadrez::JogoLido> jogos = xadrez::le_jogos(dados, {.guarda_anotacoes = true});
+    std::size_t depois = 0;
+    for (const xadrez::JogoLido& j : jogos) {
+        if (j.inicio < depois || j.fim <= j.inicio || j.fim > dados.size())
+            return "game at " + std::to_string(j.inicio) + ".." + std::to_string(j.fim) +
+                   " out of order";
+        depois = j.fim;
+        if (j.leitura.erro == xadrez::ErroPgn::lance &&
+            (j.lance.numero < 1 || j.lance.texto.empty()))
+            return "a refused move without its number or text";
+        if (!j.ok()) continue;
+        const xadrez::Partida& p = j.leitura.partida;
+        xadrez::Posicao x = p.inicio;
+        for (const xadrez::Movimento& m : p.lances) {
+            if (!xadrez::legal(x, m)) return "an illegal move read";
+            xadrez::joga(x, m);
+        }
+        const auto so = xadrez::le_jogos(dados.substr(j.inicio, j.fim - j.inicio));
+        if (so.size() != 1 || !so[0].ok() || so[0].leitura.partida != p)
+            return "the game's own text reads otherwise";
+        xadrez::JogoParaEscrever e;
+        e.tags = j.leitura.tags;
+        e.inicio = p.inicio;
+        e.lances = p.lances;
+        const std::string comentario(dados.substr(0, 40));
+        e.anotacoes.assign(p.lances.size(), {comentario, {}, ""});
+        if (!p.lances.empty()) e.anotacoes[0].variacoes.push_back({p.lances, comentario});
+        const std::string texto = xadrez::escreve_pgn(e);
+        const auto relido = xadrez::le_jogos(texto);
+        if (relido.size() != 1 || !relido[0].ok() || relido[0].leitura.partida != p)
+            return "the game written does not read back the same:\n" + texto;
+        for (const auto& escrita : relido[0].leitura.tags) {
+            const std::string &nome = escrita.first, &valor = escrita.second;
+            const auto dado = std::find_if(j.leitura.tags.begin(), j.leitura.tags.end(),
+                                           [&](const auto& t) { return t.first == nome; });
+            if (dado == j.leitura.tags.end() || nome == "Result" || nome == "SetUp" ||
+                nome == "FEN" || std::any_of(dado->second.begin(), dado->second.end(), [](char c) {
+                    return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+                }))
+                continue; // written by the writer, or with its control characters as blanks
+            if (valor != dado->second) return "tag " + nome + " written as \"" + valor + "\"";
+        }
+        xadrez::JogoParaEscrever original = e;
+        original.original_inicial = j.anotacoes.at(0);
+        for (std::size_t k = 0; k < p.lances.size(); ++k)
+            original.anotacoes[k] = {"", {}, j.anotacoes.at(k + 1)};
+        const std::string com_originais = xadrez::escreve_pgn(original);
+        const auto de_novo = xadrez::le_jogos(com_originais, {.guarda_anotacoes = true});
+        if (de_novo.size() != 1 || !de_novo[0].ok() || de_novo[0].leitura.partida != p ||
+            de_novo[0].anotacoes != j.anotacoes)
+            return "the game written with its annotations does not read back the same:\n" +
+                   com_originais;
+    }
     return {};
 }
 

@@ -125,6 +125,20 @@ TEST(ChessFen, BadTextsGetTheirReason) {
     for (const Caso& c : casos) EXPECT_EQ(le_fen(c.fen).erro, c.erro) << c.fen;
 }
 
+TEST(ChessFen, MoveNumberZeroReadsAsOneOnlyWhenAsked) {
+    const OpcoesFen zero_e_um{.numero_zero_e_um = true};
+    const LeituraFen lida = le_fen("8/8/8/8/8/8/8/K6k b - - 3 0", zero_e_um);
+    ASSERT_TRUE(lida.ok());
+    EXPECT_EQ(escreve_fen(lida.posicao), "8/8/8/8/8/8/8/K6k b - - 3 1");
+    EXPECT_EQ(le_fen("8/8/8/8/8/8/8/K6k b - - 3 0").erro, ErroFen::contadores);
+    // Everything else is read as without the option.
+    for (const char* fen : {"8/8/8/8/8/8/8/K6k w - - 0 x", "8/8/8/8/8/8/8/K6k w - - 0 -1",
+                            "8/8/8/8/8/8/8/K6k w - - 0 17", FEN_INICIAL.data()}) {
+        EXPECT_EQ(le_fen(fen, zero_e_um).erro, le_fen(fen).erro) << fen;
+        EXPECT_TRUE(le_fen(fen, zero_e_um).posicao == le_fen(fen).posicao) << fen;
+    }
+}
+
 TEST(ChessFen, RightsAndPassedSquareThePiecesDoNotAllowAreDropped) {
     struct Caso {
         const char* lido;

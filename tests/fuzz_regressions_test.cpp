@@ -25,6 +25,7 @@ const Alvo ALVOS[] = {
     {"sessao_xboard", alvos::sessao_xboard},
     {"fen", alvos::fen},
     {"pgn", alvos::pgn},
+    {"pgn_jogos", alvos::pgn_jogos},
     {"sessao_uci", alvos::sessao_uci},
     {"explicacao", alvos::explicacao},
 };

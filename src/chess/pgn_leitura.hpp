@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,6 +58,57 @@ inline constexpr std::size_t MAXIMO_DE_MEIOS_LANCES = 12000;
 // uses). Linear in the length of the text, with no recursion: variations
 // nest to any depth.
 LeituraPgn le_pgn(std::string_view texto);
+
+// How the games of a file are read (le_jogos): what is taken beyond le_pgn.
+struct OpcoesPgn {
+    // A FEN tag whose move number is 0 starts the game at move 1.
+    bool numero_zero_e_um = true;
+    // Keep the comments, NAGs and variations of the mainline (JogoLido::anotacoes).
+    bool guarda_anotacoes = false;
+};
+
+// One game of a text, read or refused.
+struct JogoLido {
+    std::size_t inicio = 0, fim = 0; // its text: [inicio, fim) of the whole text
+    // The tags, the game and the result as far as they were read; `erro` and
+    // `onde` (an offset in the whole text) say why it was refused. A game that
+    // ends in mate or stalemate is read like any other (see `fim`).
+    LeituraPgn leitura;
+    // ErroPgn::fen: why the FEN tag was refused (`onde` is the tag's offset).
+    ErroFen erro_fen = ErroFen::nenhum;
+    // ErroPgn::lance: the half-move refused, as "12..." names it (its move
+    // number and whose it is), its text, and whether it is no SAN at all,
+    // names no legal move or names two or more (LeituraSan's answer).
+    struct {
+        int numero = 0;
+        bool das_brancas = true;
+        std::string texto;
+        LeituraSan::Resultado lido = LeituraSan::ilegivel;
+    } lance;
+    // With OpcoesPgn::guarda_anotacoes: the annotations of the text before
+    // the first move ([0]) and after each half-move of the mainline ([k]
+    // after the k-th), as PGN move text for Anotacao::original: comments
+    // between braces with their blanks as single spaces (a rest-of-line
+    // comment too, its braces as parentheses), NAGs, the marks glued to a
+    // move as NAGs ("e4!?" gives "$5"), and variations as they stand (their
+    // moves unchecked, results left out), one space between words.
+    std::vector<std::string> anotacoes;
+    bool ok() const { return leitura.ok(); }
+};
+
+// The games of a text in order, each read as le_pgn reads the first, from
+// where the one before ended, but for a FEN move number of 0 (see the
+// options) and a tag value with quotes that are not escaped (`[White ""A""]`,
+// its value `"A"`: the value ends at the quote the closing bracket follows). A game refused does
+// not stop the reading: the next game starts at the next line beginning with '[' after it (after
+// the rest of its tag section, when it was refused there). Text that holds no game (blanks and
+// comments after the last one) is no game. Linear in the length of the
+// text, with no recursion.
+std::vector<JogoLido> le_jogos(std::string_view texto, const OpcoesPgn& opcoes = {});
+// The same, one game at a time, without keeping them: `faz` gets each game
+// in turn and returns false to stop.
+void para_cada_jogo(std::string_view texto, const OpcoesPgn& opcoes,
+                    const std::function<bool(JogoLido&&)>& faz);
 
 // A game from the text of a file: a FEN on its first line, else the first
 // PGN game. nullopt when it is neither, or when the side to move at the end

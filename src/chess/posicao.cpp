@@ -64,9 +64,14 @@ std::string nome_da_casa(int s) {
     return {static_cast<char>('a' + coluna_de(s)), static_cast<char>('1' + fila_de(s))};
 }
 
-Posicao Posicao::inicial() { return le_fen(FEN_INICIAL).posicao; }
+Posicao Posicao::inicial() {
+    static const Posicao x = le_fen(FEN_INICIAL).posicao;
+    return x;
+}
 
-LeituraFen le_fen(std::string_view texto) {
+LeituraFen le_fen(std::string_view texto) { return le_fen(texto, OpcoesFen{}); }
+
+LeituraFen le_fen(std::string_view texto, const OpcoesFen& opcoes) {
     LeituraFen r;
     Posicao& x = r.posicao;
     auto erro = [&](ErroFen e) {
@@ -98,8 +103,9 @@ LeituraFen le_fen(std::string_view texto) {
         x.en_passant = *s;
     }
     if (n > 4 && !le_numero(campo[4], x.meios_lances)) return erro(ErroFen::contadores);
-    if (n > 5 && (!le_numero(campo[5], x.numero) || x.numero == 0))
-        return erro(ErroFen::contadores);
+    if (n > 5 && !le_numero(campo[5], x.numero)) return erro(ErroFen::contadores);
+    if (x.numero == 0 && !opcoes.numero_zero_e_um) return erro(ErroFen::contadores);
+    if (x.numero == 0) x.numero = 1;
 
     // Rights the pieces on the board no longer allow, and a passed square
     // that no pawn of the side that has just moved crossed, are dropped.

@@ -97,6 +97,15 @@ struct LeituraFen {
 // move in check). Castling rights without the king and rook on their squares
 // are dropped, as is a capture-in-passing square no pawn could have crossed.
 LeituraFen le_fen(std::string_view texto);
+
+// What le_fen refuses and files in the wild write anyway.
+struct OpcoesFen {
+    // A move number of 0 ("... w - - 0 0", common in puzzle files) is read
+    // as 1 rather than refused.
+    bool numero_zero_e_um = false;
+};
+LeituraFen le_fen(std::string_view texto, const OpcoesFen& opcoes);
+
 std::string escreve_fen(const Posicao& posicao);
 
 } // namespace quelmaro::xadrez
