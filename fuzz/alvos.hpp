@@ -23,7 +23,6 @@
 #include "engine/quelmaro2.hpp"
 #include "game/analise.hpp"
 #include "game/jogo_salvo.hpp"
-#include "game/pgn.hpp"
 #include "game/tradutor.hpp"
 #include "io/arquivos.hpp"
 #include "io/console.hpp"
@@ -132,16 +131,15 @@ inline std::string pgn(std::string_view dados) {
     const std::optional<xadrez::Partida> arquivo = xadrez::le_partida(dados);
     if (!lida.ok()) return {};
     const xadrez::Partida& p = lida.partida;
-    pgn::Partida escrita;
+    xadrez::JogoParaEscrever escrita;
+    escrita.inicio = p.inicio;
     xadrez::Posicao x = p.inicio;
     for (const xadrez::Movimento& m : p.lances) {
         if (!xadrez::legal(x, m)) return "an illegal move read";
         xadrez::joga(x, m);
-        const std::string c = xadrez::escreve_coordenadas(m);
         escrita.lances.push_back(m);
     }
-    if (p.inicio != xadrez::Posicao::inicial()) escrita.fen_inicial = xadrez::escreve_fen(p.inicio);
-    const std::string texto = pgn::escreve(escrita);
+    const std::string texto = xadrez::escreve_pgn(escrita);
     const xadrez::LeituraPgn relida = xadrez::le_pgn(texto);
     if (!relida.ok() || relida.partida.lances != p.lances ||
         xadrez::posicao_final(relida.partida) != x)

@@ -1,26 +1,23 @@
 #include <gtest/gtest.h>
 
 #include "chess/lances.hpp"
-#include "game/pgn.hpp"
+#include "chess/pgn_escrita.hpp"
 
-namespace quelmaro::pgn {
+namespace quelmaro::xadrez {
 namespace {
 
-xadrez::Movimento lance(const std::string& coordenadas) {
-    const std::optional<xadrez::Movimento> m = xadrez::le_coordenadas(coordenadas);
+Movimento lance(const std::string& coordenadas) {
+    const std::optional<Movimento> m = le_coordenadas(coordenadas);
     EXPECT_TRUE(m) << coordenadas;
-    return m.value_or(xadrez::Movimento{});
+    return m.value_or(Movimento{});
 }
 
 // The move text of a game given as coordinate moves ("e2e4", "e7e8q").
 std::string texto(const std::vector<std::string>& lances, const std::string& fen_inicial = "") {
-    Partida p;
-    p.fen_inicial = fen_inicial;
-    p.brancas = "Player";
-    p.pretas = "Quelmaro";
-    p.resultado = "*";
+    JogoParaEscrever p;
+    if (!fen_inicial.empty()) p.inicio = le_fen(fen_inicial).posicao;
     for (const std::string& l : lances) p.lances.push_back(lance(l));
-    const std::string s = escreve(p);
+    const std::string s = escreve_pgn(p);
     const std::size_t corpo = s.find("\n\n");
     return s.substr(corpo + 2, s.size() - corpo - 4);
 }
@@ -65,13 +62,15 @@ TEST(Pgn, StandardAlgebraicNotation) {
 }
 
 TEST(Pgn, TagRosterAndSetUp) {
-    Partida p;
-    p.data = "2026.12.07";
-    p.brancas = "Player";
-    p.pretas = "Quelmaro";
+    JogoParaEscrever p;
+    p.tags = tags_de({.evento = "Quelmaro game",
+                      .data = "2026.12.07",
+                      .rodada = "-",
+                      .brancas = "Player",
+                      .pretas = "Quelmaro"});
     p.resultado = "1-0";
-    p.fen_inicial = "4k3/8/8/8/8/8/8/4K3 w - - 0 1";
-    const std::string s = escreve(p);
+    p.inicio = le_fen("4k3/8/8/8/8/8/8/4K3 w - - 0 1").posicao;
+    const std::string s = escreve_pgn(p);
     EXPECT_EQ(s, "[Event \"Quelmaro game\"]\n[Site \"?\"]\n[Date \"2026.12.07\"]\n[Round \"-\"]\n"
                  "[White \"Player\"]\n[Black \"Quelmaro\"]\n[Result \"1-0\"]\n[SetUp \"1\"]\n"
                  "[FEN \"4k3/8/8/8/8/8/8/4K3 w - - 0 1\"]\n\n1-0\n\n");
@@ -81,9 +80,9 @@ TEST(Pgn, LongGamesWrapBefore80Columns) {
     std::vector<std::string> vaivem;
     for (int i = 0; i < 20; ++i)
         for (const char* l : {"g1f3", "g8f6", "f3g1", "f6g8"}) vaivem.push_back(l);
-    Partida p;
+    JogoParaEscrever p;
     for (const std::string& l : vaivem) p.lances.push_back(lance(l));
-    const std::string s = escreve(p);
+    const std::string s = escreve_pgn(p);
     std::size_t inicio = 0, maior = 0;
     for (std::size_t fim; (fim = s.find('\n', inicio)) != std::string::npos; inicio = fim + 1)
         maior = std::max(maior, fim - inicio);
@@ -92,4 +91,4 @@ TEST(Pgn, LongGamesWrapBefore80Columns) {
 }
 
 } // namespace
-} // namespace quelmaro::pgn
+} // namespace quelmaro::xadrez
