@@ -69,21 +69,34 @@ constexpr const char* SO_EN_PASSANT = "7k/8/5N2/8/3Pp3/4P3/8/K5R1 b - d3 0 2";
 // The same for the player (White): e5xd6 in passing.
 constexpr const char* SO_EN_PASSANT_DELE = "k5r1/8/4p3/3pP3/8/5n2/8/7K w - d6 0 2";
 
-TEST(Jogo, OnlyCapturesInPassing) {
+// The computer's moves when its movement test allows none of its legal ones:
+// a capture in passing, or a pawn's double step beside an opposing pawn (the
+// only answer to the queen's check on b3 is c2-c4, beside the pawn on b4).
+TEST(Jogo, MovesTheEngineDoesNotSeeArePlayedWhenTheyAreAll) {
     struct Caso {
         const char* fen;
-        const char* lance; // "": nullopt
+        const char* lance; // "": no move; "*": a rule's move
     };
     const Caso casos[] = {
         {SO_EN_PASSANT, "e4d3"},
         {SO_EN_PASSANT_DELE, "e5d6"},
+        {"rnb1kbnr/3p1ppp/pp2q3/4p3/Pp6/1K1PPP2/RBP1Q1PP/1N3BNR w kq - 2 13", "c2c4"},
         {"7k/8/5N2/8/3Pp3/4P3/8/K5R1 b - - 0 2", ""}, // stalemate
-        {"4k3/8/8/8/3Pp3/8/8/4K3 b - d3 0 2", ""},    // the king moves too
-        {xadrez::FEN_INICIAL.data(), ""},
+        {"4k3/8/8/8/3Pp3/8/8/4K3 b - d3 0 2", "*"},   // the king may move
     };
     for (const Caso& c : casos) {
-        const std::optional<xadrez::Movimento> m = so_en_passant(de_fen(c.fen));
-        EXPECT_EQ(m ? xadrez::escreve_coordenadas(*m) : "", c.lance) << c.fen;
+        SCOPED_TRACE(c.fen);
+        const xadrez::Posicao x = de_fen(c.fen);
+        Estado e;
+        comeca_de_posicao(e, x, x.brancas_a_mover);
+        Quelmaro2 motor;
+        const Escolha escolha = escolhe(e, motor);
+        const std::string_view lance = c.lance;
+        EXPECT_EQ(escolha.lance(), !lance.empty());
+        EXPECT_EQ(escolha.pensamento.fora_das_regras, !lance.empty() && lance != "*");
+        if (lance.size() == 4) {
+            EXPECT_EQ(escolha.pensamento.lance, lance);
+        }
     }
 }
 
@@ -94,7 +107,7 @@ TEST(Jogo, TheComputersOnlyMoveACaptureInPassingIsPlayed) {
     const LanceDaMaquina l = jogo.lance_da_maquina();
     ASSERT_EQ(l.desfecho, Desfecho::Lance);
     EXPECT_EQ(l.lance, "e4d3");
-    EXPECT_TRUE(l.pensamento.en_passant);
+    EXPECT_TRUE(l.pensamento.fora_das_regras);
     EXPECT_EQ(l.pensamento.regra, 0);
     EXPECT_FALSE(jogo.acabou());
     // The position is the one chess gives after the capture: the pawn on d4 is gone.
@@ -103,7 +116,7 @@ TEST(Jogo, TheComputersOnlyMoveACaptureInPassingIsPlayed) {
     EXPECT_EQ(posicao_de_xadrez(jogo.estado()).pecas, depois.pecas);
     EXPECT_EQ(em(jogo.estado(), "d4"), VAZIO);
     ASSERT_EQ(jogo.historico().size(), 1u);
-    EXPECT_TRUE(jogo.historico().back().analise.en_passant);
+    EXPECT_TRUE(jogo.historico().back().analise.fora_das_regras);
     EXPECT_EQ(jogo.historico().back().lance, *xadrez::le_coordenadas("e4d3"));
 
     // The engine's choice alone, not played.

@@ -1,5 +1,7 @@
 #include "chess/lances.hpp"
 
+#include <utility>
+
 namespace quelmaro::xadrez {
 namespace {
 
@@ -40,24 +42,38 @@ int rei(const Posicao& x, bool brancas) {
     return -1;
 }
 
-// Does the move leave the own king safe?
-bool seguro(const Posicao& x, const Movimento& m) {
+// Does the move leave the own king, on `rei` before it (-1: none), safe? The
+// pieces alone are moved (the pawn taken in passing, the rook of a
+// castling); rights, counters and the side to move do not bear on it.
+bool seguro(const Posicao& x, const Movimento& m, int rei) {
     Posicao y = x;
-    joga(y, m);
-    y.brancas_a_mover = x.brancas_a_mover;
-    return !em_xeque(y);
+    const char p = y.pecas[m.de];
+    const char t = tipo_da_peca(p);
+    y.pecas[m.de] = VAZIA;
+    y.pecas[m.para] = p;
+    if (t == 'P' && m.para == x.en_passant) y.pecas[m.para + (x.brancas_a_mover ? -8 : 8)] = VAZIA;
+    if (t == 'K')
+        for (const Roque& r : ROQUES)
+            if (m.de == r.rei && m.para == r.destino_do_rei()) {
+                y.pecas[r.destino_da_torre()] = y.pecas[r.torre];
+                y.pecas[r.torre] = VAZIA;
+            }
+    const int k = t == 'K' ? m.para : rei;
+    return k < 0 || !atacada(y, k, !x.brancas_a_mover);
 }
 
 // The moves of the pieces of the side to move by their movement rules and
-// castling, those that leave the own king safe. (Only positions that cannot
-// arise could have more moves than the list holds; the rest are left out.)
-void gera(const Posicao& x, ListaDeLances& v) {
+// castling, those that leave the own king safe; with `so_de`, those of the
+// piece on that square alone. (Only positions that cannot arise could have
+// more moves than the list holds; the rest are left out.)
+void gera(const Posicao& x, ListaDeLances& v, int so_de = -1) {
     const bool b = x.brancas_a_mover;
+    const int meu_rei = rei(x, b);
     auto poe = [&](int de, int para, char promocao = 0) {
         const Movimento m{de, para, promocao};
-        if (v.n < static_cast<int>(v.lances.size()) && seguro(x, m)) v.lances[v.n++] = m;
+        if (v.n < static_cast<int>(v.lances.size()) && seguro(x, m, meu_rei)) v.lances[v.n++] = m;
     };
-    for (int s = 0; s < 64; ++s) {
+    for (int s = so_de < 0 ? 0 : so_de; s < (so_de < 0 ? 64 : so_de + 1); ++s) {
         const char p = x.pecas[s];
         if (!de_cor(p, b)) continue;
         const char t = tipo_da_peca(p);
@@ -95,7 +111,8 @@ void gera(const Posicao& x, ListaDeLances& v) {
     // Castling: the right, the squares between king and rook empty, and the
     // king neither in check nor crossing or landing on an attacked square.
     for (const Roque& r : ROQUES) {
-        if (r.brancas != b || !(x.roques.*r.direito) || x.pecas[r.rei] != da_cor('K', b) ||
+        if (r.brancas != b || (so_de >= 0 && so_de != r.rei) || !(x.roques.*r.direito) ||
+            x.pecas[r.rei] != da_cor('K', b) ||
             x.pecas[r.torre] != da_cor('R', b))
             continue;
         bool livre = true;
@@ -115,22 +132,61 @@ bool ListaDeLances::contem(const Movimento& m) const {
     return false;
 }
 
+namespace {
+
+// The squares around each square, worked out once: a knight's leaps, the
+// king's steps, and along each of the eight lines (the four of rows and
+// files first) the squares to the edge, nearest first.
+struct Vizinhanca {
+    struct Lista {
+        std::array<signed char, 8> casas{};
+        int n = 0;
+    };
+    std::array<Lista, 64> saltos{}, passos{};
+    std::array<std::array<Lista, 8>, 64> linhas{};
+    Vizinhanca() {
+        for (int c = 0; c < 64; ++c) {
+            for (const Passo& p : SALTOS)
+                if (const int d = passo(c, p); d >= 0) saltos[c].casas[saltos[c].n++] = static_cast<signed char>(d);
+            for (int i = 0; i < 8; ++i) {
+                const Passo& p = i < 4 ? RETOS[i] : DIAGONAIS[i - 4];
+                if (const int d = passo(c, p); d >= 0) passos[c].casas[passos[c].n++] = static_cast<signed char>(d);
+                for (int d = passo(c, p); d >= 0; d = passo(d, p))
+                    linhas[c][i].casas[linhas[c][i].n++] = static_cast<signed char>(d);
+            }
+        }
+    }
+};
+const Vizinhanca VIZINHANCA;
+
+} // namespace
+
 bool atacada(const Posicao& x, int casa, bool por_brancas) {
     // A pawn attacks from one rank behind the square, seen from its side.
     for (int lado : {-1, 1}) {
         const int s = passo(casa, {lado, por_brancas ? -1 : 1});
         if (s >= 0 && x.pecas[s] == da_cor('P', por_brancas)) return true;
     }
-    for (const Andar& a : ANDARES)
-        for (int i = 0; i < a.n; ++i)
-            for (int s = passo(casa, a.passos[i]); s >= 0; s = passo(s, a.passos[i])) {
-                const char p = x.pecas[s];
-                if (p != VAZIA) {
-                    if (p == da_cor(a.tipo, por_brancas)) return true;
-                    break;
-                }
-                if (!a.desliza) break;
-            }
+    // A knight's leap and the king's step; then each line once, for the
+    // first piece on it: a rook or queen along rows and files, a bishop or
+    // queen along diagonals.
+    const Vizinhanca& v = VIZINHANCA;
+    const char cavalo = da_cor('N', por_brancas), rei = da_cor('K', por_brancas);
+    for (int i = 0; i < v.saltos[casa].n; ++i)
+        if (x.pecas[v.saltos[casa].casas[i]] == cavalo) return true;
+    for (int i = 0; i < v.passos[casa].n; ++i)
+        if (x.pecas[v.passos[casa].casas[i]] == rei) return true;
+    const char dama = da_cor('Q', por_brancas), torre = da_cor('R', por_brancas),
+               bispo = da_cor('B', por_brancas);
+    for (int l = 0; l < 8; ++l) {
+        const Vizinhanca::Lista& linha = v.linhas[casa][l];
+        for (int i = 0; i < linha.n; ++i) {
+            const char p = x.pecas[linha.casas[i]];
+            if (p == VAZIA) continue;
+            if (p == dama || p == (l < 4 ? torre : bispo)) return true;
+            break;
+        }
+    }
     return false;
 }
 
@@ -145,7 +201,12 @@ ListaDeLances legais(const Posicao& x) {
     return v;
 }
 
-bool legal(const Posicao& x, const Movimento& m) { return legais(x).contem(m); }
+bool legal(const Posicao& x, const Movimento& m) {
+    if (m.de < 0 || m.de > 63) return false;
+    ListaDeLances v;
+    gera(x, v, m.de);
+    return v.contem(m);
+}
 
 void joga(Posicao& x, const Movimento& m) {
     const char peca = x.pecas[m.de];

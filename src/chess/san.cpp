@@ -43,12 +43,13 @@ std::string escreve_san(const Posicao& x, const Movimento& m, const Letras& letr
             if (captura) s += static_cast<char>('a' + coluna_de(m.de));
         } else {
             s += letra_de(letras, t);
+            // The other pieces of the kind that may go to the same square.
             bool outra = false, mesma_coluna = false, mesma_fila = false;
-            for (const Movimento& o : legais(x)) {
-                if (o.para != m.para || o.de == m.de || tipo_da_peca(x.pecas[o.de]) != t) continue;
+            for (int o = 0; o < 64; ++o) {
+                if (o == m.de || x.pecas[o] != x.pecas[m.de] || !legal(x, {o, m.para, 0})) continue;
                 outra = true;
-                mesma_coluna = mesma_coluna || coluna_de(o.de) == coluna_de(m.de);
-                mesma_fila = mesma_fila || fila_de(o.de) == fila_de(m.de);
+                mesma_coluna = mesma_coluna || coluna_de(o) == coluna_de(m.de);
+                mesma_fila = mesma_fila || fila_de(o) == fila_de(m.de);
             }
             if (outra && !mesma_coluna)
                 s += static_cast<char>('a' + coluna_de(m.de));

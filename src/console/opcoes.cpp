@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "console/anotacao.hpp"
 #include "console/dialogo.hpp"
 #include "game/analise.hpp"
 #include "text/explicacao.hpp"
@@ -16,11 +17,17 @@ constexpr std::string_view EXPLICAR =
     "FEN) with the computer to move: one line per candidate move, its features\n"
     "and the rule it meets,\n"
     "then the words of the rule that chooses and the move chosen. --lang pt gives\n"
-    "those words in Portuguese.\n";
+    "those words in Portuguese.\n"
+    "--annotate FILE writes the games of the PGN file FILE again, on standard\n"
+    "output, with a comment after every move: the move the computer would play\n"
+    "there and the rule that chooses it, and that move as a variation where the\n"
+    "game's move differs. --side white|black (default both) annotates one side's\n"
+    "moves only; --lang pt writes the comments in Portuguese.\n";
 
 void uso(std::ostream& o, bool motor) {
     if (motor) {
-        o << "Usage: quelmaro_xb [--help | --version | --uci | --explain FILE [--lang en|pt]]\n"
+        o << "Usage: quelmaro_xb [--help | --version | --uci | --explain FILE [--lang en|pt] |\n"
+             "                   --annotate FILE [--side white|black|both] [--lang en|pt]]\n"
              "Quelmaro as a chess engine for XBoard-protocol and UCI GUIs: it reads the\n"
              "GUI's commands on standard input and answers on standard output. It\n"
              "speaks UCI when the first command is \"uci\" or with --uci.\n"
@@ -29,7 +36,8 @@ void uso(std::ostream& o, bool motor) {
           << EXPLICAR;
         return;
     }
-    o << "Usage: quelmaro [--help | --version | --explain FILE [--lang en|pt]]\n"
+    o << "Usage: quelmaro [--help | --version | --explain FILE [--lang en|pt] |\n"
+         "                --annotate FILE [--side white|black|both] [--lang en|pt]]\n"
          "Play chess against the computer in the console, in English or Portuguese.\n"
       << EXPLICAR << Dialogo::ajuda(true) << '\n';
 }
@@ -57,6 +65,8 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, A
                                 std::ostream& saida, std::ostream& erro, bool* uci) {
     const char* programa = motor ? "quelmaro_xb" : "quelmaro";
     const char* explicar = nullptr;
+    const char* anotar = nullptr;
+    LadoAnotado lado = LadoAnotado::ambos;
     bool ingles = true;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
@@ -73,7 +83,7 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, A
             return 0;
         }
         // The options that take a value.
-        const bool com_valor = a == "--explain" || a == "--lang";
+        const bool com_valor = a == "--explain" || a == "--lang" || a == "--annotate" || a == "--side";
         const std::string_view valor = com_valor && i + 1 < argc ? argv[i + 1] : "";
         if (com_valor && valor.empty()) {
             erro << programa << ": option '" << a << "' needs a value\n";
@@ -87,6 +97,16 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, A
         } else if (a == "--lang") {
             erro << programa << ": unknown language '" << valor << "' (en or pt)\n";
             return 2;
+        } else if (a == "--annotate") {
+            anotar = argv[++i];
+        } else if (a == "--side" && (valor == "white" || valor == "black" || valor == "both")) {
+            lado = valor == "white" ? LadoAnotado::brancas
+                   : valor == "black" ? LadoAnotado::pretas
+                                      : LadoAnotado::ambos;
+            ++i;
+        } else if (a == "--side") {
+            erro << programa << ": unknown side '" << valor << "' (white, black or both)\n";
+            return 2;
         } else {
             erro << programa << ": unknown option '" << a << "'\n";
             uso(erro, motor);
@@ -94,6 +114,7 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, A
         }
     }
     if (explicar) return explica_arquivo(arquivos, explicar, programa, ingles, saida, erro);
+    if (anotar) return anota_arquivo(arquivos, anotar, programa, lado, ingles, saida, erro);
     return std::nullopt;
 }
 

@@ -20,9 +20,9 @@ struct Analise {
     int regra = 0;                     // the rule that chose; 0 an opening move
     Abertura abertura = Abertura::nenhuma;
     int escolhido = -1; // the chosen candidate; -1 when there is no move
-    // No rule chose: the computer's only legal moves were captures in
-    // passing, which the pieces' own movement test does not see.
-    bool en_passant = false;
+    // No rule chose: the computer's only legal moves were ones the pieces'
+    // own movement test does not allow, and the first was played.
+    bool fora_das_regras = false;
 };
 
 // Right after `motor` made the pass `r` on `tabuleiro`.

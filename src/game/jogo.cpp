@@ -19,15 +19,6 @@ int codigo_da_promocao(char letra) {
 
 } // namespace
 
-std::optional<xadrez::Movimento> so_en_passant(const xadrez::Posicao& x) {
-    const xadrez::ListaDeLances legais = xadrez::legais(x);
-    if (legais.size() == 0) return std::nullopt;
-    for (const xadrez::Movimento& m : legais)
-        if (m.para != x.en_passant || xadrez::tipo_da_peca(x.pecas[m.de]) != 'P')
-            return std::nullopt;
-    return *legais.begin();
-}
-
 void Jogo::novo(bool jogador_tem_brancas) {
     estado_.novo_jogo(jogador_tem_brancas);
     historico_.clear();
@@ -132,13 +123,14 @@ Pensamento pensa(const Estado& e, const Resultado& r, int de, int para) {
 
 namespace {
 
-// The pass found no move while the computer's only legal moves take in
-// passing: the first of them, as the engine's choice.
-bool resgata_en_passant(const Estado& e, Resultado& r) {
+// The pass found no move while the computer has legal moves, which its
+// movement test does not allow: the first of them, as the engine's choice.
+bool resgata(const Estado& e, Resultado& r) {
     xadrez::Posicao x = posicao_de_xadrez(e);
     x.brancas_a_mover = e.maquina_tem_brancas();
-    const std::optional<xadrez::Movimento> m = so_en_passant(x);
-    if (!m) return false;
+    const xadrez::ListaDeLances legais = xadrez::legais(x);
+    if (legais.size() == 0) return false;
+    const xadrez::Movimento* m = legais.begin();
     r.desfecho = Desfecho::Lance;
     r.de = xadrez::casa_do_tabuleiro(m->de, e.maquina_tem_brancas());
     r.para = xadrez::casa_do_tabuleiro(m->para, e.maquina_tem_brancas());
@@ -149,17 +141,33 @@ bool resgata_en_passant(const Estado& e, Resultado& r) {
 
 } // namespace
 
-Escolha escolhe(Estado& e, Quelmaro2& motor, const Permitidos* permitidos) {
+Escolha escolhe(Estado& e, Quelmaro2& motor, const Permitidos* permitidos, bool com_pontos) {
     Entrada entrada = e.entrada();
     entrada.permitidos = permitidos;
     Escolha x{motor.passe(entrada), {}};
     Resultado& r = x.resultado;
     e.depois_do_passe(r);
-    const bool en_passant = r.desfecho != Desfecho::Lance && resgata_en_passant(e, r);
+    const bool fora = r.desfecho != Desfecho::Lance && resgata(e, r);
     if (r.desfecho != Desfecho::Lance) return x;
-    x.pensamento = pensa(e, r, r.de, r.para);
-    x.pensamento.en_passant = en_passant;
+    if (com_pontos) {
+        x.pensamento = pensa(e, r, r.de, r.para);
+    } else {
+        x.pensamento.lance = xadrez::escreve_coordenadas(movimento_da_maquina(e, r.de, r.para));
+        x.pensamento.regra = r.regra;
+        x.pensamento.abertura = r.abertura;
+    }
+    x.pensamento.fora_das_regras = fora;
     return x;
+}
+
+std::optional<Pensamento> conselho(Quelmaro2& motor, const xadrez::Posicao& x,
+                                   int numero_de_meu_movimento) {
+    Estado e;
+    comeca_de_posicao(e, x, x.brancas_a_mover);
+    e.poe_contadores(e.lance_do_jogo(), e.lances_da_pessoa(), numero_de_meu_movimento);
+    const Escolha escolha = escolhe(e, motor, nullptr, false);
+    if (!escolha.lance()) return std::nullopt;
+    return escolha.pensamento;
 }
 
 LanceDaMaquina Jogo::lance_da_maquina() {
@@ -174,11 +182,14 @@ LanceDaMaquina Jogo::lance_da_maquina() {
     }
     l.pensamento = escolha.pensamento;
     antes.analise = analise_do_passe(motor_, r, estado_.tabuleiro(), estado_.maquina_tem_brancas());
-    antes.analise.en_passant = l.pensamento.en_passant;
+    antes.analise.fora_das_regras = l.pensamento.fora_das_regras;
     l.lance = coordenadas(r.de, r.para, estado_.maquina_tem_brancas());
     estado_.conta_lance_da_maquina();
     estado_.anota_ultimo_lance(l.lance);
-    if (l.pensamento.en_passant) estado_.retira(r.para - 8);
+    // A pawn's diagonal step to an empty square takes in passing.
+    const Tabuleiro& t = estado_.tabuleiro();
+    if (t[r.de] == PEAO && t[r.para] == VAZIO && coluna(r.de) != coluna(r.para))
+        estado_.retira(r.para - 8);
     estado_.move(r.de, r.para);
     for (int n = 64; n >= 57; --n)
         if (estado_.tabuleiro()[n] == PEAO) estado_.promove(n, DAMA);

@@ -36,7 +36,10 @@ struct Pensamento {
     std::string lance; // in coordinates, with the promotion letter
     int regra = 0;     // the rule that chose it; 0 an opening move
     Abertura abertura = Abertura::nenhuma;
-    bool en_passant = false; // the only legal move, a capture in passing
+    // No rule chose: the computer's only legal moves are ones its movement
+    // test does not allow (a capture in passing, a pawn's double step beside
+    // an opposing pawn), and the first of them is played.
+    bool fora_das_regras = false;
 };
 
 // The computer's turn: the engine's pass, and the move played.
@@ -148,9 +151,10 @@ constexpr int PONTOS_DE_MATE = 100001;
 
 // The engine's choice for the computer on the state, not yet played: its
 // pass, whose carried values the state takes, and what the move is worth.
-// When the pass finds no move while the computer's only legal moves take in
-// passing (which the pieces' own movement test does not see), the first of
-// them is the choice, with no rule.
+// When the pass finds no move while the computer has legal moves (then they
+// are all moves the pieces' own movement test does not allow: captures in
+// passing, a pawn's double step beside an opposing pawn), the first of them
+// is the choice, with no rule.
 struct Escolha {
     Resultado resultado; // desfecho Lance when there is a move (de, para)
     Pensamento pensamento;
@@ -158,13 +162,20 @@ struct Escolha {
 };
 // With `permitidos`, the choice is one of those moves (the rescue above
 // aside, which the caller judges).
-Escolha escolhe(Estado& estado, Quelmaro2& motor, const Permitidos* permitidos = nullptr);
+// Without `com_pontos` the score and the mate test are left out (the move,
+// rule and reason stand).
+Escolha escolhe(Estado& estado, Quelmaro2& motor, const Permitidos* permitidos = nullptr,
+                bool com_pontos = true);
+
+// The move the program would play in a chess position, the side to move as
+// its own: its choice, with what it is worth and why; nullopt when that side
+// has no move. `numero_de_meu_movimento` is the opening-move counter (0 or 1
+// while a fixed opening move is due, 2 after); the draw counter is 0.
+std::optional<Pensamento> conselho(Quelmaro2& motor, const xadrez::Posicao& x,
+                                   int numero_de_meu_movimento);
 
 // What the engine's choice (de, para) of the pass `r` on the state is worth.
 Pensamento pensa(const Estado& estado, const Resultado& r, int de, int para);
 
-// The computer's legal chess moves when they are all captures in passing,
-// which the engine's movement test does not see; nullopt otherwise.
-std::optional<xadrez::Movimento> so_en_passant(const xadrez::Posicao& x);
 
 } // namespace quelmaro

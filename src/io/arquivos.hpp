@@ -2,6 +2,7 @@
 // implementation; tests use the one in memory, so they never touch the disk.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -11,6 +12,9 @@ namespace quelmaro {
 class Arquivos {
   public:
     virtual ~Arquivos() = default;
+    // A file longer than this is refused whole (a game file, even a large
+    // collection of PGN games, is far shorter), never read in part.
+    static constexpr std::size_t TAMANHO_MAXIMO = std::size_t{64} << 20;
     // The whole content of the named file, or nullopt when it cannot be read.
     virtual std::optional<std::string> le(const std::string& nome) = 0;
     // Replaces the named file with the content, all or nothing: on failure an

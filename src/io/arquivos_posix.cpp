@@ -40,11 +40,10 @@ std::optional<std::string> ArquivosDoDisco::le(const std::string& nome) {
     std::string conteudo;
     char bloco[4096];
     ssize_t n;
-    // A saved game is one short line; a file far larger is not one.
-    while ((n = read(fd, bloco, sizeof bloco)) > 0 && conteudo.size() < (1u << 20))
+    while ((n = read(fd, bloco, sizeof bloco)) > 0 && conteudo.size() <= TAMANHO_MAXIMO)
         conteudo.append(bloco, static_cast<std::size_t>(n));
     close(fd);
-    if (n < 0) return std::nullopt;
+    if (n < 0 || conteudo.size() > TAMANHO_MAXIMO) return std::nullopt;
     return conteudo;
 }
 

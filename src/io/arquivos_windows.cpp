@@ -85,12 +85,11 @@ std::optional<std::string> ArquivosDoDisco::le(const std::string& nome) {
     char bloco[4096];
     DWORD n = 0;
     bool ok;
-    // A saved game is one short line; a file far larger is not one.
     while ((ok = ReadFile(h, bloco, sizeof bloco, &n, nullptr)) && n > 0 &&
-           conteudo.size() < (1u << 20))
+           conteudo.size() <= TAMANHO_MAXIMO)
         conteudo.append(bloco, n);
     CloseHandle(h);
-    if (!ok) return std::nullopt;
+    if (!ok || conteudo.size() > TAMANHO_MAXIMO) return std::nullopt;
     return conteudo;
 }
 

@@ -139,7 +139,7 @@ std::string explica_lance(const Analise& a, std::string_view palavra, bool ingle
 }
 
 std::string explica_escolha(const Analise& a, bool ingles) {
-    if (a.en_passant) return std::string(texto(Mensagem::SoEnPassant, ingles)) + '\n';
+    if (a.fora_das_regras) return std::string(texto(Mensagem::ForaDasRegras, ingles)) + '\n';
     std::string s;
     if (a.regra != 0) s = std::string(texto(Mensagem::Regra, ingles)) + std::to_string(a.regra) + ": ";
     return s + descricao(a.regra, a.abertura, ingles) + '\n';
@@ -171,11 +171,11 @@ std::string tabela_da_analise(const Analise& a, bool ingles) {
     return saida.str();
 }
 
-std::string razao(int regra, Abertura abertura, bool en_passant) {
-    if (en_passant) return std::string(texto(Mensagem::SoEnPassant, true));
+std::string razao(int regra, Abertura abertura, bool fora_das_regras, bool ingles) {
+    if (fora_das_regras) return std::string(texto(Mensagem::ForaDasRegras, ingles));
     std::string r;
-    if (regra != 0) r = std::string(texto(Mensagem::Regra, true)) + std::to_string(regra) + ": ";
-    return r + descricao(regra, abertura, true);
+    if (regra != 0) r = std::string(texto(Mensagem::Regra, ingles)) + std::to_string(regra) + ": ";
+    return r + descricao(regra, abertura, ingles);
 }
 
 } // namespace quelmaro

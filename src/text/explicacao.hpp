@@ -28,7 +28,9 @@ std::string tabela_da_analise(const Analise& analise, bool ingles);
 
 // Why the engine chose its move, or found none, in English as the GUIs show
 // it: "Rule N: " and the rule's words, or an opening move's own words.
-std::string razao(int regra, Abertura abertura, bool en_passant = false);
-inline std::string razao(const Pensamento& p) { return razao(p.regra, p.abertura, p.en_passant); }
+std::string razao(int regra, Abertura abertura, bool fora_das_regras = false, bool ingles = true);
+inline std::string razao(const Pensamento& p, bool ingles = true) {
+    return razao(p.regra, p.abertura, p.fora_das_regras, ingles);
+}
 
 } // namespace quelmaro

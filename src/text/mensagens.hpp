@@ -57,7 +57,7 @@ enum class Mensagem {
     PorqueNenhuma,
     PorqueAbertura,
     PorqueAntesDaAbertura,
-    SoEnPassant, // the computer's only legal moves were captures in passing
+    ForaDasRegras, // the computer's only legal moves are outside its movement test
     NaoEraCandidato,
     NaoELance,
     SemMarcas,
@@ -68,6 +68,19 @@ enum class Mensagem {
     OuAinda,         // between the last two of those moves
     PosicaoDeInicio, // printed without a line end, before the FEN
     NenhumLanceAinda,
+    // annotated games (--annotate)
+    AnotacaoDoLance,   // the comment after a move: the program's move, its reason
+    PartidaNaoAnotada, // on standard error: program, game number, why
+    PgnVazio,
+    PgnTag,
+    PgnFen,
+    PgnSimbolo,
+    PgnComentario,
+    PgnVariacao,
+    PgnLance, // the move's number and text
+    PgnSemResultado,
+    PgnLongo,
+    NaoLeuArquivo, // program, file name
     // protocol lines of the engine build
     Move,        // printed without a line end
     LanceIlegal, // printed without a line end

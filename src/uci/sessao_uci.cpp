@@ -245,7 +245,7 @@ std::string SessaoUci::escolhe_com(const Permitidos* permitidos) {
         return {};
     }
     const Pensamento& p = e.pensamento;
-    if (linhas_ == 1 || p.en_passant) {
+    if (linhas_ == 1 || p.fora_das_regras) {
         o << "info depth 1 score "
           << (p.mate ? std::string("mate 1") : "cp " + std::to_string(p.pontos)) << " nodes "
           << p.nos << " pv " << p.lance << '\n'

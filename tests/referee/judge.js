@@ -83,11 +83,13 @@ export class Judge {
   }
 
   // The program never castles for itself and its rules never look at a
-  // capture in passing; when every legal move of its side is a capture in
-  // passing, it plays one of them all the same. Is this move one the
-  // program may play here?
+  // capture in passing (nor at a pawn's double step beside an opposing
+  // pawn); when its side's only legal moves are such moves, it plays one of
+  // them all the same. Is this move one the program may play here?
   programMay(move) {
-    return !isExotic(move) || this.legalMoves().every((m) => isExotic(m) && m.flags.includes("e"));
+    if (!isExotic(move)) return true;
+    const outside = (m) => m.flags.includes("e") || m.flags.includes("b");
+    return move.flags.includes("e") && this.legalMoves().every(outside);
   }
 }
 

@@ -1,0 +1,119 @@
+#include "console/anotacao.hpp"
+
+#include <algorithm>
+
+#include "chess/san.hpp"
+#include "game/jogo.hpp"
+#include "game/notacao.hpp"
+#include "text/explicacao.hpp"
+#include "text/mensagens.hpp"
+
+namespace quelmaro {
+namespace {
+
+bool anotada(LadoAnotado lado, bool brancas) {
+    return lado == LadoAnotado::ambos || (lado == LadoAnotado::brancas) == brancas;
+}
+
+// The file's own annotation after a move, when it ends in a comment, takes
+// the program's words into that comment: two comments in a row are sound
+// PGN, but not every reader takes them.
+void junta_comentarios(xadrez::Anotacao& a) {
+    if (a.original.empty() || a.original.back() != '}' || a.comentario.empty()) return;
+    a.original.pop_back();
+    a.original += " " + a.comentario + "}";
+    a.comentario.clear();
+}
+
+} // namespace
+
+xadrez::JogoParaEscrever anota(Quelmaro2& motor, const xadrez::JogoLido& lido, LadoAnotado lado,
+                               bool ingles) {
+    const xadrez::Partida& partida = lido.leitura.partida;
+    xadrez::JogoParaEscrever j;
+    j.tags = lido.leitura.tags;
+    j.inicio = partida.inicio;
+    j.lances = partida.lances;
+    j.resultado = lido.leitura.resultado;
+    if (!lido.anotacoes.empty()) j.original_inicial = lido.anotacoes[0];
+    // The fixed opening moves are due only in a game from the ordinary start.
+    const bool do_inicio = partida.inicio == xadrez::Posicao::inicial();
+    const xadrez::Letras& letras = ingles ? xadrez::INGLES : xadrez::PORTUGUES;
+    xadrez::Posicao x = partida.inicio;
+    for (std::size_t k = 0; k < partida.lances.size(); ++k) {
+        xadrez::Anotacao a;
+        if (k + 1 < lido.anotacoes.size()) a.original = lido.anotacoes[k + 1];
+        const xadrez::Movimento& jogado = partida.lances[k];
+        if (anotada(lado, x.brancas_a_mover)) {
+            const int feitos = lances_feitos(x, x.brancas_a_mover);
+            if (const std::optional<Pensamento> p =
+                    conselho(motor, x, do_inicio ? std::min(feitos, 2) : 2)) {
+                const std::optional<xadrez::Movimento> meu = xadrez::le_coordenadas(p->lance);
+                if (meu) {
+                    a.comentario = preenche(texto(Mensagem::AnotacaoDoLance, ingles),
+                                            {xadrez::escreve_san(x, *meu, letras), razao(*p, ingles)});
+                    if (!(*meu == jogado)) a.variacoes.push_back({{*meu}, {}});
+                    junta_comentarios(a);
+                }
+            }
+        }
+        j.anotacoes.push_back(std::move(a));
+        xadrez::joga(x, jogado);
+    }
+    return j;
+}
+
+std::string motivo_da_recusa(const xadrez::JogoLido& jogo, bool ingles) {
+    using xadrez::ErroPgn;
+    const auto t = [&](Mensagem m) { return std::string(texto(m, ingles)); };
+    switch (jogo.leitura.erro) {
+    case ErroPgn::nenhum:
+    case ErroPgn::vazio: return t(Mensagem::PgnVazio);
+    case ErroPgn::tag: return t(Mensagem::PgnTag);
+    case ErroPgn::fen: return t(Mensagem::PgnFen);
+    case ErroPgn::simbolo: return t(Mensagem::PgnSimbolo);
+    case ErroPgn::comentario: return t(Mensagem::PgnComentario);
+    case ErroPgn::variacao: return t(Mensagem::PgnVariacao);
+    case ErroPgn::lance:
+        return preenche(texto(Mensagem::PgnLance, ingles),
+                        {std::to_string(jogo.lance.numero) + (jogo.lance.das_brancas ? "." : "..."),
+                         jogo.lance.texto});
+    case ErroPgn::sem_resultado: return t(Mensagem::PgnSemResultado);
+    case ErroPgn::longo: return t(Mensagem::PgnLongo);
+    }
+    return t(Mensagem::PgnVazio);
+}
+
+int anota_arquivo(Arquivos& arquivos, const std::string& nome, const char* programa,
+                  LadoAnotado lado, bool ingles, std::ostream& saida, std::ostream& erro) {
+    const std::optional<std::string> conteudo = arquivos.le(nome);
+    if (!conteudo) {
+        erro << preenche(texto(Mensagem::NaoLeuArquivo, ingles), {programa, nome}) << '\n';
+        return 2;
+    }
+    Quelmaro2 motor;
+    int numero = 0, recusadas = 0;
+    xadrez::para_cada_jogo(*conteudo, {.numero_zero_e_um = true, .guarda_anotacoes = true},
+                           [&](xadrez::JogoLido&& jogo) {
+                               ++numero;
+                               if (jogo.ok()) {
+                                   saida << xadrez::escreve_pgn(anota(motor, jogo, lado, ingles));
+                                   return true;
+                               }
+                               ++recusadas;
+                               erro << preenche(texto(Mensagem::PartidaNaoAnotada, ingles),
+                                                {programa, std::to_string(numero),
+                                                 motivo_da_recusa(jogo, ingles)})
+                                    << '\n';
+                               return true;
+                           });
+    if (numero == 0) {
+        erro << preenche(texto(Mensagem::PartidaNaoAnotada, ingles),
+                         {programa, "1", texto(Mensagem::PgnVazio, ingles)})
+             << '\n';
+        return 2;
+    }
+    return recusadas == 0 ? 0 : 2;
+}
+
+} // namespace quelmaro
