@@ -19,6 +19,7 @@
 #include "chess/pgn_leitura.hpp"
 #include "chess/posicao.hpp"
 #include "chess/san.hpp"
+#include "console/anotacao.hpp"
 #include "console/dialogo.hpp"
 #include "engine/quelmaro2.hpp"
 #include "game/analise.hpp"
@@ -210,6 +211,20 @@ inline std::string pgn_jogos(std::string_view dados) {
             de_novo[0].anotacoes != j.anotacoes)
             return "the game written with its annotations does not read back the same:\n" +
                    com_originais;
+        // Annotated by the program, with the file's own annotations: the same
+        // game again, with the program's word after every move.
+        Quelmaro2 motor;
+        const std::string anotado = xadrez::escreve_pgn(anota(motor, j, LadoAnotado::ambos, true));
+        const auto lido_anotado = xadrez::le_jogos(anotado);
+        if (lido_anotado.size() != 1 || !lido_anotado[0].ok() ||
+            lido_anotado[0].leitura.partida != p)
+            return "the annotated game does not read back the same:\n" + anotado;
+        std::size_t palavras = 0;
+        for (std::size_t i = anotado.find("Quelmaro:"); i != std::string::npos;
+             i = anotado.find("Quelmaro:", i + 1))
+            ++palavras;
+        if (palavras < p.lances.size())
+            return "a move without the program's word:\n" + anotado;
     }
     return {};
 }
