@@ -184,6 +184,42 @@ TEST(Uci, StateCarriesOnlyWhenTheListGoesOn) {
     EXPECT_EQ(de_fen.find("Opening move"), std::string::npos) << de_fen;
 }
 
+// A position asked about again before the bestmove is played gets the answer
+// a fresh session gives: the engine pass's opening moves and draw counter
+// count only once its move is played.
+TEST(Uci, SamePositionAskedAgainGetsTheSameAnswer) {
+    const std::string inicio = "position startpos\n";
+    const std::string meio =
+        "position fen 1qb2bnr/5k2/rpnP2p1/1pP1Pp1p/P2P2PP/2P5/3B4/R3KBNR b KQ - 2 21\n";
+    struct Caso {
+        const char* nome;
+        std::string posicao;
+        std::string antes;  // asked first, after the position
+        std::string depois; // then; a fresh session is sent the position and this only
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"go twice", inicio, "go\n", "go\n"},
+        {"go infinite, stop", inicio, "go infinite\nstop\n", "go\n"},
+        {"go ponder, ponderhit", inicio, "go ponder\nponderhit\n", "go\n"},
+        {"searchmoves", inicio, "go searchmoves a2a3 h2h4\n", "go\n"},
+        {"MultiPV 3", inicio, "setoption name MultiPV value 3\ngo\nsetoption name MultiPV value 1\n",
+         "go\n"},
+        {"another move played than the bestmove", inicio, "go\n",
+         "position startpos moves d2d4 e7e5\ngo\n"},
+        {"a middlegame, asked a fourth time", meio, "go\ngo infinite\nstop\ngo ponder\nponderhit\n",
+         "go\n"},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const std::string de_novo = sessao("uci\n" + c.posicao + c.antes + c.depois);
+        const std::string fresca = sessao("uci\n" + c.posicao + c.depois);
+        ASSERT_FALSE(melhor_lance(fresca).empty()) << fresca;
+        EXPECT_EQ(melhor_lance(de_novo), melhor_lance(fresca)) << de_novo;
+    }
+}
+
 // A console whose lines come from a function, asked when the program reads
 // one, as a GUI answers what the program printed; no line more ends the input.
 class ConsoleDeRoteiro : public Console {
