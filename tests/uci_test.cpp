@@ -145,6 +145,29 @@ TEST(Uci, MultiPvRanksTheCandidatesByTheirRules) {
     EXPECT_EQ(n, static_cast<std::size_t>(xadrez::legais(x).size()));
 }
 
+// Every score line carries a time above 0 before its pv: GUIs show no
+// analysis line of time 0, or without one.
+TEST(Uci, ScoreLinesCarryATime) {
+    const char* entradas[] = {
+        "position startpos\ngo\n",
+        "setoption name MultiPV value 3\nposition startpos moves e2e4 e7e6 d2d4\ngo "
+        "infinite\nstop\n",
+        "position startpos\ngo searchmoves h2h4 a2a3\n",
+        "position fen 7k/8/6K1/8/8/8/8/1Q6 w - - 0 1\ngo ponder\nponderhit\n",
+    };
+    for (const char* entrada : entradas) {
+        SCOPED_TRACE(entrada);
+        std::istringstream linhas(sessao(std::string("uci\n") + entrada));
+        int vistas = 0;
+        for (std::string l; std::getline(linhas, l);) {
+            if (!l.starts_with("info ") || l.starts_with("info string ")) continue;
+            ++vistas;
+            EXPECT_NE(l.find(" time 1 pv "), std::string::npos) << l;
+        }
+        EXPECT_GT(vistas, 0);
+    }
+}
+
 TEST(Uci, IllegalMoveDropsTheRestOfTheList) {
     // After "e2e4" alone Black is to move: the engine answers for Black.
     const std::string s = sessao("uci\nposition startpos moves e2e4 e2e5 d2d4\ngo\n");

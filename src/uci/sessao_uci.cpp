@@ -60,6 +60,10 @@ bool parametro(std::string_view w) {
            std::end(PARAMETROS_DE_GO);
 }
 
+// The "time" of every score line: a pass takes microseconds, so the least whole
+// millisecond. GUIs take a line of time 0 for no analysis and show none.
+constexpr int MILISSEGUNDOS = 1;
+
 // A multipv line's score: the rank of the rule that places the move, not an
 // evaluation: 55 - N centipawns for rule N, 55 for a fixed opening move,
 // mate 1 for the mates of rule 1.
@@ -254,7 +258,7 @@ std::string SessaoUci::escolhe_com(const Permitidos* permitidos) {
     if (linhas_ == 1 || p.fora_das_regras) {
         o << "info depth 1 score "
           << (p.mate ? std::string("mate 1") : "cp " + std::to_string(p.pontos)) << " nodes "
-          << p.nos << " pv " << p.lance << '\n'
+          << p.nos << " time " << MILISSEGUNDOS << " pv " << p.lance << '\n'
           << "info string " << razao(p) << '\n';
         return p.lance;
     }
@@ -274,7 +278,7 @@ std::string SessaoUci::escolhe_com(const Permitidos* permitidos) {
         if (l.regra == 0 && !abertura) continue; // it lets the player take the king: no legal move
         const int regra = abertura ? 0 : l.regra;
         o << "info multipv " << ++k << " depth 1 score " << pontos_do_lugar(regra, abertura)
-          << " nodes " << p.nos << " pv "
+          << " nodes " << p.nos << " time " << MILISSEGUNDOS << " pv "
           << xadrez::escreve_coordenadas(movimento_da_maquina(estado_do_passe_, c.de, c.para))
           << '\n'
           << "info string " << razao(regra, abertura ? r.abertura : Abertura::nenhuma) << '\n';

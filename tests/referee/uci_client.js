@@ -161,14 +161,16 @@ class Session {
         say(`no legal move in the list: expected "info string ${NO_LEGAL_MOVE}" and bestmove 0000`);
       return best;
     }
-    if (infos.length !== 2 || !sameKeys(infos[0], ["depth", "score", "nodes", "pv"]) || !sameKeys(infos[1], ["string"]))
-      say("expected a score line and a reason");
+    if (infos.length !== 2 || !sameKeys(infos[0], [ "depth", "score", "nodes", "time", "pv" ]) ||
+        !sameKeys(infos[1], [ "string" ]))
+        say("expected a score line and a reason");
     const [line, reason] = infos;
     const move = legal(judge, best);
     if (!move) say(`bestmove ${best} is illegal in ${judge.fen()}`);
     if (!judge.programMay(move)) say(`bestmove ${best}, a move the program never makes`);
     if (allowed && !allowed.includes(best)) say(`bestmove ${best} is not among the searchmoves ${allowed.join(" ")}`);
     if (line.pv !== best || line.depth !== 1 || !(line.nodes > 0)) say("the score line names another move");
+    if (line.time !== 1) say("time 1 expected (GUIs show no line of time 0)");
     if (!REASON.test(reason.string)) say("no reason");
     const want = scoreAfter(judge, move);
     if (JSON.stringify(line.score) !== JSON.stringify(want)) say(`score ${JSON.stringify(want)} expected`);
@@ -192,9 +194,11 @@ class Session {
     for (let k = 1; k <= lines; k++) {
       const line = infos[2 * k - 2];
       const reason = infos[2 * k - 1].string ?? "";
-      if (!sameKeys(line, ["multipv", "depth", "score", "nodes", "pv"]) || !sameKeys(infos[2 * k - 1], ["string"]))
-        say(`line ${k}: a score line and a reason expected`);
-      if (line.multipv !== k || line.depth !== 1 || !(line.nodes > 0)) say(`line ${k}: multipv ${k} expected`);
+      if (!sameKeys(line, [ "multipv", "depth", "score", "nodes", "time", "pv" ]) ||
+          !sameKeys(infos[2 * k - 1], [ "string" ]))
+          say(`line ${k}: a score line and a reason expected`);
+      if (line.multipv !== k || line.depth !== 1 || !(line.nodes > 0) || line.time !== 1)
+          say(`line ${k}: multipv ${k}, depth 1, time 1 expected`);
       const move = legal(judge, line.pv);
       if (!move || isExotic(move)) say(`line ${k}: ${line.pv} is no candidate in ${judge.fen()}`);
       if (moves.has(line.pv)) say(`line ${k}: ${line.pv} twice`);
