@@ -239,10 +239,11 @@ inline std::string sessao_uci(std::string_view dados) {
                                xadrez::escreve_fen(sessao.posicao());
                     continue;
                 }
-                const bool protocolo = l.starts_with("id name Quelmaro ") ||
-                                       l.starts_with("id author ") || l == "uciok" ||
-                                       l == "readyok" || l.starts_with("info depth 1 score ") ||
-                                       l.starts_with("info string ");
+                const bool protocolo =
+                    l.starts_with("id name Quelmaro ") || l.starts_with("id author ") ||
+                    l.starts_with("option name MultiPV ") || l == "uciok" || l == "readyok" ||
+                    l.starts_with("info depth 1 score ") || l.starts_with("info multipv ") ||
+                    l.starts_with("info string ");
                 if (!protocolo) return "the session printed \"" + l + "\"";
             }
         }
