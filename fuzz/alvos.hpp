@@ -234,7 +234,8 @@ inline std::string sessao_xboard(std::string_view dados) { return sessao(dados, 
 
 // A UCI session on any lines: nothing but the protocol's own lines is
 // printed, every "bestmove" is 0000 or a legal move of the position the
-// session holds, and the same input gives the same output a second time.
+// session held just before or just after the line that printed it, and the
+// same input gives the same output a second time.
 inline std::string sessao_uci(std::string_view dados) {
     std::string primeira;
     for (int vez = 0; vez < 2; ++vez) {
@@ -244,20 +245,27 @@ inline std::string sessao_uci(std::string_view dados) {
         uci::SessaoUci sessao(console);
         for (std::string linha; std::getline(entrada, linha);) {
             const std::size_t antes = saida.str().size();
+            // A bestmove answers the position of its go: the session's before
+            // the line that printed it when that line released a bestmove held
+            // since "go infinite" (a new position changes it only after), or
+            // after it when a go with no game yet began one from the start.
+            const xadrez::Posicao da_vez = sessao.posicao();
             if (!sessao.comando(linha)) break;
             std::istringstream impresso(saida.str().substr(antes));
             for (std::string l; std::getline(impresso, l);) {
                 if (l.starts_with("bestmove ")) {
                     const auto m = xadrez::le_coordenadas(l.substr(9));
-                    if (l != "bestmove 0000" && (!m || !xadrez::legal(sessao.posicao(), *m)))
-                        return "\"" + l + "\" is no legal move in " +
-                               xadrez::escreve_fen(sessao.posicao());
+                    if (l != "bestmove 0000" && (!m || (!xadrez::legal(da_vez, *m) &&
+                                                        !xadrez::legal(sessao.posicao(), *m))))
+                        return "\"" + l + "\" is no legal move in " + xadrez::escreve_fen(da_vez) +
+                               " nor in " + xadrez::escreve_fen(sessao.posicao());
                     continue;
                 }
-                const bool protocolo = l.starts_with("id name Quelmaro ") ||
-                                       l.starts_with("id author ") || l == "uciok" ||
-                                       l == "readyok" || l.starts_with("info depth 1 score ") ||
-                                       l.starts_with("info string ");
+                const bool protocolo =
+                    l.starts_with("id name Quelmaro ") || l.starts_with("id author ") ||
+                    l.starts_with("option name MultiPV ") || l == "uciok" || l == "readyok" ||
+                    l.starts_with("info depth 1 score ") || l.starts_with("info multipv ") ||
+                    l.starts_with("info string ");
                 if (!protocolo) return "the session printed \"" + l + "\"";
             }
         }

@@ -145,6 +145,29 @@ TEST(Uci, MultiPvRanksTheCandidatesByTheirRules) {
     EXPECT_EQ(n, static_cast<std::size_t>(xadrez::legais(x).size()));
 }
 
+// Every score line carries a time above 0 before its pv: GUIs show no
+// analysis line of time 0, or without one.
+TEST(Uci, ScoreLinesCarryATime) {
+    const char* entradas[] = {
+        "position startpos\ngo\n",
+        "setoption name MultiPV value 3\nposition startpos moves e2e4 e7e6 d2d4\ngo "
+        "infinite\nstop\n",
+        "position startpos\ngo searchmoves h2h4 a2a3\n",
+        "position fen 7k/8/6K1/8/8/8/8/1Q6 w - - 0 1\ngo ponder\nponderhit\n",
+    };
+    for (const char* entrada : entradas) {
+        SCOPED_TRACE(entrada);
+        std::istringstream linhas(sessao(std::string("uci\n") + entrada));
+        int vistas = 0;
+        for (std::string l; std::getline(linhas, l);) {
+            if (!l.starts_with("info ") || l.starts_with("info string ")) continue;
+            ++vistas;
+            EXPECT_NE(l.find(" time 1 pv "), std::string::npos) << l;
+        }
+        EXPECT_GT(vistas, 0);
+    }
+}
+
 TEST(Uci, IllegalMoveDropsTheRestOfTheList) {
     // After "e2e4" alone Black is to move: the engine answers for Black.
     const std::string s = sessao("uci\nposition startpos moves e2e4 e2e5 d2d4\ngo\n");
@@ -182,6 +205,42 @@ TEST(Uci, StateCarriesOnlyWhenTheListGoesOn) {
         sessao("uci\nposition fen rnbqkbnr/pppp1ppp/4p3/8/3PP3/8/PPP2PPP/RNBQKBNR b KQkq d3 0 2\n"
                "go\n");
     EXPECT_EQ(de_fen.find("Opening move"), std::string::npos) << de_fen;
+}
+
+// A position asked about again before the bestmove is played gets the answer
+// a fresh session gives: the engine pass's opening moves and draw counter
+// count only once its move is played.
+TEST(Uci, SamePositionAskedAgainGetsTheSameAnswer) {
+    const std::string inicio = "position startpos\n";
+    const std::string meio =
+        "position fen 1qb2bnr/5k2/rpnP2p1/1pP1Pp1p/P2P2PP/2P5/3B4/R3KBNR b KQ - 2 21\n";
+    struct Caso {
+        const char* nome;
+        std::string posicao;
+        std::string antes;  // asked first, after the position
+        std::string depois; // then; a fresh session is sent the position and this only
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"go twice", inicio, "go\n", "go\n"},
+        {"go infinite, stop", inicio, "go infinite\nstop\n", "go\n"},
+        {"go ponder, ponderhit", inicio, "go ponder\nponderhit\n", "go\n"},
+        {"searchmoves", inicio, "go searchmoves a2a3 h2h4\n", "go\n"},
+        {"MultiPV 3", inicio, "setoption name MultiPV value 3\ngo\nsetoption name MultiPV value 1\n",
+         "go\n"},
+        {"another move played than the bestmove", inicio, "go\n",
+         "position startpos moves d2d4 e7e5\ngo\n"},
+        {"a middlegame, asked a fourth time", meio, "go\ngo infinite\nstop\ngo ponder\nponderhit\n",
+         "go\n"},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const std::string de_novo = sessao("uci\n" + c.posicao + c.antes + c.depois);
+        const std::string fresca = sessao("uci\n" + c.posicao + c.depois);
+        ASSERT_FALSE(melhor_lance(fresca).empty()) << fresca;
+        EXPECT_EQ(melhor_lance(de_novo), melhor_lance(fresca)) << de_novo;
+    }
 }
 
 // A console whose lines come from a function, asked when the program reads

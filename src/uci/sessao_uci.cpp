@@ -60,6 +60,10 @@ bool parametro(std::string_view w) {
            std::end(PARAMETROS_DE_GO);
 }
 
+// The "time" of every score line: a pass takes microseconds, so the least whole
+// millisecond. GUIs take a line of time 0 for no analysis and show none.
+constexpr int MILISSEGUNDOS = 1;
+
 // A multipv line's score: the rank of the rule that places the move, not an
 // evaluation: 55 - N centipawns for rule N, 55 for a fixed opening move,
 // mate 1 for the mates of rule 1.
@@ -171,10 +175,12 @@ void SessaoUci::aplica(const std::vector<xadrez::Movimento>& lances, std::size_t
         const bool brancas = inicio_.brancas_a_mover == (k % 2 == 0);
         if (brancas != maquina_tem_brancas_)
             estado_.conta_lance_da_pessoa();
-        // The engine pass counted its own opening move when it chose it.
-        else if (k == desde && meu_lance_ == lances[k])
+        // The bestmove played: the values its engine pass carries over (the
+        // opening moves, the draw counter) count from now on.
+        else if (k == desde && meu_lance_ == lances[k]) {
+            estado_ = estado_do_passe_;
             estado_.conta_lance_da_maquina();
-        else
+        } else
             estado_.conta_lance_dado_a_maquina();
     }
     meu_lance_.reset();
@@ -186,6 +192,10 @@ void SessaoUci::go(Argumentos argumentos) {
     // The computer plays the side to move; a game it goes on with keeps its counters.
     maquina_tem_brancas_ = atual_.brancas_a_mover;
     poe_posicao(estado_, atual_, maquina_tem_brancas_);
+    // The pass runs on a copy: asked again before its move is played (analysis
+    // started again, ponder, searchmoves, another MultiPV), the same position
+    // gets the same answer.
+    estado_do_passe_ = estado_;
 
     Espera espera = Espera::nada;
     std::optional<std::vector<xadrez::Movimento>> lista; // searchmoves, the legal ones
@@ -221,7 +231,7 @@ std::string SessaoUci::escolhe_entre(const std::vector<xadrez::Movimento>& lista
     }
     Permitidos permitidos;
     bool algum = false;
-    const Tabuleiro& t = estado_.tabuleiro();
+    const Tabuleiro& t = estado_do_passe_.tabuleiro();
     for (const xadrez::Movimento& m : lista) {
         const int de = xadrez::casa_do_tabuleiro(m.de, maquina_tem_brancas_);
         const int para = xadrez::casa_do_tabuleiro(m.para, maquina_tem_brancas_);
@@ -238,7 +248,7 @@ std::string SessaoUci::escolhe_entre(const std::vector<xadrez::Movimento>& lista
 
 std::string SessaoUci::escolhe_com(const Permitidos* permitidos) {
     std::ostream& o = console_.saida();
-    const Escolha e = escolhe(estado_, motor_, permitidos);
+    const Escolha e = escolhe(estado_do_passe_, motor_, permitidos);
     if (!e.lance()) {
         // The rule of the end of the game says why there is no move.
         o << "info string " << razao(e.resultado.regra, e.resultado.abertura) << '\n';
@@ -248,7 +258,7 @@ std::string SessaoUci::escolhe_com(const Permitidos* permitidos) {
     if (linhas_ == 1 || p.fora_das_regras) {
         o << "info depth 1 score "
           << (p.mate ? std::string("mate 1") : "cp " + std::to_string(p.pontos)) << " nodes "
-          << p.nos << " pv " << p.lance << '\n'
+          << p.nos << " time " << MILISSEGUNDOS << " pv " << p.lance << '\n'
           << "info string " << razao(p) << '\n';
         return p.lance;
     }
@@ -268,8 +278,9 @@ std::string SessaoUci::escolhe_com(const Permitidos* permitidos) {
         if (l.regra == 0 && !abertura) continue; // it lets the player take the king: no legal move
         const int regra = abertura ? 0 : l.regra;
         o << "info multipv " << ++k << " depth 1 score " << pontos_do_lugar(regra, abertura)
-          << " nodes " << p.nos << " pv "
-          << xadrez::escreve_coordenadas(movimento_da_maquina(estado_, c.de, c.para)) << '\n'
+          << " nodes " << p.nos << " time " << MILISSEGUNDOS << " pv "
+          << xadrez::escreve_coordenadas(movimento_da_maquina(estado_do_passe_, c.de, c.para))
+          << '\n'
           << "info string " << razao(regra, abertura ? r.abertura : Abertura::nenhuma) << '\n';
     }
     return p.lance;

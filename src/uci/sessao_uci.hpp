@@ -61,6 +61,7 @@ class SessaoUci {
 
     Console& console_;
     Estado estado_;
+    Estado estado_do_passe_; // the last go's pass ran on it, with the values it carries over
     Quelmaro2 motor_;
     bool tem_jogo_ = false;                 // a game is going on: later positions may extend it
     xadrez::Posicao inicio_{};              // where the game's last position started

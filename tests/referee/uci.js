@@ -45,7 +45,8 @@ export function positionCommand(judge, fen, extra = []) {
   return `position ${fen ? `fen ${fen}` : "startpos"}${moves.length ? ` moves ${moves.join(" ")}` : ""}`;
 }
 
-const SCORE = /^info depth 1 score (cp (-?\d+)|mate 1) nodes (\d+) pv ([a-h][1-8][a-h][1-8][qrbn]?)$/;
+const SCORE =
+    /^info depth 1 score (cp (-?\d+)|mate 1) nodes (\d+) time 1 pv ([a-h][1-8][a-h][1-8][qrbn]?)$/;
 const REASON = /^info string (Rule ([1-9]|[1-4]\d|5[0-4]): .+|Opening move: .+|My only legal moves are ones my rules do not look at.+)$/;
 
 // Checks the engine build's answer to "go" with `colour` to move and plays
