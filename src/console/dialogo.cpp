@@ -51,16 +51,16 @@ void Dialogo::Apresentacao() {
     saida() << '\n';
     diz(Mensagem::BoasVindas);
     diz(Mensagem::EscolhaDeLingua);
-    const char usaingles = console_.tecla();
+    const char usaingles = console_.resposta();
     exibicao_.ingles = usaingles == 'E' || usaingles == 'e';
     saida() << '\n';
     diz(Mensagem::PerguntaTabuleiro);
-    exibicao_.usa_tabuleiro = console_.tecla();
+    exibicao_.usa_tabuleiro = console_.resposta();
     saida() << '\n';
     if (exibicao_.usa_tabuleiro == 'y' || exibicao_.usa_tabuleiro == 'Y')
         exibicao_.usa_tabuleiro = 's';
     diz(Mensagem::PerguntaComecar);
-    const char resposta = console_.tecla();
+    const char resposta = console_.resposta();
     // Yes gives the player White, any other answer the computer.
     jogo_.novo(sim(resposta) || resposta == 'y' || resposta == 'Y');
 
