@@ -152,7 +152,8 @@ TEST(Jogo, ACaptureInPassingAsTheOnlyMoveThroughTheFrontEnds) {
     const std::string lance = dialogo.sessao("e\nn\ns\nopen\nantes.fen\nd2d4\n");
     EXPECT_NE(lance.find("\nMy move is: e4d3\nWhat is your move?\n"), std::string::npos) << lance;
     const std::string dica = dialogo.sessao("e\nn\ns\nopen\ndele.fen\nhint\n");
-    EXPECT_TRUE(dica.ends_with("What is your move?\nHint: e5d6\nWhat is your move?\n")) << dica;
+    EXPECT_TRUE(dica.ends_with("What is your move?\nHint: exd6 (e5d6)\nWhat is your move?\n"))
+        << dica;
 }
 
 // A game of chess installed from PGN text (a FEN tag, moves in SAN).
