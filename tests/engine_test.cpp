@@ -2,6 +2,7 @@
 // column; the computer's pieces are positive and its pawns move up the rows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine_apoio.hpp"
@@ -286,6 +287,16 @@ TEST(Cascade, EveryRuleHasAnExplanationInBothLanguages) {
                      descricao(r + 1, Abertura::nenhuma, true));
     for (Abertura a : {Abertura::peao_do_rei, Abertura::peao_do_cavalo, Abertura::cavalo_da_dama})
         EXPECT_NE(std::string(descricao(0, a, true)).find("Opening"), std::string::npos);
+    // The protocol lines' words: plain ASCII, the player's where none of their own are set.
+    for (int r = 0; r <= NUMERO_DE_REGRAS; ++r) {
+        const std::string protocolo = descricao_do_protocolo(r, Abertura::peao_do_rei);
+        EXPECT_TRUE(std::all_of(protocolo.begin(), protocolo.end(), [](char c) {
+            return c >= 32 && c < 127;
+        })) << r;
+        if (r == 0 || !regras()[r - 1].protocolo) {
+            EXPECT_EQ(protocolo, descricao(r, Abertura::peao_do_rei, true)) << r;
+        }
+    }
 }
 
 struct CasoDeAbertura {

@@ -13,7 +13,8 @@ constexpr Bandeira nenhuma = Bandeira::nenhuma, zerar = Bandeira::zerar, somar =
 // One row per rule, in the order they are tried. Columns: rule, draw guard,
 // piece on the from-square, must be True, must be False (a table inside
 // ou_soma0l_positiva(...) is forgiven while soma0l > 0), also required, flag;
-// then what the rule does, in English and in Portuguese.
+// then what the rule does, in English and in Portuguese, and, where the
+// protocol lines carry other words than the player reads, those.
 // clang-format off
 constexpr std::array<Regra, NUMERO_DE_REGRAS> REGRAS = {{
     // Mate, the queen, promotion.
@@ -32,41 +33,53 @@ constexpr std::array<Regra, NUMERO_DE_REGRAS> REGRAS = {{
     // Threats to the king.
     { 5, sim, qualquer, jogada_ameacar | jogada_ameacad, todas_as_perdas | exequemate, nada, somar,
       "I check your king or pin a piece to it, and threaten your queen; no reply of yours wins anything of mine or mates me.",
-      "Dou xeque no seu rei ou cravo uma peça nele, e ameaço sua dama; nenhuma resposta sua ganha algo meu ou me dá mate."},
+      "Dou xeque no seu rei ou cravo uma peça nele, e ameaço sua dama; nenhuma resposta sua ganha algo meu ou me dá mate.",
+      "I threaten your king and your queen; no reply of yours wins anything of mine or mates me."},
     { 6, sim, qualquer, jogada_ameacar | jogada_ameacat, todas_as_perdas | exequemate | expoem_a_xeque, nada, somar,
       "I check your king or pin a piece to it, and threaten a rook; no reply of yours wins anything of mine, mates me or checks me.",
-      "Dou xeque no seu rei ou cravo uma peça nele, e ameaço uma torre; nenhuma resposta sua ganha algo meu, me dá mate ou me dá xeque."},
+      "Dou xeque no seu rei ou cravo uma peça nele, e ameaço uma torre; nenhuma resposta sua ganha algo meu, me dá mate ou me dá xeque.",
+      "I threaten your king and a rook; no reply of yours wins anything of mine, mates me or checks me."},
     { 7, sim, qualquer, jogada_ameacar | jogada_ameacab, todas_as_perdas | exequemate, nada, somar,
       "I check your king or pin a piece to it, and threaten a bishop; no reply of yours wins anything of mine or mates me.",
-      "Dou xeque no seu rei ou cravo uma peça nele, e ameaço um bispo; nenhuma resposta sua ganha algo meu ou me dá mate."},
+      "Dou xeque no seu rei ou cravo uma peça nele, e ameaço um bispo; nenhuma resposta sua ganha algo meu ou me dá mate.",
+      "I threaten your king and a bishop; no reply of yours wins anything of mine or mates me."},
     { 8, sim, qualquer, jogada_ameacar | jogada_ameacac, todas_as_perdas | exequemate, nada, somar,
       "I check your king or pin a piece to it, and threaten a knight; no reply of yours wins anything of mine or mates me.",
-      "Dou xeque no seu rei ou cravo uma peça nele, e ameaço um cavalo; nenhuma resposta sua ganha algo meu ou me dá mate."},
+      "Dou xeque no seu rei ou cravo uma peça nele, e ameaço um cavalo; nenhuma resposta sua ganha algo meu ou me dá mate.",
+      "I threaten your king and a knight; no reply of yours wins anything of mine or mates me."},
     { 9, sim, qualquer, jogada_ameacar,                  todas_as_perdas | exequemate, nada, somar,
       "I check your king or pin a piece to it; no reply of yours wins anything of mine or mates me.",
-      "Dou xeque no seu rei ou cravo uma peça nele; nenhuma resposta sua ganha algo meu ou me dá mate."},
+      "Dou xeque no seu rei ou cravo uma peça nele; nenhuma resposta sua ganha algo meu ou me dá mate.",
+      "I threaten your king; no reply of yours wins anything of mine or mates me."},
     // Captures of a rook, a bishop, a knight.
     {10, nao, qualquer, jogada_pegat,                    jogada_perder | jogada_perded | ou_soma0l_positiva(jogada_perdet) | exequemate | expoem_a_xeque | jogada_promove_humano, nada, zerar,
       "I take your rook; no reply of yours wins my queen or (unless I am ahead in material) a rook, mates me, checks me or promotes a pawn.",
-      "Capturo sua torre; nenhuma resposta sua ganha minha dama ou (a menos que eu tenha mais material) uma torre, me dá mate, me dá xeque ou promove um peão."},
+      "Capturo sua torre; nenhuma resposta sua ganha minha dama ou (a menos que eu tenha mais material) uma torre, me dá mate, me dá xeque ou promove um peão.",
+      "I take your rook; no reply of yours wins my queen or a rook (a rook only when I am ahead in material), mates me, checks me or promotes a pawn."},
     {11, nao, qualquer, jogada_pegat,                    jogada_perder | jogada_perded | ou_soma0l_positiva(jogada_perdet) | exequemate | jogada_promove_humano, nada, zerar,
       "I take your rook; no reply of yours wins my queen or (unless I am ahead in material) a rook, mates me or promotes a pawn; you may check me.",
-      "Capturo sua torre; nenhuma resposta sua ganha minha dama ou (a menos que eu tenha mais material) uma torre, me dá mate ou promove um peão; você pode me dar xeque."},
+      "Capturo sua torre; nenhuma resposta sua ganha minha dama ou (a menos que eu tenha mais material) uma torre, me dá mate ou promove um peão; você pode me dar xeque.",
+      "I take your rook; no reply of yours wins my queen or a rook (a rook only when I am ahead in material), mates me or promotes a pawn; you may check me."},
     {12, nao, qualquer, jogada_pegab,                    jogada_perder | jogada_perded | jogada_perdet | ou_soma0l_positiva(jogada_perdeb) | jogada_perdec | exequemate | expoem_a_xeque | jogada_promove_humano, nada, zerar,
       "I take your bishop; no reply of yours wins my queen, a rook, a knight or (unless I am ahead in material) a bishop, mates me, checks me or promotes a pawn.",
-      "Capturo seu bispo; nenhuma resposta sua ganha minha dama, uma torre, um cavalo ou (a menos que eu tenha mais material) um bispo, me dá mate, me dá xeque ou promove um peão."},
+      "Capturo seu bispo; nenhuma resposta sua ganha minha dama, uma torre, um cavalo ou (a menos que eu tenha mais material) um bispo, me dá mate, me dá xeque ou promove um peão.",
+      "I take your bishop; no reply of yours wins a piece of mine other than a pawn (a bishop only when I am ahead in material), mates me, checks me or promotes a pawn."},
     {13, nao, qualquer, jogada_pegac,                    jogada_perder | jogada_perded | jogada_perdet | jogada_perdeb | ou_soma0l_positiva(jogada_perdec) | exequemate | expoem_a_xeque | jogada_promove_humano, nada, zerar,
       "I take your knight; no reply of yours wins my queen, a rook, a bishop or (unless I am ahead in material) a knight, mates me, checks me or promotes a pawn.",
-      "Capturo seu cavalo; nenhuma resposta sua ganha minha dama, uma torre, um bispo ou (a menos que eu tenha mais material) um cavalo, me dá mate, me dá xeque ou promove um peão."},
+      "Capturo seu cavalo; nenhuma resposta sua ganha minha dama, uma torre, um bispo ou (a menos que eu tenha mais material) um cavalo, me dá mate, me dá xeque ou promove um peão.",
+      "I take your knight; no reply of yours wins a piece of mine other than a pawn (a knight only when I am ahead in material), mates me, checks me or promotes a pawn."},
     {14, nao, qualquer, jogada_pegac,                    jogada_perder | jogada_perded | jogada_perdet | jogada_perdeb | ou_soma0l_positiva(jogada_perdec) | exequemate | jogada_promove_humano, nada, zerar,
       "I take your knight; no reply of yours wins my queen, a rook, a bishop or (unless I am ahead in material) a knight, mates me or promotes a pawn; you may check me.",
-      "Capturo seu cavalo; nenhuma resposta sua ganha minha dama, uma torre, um bispo ou (a menos que eu tenha mais material) um cavalo, me dá mate ou promove um peão; você pode me dar xeque."},
+      "Capturo seu cavalo; nenhuma resposta sua ganha minha dama, uma torre, um bispo ou (a menos que eu tenha mais material) um cavalo, me dá mate ou promove um peão; você pode me dar xeque.",
+      "I take your knight; no reply of yours wins a piece of mine other than a pawn (a knight only when I am ahead in material), mates me or promotes a pawn; you may check me."},
     {15, nao, qualquer, jogada_pegab,                    jogada_perder | jogada_perded | jogada_perdet | ou_soma0l_positiva(jogada_perdeb) | exequemate | expoem_a_xeque | jogada_promove_humano, dois_bispos_e_lance_6, zerar,
       "I take one of your two bishops; no reply of yours wins my queen, a rook or (unless I am ahead in material) a bishop, mates me, checks me or promotes a pawn.",
-      "Capturo um dos seus dois bispos; nenhuma resposta sua ganha minha dama, uma torre ou (a menos que eu tenha mais material) um bispo, me dá mate, me dá xeque ou promove um peão."},
+      "Capturo um dos seus dois bispos; nenhuma resposta sua ganha minha dama, uma torre ou (a menos que eu tenha mais material) um bispo, me dá mate, me dá xeque ou promove um peão.",
+      "I take one of your two bishops; no reply of yours wins my queen, a rook or a bishop (a bishop only when I am ahead in material), mates me, checks me or promotes a pawn."},
     {16, nao, qualquer, jogada_pegab,                    jogada_perder | jogada_perded | ou_soma0l_positiva(jogada_perdeb) | exequemate | jogada_promove_humano, dois_bispos_e_lance_6, zerar,
       "I take one of your two bishops; no reply of yours wins my queen or (unless I am ahead in material) a bishop, mates me or promotes a pawn; you may check me.",
-      "Capturo um dos seus dois bispos; nenhuma resposta sua ganha minha dama ou (a menos que eu tenha mais material) um bispo, me dá mate ou promove um peão; você pode me dar xeque."},
+      "Capturo um dos seus dois bispos; nenhuma resposta sua ganha minha dama ou (a menos que eu tenha mais material) um bispo, me dá mate ou promove um peão; você pode me dar xeque.",
+      "I take one of your two bishops; no reply of yours wins my queen or a bishop (a bishop only when I am ahead in material), mates me or promotes a pawn."},
     // Threats to two pieces, or to the queen.
     {17, sim, qualquer, jogada_ameacad | jogada_ameacat, perdas_menos_peao | exequemate | expoem_a_xeque | jogada_promove_humano, nada, somar,
       "I threaten your queen and a rook; no reply of yours wins anything of mine but a pawn, mates me, checks me or promotes a pawn.",
@@ -129,7 +142,8 @@ constexpr std::array<Regra, NUMERO_DE_REGRAS> REGRAS = {{
       "Ameaço um bispo; nenhuma resposta sua ganha algo meu, me dá mate ou promove um peão."},
     {36, nao, peao,     jogada_ameacac,                  todas_as_perdas | exequemate | expoem_a_xeque | jogada_promove_humano, nada, zerar,
       "A pawn move of mine threatens a knight; no reply of yours wins anything of mine, mates me, checks me or promotes a pawn.",
-      "Um lance de peão meu ameaça um cavalo; nenhuma resposta sua ganha algo meu, me dá mate, me dá xeque ou promove um peão."},
+      "Um lance de peão meu ameaça um cavalo; nenhuma resposta sua ganha algo meu, me dá mate, me dá xeque ou promove um peão.",
+      "My pawn threatens a knight; no reply of yours wins anything of mine, mates me, checks me or promotes a pawn."},
     {37, sim, qualquer, jogada_ameacac,                  todas_as_perdas | exequemate | expoem_a_xeque | jogada_promove_humano, nada, somar,
       "I threaten a knight; no reply of yours wins anything of mine, mates me, checks me or promotes a pawn.",
       "Ameaço um cavalo; nenhuma resposta sua ganha algo meu, me dá mate, me dá xeque ou promove um peão."},
@@ -142,7 +156,8 @@ constexpr std::array<Regra, NUMERO_DE_REGRAS> REGRAS = {{
       "Um lance seguro de peão: nenhuma resposta sua ganha algo meu, me dá mate, me dá xeque ou promove um peão."},
     {40, sim, qualquer, 0,                               todas_as_perdas | exequemate | expoem_a_xeque | alinha | jogada_promove_humano, nada, somar,
       "A safe move that does not bring my queen or king onto one open line with the other: no reply of yours wins anything of mine, mates me, checks me or promotes a pawn.",
-      "Um lance seguro que não leva minha dama ou meu rei a uma mesma linha aberta com o outro: nenhuma resposta sua ganha algo meu, me dá mate, me dá xeque ou promove um peão."},
+      "Um lance seguro que não leva minha dama ou meu rei a uma mesma linha aberta com o outro: nenhuma resposta sua ganha algo meu, me dá mate, me dá xeque ou promove um peão.",
+      "A safe move that leaves my queen and king off one open line: no reply of yours wins anything of mine, mates me, checks me or promotes a pawn."},
     {41, sim, qualquer, 0,                               todas_as_perdas | exequemate | expoem_a_xeque | jogada_promove_humano, nada, somar,
       "A safe move: no reply of yours wins anything of mine, mates me, checks me or promotes a pawn.",
       "Um lance seguro: nenhuma resposta sua ganha algo meu, me dá mate, me dá xeque ou promove um peão."},
@@ -240,6 +255,12 @@ int regra_cumprida(const Candidato& candidato, const Contexto& x) {
     for (const Regra& r : REGRAS)
         if (r.numero != REGRA_FIM_DE_JOGO && cumpre(r, candidato, x)) return r.numero;
     return 0;
+}
+
+const char* descricao_do_protocolo(int regra, Abertura abertura) {
+    if (regra >= 1 && regra <= NUMERO_DE_REGRAS && REGRAS[regra - 1].protocolo)
+        return REGRAS[regra - 1].protocolo;
+    return descricao(regra, abertura, true);
 }
 
 const char* descricao(int regra, Abertura abertura, bool ingles) {

@@ -261,7 +261,7 @@ std::string razao(int regra, Abertura abertura, bool en_passant) {
     if (en_passant) return std::string(texto(Mensagem::SoEnPassant, true));
     std::string r;
     if (regra != 0) r = std::string(texto(Mensagem::Regra, true)) + std::to_string(regra) + ": ";
-    return r + descricao(regra, abertura, true);
+    return r + descricao_do_protocolo(regra, abertura);
 }
 
 } // namespace quelmaro

@@ -32,7 +32,8 @@ std::string explica_escolha(const Analise& analise, bool ingles);
 std::string tabela_da_analise(const Analise& analise, bool ingles, bool fora_da_vez = false);
 
 // Why the engine chose its move, or found none, in English as the GUIs show
-// it: "Rule N: " and the rule's words, or an opening move's own words.
+// it: "Rule N: " and the rule's words as the protocol lines carry them
+// (descricao_do_protocolo), or an opening move's own words.
 std::string razao(int regra, Abertura abertura, bool en_passant = false);
 inline std::string razao(const Pensamento& p) { return razao(p.regra, p.abertura, p.en_passant); }
 
