@@ -203,6 +203,7 @@ TEST_F(ArquivosDoDiscoTest, WhyAFileCannotBeRead) {
         {std::string("a\0b", 3), FalhaDeLeitura::sem_nome},
         {(pasta / "ausente.pgn").string(), FalhaDeLeitura::nao_existe},
         {(pasta / "sem-pasta" / "x.pgn").string(), FalhaDeLeitura::nao_existe},
+        {(pasta / std::string(300, 'n')).string(), FalhaDeLeitura::nao_existe},
         {(pasta / "dentro").string(), FalhaDeLeitura::pasta},
         {pasta.string(), FalhaDeLeitura::pasta},
     };

@@ -294,7 +294,7 @@ void Dialogo::sugere(const Traducao&) {
     if (jogo_.acabou()) return pede_lance();
     if (!jogo_.estado().vez_do_jogador()) return;
     if (const std::optional<Sugestao> s = jogo_.sugestao()) {
-        poe(Mensagem::Sugestao);
+        poe(Mensagem::SugestaoEmSan);
         const xadrez::Posicao x = posicao_de_xadrez(jogo_.estado());
         const std::optional<xadrez::Movimento> m = xadrez::le_coordenadas(s->lance);
         if (m && xadrez::legal(x, *m))

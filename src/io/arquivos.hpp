@@ -14,7 +14,7 @@ namespace quelmaro {
 enum class FalhaDeLeitura {
     nenhuma,
     sem_nome,      // an empty name, or one holding a NUL byte
-    nao_existe,    // no file of that name (or a folder on its way that is missing)
+    nao_existe,    // no file of that name (a folder on its way missing, a name too long)
     pasta,         // the name is a folder's
     sem_permissao, // the file may not be read
     grande_demais, // longer than TAMANHO_MAXIMO_DE_ARQUIVO

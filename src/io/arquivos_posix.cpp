@@ -40,7 +40,8 @@ ArquivoLido ArquivosDoDisco::abre(const std::string& nome) {
     if (fd < 0) {
         switch (errno) {
         case ENOENT:
-        case ENOTDIR: return {std::nullopt, FalhaDeLeitura::nao_existe};
+        case ENOTDIR:
+        case ENAMETOOLONG: return {std::nullopt, FalhaDeLeitura::nao_existe};
         case EACCES:
         case EPERM: return {std::nullopt, FalhaDeLeitura::sem_permissao};
         case EISDIR: return {std::nullopt, FalhaDeLeitura::pasta};

@@ -88,7 +88,8 @@ ArquivoLido ArquivosDoDisco::abre(const std::string& nome) {
         switch (GetLastError()) {
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_NAME: return {std::nullopt, FalhaDeLeitura::nao_existe};
+        case ERROR_INVALID_NAME:
+        case ERROR_FILENAME_EXCED_RANGE: return {std::nullopt, FalhaDeLeitura::nao_existe};
         case ERROR_ACCESS_DENIED:
         case ERROR_SHARING_VIOLATION: return {std::nullopt, FalhaDeLeitura::sem_permissao};
         default: return {std::nullopt, FalhaDeLeitura::erro};

@@ -66,7 +66,7 @@ constexpr Textos TEXTOS[] = {
     {Mensagem::Regra, "Rule ", "Regra "},
     {Mensagem::NadaAExplicar, "There is no move of mine to explain yet.",
      "Ainda não há lance meu para explicar."},
-    {Mensagem::Sugestao, "Hint: ", "Sugestão: "},
+    {Mensagem::Sugestao, "Hint: ", "Sugestao: "},
     {Mensagem::SemLanceSeu, "You have no move to make.", "Você não tem nenhum lance."},
     {Mensagem::NadaADesfazer, "There is no move to take back.", "Não há lance para desfazer."},
     {Mensagem::NaoGravouPgn, "The PGN file could not be written.",
@@ -168,6 +168,7 @@ constexpr Textos TEXTOS[] = {
      "Cinquenta lances de cada lado sem captura nem lance de peão: a partida empatou."},
     {Mensagem::PartidaAcabou, "The game is over: new, undo, moves, pgn, save or quit.",
      "A partida acabou: new, undo, moves, pgn, save ou quit."},
+    {Mensagem::SugestaoEmSan, "Hint: ", "Sugestão: "},
     {Mensagem::AjudaSan, "With --san my moves are shown in SAN too: My move is: f8b4 (Bb4+).",
      "Com --san meus lances aparecem também em SAN: Meu movimento e': f8b4 (Bb4+)."},
     // The --explain table.

@@ -46,7 +46,7 @@ enum class Mensagem {
     AjudaFim, // the last line of the help, after the console's own commands
     Regra,    // printed without a line end, before the rule's number
     NadaAExplicar,
-    Sugestao, // printed without a line end, before the move
+    Sugestao, // the engine build's hint line: printed without a line end, before the move
     SemLanceSeu,
     NadaADesfazer,
     NaoGravouPgn,
@@ -110,6 +110,7 @@ enum class Mensagem {
     EmpatePorRepeticao,
     EmpatePorCinquentaLances,
     PartidaAcabou, // the prompt while the game is over
+    SugestaoEmSan, // the console's hint: printed without a line end, before the move
     AjudaSan,      // the help's last line: the --san option
     // the --explain table
     ExplicaJogoSalvo, // "{}": the computer's colour (CorBrancas, CorPretas)
