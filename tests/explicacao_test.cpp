@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "console/opcoes.hpp"
@@ -38,6 +39,8 @@ Explicado explica_arquivo(Arquivos& arquivos, const char* nome, const char* prog
     EXPECT_TRUE(status);
     return {status.value_or(-1), saida.str(), erro.str()};
 }
+
+constexpr std::size_t SEM_LIMITE = std::numeric_limits<std::size_t>::max();
 
 std::string conteudo(const std::string& caminho) {
     std::ifstream f(caminho, std::ios::binary);
@@ -298,7 +301,8 @@ TEST(ExplainTable, OneLinePerCandidateThenTheWordsTheChoiceAndTheLegend) {
         for (const bool ingles : {true, false}) {
             SCOPED_TRACE(nome);
             const Analise a = analisa_posicao(posicao_para_explicar(jogo));
-            const std::vector<std::string> l = linhas(tabela_da_analise(a, ingles, true));
+            const std::vector<std::string> l =
+                linhas(tabela_da_analise(a, ingles, true, SEM_LIMITE));
             const std::size_t n = a.candidatos.size();
             ASSERT_GE(l.size(), n + 5);
             const std::string cor = a.maquina_tem_brancas ? (ingles ? "White" : "as brancas")
@@ -333,10 +337,10 @@ TEST(ExplainTable, OneLinePerCandidateThenTheWordsTheChoiceAndTheLegend) {
                 vistas |= c.marcas;
                 sem_marcas = sem_marcas || c.marcas == 0;
             }
-            EXPECT_EQ(l[n + 2], ingles ? "The lowest rule number decides; of the moves that meet "
-                                         "it, the last in scan order is played."
-                                       : "Decide a regra de menor número; dos lances que ela "
-                                         "aceita, fica o último na ordem de varredura.");
+            EXPECT_EQ(l[n + 2], ingles ? "The lowest rule number decides; of its moves, the last "
+                                         "in scan order is played."
+                                       : "Decide a regra de menor número; dos seus lances, fica o "
+                                         "último na ordem de varredura.");
             EXPECT_EQ(l[n + 3], std::string(ingles ? "Rule " : "Regra ") + std::to_string(a.regra) +
                                     ": " + descricao(a.regra, Abertura::nenhuma, ingles));
             const std::string escolha =
@@ -361,6 +365,35 @@ TEST(ExplainTable, OneLinePerCandidateThenTheWordsTheChoiceAndTheLegend) {
         }
 }
 
+// At the width of a terminal: no line is longer, and the breaks are all the
+// difference from the table without them.
+TEST(ExplainTable, LongLinesBrokenBetweenWords) {
+    const auto palavras = [](const std::string& s) {
+        std::istringstream in(s);
+        std::string p, r;
+        while (in >> p) r += p + ' ';
+        return r;
+    };
+    int quebradas = 0;
+    for (const auto& [nome, jogo] : teste::posicoes_do_bench())
+        for (const bool ingles : {true, false}) {
+            SCOPED_TRACE(nome);
+            const Analise a = analisa_posicao(posicao_para_explicar(jogo));
+            const std::string estreita = tabela_da_analise(a, ingles, true);
+            const std::string larga = tabela_da_analise(a, ingles, true, SEM_LIMITE);
+            for (const std::string& l : linhas(estreita)) {
+                const std::size_t colunas =
+                    static_cast<std::size_t>(std::count_if(l.begin(), l.end(), [](char c) {
+                        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+                    }));
+                EXPECT_LE(colunas, LARGURA_DA_TABELA) << l;
+            }
+            EXPECT_EQ(palavras(estreita), palavras(larga));
+            quebradas += estreita != larga;
+        }
+    EXPECT_GT(quebradas, 0);
+}
+
 TEST(ExplainTable, EveryCandidateLosesTheKing) {
     // The computer's king alone in the corner, every square around it held
     // by a player's queen: rule 55, and no move.
@@ -378,12 +411,10 @@ TEST(ExplainTable, EveryCandidateLosesTheKing) {
               "a8b8     -  reply takes king, threatens queen, reply checks\n"
               "a8a7     -  reply takes king, reply checks\n"
               "a8b7     -  reply takes king, threatens queen, reply checks\n"
-              "The lowest rule number decides; of the moves that meet it, the last in scan order "
-              "is played.\n"
+              "The lowest rule number decides; of its moves, the last in scan order is played.\n"
               "Rule 55: I have no move that keeps my king out of your reach: the game is over.\n"
               "Chosen: none.\n"
-              "The words of the table (after my move, each reply of yours and each follow-up of "
-              "mine):\n"
+              "Words of the table (after my move, a reply of yours, a follow-up of mine):\n"
               "  reply takes king  A reply of yours takes my king.\n"
               "  threatens queen   A follow-up of mine threatens your queen.\n"
               "  reply checks      A reply of yours checks me.\n");

@@ -190,6 +190,36 @@ std::string ate_a_coluna(std::string s, std::size_t coluna) {
     return s;
 }
 
+// `inicio` (the columns before the text), then `texto` in lines of at most
+// `largura` columns, broken at a blank (with `depois`, only at a blank that
+// follows one of its characters), the rest from the column where it began.
+void linha(std::ostream& o, std::size_t largura, std::string_view inicio, std::string_view texto,
+           std::string_view depois = "") {
+    const std::size_t recuo = colunas(inicio);
+    std::size_t coluna = recuo;
+    o << inicio;
+    for (std::size_t i = 0; i < texto.size();) {
+        // The next piece: up to a blank where the line may break.
+        std::size_t fim = texto.find(' ', i);
+        while (!depois.empty() && fim != std::string_view::npos &&
+               depois.find(texto[fim - 1]) == std::string_view::npos)
+            fim = texto.find(' ', fim + 1);
+        if (fim == std::string_view::npos) fim = texto.size();
+        const std::string_view pedaco = texto.substr(i, fim - i);
+        if (i > 0 && coluna + 1 + colunas(pedaco) > largura) {
+            o << '\n' << std::string(recuo, ' ');
+            coluna = recuo;
+        } else if (i > 0) {
+            o << ' ';
+            ++coluna;
+        }
+        o << pedaco;
+        coluna += colunas(pedaco);
+        i = fim + 1;
+    }
+    o << '\n';
+}
+
 // The words of the candidate's features, in the order of their bits, "-"
 // when it has none.
 std::string palavras_da_marca(Marcas marcas, bool ingles) {
@@ -202,15 +232,16 @@ std::string palavras_da_marca(Marcas marcas, bool ingles) {
 
 } // namespace
 
-std::string tabela_da_analise(const Analise& a, bool ingles, bool fora_da_vez) {
+std::string tabela_da_analise(const Analise& a, bool ingles, bool fora_da_vez,
+                              std::size_t largura) {
     const auto t = [&](Mensagem m) { return texto(m, ingles); };
     std::ostringstream saida;
     const std::string_view cor =
         t(a.maquina_tem_brancas ? Mensagem::CorBrancas : Mensagem::CorPretas);
-    saida << preenche(t(fora_da_vez ? Mensagem::ExplicaJogoSalvo : Mensagem::ExplicaPartida), {cor})
-          << '\n';
+    linha(saida, largura, "",
+          preenche(t(fora_da_vez ? Mensagem::ExplicaJogoSalvo : Mensagem::ExplicaPartida), {cor}));
     // The table: the move, the rule right-aligned under its heading, the
-    // features in words.
+    // features in words (a long list broken after a comma only).
     Marcas vistas = 0;
     bool sem_marcas = false;
     const std::string_view lance = t(Mensagem::ColunaLance), regra = t(Mensagem::ColunaRegra);
@@ -221,15 +252,18 @@ std::string tabela_da_analise(const Analise& a, bool ingles, bool fora_da_vez) {
     for (const Candidato& c : a.candidatos) {
         const int n = regra_cumprida(c, a.contexto);
         const std::string numero = n ? std::to_string(n) : "-";
-        saida << ate_a_coluna(coordenadas(jogada(c), a.maquina_tem_brancas), largura_do_lance)
-              << "  " << std::string(largura_da_regra - colunas(numero), ' ') << numero << "  "
-              << palavras_da_marca(c.marcas, ingles) << '\n';
+        linha(saida, largura,
+              ate_a_coluna(coordenadas(jogada(c), a.maquina_tem_brancas), largura_do_lance) + "  " +
+                  std::string(largura_da_regra - colunas(numero), ' ') + numero + "  ",
+              palavras_da_marca(c.marcas, ingles), ",");
         vistas |= c.marcas;
         sem_marcas = sem_marcas || c.marcas == 0;
     }
-    saida << t(Mensagem::RegraDecide) << '\n';
-    if (a.regra != 0) saida << t(Mensagem::Regra) << a.regra << ": ";
-    saida << descricao(a.regra, a.abertura, ingles) << '\n';
+    linha(saida, largura, "", t(Mensagem::RegraDecide));
+    std::string regra_escolhida;
+    if (a.regra != 0)
+        regra_escolhida = std::string(t(Mensagem::Regra)) + std::to_string(a.regra) + ": ";
+    linha(saida, largura, "", regra_escolhida + descricao(a.regra, a.abertura, ingles));
     if (a.escolhido < 0)
         saida << t(Mensagem::NenhumEscolhido) << '\n';
     else
@@ -239,21 +273,21 @@ std::string tabela_da_analise(const Analise& a, bool ingles, bool fora_da_vez) {
               << '\n';
     // The legend: the words the table used.
     if (vistas == 0 && !sem_marcas) return saida.str();
-    saida << t(Mensagem::Legenda) << '\n';
+    linha(saida, largura, "", t(Mensagem::Legenda));
     std::size_t largura_da_legenda = 1;
     for (const Palavras& p : PALAVRAS)
         if (vistas & p.marca)
             largura_da_legenda =
                 std::max(largura_da_legenda, colunas(ingles ? p.curto_ingles : p.curto_portugues));
+    const auto legenda = [&](std::string_view palavras, std::string_view frase) {
+        linha(saida, largura, "  " + ate_a_coluna(std::string(palavras), largura_da_legenda) + "  ",
+              frase);
+    };
     for (const Palavras& p : PALAVRAS)
         if (vistas & p.marca)
-            saida << "  "
-                  << ate_a_coluna(std::string(ingles ? p.curto_ingles : p.curto_portugues),
-                                  largura_da_legenda)
-                  << "  " << preenche(ingles ? p.ingles : p.portugues, {""}) << '\n';
-    if (sem_marcas)
-        saida << "  " << ate_a_coluna("-", largura_da_legenda) << "  "
-              << t(Mensagem::LegendaSemMarcas) << '\n';
+            legenda(ingles ? p.curto_ingles : p.curto_portugues,
+                    preenche(ingles ? p.ingles : p.portugues, {""}));
+    if (sem_marcas) legenda("-", t(Mensagem::LegendaSemMarcas));
     return saida.str();
 }
 

@@ -29,7 +29,11 @@ std::string explica_escolha(const Analise& analise, bool ingles);
 // features in words and the first rule it meets ("-" for none), the columns
 // aligned; then how the rule decides, the chosen rule's words, the choice
 // ("Chosen: MOVE (rule N)."), and a legend of the features' words used.
-std::string tabela_da_analise(const Analise& analise, bool ingles, bool fora_da_vez = false);
+// A line longer than `largura` columns is broken between words (a list of
+// features after a comma), its rest indented to where its text began.
+inline constexpr std::size_t LARGURA_DA_TABELA = 79;
+std::string tabela_da_analise(const Analise& analise, bool ingles, bool fora_da_vez = false,
+                              std::size_t largura = LARGURA_DA_TABELA);
 
 // Why the engine chose its move, or found none, in English as the GUIs show
 // it: "Rule N: " and the rule's words as the protocol lines carry them
