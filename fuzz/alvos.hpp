@@ -242,7 +242,8 @@ inline std::string sessao_uci(std::string_view dados) {
                 const bool protocolo = l.starts_with("id name Quelmaro ") ||
                                        l.starts_with("id author ") || l == "uciok" ||
                                        l == "readyok" || l.starts_with("info depth 1 score ") ||
-                                       l.starts_with("info string ");
+                                       l.starts_with("info string ") ||
+                                       l.starts_with("option name ");
                 if (!protocolo) return "the session printed \"" + l + "\"";
             }
         }
