@@ -9,9 +9,12 @@
 int main(int argc, char** argv) {
     const quelmaro::Processo processo(argc, argv);
     quelmaro::ArquivosDoDisco arquivos;
+    bool san = false;
     if (const auto status = quelmaro::trata_opcoes(processo.argc(), processo.argv(), false,
-                                                   arquivos, std::cout, std::cerr))
+                                                   arquivos, std::cout, std::cerr, nullptr, &san))
         return quelmaro::Processo::status_de_saida(*status);
     quelmaro::ConsoleDeTerminal console;
-    return quelmaro::Processo::status_de_saida(quelmaro::Dialogo(console, arquivos).executa());
+    quelmaro::Dialogo dialogo(console, arquivos);
+    dialogo.exibicao().san = san;
+    return quelmaro::Processo::status_de_saida(dialogo.executa());
 }

@@ -353,7 +353,8 @@ inline std::string passe(std::string_view dados) {
 
     Quelmaro2 motor;
     const auto extra = [&](std::size_t i, int n) { return i < dados.size() ? byte(i) % n : 0; };
-    const Resultado r = motor.passe({t, extra(67, 40), extra(66, 3), extra(68, 6), 1 + extra(69, 2)});
+    const Resultado r =
+        motor.passe({t, extra(67, 40), extra(66, 3), extra(68, 6), 1 + extra(69, 2)});
     const Desfecho desfecho = r.desfecho;
     if (std::string erro = analise_confere(analise_do_passe(motor, r, t, false)); !erro.empty())
         return erro;
@@ -414,19 +415,19 @@ inline std::string fen(std::string_view dados) {
 }
 
 // The position reader of the explanations on any bytes, and the words of
-// "why" read from its lines: a position it loads gets a table of one line per
-// candidate and two more, its analysis agrees with the choice, and every
-// word gets an answer of whole lines.
+// "why" read from its lines: a position it loads gets a table of two lines,
+// one line per candidate and three more, then the legend, its analysis
+// agrees with the choice, and every word gets an answer of whole lines.
 inline std::string explicacao(std::string_view dados) {
     const std::string texto(dados);
     Analise a;
     if (const auto posicao = posicao_para_explicar(texto)) {
         a = analisa_posicao(*posicao);
         if (std::string erro = analise_confere(a); !erro.empty()) return erro;
-        const std::string t = tabela_da_analise(a, true);
-        if (static_cast<std::size_t>(std::count(t.begin(), t.end(), '\n')) !=
-            a.candidatos.size() + 2)
-            return "the table has not one line per candidate and two more:\n" + t;
+        const std::string t = tabela_da_analise(a, true, posicao->fora_da_vez);
+        const std::size_t linhas = static_cast<std::size_t>(std::count(t.begin(), t.end(), '\n'));
+        if (linhas < a.candidatos.size() + 5 || t.find("\nChosen: ") == std::string::npos)
+            return "the table has not its heading, one line per candidate and the choice:\n" + t;
     } else {
         PosicaoParaExplicar inicio;
         inicio.tabuleiro.posicao_inicial(false);
@@ -437,8 +438,7 @@ inline std::string explicacao(std::string_view dados) {
     for (int n = 0; n < 50 && std::getline(linhas, palavra); ++n)
         for (const bool ingles : {true, false}) {
             const std::string s = explica_lance(a, palavra, ingles);
-            if (s.empty() || s.back() != '\n')
-                return "no whole line for \"" + palavra + "\"";
+            if (s.empty() || s.back() != '\n') return "no whole line for \"" + palavra + "\"";
         }
     return {};
 }

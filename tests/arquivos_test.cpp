@@ -188,6 +188,54 @@ TEST(TextoLargo, Utf8AndWideCharactersBothWays) {
 }
 #endif
 
+// Why a file could not be read, on the disk as in memory.
+TEST_F(ArquivosDoDiscoTest, WhyAFileCannotBeRead) {
+    const std::string existe = (pasta / "jogo.sav").string();
+    ASSERT_TRUE(disco.grava(existe, "conteudo"));
+    fs::create_directories(pasta / "dentro");
+    struct Caso {
+        std::string nome;
+        FalhaDeLeitura falha;
+    };
+    const Caso casos[] = {
+        {existe, FalhaDeLeitura::nenhuma},
+        {"", FalhaDeLeitura::sem_nome},
+        {std::string("a\0b", 3), FalhaDeLeitura::sem_nome},
+        {(pasta / "ausente.pgn").string(), FalhaDeLeitura::nao_existe},
+        {(pasta / "sem-pasta" / "x.pgn").string(), FalhaDeLeitura::nao_existe},
+        {(pasta / std::string(300, 'n')).string(), FalhaDeLeitura::nao_existe},
+        {(pasta / "dentro").string(), FalhaDeLeitura::pasta},
+        {pasta.string(), FalhaDeLeitura::pasta},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const ArquivoLido lido = disco.abre(c.nome);
+        EXPECT_EQ(lido.falha, c.falha);
+        EXPECT_EQ(lido.conteudo.has_value(), c.falha == FalhaDeLeitura::nenhuma);
+    }
+    EXPECT_EQ(disco.abre(existe).conteudo, "conteudo");
+#ifndef _WIN32
+    if (geteuid() != 0) { // root reads anything
+        fs::permissions(existe, fs::perms::none);
+        EXPECT_EQ(disco.abre(existe).falha, FalhaDeLeitura::sem_permissao);
+        fs::permissions(existe, fs::perms::owner_all);
+    }
+#endif
+}
+
+// A file larger than any game file is refused whole, not cut short.
+TEST_F(ArquivosDoDiscoTest, AFileTooLargeIsRefusedWhole) {
+    const std::string nome = (pasta / "grande.pgn").string();
+    {
+        std::ofstream f(nome, std::ios::binary);
+        f.seekp(static_cast<std::streamoff>(TAMANHO_MAXIMO_DE_ARQUIVO));
+        f.put('x');
+    }
+    const ArquivoLido lido = disco.abre(nome);
+    EXPECT_EQ(lido.falha, FalhaDeLeitura::grande_demais);
+    EXPECT_FALSE(lido.conteudo);
+}
+
 TEST(ArquivosNaMemoria, FailingWritesKeepTheOldContent) {
     ArquivosNaMemoria m;
     ASSERT_TRUE(m.grava("a", "1"));
@@ -195,6 +243,9 @@ TEST(ArquivosNaMemoria, FailingWritesKeepTheOldContent) {
     EXPECT_FALSE(m.grava("a", "2"));
     EXPECT_EQ(m.le("a"), "1");
     EXPECT_FALSE(m.le("b"));
+    EXPECT_EQ(m.abre("b").falha, FalhaDeLeitura::nao_existe);
+    m.pastas.insert("a");
+    EXPECT_EQ(m.abre("a").falha, FalhaDeLeitura::pasta);
 }
 
 } // namespace

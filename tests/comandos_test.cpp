@@ -35,7 +35,8 @@ TEST_F(NoConsole, WhyNamesTheRuleThatChoseTheComputersLastMove) {
     const Caso casos[] = {
         {"mate", {{"h1", -REI}, {"g2", -PEAO}, {"h2", -PEAO}, {"a8", TORRE}, {"e8", REI}}, {}, 10,
          "a8a1", 1, nenhuma},
-        {"queen capture", {{"e1", -REI}, {"d4", -DAMA}, {"c6", CAVALO}, {"e8", REI}}, {}, 10,
+        // (a pawn of the player's keeps the position alive after the capture)
+        {"queen capture", {{"e1", -REI}, {"d4", -DAMA}, {"h2", -PEAO}, {"c6", CAVALO}, {"e8", REI}}, {}, 10,
          "c6d4", 2, nenhuma},
         {"promotion", {{"h4", -REI}, {"b2", PEAO}, {"e8", REI}}, {}, 10,
          "b2b1", 4, nenhuma},
@@ -100,7 +101,7 @@ TEST_F(NoConsole, WhyFollowsTakeBacksNewGamesAndLoadedGames) {
     EXPECT_EQ(impresso(), ainda_nao);
     exibicao().ingles = false;
     vez_dele("why\n");
-    EXPECT_EQ(impresso(), "Ainda nao ha lance meu para explicar.\nQual e' seu movimento?\n");
+    EXPECT_EQ(impresso(), "Ainda não há lance meu para explicar.\nQual e' seu movimento?\n");
 }
 
 TEST_F(NoConsole, HintChangesNothingOfTheGame) {
@@ -162,10 +163,10 @@ TEST_F(NoConsole, HintChangesNothingOfTheGame) {
 TEST_F(NoConsole, HintSuggestsTheMateInOne) {
     posicao(true, {{"g1", -REI}, {"a1", -TORRE}, {"h8", REI}, {"g7", PEAO}, {"h7", PEAO}});
     vez_dele("hint\n");
-    EXPECT_EQ(impresso(), "Hint: a1a8\n" + PEDIDO);
+    EXPECT_EQ(impresso(), "Hint: Ra8# (a1a8)\n" + PEDIDO);
     exibicao().ingles = false;
     vez_dele("hint\n");
-    EXPECT_EQ(impresso(), "Sugestao: a1a8\nQual e' seu movimento?\n");
+    EXPECT_EQ(impresso(), "Sugestão: Ta8# (a1a8)\nQual e' seu movimento?\n");
 }
 
 TEST_F(NoConsole, HintWhenThePlayerHasNoMove) {
@@ -175,7 +176,7 @@ TEST_F(NoConsole, HintWhenThePlayerHasNoMove) {
         posicao(true, {{"h1", -REI}, {"g3", DAMA}, {"f2", REI}});
         vez_dele("hint\n");
         EXPECT_EQ(impresso(), ingles ? "You have no move to make.\nWhat is your move?\n"
-                                     : "Voce nao tem nenhum lance.\nQual e' seu movimento?\n");
+                                     : "Você não tem nenhum lance.\nQual e' seu movimento?\n");
     }
 }
 
@@ -230,7 +231,7 @@ TEST_F(NoConsole, UndoWithOnlyTheComputersFirstMove) {
     EXPECT_EQ(estado(), antes);
     exibicao().ingles = false;
     vez_dele("undo\n");
-    EXPECT_EQ(impresso(), "Nao ha lance para desfazer.\nQual e' seu movimento?\n");
+    EXPECT_EQ(impresso(), "Não há lance para desfazer.\nQual e' seu movimento?\n");
 }
 
 TEST_F(NoConsole, UndoRedrawsTheBoard) {
@@ -330,7 +331,7 @@ TEST_F(NoConsole, PgnThatCannotBeWrittenLosesNothing) {
     arquivos.falhar_gravacao = false;
     exibicao().ingles = false;
     vez_dele("pgn\n\n");
-    EXPECT_EQ(impresso(), "Entre o nome do arquivo.\nNao foi possivel gravar o arquivo PGN.\n"
+    EXPECT_EQ(impresso(), "Entre o nome do arquivo.\nNão foi possível gravar o arquivo PGN.\n"
                           "Qual e' seu movimento?\n");
 }
 

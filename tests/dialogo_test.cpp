@@ -171,7 +171,8 @@ TEST_F(NoConsole, ConsolePromotionDialog) {
         SCOPED_TRACE(c.respostas);
         monta();
         exibicao().ingles = c.ingles;
-        posicao(true, {{"e1", -REI}, {"a8", REI}, {"e7", -PEAO}});
+        // (the pawn on h2 keeps a knight or bishop from ending the game)
+        posicao(true, {{"e1", -REI}, {"a8", REI}, {"e7", -PEAO}, {"h2", -PEAO}});
         EXPECT_TRUE(vez_dele(std::string("e7e8\n") + c.respostas));
         EXPECT_EQ(em("e8"), c.codigo);
         std::string esperado;
@@ -377,18 +378,25 @@ TEST_F(NoConsole, BadFilesLeaveTheGameAsItWas) {
     struct Caso {
         const char* nome;
         std::string conteudo;
+        const char* motivo; // the line after "could not be loaded"
     };
+    const char* danificado = "É um jogo salvo incompleto ou danificado.";
     const Caso casos[] = {
-        {"empty", ""},
-        {"short", b.substr(0, 400)},
-        {"no flags", b.substr(0, 730)},
-        {"six flags", b.substr(0, 736)},
-        {"not a code", com(0, "          8")},
-        {"not a number", com(0, "       rook")},
-        {"two computer kings", com(11, "        999")},
-        {"no player's king", com(660, "          0")},
-        {"negative counter", com(704, "         -1")},
-        {"computer's king attacked", texto_atacado.str()},
+        {"empty", "", "Não é uma partida: nem um jogo salvo, nem uma FEN, nem uma partida PGN."},
+        {"short", b.substr(0, 400), danificado},
+        {"no flags", b.substr(0, 730), danificado},
+        {"six flags", b.substr(0, 736), danificado},
+        {"not a code", com(0, "          8"), danificado},
+        {"not a number", com(0, "       rook"), "O lance 1. rook não é um lance."},
+        {"two computer kings", com(11, "        999"), danificado},
+        {"no player's king", com(660, "          0"), danificado},
+        {"negative counter", com(704, "         -1"), danificado},
+        {"computer's king attacked", texto_atacado.str(), danificado},
+        {"a FEN of two white kings", "4k3/8/8/8/8/8/8/3KK3 w - - 0 1\n",
+         "A FEN não é uma posição que se possa jogar: não tem um rei de cada cor."},
+        {"a PGN game with an illegal move", "[Event \"x\"]\n\n1. e4 e5 2. Ke3 *\n",
+         "O lance 2. Ke3 não é legal nessa posição."},
+        {"a folder", "", "Esse nome é de uma pasta, não de um arquivo."},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -398,9 +406,10 @@ TEST_F(NoConsole, BadFilesLeaveTheGameAsItWas) {
         e.poe_ultimo_lance({'d', '7', 'd', '5'});
         jogo().poe_estado(e);
         arquivos.arquivos["ruim"] = c.conteudo;
+        if (std::string_view(c.nome) == "a folder") arquivos.pastas.insert("ruim");
         EXPECT_TRUE(vez_dele("open\nruim\ne2e4\n"));
-        EXPECT_EQ(impresso(), "Entre o nome do arquivo\nNao foi possivel carregar o jogo.\n"
-                              "Qual e' seu movimento?\n");
+        EXPECT_EQ(impresso(), "Entre o nome do arquivo\nNão foi possível carregar o jogo.\n" +
+                                  std::string(c.motivo) + "\nQual e' seu movimento?\n");
         // only the move was made
         e.move(lparanumero('e', '2', false), lparanumero('e', '4', false));
         EXPECT_EQ(estado().tabuleiro(), e.tabuleiro());
@@ -418,8 +427,11 @@ TEST_F(NoConsole, NamesThatNameNoFile) {
     EXPECT_EQ(impresso(), "Enter the name of the file.\nThe game could not be saved.\n" + pedido);
     EXPECT_EQ(arquivos.arquivos.size(), 1u);
     vez_dele("open\nnada\nopen\n" + nulo);
-    EXPECT_EQ(impresso(), "Enter the name of the file\nThe game could not be loaded.\n" + pedido +
-                              "Enter the name of the file\nThe game could not be loaded.\n" +
+    EXPECT_EQ(impresso(), "Enter the name of the file\nThe game could not be loaded.\n"
+                          "There is no file of that name.\n" +
+                              pedido +
+                              "Enter the name of the file\nThe game could not be loaded.\n"
+                              "No file name was given.\n" +
                               pedido);
     const std::string longo(5000, 'x');
     vez_dele("save\n" + longo + "\n");
@@ -463,7 +475,7 @@ TEST_F(NoConsole, TheRestOfALongLineIsWhatTheCommandReadsNext) {
         EXPECT_EQ(em("e4"), -PEAO);
     }
     // the promotion dialog's number
-    posicao(true, {{"e1", -REI}, {"a8", REI}, {"e7", -PEAO}});
+    posicao(true, {{"e1", -REI}, {"a8", REI}, {"e7", -PEAO}, {"h2", -PEAO}});
     EXPECT_TRUE(vez_dele("e7e8" + std::string(96, ' ') + " 2\n"));
     EXPECT_EQ(em("e8"), -CAVALO);
 }

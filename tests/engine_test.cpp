@@ -2,6 +2,7 @@
 // column; the computer's pieces are positive and its pawns move up the rows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine_apoio.hpp"
@@ -265,8 +266,20 @@ TEST(Cascade, EveryRuleHasAnExplanationInBothLanguages) {
         for (bool ingles : {true, false}) {
             const char* texto = descricao(r, Abertura::nenhuma, ingles);
             ASSERT_GT(std::strlen(texto), 20u) << r;
-            for (const char* p = texto; *p; ++p)
-                EXPECT_TRUE(*p >= 32 && *p < 127) << "rule " << r << " is not plain ASCII";
+            // English goes into the protocols' lines: plain ASCII. Portuguese
+            // is UTF-8: each lead byte followed by its continuation bytes.
+            for (const char* p = texto; *p; ++p) {
+                const auto c = static_cast<unsigned char>(*p);
+                if (ingles || c < 0x80) {
+                    EXPECT_TRUE(c >= 32 && c < 127) << "rule " << r << " is not plain ASCII";
+                    continue;
+                }
+                const int seguintes = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 ? 1 : -1;
+                ASSERT_GE(seguintes, 1) << "rule " << r << " is not UTF-8";
+                for (int i = 0; i < seguintes; ++i)
+                    ASSERT_EQ(static_cast<unsigned char>(*++p) & 0xC0, 0x80)
+                        << "rule " << r << " is not UTF-8";
+            }
         }
     // Each rule's text tells it apart from its neighbour in English.
     for (int r = 1; r < NUMERO_DE_REGRAS; ++r)
@@ -274,6 +287,16 @@ TEST(Cascade, EveryRuleHasAnExplanationInBothLanguages) {
                      descricao(r + 1, Abertura::nenhuma, true));
     for (Abertura a : {Abertura::peao_do_rei, Abertura::peao_do_cavalo, Abertura::cavalo_da_dama})
         EXPECT_NE(std::string(descricao(0, a, true)).find("Opening"), std::string::npos);
+    // The protocol lines' words: plain ASCII, the player's where none of their own are set.
+    for (int r = 0; r <= NUMERO_DE_REGRAS; ++r) {
+        const std::string protocolo = descricao_do_protocolo(r, Abertura::peao_do_rei);
+        EXPECT_TRUE(std::all_of(protocolo.begin(), protocolo.end(), [](char c) {
+            return c >= 32 && c < 127;
+        })) << r;
+        if (r == 0 || !regras()[r - 1].protocolo) {
+            EXPECT_EQ(protocolo, descricao(r, Abertura::peao_do_rei, true)) << r;
+        }
+    }
 }
 
 struct CasoDeAbertura {

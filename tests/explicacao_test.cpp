@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "console/opcoes.hpp"
@@ -27,14 +28,19 @@ struct Explicado {
     int status;
     std::string saida, erro;
 };
-Explicado explica_arquivo(Arquivos& arquivos, const char* nome, const char* programa, bool ingles) {
-    const char* argv[] = {programa, "--lang", ingles ? "en" : "pt", "--explain", nome};
+Explicado explica_arquivo(Arquivos& arquivos, const char* nome, const char* programa, bool ingles,
+                          const char* partida = "") {
+    const char* argv[] = {programa, "--lang", ingles ? "en" : "pt", "--explain", nome,
+                          "--game", partida};
     std::ostringstream saida, erro;
     const bool motor = std::string_view(programa) == "quelmaro_xb";
-    const std::optional<int> status = trata_opcoes(5, argv, motor, arquivos, saida, erro);
+    const std::optional<int> status =
+        trata_opcoes(*partida ? 7 : 5, argv, motor, arquivos, saida, erro);
     EXPECT_TRUE(status);
     return {status.value_or(-1), saida.str(), erro.str()};
 }
+
+constexpr std::size_t SEM_LIMITE = std::numeric_limits<std::size_t>::max();
 
 std::string conteudo(const std::string& caminho) {
     std::ifstream f(caminho, std::ios::binary);
@@ -124,21 +130,22 @@ void confere(const Analise& a, Contagem& n, const std::string& nome) {
         if (i == a.escolhido) {
             EXPECT_EQ(r, a.regra) << lance << ": the choice meets its own rule";
             esperada = "Rule " + rn + " chose it.";
-            em_portugues = "A regra " + rn + " o escolheu.";
+            em_portugues = "A regra " + rn + " escolheu este lance.";
         } else if (r == 0) {
             esperada = "No rule before the fallbacks takes it.";
-            em_portugues = "Nenhuma regra antes das de recurso o aceita.";
+            em_portugues = "Nenhuma regra antes das de recurso aceita este lance.";
             ++n.nenhuma;
         } else {
             EXPECT_GE(r, a.regra) << lance << " meets an earlier rule than the choice";
             if (r == a.regra) {
                 // The last in scan order wins: this one stands before the choice.
                 EXPECT_LT(i, a.escolhido) << lance;
-                esperada =
-                    "Rule " + rn + " would also take it; the last of its moves in scan order wins.";
+                esperada = "Rule " + rn +
+                           " would also take this move, but of the moves it takes, the last in "
+                           "scan order is played.";
                 em_portugues = "A regra " + rn +
-                               " tambem o aceitaria; vence o ultimo dos seus lances na ordem da "
-                               "varredura.";
+                               " também aceitaria este lance, mas, dos lances que ela aceita, fica "
+                               "o último na ordem de varredura.";
                 ++n.tambem;
             } else {
                 esperada = "Rule " + rn + " would choose " + lance + ", but rule " + ra +
@@ -223,35 +230,35 @@ TEST(WhyMove, WordsAndTheRuleInBothLanguages) {
     const Caso casos[] = {
         // g1f3 meets rule 15 (one of two bishops taken, a knight lost)
         {15, 0, "g1f3",
-         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nA follow-up of mine threatens your king.\nRule 15 chose it.\n",
-         "Toma seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nUm lance meu seguinte ameaca seu rei.\nA regra 15 o escolheu.\n"},
+         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nIt checks your king or pins a piece to it: after some reply of yours a follow-up of mine could take your king.\nRule 15 chose it.\n",
+         "Captura seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nDá xeque no seu rei ou crava uma peça sua nele: depois de alguma resposta sua, um lance meu poderia capturar seu rei.\nA regra 15 escolheu este lance.\n"},
         // e2e3 meets rule 45 (a pawn lost, a check allowed)
         {15, 0, "e2-e3",
          "A reply of yours wins my pawn on e3, and nothing of mine retakes.\nA reply of yours checks me.\nRule 45 would choose e2e3, but rule 15 came first and chose g1f3.\n",
-         "Uma resposta sua ganha meu peao em e3, e nada meu retoma.\nUma resposta sua me da xeque.\nA regra 45 escolheria e2e3, mas a regra 15 veio antes e escolheu g1f3.\n"},
+         "Uma resposta sua ganha meu peão em e3, e nenhuma peça minha o retoma.\nUma resposta sua me dá xeque.\nA regra 45 escolheria e2e3, mas a regra 15 veio antes e escolheu g1f3.\n"},
         {45, 3, "e2e3",
-         "A reply of yours wins my pawn on e3, and nothing of mine retakes.\nA reply of yours checks me.\nRule 45 would also take it; the last of its moves in scan order wins.\n",
-         "Uma resposta sua ganha meu peao em e3, e nada meu retoma.\nUma resposta sua me da xeque.\nA regra 45 tambem o aceitaria; vence o ultimo dos seus lances na ordem da varredura.\n"},
+         "A reply of yours wins my pawn on e3, and nothing of mine retakes.\nA reply of yours checks me.\nRule 45 would also take this move, but of the moves it takes, the last in scan order is played.\n",
+         "Uma resposta sua ganha meu peão em e3, e nenhuma peça minha o retoma.\nUma resposta sua me dá xeque.\nA regra 45 também aceitaria este lance, mas, dos lances que ela aceita, fica o último na ordem de varredura.\n"},
         // two bishops: no square for the lost one
         {15, 0, "B1C2",
          "A reply of yours wins my bishop.\nA reply of yours brings a pawn to its last row.\nRule 51 would choose b1c2, but rule 15 came first and chose g1f3.\n",
-         "Uma resposta sua ganha meu bispo.\nUma resposta sua leva um peao a ultima fileira.\nA regra 51 escolheria b1c2, mas a regra 15 veio antes e escolheu g1f3.\n"},
+         "Uma resposta sua ganha meu bispo.\nUma resposta sua leva um peão à última fileira.\nA regra 51 escolheria b1c2, mas a regra 15 veio antes e escolheu g1f3.\n"},
         {0, 1, "e2e3",
          "A reply of yours wins my pawn on e3, and nothing of mine retakes.\nA reply of yours checks me.\nMy fixed opening move chose it.\n",
-         "Uma resposta sua ganha meu peao em e3, e nada meu retoma.\nUma resposta sua me da xeque.\nMeu lance fixo de abertura o escolheu.\n"},
+         "Uma resposta sua ganha meu peão em e3, e nenhuma peça minha o retoma.\nUma resposta sua me dá xeque.\nMeu lance fixo de abertura escolheu este lance.\n"},
         {0, 1, "g1f3",
-         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nA follow-up of mine threatens your king.\nRule 15 would choose g1f3, but my fixed opening move came first and chose e2e3.\n",
-         "Toma seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nUm lance meu seguinte ameaca seu rei.\nA regra 15 escolheria g1f3, mas meu lance fixo de abertura veio antes e escolheu e2e3.\n"},
-        {15, 0, "e2e4", "e2e4 was not one of my moves there.\n", "e2e4 nao era um dos meus lances ali.\n"},
+         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nIt checks your king or pins a piece to it: after some reply of yours a follow-up of mine could take your king.\nRule 15 would choose g1f3, but my fixed opening move came first and chose e2e3.\n",
+         "Captura seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nDá xeque no seu rei ou crava uma peça sua nele: depois de alguma resposta sua, um lance meu poderia capturar seu rei.\nA regra 15 escolheria g1f3, mas meu lance fixo de abertura veio antes e escolheu e2e3.\n"},
+        {15, 0, "e2e4", "e2e4 was not one of my moves there.\n", "e2e4 não era um dos meus lances ali.\n"},
         // SAN, with the letters of either language where only one has them
         {15, 0, "Nxf3",
-         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nA follow-up of mine threatens your king.\nRule 15 chose it.\n",
-         "Toma seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nUm lance meu seguinte ameaca seu rei.\nA regra 15 o escolheu.\n"},
+         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nIt checks your king or pins a piece to it: after some reply of yours a follow-up of mine could take your king.\nRule 15 chose it.\n",
+         "Captura seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nDá xeque no seu rei ou crava uma peça sua nele: depois de alguma resposta sua, um lance meu poderia capturar seu rei.\nA regra 15 escolheu este lance.\n"},
         {15, 0, "Bc2+",
          "A reply of yours wins my bishop.\nA reply of yours brings a pawn to its last row.\nRule 51 would choose b1c2, but rule 15 came first and chose g1f3.\n",
-         "Uma resposta sua ganha meu bispo.\nUma resposta sua leva um peao a ultima fileira.\nA regra 51 escolheria b1c2, mas a regra 15 veio antes e escolheu g1f3.\n"},
-        {15, 0, "e4", "e4 was not one of my moves there.\n", "e4 nao era um dos meus lances ali.\n"},
-        {15, 0, "Zf9", "I cannot read Zf9 as a move.\n", "Nao consigo ler Zf9 como um lance.\n"},
+         "Uma resposta sua ganha meu bispo.\nUma resposta sua leva um peão à última fileira.\nA regra 51 escolheria b1c2, mas a regra 15 veio antes e escolheu g1f3.\n"},
+        {15, 0, "e4", "e4 was not one of my moves there.\n", "e4 não era um dos meus lances ali.\n"},
+        {15, 0, "Zf9", "I cannot read Zf9 as a move.\n", "Não consigo ler Zf9 como um lance.\n"},
     };
     // clang-format on
     for (const Caso& c : casos) {
@@ -267,15 +274,6 @@ TEST(WhyMove, AMoveThatLosesTheKingMeetsNoRule) {
     EXPECT_EQ(explica_lance(a, "e1f1", true), "A reply of yours takes my king on f1.\n"
                                               "It leaves my queen and king on one open line.\n"
                                               "No rule before the fallbacks takes it.\n");
-}
-
-TEST(WhyMove, FeatureNamesAreTheTableNames) {
-    EXPECT_EQ(nome_curto(4), "pegad");
-    EXPECT_EQ(nome_curto(6), "perdeb");
-    EXPECT_EQ(nome_curto(15), "ameacar");
-    EXPECT_EQ(nome_curto(16), "promove_maquina");
-    EXPECT_EQ(nome_curto(18), "expoem_a_xeque");
-    EXPECT_EQ(nome_curto(21), "alinha");
 }
 
 // The table of a saved position against its golden copy, in both languages.
@@ -294,30 +292,106 @@ TEST(ExplainTable, GoldenTablesOfSavedPositions) {
     }
 }
 
-TEST(ExplainTable, OneLinePerCandidateThenTheWordsAndTheChoice) {
-    for (const auto& [nome, jogo] : teste::posicoes_do_bench()) {
-        const Analise a =
-            analisa_posicao({jogo.tabuleiro, !jogo.jogador_tem_brancas(), jogo.lance_do_jogo});
-        const std::vector<std::string> l = linhas(tabela_da_analise(a, true));
-        ASSERT_EQ(l.size(), a.candidatos.size() + 2) << nome;
-        for (std::size_t i = 0; i < a.candidatos.size(); ++i) {
-            const Candidato& c = a.candidatos[i];
-            const int r = regra_cumprida(c, a.contexto);
-            EXPECT_TRUE(l[i].starts_with(coordenadas(c.de, c.para, a.maquina_tem_brancas) + "  "))
-                << l[i];
-            EXPECT_TRUE(l[i].ends_with("  rule " + (r ? std::to_string(r) : "-"))) << l[i];
-            EXPECT_EQ(l[i].find(" - ") != std::string::npos, c.marcas == 0) << l[i];
+// The table's lines: whose moves, the heading, one line per candidate (the
+// move, the first rule it meets right-aligned in the rule column, its
+// features in words, one per feature set), how the rule decides, the rule's
+// words, the choice, and a legend of one line per feature kind used.
+TEST(ExplainTable, OneLinePerCandidateThenTheWordsTheChoiceAndTheLegend) {
+    for (const auto& [nome, jogo] : teste::posicoes_do_bench())
+        for (const bool ingles : {true, false}) {
+            SCOPED_TRACE(nome);
+            const Analise a = analisa_posicao(posicao_para_explicar(jogo));
+            const std::vector<std::string> l =
+                linhas(tabela_da_analise(a, ingles, true, SEM_LIMITE));
+            const std::size_t n = a.candidatos.size();
+            ASSERT_GE(l.size(), n + 5);
+            const std::string cor = a.maquina_tem_brancas ? (ingles ? "White" : "as brancas")
+                                                          : (ingles ? "Black" : "as pretas");
+            EXPECT_EQ(l[0], ingles ? "I play " + cor +
+                                         " in this saved game; my moves, if it were my move in "
+                                         "this position:"
+                                   : "Jogo com " + cor +
+                                         " neste jogo salvo; meus lances, se fosse minha vez "
+                                         "nesta posição:");
+            EXPECT_EQ(l[1], ingles ? "move  rule  what my analysis saw"
+                                   : "lance  regra  o que minha análise viu");
+            const std::size_t coluna = ingles ? 12 : 14; // where the features begin
+            Marcas vistas = 0;
+            bool sem_marcas = false;
+            for (std::size_t i = 0; i < n; ++i) {
+                const Candidato& c = a.candidatos[i];
+                const std::string& linha = l[i + 2];
+                const int r = regra_cumprida(c, a.contexto);
+                EXPECT_TRUE(linha.starts_with(coordenadas(c.de, c.para, a.maquina_tem_brancas)));
+                const std::string regra = r ? std::to_string(r) : "-";
+                EXPECT_EQ(linha.substr(coluna - 2 - regra.size(), regra.size() + 2), regra + "  ")
+                    << linha;
+                const std::string marcas = linha.substr(coluna);
+                if (c.marcas == 0) {
+                    EXPECT_EQ(marcas, "-");
+                } else {
+                    EXPECT_EQ(std::count(marcas.begin(), marcas.end(), ','),
+                              std::popcount(c.marcas) - 1)
+                        << linha;
+                }
+                vistas |= c.marcas;
+                sem_marcas = sem_marcas || c.marcas == 0;
+            }
+            EXPECT_EQ(l[n + 2], ingles ? "The lowest rule number decides; of its moves, the last "
+                                         "in scan order is played."
+                                       : "Decide a regra de menor número; dos seus lances, fica o "
+                                         "último na ordem de varredura.");
+            EXPECT_EQ(l[n + 3], std::string(ingles ? "Rule " : "Regra ") + std::to_string(a.regra) +
+                                    ": " + descricao(a.regra, Abertura::nenhuma, ingles));
+            const std::string escolha =
+                a.escolhido < 0
+                    ? (ingles ? "Chosen: none." : "Escolhido: nenhum.")
+                    : std::string(ingles ? "Chosen: " : "Escolhido: ") +
+                          coordenadas(a.candidatos[a.escolhido].de, a.candidatos[a.escolhido].para,
+                                      a.maquina_tem_brancas) +
+                          (ingles ? " (rule " : " (regra ") + std::to_string(a.regra) + ").";
+            EXPECT_EQ(l[n + 4], escolha);
+            const std::size_t legenda =
+                vistas || sem_marcas ? 1 + std::popcount(vistas) + sem_marcas : 0;
+            EXPECT_EQ(l.size(), n + 5 + legenda);
+            // No code name of a feature table shows (the names are Portuguese
+            // words, "alinha" among them: looked for in English).
+            for (const std::string& linha : ingles ? l : std::vector<std::string>{})
+                for (const char* codigo : NOMES_DAS_MARCAS) {
+                    std::string_view nome = codigo;
+                    if (nome.starts_with("jogada_")) nome.remove_prefix(7);
+                    EXPECT_EQ(linha.find(nome), std::string::npos) << linha;
+                }
         }
-        EXPECT_EQ(l[l.size() - 2], descricao(a.regra, Abertura::nenhuma, true)) << nome;
-        const std::string escolha =
-            a.escolhido < 0
-                ? "chosen none"
-                : "chosen " +
-                      coordenadas(a.candidatos[a.escolhido].de, a.candidatos[a.escolhido].para,
-                                  a.maquina_tem_brancas) +
-                      " rule " + std::to_string(a.regra);
-        EXPECT_EQ(l.back(), escolha) << nome;
-    }
+}
+
+// At the width of a terminal: no line is longer, and the breaks are all the
+// difference from the table without them.
+TEST(ExplainTable, LongLinesBrokenBetweenWords) {
+    const auto palavras = [](const std::string& s) {
+        std::istringstream in(s);
+        std::string p, r;
+        while (in >> p) r += p + ' ';
+        return r;
+    };
+    int quebradas = 0;
+    for (const auto& [nome, jogo] : teste::posicoes_do_bench())
+        for (const bool ingles : {true, false}) {
+            SCOPED_TRACE(nome);
+            const Analise a = analisa_posicao(posicao_para_explicar(jogo));
+            const std::string estreita = tabela_da_analise(a, ingles, true);
+            const std::string larga = tabela_da_analise(a, ingles, true, SEM_LIMITE);
+            for (const std::string& l : linhas(estreita)) {
+                const std::size_t colunas =
+                    static_cast<std::size_t>(std::count_if(l.begin(), l.end(), [](char c) {
+                        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+                    }));
+                EXPECT_LE(colunas, LARGURA_DA_TABELA) << l;
+            }
+            EXPECT_EQ(palavras(estreita), palavras(larga));
+            quebradas += estreita != larga;
+        }
+    EXPECT_GT(quebradas, 0);
 }
 
 TEST(ExplainTable, EveryCandidateLosesTheKing) {
@@ -331,47 +405,84 @@ TEST(ExplainTable, EveryCandidateLosesTheKing) {
     arquivos.arquivos["f"] = arquivo.str();
     const Explicado e = explica_arquivo(arquivos, "f", "quelmaro", true);
     EXPECT_EQ(e.status, 0);
-    EXPECT_EQ(e.saida, "a8b8  perder ameacad expoem_a_xeque  rule -\n"
-                       "a8a7  perder expoem_a_xeque  rule -\n"
-                       "a8b7  perder ameacad expoem_a_xeque  rule -\n"
-                       "I have no move that keeps my king out of your reach: the game is over.\n"
-                       "chosen none\n");
+    EXPECT_EQ(e.saida,
+              "I play Black in this saved game; my moves, if it were my move in this position:\n"
+              "move  rule  what my analysis saw\n"
+              "a8b8     -  reply takes king, threatens queen, reply checks\n"
+              "a8a7     -  reply takes king, reply checks\n"
+              "a8b7     -  reply takes king, threatens queen, reply checks\n"
+              "The lowest rule number decides; of its moves, the last in scan order is played.\n"
+              "Rule 55: I have no move that keeps my king out of your reach: the game is over.\n"
+              "Chosen: none.\n"
+              "Words of the table (after my move, a reply of yours, a follow-up of mine):\n"
+              "  reply takes king  A reply of yours takes my king.\n"
+              "  threatens queen   A follow-up of mine threatens your queen.\n"
+              "  reply checks      A reply of yours checks me.\n");
 }
 
 // A PGN game and the FEN of its last position give the same table, with the
-// computer on the side to move; a game that ends in mate cannot be explained.
+// computer on the side to move; so does game N of a file with --game N; a
+// game that ends in mate is explained as it ended, with no move.
 TEST(ExplainTable, PgnAndFenFiles) {
     ArquivosNaMemoria arquivos;
     arquivos.arquivos["pgn"] = "[Event \"?\"]\n\n1. e4 e5 2. Nf3 {a comment} Nc6 3. Bb5 *\n";
     arquivos.arquivos["fen"] =
         "r1bqkbnr/pppp1ppp/2n5/1B2p3/4P3/5N2/PPPP1PPP/RNBQK2R b KQkq - 3 3\n";
+    arquivos.arquivos["segunda"] = "[Event \"1\"]\n\n1. d4 *\n\n" + arquivos.arquivos["pgn"];
     arquivos.arquivos["mate"] = "1. f3 e5 2. g4 Qh4# 0-1\n";
-    std::string tabelas[2];
-    for (int i = 0; i < 2; ++i) {
-        const Explicado e = explica_arquivo(arquivos, i == 0 ? "pgn" : "fen", "quelmaro", true);
+    std::string tabelas[3];
+    for (int i = 0; i < 3; ++i) {
+        const char* nome = i == 0 ? "pgn" : i == 1 ? "fen" : "segunda";
+        const Explicado e = explica_arquivo(arquivos, nome, "quelmaro", true, i == 2 ? "2" : "");
         EXPECT_EQ(e.status, 0);
         EXPECT_EQ(e.erro, "");
         tabelas[i] = e.saida;
     }
     EXPECT_EQ(tabelas[0], tabelas[1]);
+    EXPECT_EQ(tabelas[0], tabelas[2]);
+    EXPECT_TRUE(
+        tabelas[0].starts_with("I play Black, the side to move in this position; my moves:\n"));
     // Black's moves: the knight on c6 is among them, White's bishop is not.
     EXPECT_NE(tabelas[0].find("\nc6d4  "), std::string::npos) << tabelas[0];
     EXPECT_EQ(tabelas[0].find("\nb5"), std::string::npos) << tabelas[0];
-    EXPECT_EQ(explica_arquivo(arquivos, "mate", "quelmaro", true).status, 2);
+    const Explicado mate = explica_arquivo(arquivos, "mate", "quelmaro", true);
+    EXPECT_EQ(mate.status, 0);
+    EXPECT_TRUE(mate.saida.starts_with("I play White, the side to move")) << mate.saida;
+    EXPECT_NE(mate.saida.find("\nChosen: none.\n"), std::string::npos) << mate.saida;
 }
 
 TEST(ExplainTable, FilesThatCannotBeLoaded) {
+    struct Caso {
+        const char* nome;
+        const char* partida;
+        const char* ingles;
+        const char* portugues;
+    };
+    const Caso casos[] = {
+        {"curto", "", "It is a saved game cut short or damaged.",
+         "É um jogo salvo incompleto ou danificado."},
+        {"ausente", "", "There is no file of that name.", "Não há arquivo com esse nome."},
+        {"pasta", "", "That name is a folder's, not a file's.",
+         "Esse nome é de uma pasta, não de um arquivo."},
+        {"duas", "3", "The file has no game 3.", "O arquivo não tem a partida 3."},
+        {"duas", "x", "The file has no game x.", "O arquivo não tem a partida x."},
+        {"duas", "2", "Move 1. Ke2 is not legal there.",
+         "O lance 1. Ke2 não é legal nessa posição."},
+    };
     ArquivosNaMemoria arquivos;
     arquivos.arquivos["curto"] = "1 2 3";
-    for (const char* nome : {"curto", "ausente"})
+    arquivos.pastas.insert("pasta");
+    arquivos.arquivos["duas"] = "1. e4 *\n\n1. Ke2 *\n";
+    for (const Caso& c : casos)
         for (const bool ingles : {true, false}) {
-            const Explicado e = explica_arquivo(arquivos, nome, "quelmaro_xb", ingles);
+            SCOPED_TRACE(c.nome);
+            const Explicado e = explica_arquivo(arquivos, c.nome, "quelmaro_xb", ingles, c.partida);
             EXPECT_EQ(e.status, 2);
             EXPECT_EQ(e.saida, "");
             EXPECT_EQ(e.erro, std::string(ingles ? "quelmaro_xb: cannot load a position from '"
-                                                 : "quelmaro_xb: nao foi possivel carregar "
-                                                   "uma posicao de '") +
-                                  nome + "'\n");
+                                                 : "quelmaro_xb: não foi possível carregar "
+                                                   "uma posição de '") +
+                                  c.nome + "'. " + (ingles ? c.ingles : c.portugues) + "\n");
         }
 }
 

@@ -1,11 +1,14 @@
-// The game: a game begun from a given position, and the computer's move (and
+// The game: a game begun from a given position, the computer's move (and
 // the hint) when its only legal move is a capture in passing, which the
-// engine's movement test does not see.
+// engine's movement test does not see, and the end of a game by the rules of
+// chess (mate, stalemate, a dead position, the draws a player may claim).
 #include <gtest/gtest.h>
 
 #include "chess/lances.hpp"
+#include "chess/pgn_leitura.hpp"
 #include "frente_apoio.hpp"
 #include "game/jogo.hpp"
+#include "game/pgn.hpp"
 #include "xboard/protocolos.hpp"
 
 namespace quelmaro {
@@ -162,7 +165,89 @@ TEST(Jogo, ACaptureInPassingAsTheOnlyMoveThroughTheFrontEnds) {
     const std::string lance = dialogo.sessao("e\nn\ns\nopen\nantes.fen\nd2d4\n");
     EXPECT_NE(lance.find("\nMy move is: e4d3\nWhat is your move?\n"), std::string::npos) << lance;
     const std::string dica = dialogo.sessao("e\nn\ns\nopen\ndele.fen\nhint\n");
-    EXPECT_TRUE(dica.ends_with("What is your move?\nHint: e5d6\nWhat is your move?\n")) << dica;
+    EXPECT_TRUE(dica.ends_with("What is your move?\nHint: exd6 (e5d6)\nWhat is your move?\n"))
+        << dica;
+}
+
+// A game of chess installed from PGN text (a FEN tag, moves in SAN).
+Jogo jogo_de(const std::string& pgn) {
+    const xadrez::LeituraPgn l = xadrez::le_pgn(pgn);
+    EXPECT_TRUE(l.ok()) << pgn;
+    Jogo j;
+    j.instala_partida(l.partida);
+    return j;
+}
+
+std::string pgn_de(const char* fen, const char* lances) {
+    return std::string("[FEN \"") + fen + "\"]\n\n" + lances + " *\n";
+}
+
+constexpr const char* INICIO = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+
+TEST(Termino, TheRulesOfChessOnTheLastPositionAndTheDrawsToClaim) {
+    struct Caso {
+        const char* nome;
+        const char* fen;
+        const char* lances;
+        Termino fim, reclamavel;
+    };
+    using T = Termino;
+    // clang-format off
+    const Caso casos[] = {
+        {"king against king",             "4k3/8/8/8/8/8/8/4K3 w - - 0 1",   "",  T::material_insuficiente, T::nenhum},
+        {"a bishop alone",                "4k3/8/8/8/8/8/8/3BK3 b - - 0 1",  "",  T::material_insuficiente, T::nenhum},
+        {"a knight alone",                "4k3/8/8/8/8/8/8/3NK3 w - - 0 1",  "",  T::material_insuficiente, T::nenhum},
+        {"bishops on one colour",         "4kb2/8/8/8/8/8/8/2B1K3 w - - 0 1", "", T::material_insuficiente, T::nenhum},
+        {"bishops on both colours",       "4k3/8/8/8/8/8/8/2B1KB2 w - - 0 1", "", T::nenhum,                T::nenhum},
+        {"two knights can mate",          "4k3/8/8/8/8/8/8/1N2K1N1 w - - 0 1", "", T::nenhum,               T::nenhum},
+        {"a rook",                        "4k3/8/8/8/8/8/8/R3K3 w - - 0 1",  "",  T::nenhum,                T::nenhum},
+        {"the last piece taken",          "4k3/8/8/8/8/8/3q4/4K3 w - - 0 1", "1. Kxd2", T::material_insuficiente, T::nenhum},
+        {"mate",                          INICIO, "1. f3 e5 2. g4 Qh4#",          T::mate,                  T::nenhum},
+        {"stalemate",                     "7k/5Q2/6K1/8/8/8/8/8 b - - 0 1",  "",  T::afogamento,            T::nenhum},
+        {"stalemate with a bishop left",  "7k/5K2/6B1/8/8/8/8/8 b - - 0 1", "",  T::afogamento,            T::nenhum},
+        {"fifty moves",                   "4k3/8/8/8/8/8/8/R3K3 w - - 100 80", "", T::nenhum,               T::cinquenta_lances},
+        {"forty-nine and a half",         "4k3/8/8/8/8/8/8/R3K3 w - - 99 80", "", T::nenhum,                T::nenhum},
+        {"the hundredth half-move",       "4k3/8/8/8/8/8/8/R3K3 w - - 99 80", "80. Ra2", T::nenhum,         T::cinquenta_lances},
+        {"a capture starts them again",   "4k3/8/8/8/8/8/p7/R3K3 w - - 99 80", "80. Rxa2", T::nenhum,       T::nenhum},
+        {"the third time",                INICIO, "1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 Nf6 4. Ng1 Ng8", T::nenhum, T::repeticao_tripla},
+        {"the second time",               INICIO, "1. Nf3 Nf6 2. Ng1 Ng8",        T::nenhum,                T::nenhum},
+        {"another side to move",          INICIO, "1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 Nf6 4. Ng1", T::nenhum,     T::nenhum},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const Jogo j = jogo_de(pgn_de(c.fen, c.lances));
+        EXPECT_EQ(j.fim_pelas_regras(), c.fim);
+        EXPECT_EQ(j.empate_reclamavel(), c.reclamavel);
+        EXPECT_FALSE(j.acabou()); // only a front end ends it
+    }
+}
+
+// The end stays until a take-back, a new game or another game loaded; a
+// draw it ended in is the PGN's result.
+TEST(Termino, AnEndLastsUntilTheGameChanges) {
+    Jogo j = jogo_de(pgn_de("4k3/8/8/8/8/8/3q4/4K3 w - - 0 1", "1. Kxd2"));
+    EXPECT_NE(pgn_do_jogo(j, "2025.01.01").find("\n1. Kxd2 *\n"), std::string::npos);
+    j.encerra(Termino::material_insuficiente);
+    EXPECT_TRUE(j.acabou());
+    EXPECT_EQ(j.termino(), Termino::material_insuficiente);
+    const std::string pgn = pgn_do_jogo(j, "2025.01.01");
+    EXPECT_NE(pgn.find("[Result \"1/2-1/2\"]"), std::string::npos) << pgn;
+    EXPECT_NE(pgn.find("\n1. Kxd2 1/2-1/2\n"), std::string::npos) << pgn;
+    j.desfaz(1);
+    EXPECT_FALSE(j.acabou());
+    EXPECT_EQ(j.termino(), Termino::nenhum);
+    j.encerra(Termino::repeticao_tripla);
+    j.carrega(j.salvo(true, true));
+    EXPECT_FALSE(j.acabou());
+    EXPECT_EQ(j.termino(), Termino::nenhum);
+    j.encerra(Termino::cinquenta_lances);
+    j.novo(true);
+    EXPECT_EQ(j.termino(), Termino::nenhum);
+    // A mate is the writer's own result, whatever the end says.
+    Jogo mate = jogo_de(pgn_de(INICIO, "1. f3 e5 2. g4 Qh4#"));
+    mate.encerra(Termino::mate);
+    EXPECT_NE(pgn_do_jogo(mate, "").find("[Result \"0-1\"]"), std::string::npos);
 }
 
 } // namespace

@@ -50,6 +50,20 @@ TEST(Opcoes, HelpVersionUnknownAndNone) {
     }
 }
 
+TEST(Opcoes, SanOnlyInTheConsoleGame) {
+    std::ostringstream saida, erro;
+    ArquivosNaMemoria arquivos;
+    bool san = false;
+    const char* console[] = {"quelmaro", "--san"};
+    EXPECT_EQ(trata_opcoes(2, console, false, arquivos, saida, erro, nullptr, &san), std::nullopt);
+    EXPECT_TRUE(san);
+    const char* xb[] = {"quelmaro_xb", "--san"};
+    san = false;
+    EXPECT_EQ(trata_opcoes(2, xb, true, arquivos, saida, erro, nullptr, &san), 2);
+    EXPECT_FALSE(san);
+    EXPECT_NE(erro.str().find("unknown option '--san'"), std::string::npos) << erro.str();
+}
+
 TEST(Opcoes, UciOnlyInTheEngineBuild) {
     const char* xb[] = {"quelmaro_xb", "--uci"};
     std::ostringstream saida, erro;
@@ -77,11 +91,22 @@ TEST(Opcoes, ExplainAndLanguage) {
         {{"quelmaro", "--explain", "ruim.sav"},
          2,
          "",
-         "quelmaro: cannot load a position from 'ruim.sav'\n"},
+         "quelmaro: cannot load a position from 'ruim.sav'. It is a saved game cut short or "
+         "damaged.\n"},
         {{"quelmaro", "--lang", "pt", "--explain", "nada"},
          2,
          "",
-         "quelmaro: nao foi possivel carregar uma posicao de 'nada'\n"},
+         "quelmaro: não foi possível carregar uma posição de 'nada'. Não há arquivo com esse "
+         "nome.\n"},
+        {{"quelmaro", "--explain", "p.sav", "--game", "1"}, 0, "p05.en.out", ""},
+        {{"quelmaro_xb", "--game", "2", "--explain", "p.sav"},
+         2,
+         "",
+         "quelmaro_xb: cannot load a position from 'p.sav'. The file has no game 2.\n"},
+        {{"quelmaro", "--explain", "p.sav", "--game"},
+         2,
+         "",
+         "quelmaro: option '--game' needs a value\n"},
         {{"quelmaro", "--explain"}, 2, "", "quelmaro: option '--explain' needs a value\n"},
         {{"quelmaro", "--explain", "p.sav", "--lang"},
          2,

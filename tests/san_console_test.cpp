@@ -54,7 +54,7 @@ TEST_F(San, MovesInSanInBothLanguages) {
         {"ambiguous, then by file", true, DOIS_CAVALOS, "Nd2\nNbd2\n",
          "Ambiguous move: Nbd2 or Nfd2?\n" + PEDIDO, {{"d2", -CAVALO}, {"b1", VAZIO}}},
         {"ambiguous in Portuguese", false, DOIS_CAVALOS, "Cxd2\nCfd2\n",
-         "Lance ambiguo: Cbd2 ou Cfd2?\nQual e' seu movimento?\n", {{"d2", -CAVALO}, {"f3", VAZIO}}},
+         "Lance ambíguo: Cbd2 ou Cfd2?\nQual e' seu movimento?\n", {{"d2", -CAVALO}, {"f3", VAZIO}}},
         {"three candidates", true, "4k3/8/8/8/8/1N3N2/8/1N2K3 w - - 0 1", "Nd2\nNfd2\n",
          "Ambiguous move: N1d2, Nb3d2 or Nfd2?\n" + PEDIDO, {{"d2", -CAVALO}, {"f3", VAZIO}}},
         {"a pin removes the ambiguity", true, "4k3/8/8/8/1b6/8/3N4/4K1N1 w - - 0 1", "Nf3\n", "",
@@ -171,14 +171,14 @@ TEST_F(San, MovesListsTheGameFromItsStart) {
 
     partida(false, "4k3/8/8/8/8/8/8/R3K3 b Q - 0 12");
     EXPECT_FALSE(vez_dele("moves\n"));
-    EXPECT_EQ(impresso(), "A partida comecou em: 4k3/8/8/8/8/8/8/R3K3 b Q - 0 12\n"
+    EXPECT_EQ(impresso(), "A partida começou em: 4k3/8/8/8/8/8/8/R3K3 b Q - 0 12\n"
                           "Nenhum lance foi jogado ainda.\nQual e' seu movimento?\n");
     ASSERT_TRUE(vez_dele("Rd7\n"));
     joga_maquina();
     impresso();
     EXPECT_FALSE(vez_dele("moves\n"));
     const std::string lista = impresso();
-    EXPECT_TRUE(lista.starts_with("A partida comecou em: 4k3/8/8/8/8/8/8/R3K3 b Q - 0 12\n"
+    EXPECT_TRUE(lista.starts_with("A partida começou em: 4k3/8/8/8/8/8/8/R3K3 b Q - 0 12\n"
                                   "12... Rd7 13. "))
         << lista;
 }
@@ -229,19 +229,32 @@ TEST_F(San, AFileThatIsNoGameLeavesTheGameAsItWas) {
     for (int i = 0; i < 200000; ++i) fundo += "(1. d4 ";
     std::string lixo(3000000, '\0');
     for (std::size_t i = 0; i < lixo.size(); ++i) lixo[i] = static_cast<char>(i * 7919 % 251);
-    const std::pair<const char*, std::string> arquivos_ruins[] = {
-        {"truncated in the tags", "[Event \"x\"]\n[White \"a"},
-        {"truncated in the moves", "[Event \"x\"]\n\n1. e4 e5 2. Nf3 Nc6 3. B"},
-        {"truncated before the result", "[Event \"x\"]\n\n1. e4 e5 2. Nf3"},
-        {"illegal move", "1. e4 e5 2. Ke3 *"},
-        {"ambiguous move", "[FEN \"4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1\"]\n1. Nd2 *"},
-        {"ends in mate", "1. f3 e5 2. g4 Qh4# 0-1"},
-        {"stalemate FEN", "7k/5Q2/6K1/8/8/8/8/8 b - - 0 1\n"},
-        {"impossible FEN", "4k3/8/8/8/8/8/8/4KK2 w - - 0 1\n"},
-        {"saved game cut short", std::string(400, ' ')},
-        {"empty", ""},
-        {"garbage", lixo},
-        {"huge nesting", fundo},
+    struct Ruim {
+        const char* nome;
+        std::string conteudo;
+        const char* motivo; // in English; the Portuguese is one line too
+    };
+    const Ruim arquivos_ruins[] = {
+        {"truncated in the tags", "[Event \"x\"]\n[White \"a",
+         "A tag is not of the form [Name \"value\"]."},
+        {"truncated in the moves", "[Event \"x\"]\n\n1. e4 e5 2. Nf3 Nc6 3. B",
+         "Move 3. B is not a move."},
+        {"truncated before the result", "[Event \"x\"]\n\n1. e4 e5 2. Nf3",
+         "Its moves do not end in a result (1-0, 0-1, 1/2-1/2 or *)."},
+        {"illegal move", "1. e4 e5 2. Ke3 *", "Move 2. Ke3 is not legal there."},
+        {"ambiguous move", "[FEN \"4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1\"]\n1. Nd2 *",
+         "Move 1. Nd2 could be more than one move."},
+        {"impossible FEN", "4k3/8/8/8/8/8/8/4KK2 w - - 0 1\n",
+         "Its FEN is not a position that can be played: it does not have one king of each colour."},
+        {"impossible FEN tag", "[FEN \"4k3/8/8/8/8/8/8/4KK2 w - - 0 1\"]\n\n*\n",
+         "Its FEN is not a position that can be played: it does not have one king of each colour."},
+        {"saved game cut short", "          8           3",
+         "It is a saved game cut short or damaged."},
+        {"blanks", std::string(400, ' '),
+         "It is not a game: neither a saved game, nor a FEN, nor a PGN game."},
+        {"empty", "", "It is not a game: neither a saved game, nor a FEN, nor a PGN game."},
+        {"garbage", lixo, "It holds a character that has no place in a PGN game."},
+        {"huge nesting", fundo, "A variation is left open, or a ) has no (."},
     };
     for (const bool ingles : {true, false}) {
         partida(ingles);
@@ -250,14 +263,21 @@ TEST_F(San, AFileThatIsNoGameLeavesTheGameAsItWas) {
         impresso();
         const Tabuleiro antes = estado().tabuleiro();
         const std::size_t historia = jogo().historico().size();
-        for (const auto& [nome, conteudo] : arquivos_ruins) {
+        for (const auto& [nome, conteudo, motivo] : arquivos_ruins) {
             SCOPED_TRACE(nome);
             arquivos.arquivos["ruim"] = conteudo;
             EXPECT_FALSE(vez_dele("open\nruim\n"));
-            EXPECT_EQ(impresso(), ingles ? "Enter the name of the file\nThe game could not be "
-                                           "loaded.\nWhat is your move?\n"
-                                         : "Entre o nome do arquivo\nNao foi possivel carregar o "
-                                           "jogo.\nQual e' seu movimento?\n");
+            const std::string s = impresso();
+            if (ingles) {
+                EXPECT_EQ(s, "Enter the name of the file\nThe game could not be loaded.\n" +
+                                 std::string(motivo) + "\nWhat is your move?\n");
+            } else {
+                const std::string inicio =
+                    "Entre o nome do arquivo\nNão foi possível carregar o jogo.\n";
+                EXPECT_TRUE(s.starts_with(inicio)) << s;
+                EXPECT_TRUE(s.ends_with("\nQual e' seu movimento?\n")) << s;
+                EXPECT_EQ(std::count(s.begin(), s.end(), '\n'), 4) << s;
+            }
             EXPECT_EQ(estado().tabuleiro(), antes);
             EXPECT_EQ(jogo().historico().size(), historia);
             EXPECT_TRUE(estado().jogador_tem_brancas());

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chess/san.hpp"
+#include "console/arquivo.hpp"
 #include "game/jogo.hpp"
 #include "game/notacao.hpp"
 #include "text/explicacao.hpp"
@@ -51,7 +52,8 @@ xadrez::JogoParaEscrever anota(Quelmaro2& motor, const xadrez::JogoLido& lido, L
                 const std::optional<xadrez::Movimento> meu = xadrez::le_coordenadas(p->lance);
                 if (meu) {
                     a.comentario = preenche(texto(Mensagem::AnotacaoDoLance, ingles),
-                                            {xadrez::escreve_san(x, *meu, letras), razao(*p, ingles)});
+                                            {xadrez::escreve_san(x, *meu, letras),
+                                             razao_em_palavras(*p, ingles)});
                     if (!(*meu == jogado)) a.variacoes.push_back({{*meu}, {}});
                     junta_comentarios(a);
                 }
@@ -63,37 +65,19 @@ xadrez::JogoParaEscrever anota(Quelmaro2& motor, const xadrez::JogoLido& lido, L
     return j;
 }
 
-std::string motivo_da_recusa(const xadrez::JogoLido& jogo, bool ingles) {
-    using xadrez::ErroPgn;
-    const auto t = [&](Mensagem m) { return std::string(texto(m, ingles)); };
-    switch (jogo.leitura.erro) {
-    case ErroPgn::nenhum:
-    case ErroPgn::vazio: return t(Mensagem::PgnVazio);
-    case ErroPgn::tag: return t(Mensagem::PgnTag);
-    case ErroPgn::fen: return t(Mensagem::PgnFen);
-    case ErroPgn::simbolo: return t(Mensagem::PgnSimbolo);
-    case ErroPgn::comentario: return t(Mensagem::PgnComentario);
-    case ErroPgn::variacao: return t(Mensagem::PgnVariacao);
-    case ErroPgn::lance:
-        return preenche(texto(Mensagem::PgnLance, ingles),
-                        {std::to_string(jogo.lance.numero) + (jogo.lance.das_brancas ? "." : "..."),
-                         jogo.lance.texto});
-    case ErroPgn::sem_resultado: return t(Mensagem::PgnSemResultado);
-    case ErroPgn::longo: return t(Mensagem::PgnLongo);
-    }
-    return t(Mensagem::PgnVazio);
-}
-
 int anota_arquivo(Arquivos& arquivos, const std::string& nome, const char* programa,
                   LadoAnotado lado, bool ingles, std::ostream& saida, std::ostream& erro) {
-    const std::optional<std::string> conteudo = arquivos.le(nome);
-    if (!conteudo) {
-        erro << preenche(texto(Mensagem::NaoLeuArquivo, ingles), {programa, nome}) << '\n';
+    const ArquivoLido lido = arquivos.abre(nome);
+    if (!lido.conteudo) {
+        erro << preenche(texto(Mensagem::NaoAnotou, ingles),
+                         {programa, nome, motivo_da_falha(lido.falha, ingles)})
+             << '\n';
         return 2;
     }
+    const std::string_view conteudo = *lido.conteudo;
     Quelmaro2 motor;
     int numero = 0, recusadas = 0;
-    xadrez::para_cada_jogo(*conteudo, {.numero_zero_e_um = true, .guarda_anotacoes = true},
+    xadrez::para_cada_jogo(conteudo, {.numero_zero_e_um = true, .guarda_anotacoes = true},
                            [&](xadrez::JogoLido&& jogo) {
                                ++numero;
                                if (jogo.ok()) {
@@ -103,13 +87,13 @@ int anota_arquivo(Arquivos& arquivos, const std::string& nome, const char* progr
                                ++recusadas;
                                erro << preenche(texto(Mensagem::PartidaNaoAnotada, ingles),
                                                 {programa, std::to_string(numero),
-                                                 motivo_da_recusa(jogo, ingles)})
+                                                 motivo_do_jogo(jogo, ingles)})
                                     << '\n';
                                return true;
                            });
     if (numero == 0) {
-        erro << preenche(texto(Mensagem::PartidaNaoAnotada, ingles),
-                         {programa, "1", texto(Mensagem::PgnVazio, ingles)})
+        erro << preenche(texto(Mensagem::NaoAnotou, ingles),
+                         {programa, nome, texto(Mensagem::MotivoNaoEJogo, ingles)})
              << '\n';
         return 2;
     }

@@ -22,9 +22,6 @@ enum class LadoAnotado { brancas, pretas, ambos };
 xadrez::JogoParaEscrever anota(Quelmaro2& motor, const xadrez::JogoLido& jogo, LadoAnotado lado,
                                bool ingles);
 
-// Why a game of a file was refused, in words.
-std::string motivo_da_recusa(const xadrez::JogoLido& jogo, bool ingles);
-
 // Every game of the file on `saida`; a game that cannot be read is reported
 // on `erro` with its number, and the others go on. Returns 0 when every game
 // was annotated, 2 otherwise (or when the file cannot be read).

@@ -3,7 +3,12 @@
 // "pgn", each asking for the file's name on the next line.
 #pragma once
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+
 #include "game/jogo.hpp"
+#include "game/jogo_salvo.hpp"
 #include "io/arquivos.hpp"
 #include "io/console.hpp"
 
@@ -15,6 +20,7 @@ struct Exibicao {
     bool ingles = false;
     char usa_tabuleiro = 'n';    // 's' or 'S': the drawing is printed
     bool tabuleironormal = true; // the computer's side at the top of the drawing
+    bool san = false;            // the computer's moves in SAN too (--san)
 };
 
 // Writes the saved-game file; says so when it cannot.
@@ -22,11 +28,28 @@ void save(Console& console, Arquivos& arquivos, const Jogo& jogo, const Exibicao
 
 enum class Aberto { nada, jogo_salvo, partida };
 // Loads a saved game (with its orientation and language, and says the
-// computer's last move), else a PGN game or a FEN, which goes on from its
-// last position; says so when it cannot, and the game stays as it was.
+// computer's last move), else a game of chess of the file (a FEN, or a PGN
+// game: when the file holds several, they are listed with their tags and
+// the number read from the next line picks one), which goes on from its
+// last position, even when that ends the game; says so when it cannot, with
+// a line that tells why, and the game stays as it was.
 Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& exibicao);
 
 // Writes the game from its start as PGN; says so when it cannot.
 void grava_pgn(Console& console, Arquivos& arquivos, const Jogo& jogo, bool ingles);
+
+// Why a file could not be read, in words.
+std::string_view motivo_da_falha(FalhaDeLeitura falha, bool ingles);
+// Why a game read from a file was refused, in words; empty when it was not.
+std::string motivo_do_jogo(const xadrez::JogoLido& jogo, bool ingles);
+// Why game n (from 1) of the file cannot be loaded, in words, `pedido`
+// naming it as it was asked for; empty when it can be.
+std::string motivo_da_recusa(const ArquivoDeJogo& arquivo, std::size_t n, std::string_view pedido,
+                             bool ingles);
+
+// What tells one game of a file from the others: the values of its Event,
+// White and Black, Date, ECO, Opening, Variation and Result tags that are
+// known.
+std::string descricao_da_partida(const xadrez::JogoLido& jogo, bool ingles);
 
 } // namespace quelmaro

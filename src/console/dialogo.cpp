@@ -51,16 +51,16 @@ void Dialogo::Apresentacao() {
     saida() << '\n';
     diz(Mensagem::BoasVindas);
     diz(Mensagem::EscolhaDeLingua);
-    const char usaingles = console_.tecla();
+    const char usaingles = console_.resposta();
     exibicao_.ingles = usaingles == 'E' || usaingles == 'e';
     saida() << '\n';
     diz(Mensagem::PerguntaTabuleiro);
-    exibicao_.usa_tabuleiro = console_.tecla();
+    exibicao_.usa_tabuleiro = console_.resposta();
     saida() << '\n';
     if (exibicao_.usa_tabuleiro == 'y' || exibicao_.usa_tabuleiro == 'Y')
         exibicao_.usa_tabuleiro = 's';
     diz(Mensagem::PerguntaComecar);
-    const char resposta = console_.tecla();
+    const char resposta = console_.resposta();
     // Yes gives the player White, any other answer the computer.
     jogo_.novo(sim(resposta) || resposta == 'y' || resposta == 'Y');
 
@@ -79,13 +79,44 @@ void Dialogo::novo_jogo() { Apresentacao(); }
 void Dialogo::meu_lance(const LanceDaMaquina& l) {
     saida() << '\n';
     poe(Mensagem::MeuMovimento);
-    saida() << l.lance << '\n';
+    saida() << l.lance;
+    if (exibicao_.san) saida() << " (" << san_do_meu_lance() << ')';
+    saida() << '\n';
     escreve_tabuleiro();
     if (l.sem_lance_dele) {
         diz(l.mate ? Mensagem::FimEuGanhei : Mensagem::Afogado);
         throw FimDoPrograma{};
     }
+    fim_por_material();
     pede_lance();
+}
+
+std::string Dialogo::san_do_meu_lance() const {
+    const Lembranca& l = jogo_.historico().back();
+    const xadrez::Posicao x = posicao_de_xadrez(l.antes);
+    if (!xadrez::legal(x, l.lance)) return xadrez::escreve_coordenadas(l.lance);
+    return xadrez::escreve_san(x, l.lance, exibicao_.ingles ? xadrez::INGLES : xadrez::PORTUGUES);
+}
+
+void Dialogo::anuncia_fim() {
+    switch (jogo_.termino()) {
+    case Termino::mate:
+        diz(posicao_de_xadrez(jogo_.estado()).brancas_a_mover ? Mensagem::MateDasPretas
+                                                              : Mensagem::MateDasBrancas);
+        break;
+    case Termino::afogamento: diz(Mensagem::Afogado); break;
+    case Termino::material_insuficiente: diz(Mensagem::EmpatePorMaterial); break;
+    case Termino::repeticao_tripla: diz(Mensagem::EmpatePorRepeticao); break;
+    case Termino::cinquenta_lances: diz(Mensagem::EmpatePorCinquentaLances); break;
+    case Termino::nenhum: break;
+    }
+}
+
+bool Dialogo::fim_por_material() {
+    if (jogo_.acabou() || jogo_.fim_pelas_regras() != Termino::material_insuficiente) return false;
+    jogo_.encerra(Termino::material_insuficiente);
+    anuncia_fim();
+    return true;
 }
 
 void Dialogo::fim_do_passe(Desfecho desfecho) {

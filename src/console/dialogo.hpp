@@ -47,7 +47,14 @@ class Dialogo : public Frente {
     // A message and a line end / without a line end, in the language in force.
     void diz(Mensagem m);
     void poe(Mensagem m);
-    void pede_lance() { diz(Mensagem::PedidoDeLance); }
+    // The move prompt; while the game is over, the line that says so.
+    void pede_lance() { diz(jogo_.acabou() ? Mensagem::PartidaAcabou : Mensagem::PedidoDeLance); }
+    // The end of the game, as Jogo::termino has it, in words.
+    void anuncia_fim();
+    // After a move: a position dead by its material ends the game, said.
+    bool fim_por_material();
+    // The computer's move in SAN in the position it was played from.
+    std::string san_do_meu_lance() const;
 
     // Reads lines until one is a move (coordinates or SAN) or a command
     // word; answers "draw" on the way. Leaves the squares or command codes

@@ -1,8 +1,10 @@
 #include "console/opcoes.hpp"
 
+#include <charconv>
 #include <string_view>
 
 #include "console/anotacao.hpp"
+#include "console/arquivo.hpp"
 #include "console/dialogo.hpp"
 #include "game/analise.hpp"
 #include "text/explicacao.hpp"
@@ -13,11 +15,11 @@ namespace quelmaro {
 namespace {
 
 constexpr std::string_view EXPLICAR =
-    "--explain FILE prints the analysis of FILE (a saved game, a PGN game or a\n"
-    "FEN) with the computer to move: one line per candidate move, its features\n"
-    "and the rule it meets,\n"
-    "then the words of the rule that chooses and the move chosen. --lang pt gives\n"
-    "those words in Portuguese.\n"
+    "--explain FILE prints the analysis of FILE (a saved game, a file whose first\n"
+    "line is a FEN, or a PGN file: its first game, or game N with --game N) with\n"
+    "the computer to move: one line per candidate move, what the analysis saw in\n"
+    "it and the first rule it meets, then the words of the rule that chooses and\n"
+    "the move chosen. --lang pt gives it all in Portuguese.\n"
     "--annotate FILE writes the games of the PGN file FILE again, on standard\n"
     "output, with a comment after every move: the move the computer would play\n"
     "there and the rule that chooses it, and that move as a variation where the\n"
@@ -26,7 +28,8 @@ constexpr std::string_view EXPLICAR =
 
 void uso(std::ostream& o, bool motor) {
     if (motor) {
-        o << "Usage: quelmaro_xb [--help | --version | --uci | --explain FILE [--lang en|pt] |\n"
+        o << "Usage: quelmaro_xb [--help | --version | --uci |\n"
+             "                   --explain FILE [--game N] [--lang en|pt] |\n"
              "                   --annotate FILE [--side white|black|both] [--lang en|pt]]\n"
              "Quelmaro as a chess engine for XBoard-protocol and UCI GUIs: it reads the\n"
              "GUI's commands on standard input and answers on standard output. It\n"
@@ -36,24 +39,37 @@ void uso(std::ostream& o, bool motor) {
           << EXPLICAR;
         return;
     }
-    o << "Usage: quelmaro [--help | --version | --explain FILE [--lang en|pt] |\n"
+    o << "Usage: quelmaro [--help | --version | --san |\n"
+         "                --explain FILE [--game N] [--lang en|pt] |\n"
          "                --annotate FILE [--side white|black|both] [--lang en|pt]]\n"
          "Play chess against the computer in the console, in English or Portuguese.\n"
+         "--san writes the computer's moves in SAN too: \"My move is: f8b4 (Bb4+)\".\n"
       << EXPLICAR << Dialogo::ajuda(true) << '\n';
 }
 
-// --explain FILE: the table on `saida` and 0, or a one-line error on `erro` and 2.
-int explica_arquivo(Arquivos& arquivos, const std::string& nome, const char* programa, bool ingles,
-                    std::ostream& saida, std::ostream& erro) {
+// --explain FILE [--game N]: the table on `saida` and 0, or a one-line error
+// on `erro`, with why, and 2.
+int explica_arquivo(Arquivos& arquivos, const std::string& nome, std::string_view partida,
+                    const char* programa, bool ingles, std::ostream& saida, std::ostream& erro) {
+    const ArquivoLido lido = arquivos.abre(nome);
+    std::string motivo(lido.conteudo ? "" : motivo_da_falha(lido.falha, ingles));
     std::optional<PosicaoParaExplicar> posicao;
-    if (const std::optional<std::string> conteudo = arquivos.le(nome))
-        posicao = posicao_para_explicar(*conteudo);
+    if (lido.conteudo) {
+        const ArquivoDeJogo arquivo = le_arquivo_de_jogo(*lido.conteudo);
+        std::size_t n = 0;
+        const auto [fim, e] = std::from_chars(partida.data(), partida.data() + partida.size(), n);
+        if (e != std::errc() || fim != partida.data() + partida.size()) n = 0;
+        motivo = motivo_da_recusa(arquivo, n, partida, ingles);
+        if (motivo.empty())
+            posicao = arquivo.salvo ? posicao_para_explicar(*arquivo.salvo)
+                                    : posicao_para_explicar(arquivo.partida(n)->leitura.partida);
+    }
     if (!posicao) {
-        erro << preenche(texto(Mensagem::NaoCarregouParaExplicar, ingles), {programa, nome})
+        erro << preenche(texto(Mensagem::NaoCarregouParaExplicar, ingles), {programa, nome, motivo})
              << '\n';
         return 2;
     }
-    saida << tabela_da_analise(analisa_posicao(*posicao), ingles);
+    saida << tabela_da_analise(analisa_posicao(*posicao), ingles, posicao->fora_da_vez);
     return 0;
 }
 
@@ -62,11 +78,12 @@ int explica_arquivo(Arquivos& arquivos, const std::string& nome, const char* pro
 std::string_view versao() { return VERSAO; }
 
 std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, Arquivos& arquivos,
-                                std::ostream& saida, std::ostream& erro, bool* uci) {
+                                std::ostream& saida, std::ostream& erro, bool* uci, bool* san) {
     const char* programa = motor ? "quelmaro_xb" : "quelmaro";
     const char* explicar = nullptr;
     const char* anotar = nullptr;
     LadoAnotado lado = LadoAnotado::ambos;
+    std::string_view partida = "1";
     bool ingles = true;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
@@ -78,12 +95,17 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, A
             *uci = true;
             continue;
         }
+        if (a == "--san" && !motor && san) {
+            *san = true;
+            continue;
+        }
         if (a == "--version") {
             saida << programa << ' ' << VERSAO << '\n';
             return 0;
         }
         // The options that take a value.
-        const bool com_valor = a == "--explain" || a == "--lang" || a == "--annotate" || a == "--side";
+        const bool com_valor = a == "--explain" || a == "--lang" || a == "--game" ||
+                               a == "--annotate" || a == "--side";
         const std::string_view valor = com_valor && i + 1 < argc ? argv[i + 1] : "";
         if (com_valor && valor.empty()) {
             erro << programa << ": option '" << a << "' needs a value\n";
@@ -91,6 +113,8 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, A
         }
         if (a == "--explain") {
             explicar = argv[++i];
+        } else if (a == "--game") {
+            partida = argv[++i];
         } else if (a == "--lang" && (valor == "en" || valor == "pt")) {
             ingles = valor == "en";
             ++i;
@@ -113,7 +137,8 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, A
             return 2;
         }
     }
-    if (explicar) return explica_arquivo(arquivos, explicar, programa, ingles, saida, erro);
+    if (explicar)
+        return explica_arquivo(arquivos, explicar, partida, programa, ingles, saida, erro);
     if (anotar) return anota_arquivo(arquivos, anotar, programa, lado, ingles, saida, erro);
     return std::nullopt;
 }

@@ -1,6 +1,6 @@
 // Command-line options of both programs: --help, --version, and
-// --explain FILE [--lang en|pt], which prints the analysis of a position and
-// ends; without options the game starts as usual.
+// --explain FILE [--game N] [--lang en|pt], which prints the analysis of a
+// position and ends; without options the game starts as usual.
 #pragma once
 
 #include <optional>
@@ -14,11 +14,13 @@ namespace quelmaro {
 // Returns the exit status when the options end the program before it plays
 // (--help, --version, --explain: 0; an unknown option, a missing value or a
 // file that cannot be loaded: 2), nullopt when it is to play.
-// The engine build also takes --uci, which sets *uci when `uci` is given.
+// The engine build also takes --uci, which sets *uci when `uci` is given;
+// the console game --san, which sets *san when `san` is given.
 // `motor` tells which program reads them: the engine build (true) or the
 // console game.
 std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, Arquivos& arquivos,
-                                std::ostream& saida, std::ostream& erro, bool* uci = nullptr);
+                                std::ostream& saida, std::ostream& erro, bool* uci = nullptr,
+                                bool* san = nullptr);
 
 // The program's version, as --version prints it.
 std::string_view versao();

@@ -23,11 +23,14 @@ struct Dialogo::Comando {
 // | The console's own commands at the move prompt, besides the game's words  |
 // | (turn, save, open, new, play, castling, quit), in the order "help"      |
 // | lists them:                                                             |
-// |   draw        "offer draw" when the computer is not ahead after ten moves|
+// |   draw        a claimed draw (threefold repetition, fifty moves) ends   |
+// |               the game; else "offer draw" when the computer is not      |
+// |               ahead after ten moves                                     |
 // |   help        the ways to type moves, and every command                 |
 // |   why [MOVE]  the rule that chose the computer's last move; what it saw  |
 // |               in MOVE                                                   |
-// |   hint        the move the computer would play in the player's place    |
+// |   hint        the move the computer would play in the player's place,   |
+// |               in SAN and in coordinates                                 |
 // |   undo        takes back the player's last move and the answer to it     |
 // |   pgn         writes the game to a PGN file                             |
 // |   moves       the game's moves in SAN                                   |
@@ -35,25 +38,25 @@ struct Dialogo::Comando {
 // clang-format off
 const Dialogo::Comando Dialogo::COMANDOS[] = {
     {"draw", &Dialogo::empate, true,
-     "  draw            offer a draw",
-     "  draw            propoe empate"},
+     "  draw            offer a draw, or claim one (threefold repetition, 50 moves)",
+     "  draw            propõe empate, ou o reclama (repetição tripla, 50 lances)"},
     {"help ", &Dialogo::ajuda, false,
      "  help            list the commands",
      "  help            mostra os comandos"},
     {"why ", &Dialogo::porque, false,
      "  why             tell which rule chose the computer's last move\n"
      "  why MOVE        tell what I saw in MOVE when I chose my last move",
-     "  why             diz qual regra escolheu o ultimo lance do computador\n"
-     "  why LANCE       diz o que vi em LANCE quando escolhi meu ultimo lance"},
+     "  why             diz qual regra escolheu o último lance do computador\n"
+     "  why LANCE       diz o que vi em LANCE quando escolhi meu último lance"},
     {"hint ", &Dialogo::sugere, false,
-     "  hint            suggest a move for you",
-     "  hint            sugere um lance para voce"},
+     "  hint            suggest a move for you, in SAN and in coordinates",
+     "  hint            sugere um lance para você, em SAN e em coordenadas"},
     {"undo", &Dialogo::desfaz_rodada, false,
      "  undo            take back your last move and the computer's answer",
-     "  undo            desfaz seu ultimo lance e a resposta do computador"},
+     "  undo            desfaz seu último lance e a resposta do computador"},
     {"pgn ", &Dialogo::grava_pgn, false,
      "  pgn             write the game to a PGN file",
-     "  pgn             grava o jogo num arquivo PGN"},
+     "  pgn             grava a partida num arquivo PGN"},
     {"moves ", &Dialogo::mostra_lances, false,
      "  moves           show the moves of the game",
      "  moves           mostra os lances da partida"},
@@ -81,12 +84,37 @@ bool roque_de_outra_forma(std::string_view palavra) {
                std::end(PALAVRAS_DE_ROQUE);
 }
 
+// The numbered moves in lines of at most LARGURA columns, broken between
+// moves only: a move number stays with the move after it.
+constexpr std::size_t LARGURA = 79;
+std::string entre_lances(std::string_view lances) {
+    std::string s, linha;
+    const auto poe = [&](std::string_view pedaco) {
+        if (!linha.empty() && linha.size() + 1 + pedaco.size() > LARGURA) {
+            (s += linha) += '\n';
+            linha.clear();
+        }
+        if (!linha.empty()) linha += ' ';
+        linha += pedaco;
+    };
+    for (std::size_t i = 0; i < lances.size();) {
+        // A word, and the next one with it when it is a move number ("12." "12...").
+        std::size_t fim = std::min(lances.find(' ', i), lances.size());
+        if (fim > i && lances[fim - 1] == '.' && fim < lances.size())
+            fim = std::min(lances.find(' ', fim + 1), lances.size());
+        poe(lances.substr(i, fim - i));
+        i = fim + 1;
+    }
+    return s + linha;
+}
+
 } // namespace
 
 std::string Dialogo::ajuda(bool ingles) {
     std::string s(texto(Mensagem::Ajuda, ingles));
     for (const Comando& c : COMANDOS) (s += '\n') += ingles ? c.ajuda_ingles : c.ajuda_portugues;
-    return (s += '\n') += texto(Mensagem::AjudaFim, ingles);
+    ((s += '\n') += texto(Mensagem::AjudaFim, ingles)) += '\n';
+    return s += texto(Mensagem::AjudaSan, ingles);
 }
 
 void Dialogo::le_lance() {
@@ -130,8 +158,13 @@ void Dialogo::pos_lance_dele() {
                 le_lance();
             }
             if (casa_para == COD_ABRIR) {
-                open(console_, arquivos_, jogo_, exibicao_);
+                const bool aberto = open(console_, arquivos_, jogo_, exibicao_) != Aberto::nada;
                 escreve_tabuleiro();
+                // A game that is over by the rules of chess loads as it ended.
+                if (aberto && jogo_.fim_pelas_regras() != Termino::nenhum) {
+                    jogo_.encerra(jogo_.fim_pelas_regras());
+                    anuncia_fim();
+                }
                 pede_lance();
                 le_lance();
             }
@@ -143,7 +176,11 @@ void Dialogo::pos_lance_dele() {
             continue;
         }
         if (casa_de == COD_JOGAR || casa_para == COD_JOGAR) {
-            // The computer takes the side to move.
+            // The computer takes the side to move; a game over has none.
+            if (jogo_.acabou()) {
+                pede_lance();
+                continue;
+            }
             if (jogo_.estado().vez_do_jogador()) {
                 jogo_.vira_tabuleiro();
                 jogo_.promove_peoes_dele([this] { return promocao(); });
@@ -155,11 +192,19 @@ void Dialogo::pos_lance_dele() {
             if (jogo_.estado().jogador_tem_brancas()) continue;
             return;
         }
+        if (jogo_.acabou()) {
+            pede_lance();
+            continue;
+        }
         if (!jogo_.lance_dele(casa_de, casa_para, [this] { return promocao(); })) {
             diz(Mensagem::LanceRecusado);
             continue;
         }
         escreve_tabuleiro();
+        if (fim_por_material()) {
+            pede_lance();
+            continue;
+        }
         return;
     }
 }
@@ -184,7 +229,10 @@ bool Dialogo::lance_san(std::string_view palavra) {
         m = *c.begin();
         m.promocao = 0;
     } else if (lido.resultado == LeituraSan::nenhum) {
-        diz(Mensagem::LanceRecusado);
+        if (jogo_.acabou())
+            pede_lance();
+        else
+            diz(Mensagem::LanceRecusado);
         return false;
     } else if (lido.resultado != LeituraSan::um) {
         const xadrez::Posicao x = posicao_de_xadrez(jogo_.estado());
@@ -209,7 +257,15 @@ bool Dialogo::lance_san(std::string_view palavra) {
 
 // --- The console's commands ---
 
+// A draw the rules give the player the right to claim ends the game; else
+// the computer offers one when it is not ahead.
 void Dialogo::empate(const Traducao&) {
+    if (jogo_.acabou()) return pede_lance();
+    if (const Termino t = jogo_.empate_reclamavel(); t != Termino::nenhum) {
+        jogo_.encerra(t);
+        anuncia_fim();
+        return pede_lance();
+    }
     if (jogo_.oferece_empate()) saida() << texto(Mensagem::OfereceEmpate, true) << std::endl;
 }
 
@@ -231,13 +287,21 @@ void Dialogo::porque(const Traducao& t) {
     pede_lance();
 }
 
-// In force mode, with the computer's colour to move, and after the end of the
-// game there is nothing to suggest.
+// The move in SAN, then in coordinates: "Bb5+ (f1b5)". After the end of
+// the game there is nothing to suggest; with the computer's colour to move
+// (after "play" has found no move) neither.
 void Dialogo::sugere(const Traducao&) {
-    if (!jogo_.estado().vez_do_jogador() || jogo_.acabou()) return;
+    if (jogo_.acabou()) return pede_lance();
+    if (!jogo_.estado().vez_do_jogador()) return;
     if (const std::optional<Sugestao> s = jogo_.sugestao()) {
-        poe(Mensagem::Sugestao);
-        saida() << s->lance << '\n';
+        poe(Mensagem::SugestaoEmSan);
+        const xadrez::Posicao x = posicao_de_xadrez(jogo_.estado());
+        const std::optional<xadrez::Movimento> m = xadrez::le_coordenadas(s->lance);
+        if (m && xadrez::legal(x, *m))
+            saida() << xadrez::escreve_san(x, *m, letras(exibicao_.ingles)) << " (" << s->lance
+                    << ")\n";
+        else
+            saida() << s->lance << '\n';
     } else {
         diz(Mensagem::SemLanceSeu);
     }
@@ -271,7 +335,8 @@ void Dialogo::mostra_lances(const Traducao&) {
     if (partida.lances.empty())
         diz(Mensagem::NenhumLanceAinda);
     else
-        saida() << xadrez::lances_numerados(partida, letras(exibicao_.ingles)) << '\n';
+        saida() << entre_lances(xadrez::lances_numerados(partida, letras(exibicao_.ingles)))
+                << '\n';
     pede_lance();
 }
 

@@ -39,6 +39,10 @@ struct Regra {
     Bandeira bandeira;
     const char* ingles;    // what the rule does, in words for the player
     const char* portugues; // the same in Portuguese
+    // The words the engine build's protocol lines (thinking lines, UCI info
+    // strings) carry, which GUIs have always been given; nullptr: `ingles`.
+    // Set where the player's words were made more exact since.
+    const char* protocolo = nullptr;
 };
 
 constexpr int NUMERO_DE_REGRAS = 55;
@@ -117,5 +121,7 @@ enum class Abertura { nenhuma, peao_do_rei, peao_do_cavalo, cavalo_da_dama };
 
 // Why a move was played: a rule 1..55, or an opening move when `regra` is 0.
 const char* descricao(int regra, Abertura abertura, bool ingles);
+// The same in the words of the engine build's protocol lines (Regra::protocolo).
+const char* descricao_do_protocolo(int regra, Abertura abertura);
 
 } // namespace quelmaro

@@ -2,7 +2,6 @@
 
 #include "chess/san.hpp"
 #include "chess/tabuleiro_xadrez.hpp"
-#include "game/jogo_salvo.hpp"
 #include "game/notacao.hpp"
 
 namespace quelmaro {
@@ -66,20 +65,25 @@ bool san_sem_lance(std::string_view palavra, const Analise& analise, bool ingles
     return san_da_palavra(palavra, analise, ingles).resultado == xadrez::LeituraSan::nenhum;
 }
 
-std::optional<PosicaoParaExplicar> posicao_para_explicar(std::string_view conteudo) {
-    const ArquivoDeJogo arquivo = le_arquivo_de_jogo(conteudo);
-    if (arquivo.salvo)
-        return PosicaoParaExplicar{arquivo.salvo->tabuleiro,
-                                   !arquivo.salvo->jogador_tem_brancas(),
-                                   arquivo.salvo->lance_do_jogo};
-    // A FEN or a PGN game: the computer plays the side to move at its end.
-    if (!arquivo.partida) return std::nullopt;
-    const xadrez::Posicao x = xadrez::posicao_final(*arquivo.partida);
+PosicaoParaExplicar posicao_para_explicar(const JogoSalvo& jogo) {
+    return {jogo.tabuleiro, !jogo.jogador_tem_brancas(), jogo.lance_do_jogo, true};
+}
+
+PosicaoParaExplicar posicao_para_explicar(const xadrez::Partida& partida) {
+    const xadrez::Posicao x = xadrez::posicao_final(partida);
     PosicaoParaExplicar p;
     xadrez::para_tabuleiro(x, x.brancas_a_mover, p.tabuleiro);
     p.maquina_tem_brancas = x.brancas_a_mover;
     p.lance_do_jogo = lances_feitos(x, x.brancas_a_mover);
     return p;
+}
+
+std::optional<PosicaoParaExplicar> posicao_para_explicar(std::string_view conteudo) {
+    const ArquivoDeJogo arquivo = le_arquivo_de_jogo(conteudo);
+    if (arquivo.salvo) return posicao_para_explicar(*arquivo.salvo);
+    const xadrez::JogoLido* j = arquivo.partida(1);
+    if (!j || !j->ok()) return std::nullopt;
+    return posicao_para_explicar(j->leitura.partida);
 }
 
 Analise analisa_posicao(const PosicaoParaExplicar& posicao) {

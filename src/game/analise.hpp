@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "board/tabuleiro.hpp"
+#include "chess/pgn_leitura.hpp"
 #include "engine/quelmaro2.hpp"
+#include "game/jogo_salvo.hpp"
 
 namespace quelmaro {
 
@@ -53,10 +55,18 @@ struct PosicaoParaExplicar {
     Tabuleiro tabuleiro;
     bool maquina_tem_brancas = false;
     int lance_do_jogo = 0;
+    // A saved game, kept at the player's turn: the computer's moves there are
+    // explained as if it were its move. (In a chess game the computer plays
+    // the side to move.)
+    bool fora_da_vez = false;
 };
 
-// Reads the text of a file into a position: a saved game, a FEN on the first
-// line or a PGN game (the computer plays the side to move at its end).
+// The position of a saved game, the computer on its own side.
+PosicaoParaExplicar posicao_para_explicar(const JogoSalvo& jogo);
+// The last position of a chess game, the computer on the side to move.
+PosicaoParaExplicar posicao_para_explicar(const xadrez::Partida& partida);
+// Reads the text of a file into a position: a saved game, else its first
+// game of chess (a FEN on the first line or a PGN game) when that was read.
 std::optional<PosicaoParaExplicar> posicao_para_explicar(std::string_view conteudo);
 
 // One pass as the position stands: no fixed opening move, draw counter 0.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chess/empates.hpp"
 #include "chess/tabuleiro_xadrez.hpp"
 #include "game/notacao.hpp"
 #include "game/regras_do_jogador.hpp"
@@ -24,6 +25,7 @@ void Jogo::novo(bool jogador_tem_brancas) {
     historico_.clear();
     fen_inicial_.clear();
     acabou_ = false;
+    termino_ = Termino::nenhum;
 }
 
 void Jogo::comeca_de_posicao(const xadrez::Posicao& x, bool maquina_tem_brancas) {
@@ -31,6 +33,7 @@ void Jogo::comeca_de_posicao(const xadrez::Posicao& x, bool maquina_tem_brancas)
     historico_.clear();
     fen_inicial_ = inicio_de_partida(x) ? std::string() : xadrez::escreve_fen(x);
     acabou_ = false;
+    termino_ = Termino::nenhum;
 }
 
 void Jogo::instala_partida(const xadrez::Partida& partida) {
@@ -45,6 +48,7 @@ void Jogo::instala_partida(const xadrez::Partida& partida) {
     estado_.poe_ultimo_lance(SEM_ULTIMO_LANCE);
     estado_.zera_contagem_empate();
     acabou_ = false;
+    termino_ = Termino::nenhum;
     xadrez::Posicao x = partida.inicio;
     for (const xadrez::Movimento& m : partida.lances) {
         poe(x);
@@ -81,6 +85,8 @@ void Jogo::carrega(const JogoSalvo& jogo) {
     estado_.poe_ultimo_lance(jogo.ultimo_lance);
     historico_.clear();
     fen_inicial_ = fen_de_jogo_salvo(estado_);
+    acabou_ = false;
+    termino_ = Termino::nenhum;
 }
 
 // The file keeps the player's castling flags by the squares of the board seen
@@ -273,6 +279,7 @@ void Jogo::desfaz(int meios_lances) {
         estado_ = historico_.back().antes;
         historico_.pop_back();
         acabou_ = false;
+        termino_ = Termino::nenhum;
     }
 }
 
@@ -307,6 +314,29 @@ xadrez::Partida Jogo::partida() const {
         xadrez::joga(x, l.lance);
     }
     return partida;
+}
+
+Termino Jogo::fim_pelas_regras() const {
+    const xadrez::Posicao x = posicao_de_xadrez(estado_);
+    switch (xadrez::fim(x)) {
+    case xadrez::Fim::mate: return Termino::mate;
+    case xadrez::Fim::afogamento: return Termino::afogamento;
+    case xadrez::Fim::nenhum: break;
+    }
+    return xadrez::material_insuficiente(x) ? Termino::material_insuficiente : Termino::nenhum;
+}
+
+Termino Jogo::empate_reclamavel() const {
+    const xadrez::Partida p = partida();
+    if (p.lances.size() != historico_.size()) return Termino::nenhum;
+    std::vector<xadrez::Posicao> posicoes{p.inicio};
+    for (const xadrez::Movimento& m : p.lances) {
+        posicoes.push_back(posicoes.back());
+        xadrez::joga(posicoes.back(), m);
+    }
+    if (xadrez::repeticao_tripla(posicoes)) return Termino::repeticao_tripla;
+    if (xadrez::cinquenta_lances(posicoes.back())) return Termino::cinquenta_lances;
+    return Termino::nenhum;
 }
 
 bool Jogo::oferece_empate() const {

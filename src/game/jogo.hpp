@@ -51,6 +51,18 @@ struct LanceDaMaquina {
     bool mate = false;                        // ... and is in check
 };
 
+// How a game has ended: by the rules of chess on its last position, or by a
+// draw the player claimed.
+enum class Termino {
+    nenhum,
+    mate,                  // the side to move is checkmated
+    afogamento,            // the side to move has no move and is not in check: a draw
+    material_insuficiente, // no series of moves can mate either side: a draw
+    repeticao_tripla,      // claimed: the position has stood three times: a draw
+    cinquenta_lances,      // claimed: fifty moves each without a capture or pawn move: a draw
+};
+constexpr bool e_empate(Termino t) { return t >= Termino::afogamento; }
+
 // The piece a pawn of the player's that reaches the last row becomes: 'q',
 // 'n', 'b' or 'r', asked of the front end for each such pawn.
 using EscolhaDePromocao = std::function<char()>;
@@ -69,6 +81,23 @@ class Jogo {
     bool acabou() const { return acabou_; }
     // The GUI says the game is over ("result").
     void termina() { acabou_ = true; }
+    // The game ends so: a front end found it over by the rules of chess (a
+    // dead position, a finished game loaded) or took the player's claim of
+    // a draw. Taking a move back, a new game or a game loaded clears it.
+    void encerra(Termino termino) {
+        acabou_ = true;
+        termino_ = termino;
+    }
+    Termino termino() const { return termino_; }
+    // How the rules of chess see the game's last position, the side to move
+    // as the state has it: mate, stalemate, a position dead by its material
+    // (in that order), else nenhum.
+    Termino fim_pelas_regras() const;
+    // The draw the player may claim now, from the game's positions since its
+    // start: the last position standing for the third time, else the
+    // fifty-move rule; nenhum when neither holds (or when the history is not
+    // all a game of chess, which leaves the positions unknown).
+    Termino empate_reclamavel() const;
 
     // A new game from the ordinary start (the start-up dialog's set-up, and
     // the "new" command's).
@@ -89,9 +118,11 @@ class Jogo {
         historico_.clear();
         fen_inicial_.clear();
         acabou_ = false;
+        termino_ = Termino::nenhum;
     }
     // A saved game loaded: its board, counters and castling flags; the
-    // history starts there. The engine's carried values stay.
+    // history starts there and the game is not over. The engine's carried
+    // values stay.
     void carrega(const JogoSalvo& jogo);
     // The saved game of this state, with the two display settings it keeps.
     JogoSalvo salvo(bool tabuleironormal, bool ingles) const;
@@ -142,6 +173,7 @@ class Jogo {
     std::vector<Lembranca> historico_; // the state before each move of this game
     std::string fen_inicial_;
     bool acabou_ = false;
+    Termino termino_ = Termino::nenhum;
     Quelmaro2 motor_;
 };
 

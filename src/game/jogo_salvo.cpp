@@ -100,7 +100,26 @@ ArquivoDeJogo le_arquivo_de_jogo(std::string_view conteudo) {
     ArquivoDeJogo a;
     std::istringstream entrada{std::string(conteudo)};
     a.salvo = le_jogo_salvo(entrada);
-    if (!a.salvo) a.partida = xadrez::le_partida(conteudo);
+    if (a.salvo) return a;
+    std::istringstream inicio{std::string(conteudo.substr(0, 200))};
+    long long x, y;
+    if (inicio >> x >> y && (inicio.eof() || std::isspace(inicio.peek()))) {
+        a.salvo_danificado = true;
+        return a;
+    }
+    std::string_view linha = conteudo.substr(0, conteudo.find('\n'));
+    if (linha.ends_with('\r')) linha.remove_suffix(1);
+    const xadrez::LeituraFen fen = xadrez::le_fen(linha, {.numero_zero_e_um = true});
+    if (fen.ok() || (fen.erro != xadrez::ErroFen::campos && fen.erro != xadrez::ErroFen::pecas)) {
+        xadrez::JogoLido j;
+        j.fim = linha.size();
+        j.leitura.partida.inicio = fen.posicao;
+        if (!fen.ok()) j.leitura.erro = xadrez::ErroPgn::fen;
+        j.erro_fen = fen.erro;
+        a.partidas.push_back(std::move(j));
+        return a;
+    }
+    a.partidas = xadrez::le_jogos(conteudo);
     return a;
 }
 

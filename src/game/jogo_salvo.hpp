@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 #include "board/tabuleiro.hpp"
 #include "chess/pgn_leitura.hpp"
@@ -41,12 +42,22 @@ std::optional<JogoSalvo> le_jogo_salvo(std::istream& entrada);
 void escreve_jogo_salvo(std::ostream& saida, const JogoSalvo& jogo);
 std::string texto_do_jogo_salvo(const JogoSalvo& jogo);
 
-// What the text of a game file holds: a saved game; else a chess game, from
-// a FEN on the first line or the first PGN game (nullopt in both when it is
-// neither, or when the chess game has ended).
+// What the text of a game file holds: a saved game; else its games of
+// chess, each read or refused (xadrez::JogoLido): one from a FEN on the
+// first line (a move number of 0 taken as 1), else the PGN games in order.
+// A first line that is a FEN in all but what le_fen refuses past its piece
+// field (the side to move, the castling, the counters, the kings, ...) is
+// that FEN refused. A text that begins with two whole numbers is a saved
+// game or nothing (`salvo_danificado` when le_jogo_salvo refuses it).
+// Neither: no saved game and no game of chess.
 struct ArquivoDeJogo {
     std::optional<JogoSalvo> salvo;
-    std::optional<xadrez::Partida> partida;
+    bool salvo_danificado = false;
+    std::vector<xadrez::JogoLido> partidas;
+    // The game numbered n from 1, or nullptr when there is none.
+    const xadrez::JogoLido* partida(std::size_t n) const {
+        return n >= 1 && n <= partidas.size() ? &partidas[n - 1] : nullptr;
+    }
 };
 ArquivoDeJogo le_arquivo_de_jogo(std::string_view conteudo);
 

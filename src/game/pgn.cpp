@@ -21,6 +21,9 @@ std::string pgn_do_jogo(const Jogo& jogo, const std::string& data) {
     j.inicio = inicio.posicao;
     if (inicio.bem_formada())
         for (const Lembranca& l : jogo.historico()) j.lances.push_back(l.lance);
+    // A draw the game ended in (a dead position, a claim); mate and
+    // stalemate the writer sees in the last position.
+    if (e_empate(jogo.termino())) j.resultado = "1/2-1/2";
     return xadrez::escreve_pgn(j);
 }
 

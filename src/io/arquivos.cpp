@@ -6,10 +6,14 @@ bool nome_valido(const std::string& nome) {
     return !nome.empty() && nome.find('\0') == std::string::npos;
 }
 
-std::optional<std::string> ArquivosNaMemoria::le(const std::string& nome) {
-    auto it = arquivos.find(nome);
-    if (!nome_valido(nome) || it == arquivos.end()) return std::nullopt;
-    return it->second;
+ArquivoLido ArquivosNaMemoria::abre(const std::string& nome) {
+    if (!nome_valido(nome)) return {std::nullopt, FalhaDeLeitura::sem_nome};
+    if (pastas.contains(nome)) return {std::nullopt, FalhaDeLeitura::pasta};
+    const auto it = arquivos.find(nome);
+    if (it == arquivos.end()) return {std::nullopt, FalhaDeLeitura::nao_existe};
+    if (it->second.size() > TAMANHO_MAXIMO_DE_ARQUIVO)
+        return {std::nullopt, FalhaDeLeitura::grande_demais};
+    return {it->second, FalhaDeLeitura::nenhuma};
 }
 
 bool ArquivosNaMemoria::grava(const std::string& nome, const std::string& conteudo) {

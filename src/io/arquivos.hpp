@@ -5,18 +5,39 @@
 #include <cstddef>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace quelmaro {
 
+// Why a file could not be read.
+enum class FalhaDeLeitura {
+    nenhuma,
+    sem_nome,      // an empty name, or one holding a NUL byte
+    nao_existe,    // no file of that name (a folder on its way missing, a name too long)
+    pasta,         // the name is a folder's
+    sem_permissao, // the file may not be read
+    grande_demais, // longer than TAMANHO_MAXIMO_DE_ARQUIVO
+    erro,          // any other failure of the system
+};
+
+// No file the programs read is longer: a saved game is one short line, and
+// PGN collections of thousands of games stay well below.
+inline constexpr std::size_t TAMANHO_MAXIMO_DE_ARQUIVO = std::size_t{64} << 20;
+
+// A file read: its whole content, or why not.
+struct ArquivoLido {
+    std::optional<std::string> conteudo;
+    FalhaDeLeitura falha = FalhaDeLeitura::nenhuma; // nenhuma when `conteudo` holds it
+};
+
 class Arquivos {
   public:
     virtual ~Arquivos() = default;
-    // A file longer than this is refused whole (a game file, even a large
-    // collection of PGN games, is far shorter), never read in part.
-    static constexpr std::size_t TAMANHO_MAXIMO = std::size_t{64} << 20;
+    // The whole content of the named file, or why it cannot be read.
+    virtual ArquivoLido abre(const std::string& nome) = 0;
     // The whole content of the named file, or nullopt when it cannot be read.
-    virtual std::optional<std::string> le(const std::string& nome) = 0;
+    std::optional<std::string> le(const std::string& nome) { return abre(nome).conteudo; }
     // Replaces the named file with the content, all or nothing: on failure an
     // existing file of that name is left as it was. Returns false on failure.
     virtual bool grava(const std::string& nome, const std::string& conteudo) = 0;
@@ -33,17 +54,19 @@ bool nome_valido(const std::string& nome);
 // bytes the system takes (arquivos_posix.cpp).
 class ArquivosDoDisco : public Arquivos {
   public:
-    std::optional<std::string> le(const std::string& nome) override;
+    ArquivoLido abre(const std::string& nome) override;
     bool grava(const std::string& nome, const std::string& conteudo) override;
 };
 
-// Files in memory, for tests. `falhar_gravacao` makes every write fail.
+// Files in memory, for tests. `falhar_gravacao` makes every write fail; a
+// name in `pastas` is a folder's.
 class ArquivosNaMemoria : public Arquivos {
   public:
-    std::optional<std::string> le(const std::string& nome) override;
+    ArquivoLido abre(const std::string& nome) override;
     bool grava(const std::string& nome, const std::string& conteudo) override;
 
     std::map<std::string, std::string> arquivos;
+    std::set<std::string> pastas;
     bool falhar_gravacao = false;
 };
 

@@ -3,6 +3,7 @@
 
 #include "io/arquivos.hpp"
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -33,18 +34,44 @@ mode_t permissoes(const std::string& nome) {
 
 } // namespace
 
-std::optional<std::string> ArquivosDoDisco::le(const std::string& nome) {
-    if (!nome_valido(nome)) return std::nullopt;
+ArquivoLido ArquivosDoDisco::abre(const std::string& nome) {
+    if (!nome_valido(nome)) return {std::nullopt, FalhaDeLeitura::sem_nome};
     const int fd = open(nome.c_str(), O_RDONLY);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0) {
+        switch (errno) {
+        case ENOENT:
+        case ENOTDIR:
+        case ENAMETOOLONG: return {std::nullopt, FalhaDeLeitura::nao_existe};
+        case EACCES:
+        case EPERM: return {std::nullopt, FalhaDeLeitura::sem_permissao};
+        case EISDIR: return {std::nullopt, FalhaDeLeitura::pasta};
+        default: return {std::nullopt, FalhaDeLeitura::erro};
+        }
+    }
+    // A folder opens for reading; it cannot be read as a file. A file known
+    // to be too large is not read at all.
+    struct stat st;
+    if (fstat(fd, &st) == 0 &&
+        (S_ISDIR(st.st_mode) || (S_ISREG(st.st_mode) && static_cast<std::size_t>(st.st_size) >
+                                                            TAMANHO_MAXIMO_DE_ARQUIVO))) {
+        close(fd);
+        return {std::nullopt,
+                S_ISDIR(st.st_mode) ? FalhaDeLeitura::pasta : FalhaDeLeitura::grande_demais};
+    }
     std::string conteudo;
-    char bloco[4096];
+    char bloco[65536];
     ssize_t n;
-    while ((n = read(fd, bloco, sizeof bloco)) > 0 && conteudo.size() <= TAMANHO_MAXIMO)
+    while ((n = read(fd, bloco, sizeof bloco)) > 0) {
+        if (conteudo.size() + static_cast<std::size_t>(n) > TAMANHO_MAXIMO_DE_ARQUIVO) {
+            close(fd);
+            return {std::nullopt, FalhaDeLeitura::grande_demais};
+        }
         conteudo.append(bloco, static_cast<std::size_t>(n));
+    }
+    const int erro = errno;
     close(fd);
-    if (n < 0 || conteudo.size() > TAMANHO_MAXIMO) return std::nullopt;
-    return conteudo;
+    if (n < 0) return {std::nullopt, erro == EISDIR ? FalhaDeLeitura::pasta : FalhaDeLeitura::erro};
+    return {std::move(conteudo), FalhaDeLeitura::nenhuma};
 }
 
 bool ArquivosDoDisco::grava(const std::string& nome, const std::string& conteudo) {

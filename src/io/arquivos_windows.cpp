@@ -74,23 +74,48 @@ HANDLE temporario_novo(const std::wstring& pasta, std::wstring& nome) {
 
 } // namespace
 
-std::optional<std::string> ArquivosDoDisco::le(const std::string& nome) {
-    if (!nome_valido(nome)) return std::nullopt;
+ArquivoLido ArquivosDoDisco::abre(const std::string& nome) {
+    if (!nome_valido(nome)) return {std::nullopt, FalhaDeLeitura::sem_nome};
     const auto largo = caminho(nome);
-    if (!largo) return std::nullopt;
+    if (!largo) return {std::nullopt, FalhaDeLeitura::sem_nome};
+    // A folder does not open as a file (CreateFileW says "access denied").
+    const DWORD atributos = GetFileAttributesW(largo->c_str());
+    if (atributos != INVALID_FILE_ATTRIBUTES && (atributos & FILE_ATTRIBUTE_DIRECTORY))
+        return {std::nullopt, FalhaDeLeitura::pasta};
     const HANDLE h = CreateFileW(largo->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+    if (h == INVALID_HANDLE_VALUE) {
+        switch (GetLastError()) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_FILENAME_EXCED_RANGE: return {std::nullopt, FalhaDeLeitura::nao_existe};
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION: return {std::nullopt, FalhaDeLeitura::sem_permissao};
+        default: return {std::nullopt, FalhaDeLeitura::erro};
+        }
+    }
+    // A file known to be too large is not read at all.
+    LARGE_INTEGER tamanho;
+    if (GetFileSizeEx(h, &tamanho) &&
+        static_cast<unsigned long long>(tamanho.QuadPart) > TAMANHO_MAXIMO_DE_ARQUIVO) {
+        CloseHandle(h);
+        return {std::nullopt, FalhaDeLeitura::grande_demais};
+    }
     std::string conteudo;
-    char bloco[4096];
+    char bloco[65536];
     DWORD n = 0;
     bool ok;
-    while ((ok = ReadFile(h, bloco, sizeof bloco, &n, nullptr)) && n > 0 &&
-           conteudo.size() <= TAMANHO_MAXIMO)
+    while ((ok = ReadFile(h, bloco, sizeof bloco, &n, nullptr)) && n > 0) {
+        if (conteudo.size() + n > TAMANHO_MAXIMO_DE_ARQUIVO) {
+            CloseHandle(h);
+            return {std::nullopt, FalhaDeLeitura::grande_demais};
+        }
         conteudo.append(bloco, n);
+    }
     CloseHandle(h);
-    if (!ok || conteudo.size() > TAMANHO_MAXIMO) return std::nullopt;
-    return conteudo;
+    if (!ok) return {std::nullopt, FalhaDeLeitura::erro};
+    return {std::move(conteudo), FalhaDeLeitura::nenhuma};
 }
 
 bool ArquivosDoDisco::grava(const std::string& nome, const std::string& conteudo) {

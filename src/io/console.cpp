@@ -40,6 +40,11 @@ char Console::tecla() {
     return le_tecla();
 }
 
+char Console::resposta() {
+    for (char c = tecla();; c = le_tecla())
+        if (!std::isspace(static_cast<unsigned char>(c))) return c;
+}
+
 std::string ConsoleDeFluxo::le_linha() {
     std::string s;
     if (!std::getline(entrada_, s)) throw FimDoPrograma{};

@@ -29,6 +29,11 @@ class Console {
     // One key: the first non-blank character of what is left of a cut line,
     // else a key of the input. Throws FimDoPrograma at end of input.
     char tecla();
+    // A key that answers a question: as `tecla`, but a blank key (Enter,
+    // space, tab) alone is no answer and is passed over, so that an Enter
+    // typed after a key does not answer the next question. (A stream's key
+    // is never blank.)
+    char resposta();
     virtual std::ostream& saida() = 0;
     // Reads a line holding a whole number (blanks around it allowed);
     // nullopt when the line holds anything else.

@@ -1,7 +1,9 @@
 #include "text/explicacao.hpp"
 
+#include <algorithm>
 #include <bit>
 #include <sstream>
+#include <vector>
 
 #include "game/notacao.hpp"
 #include "text/mensagens.hpp"
@@ -21,38 +23,64 @@ struct Palavras {
     Marcas marca;
     Onde onde;
     int codigo;
-    // "{}" is where " on e5" goes, or nothing.
+    // The feature's words in the --explain table, English and Portuguese.
+    std::string_view curto_ingles, curto_portugues;
+    // Its sentence in "why MOVE" and in the table's legend; "{}" is where
+    // " on e5" goes, or nothing.
     std::string_view ingles, portugues;
 };
 
 // One row per feature table, in the order of their bits.
 // clang-format off
 constexpr Palavras PALAVRAS[NUMERO_DE_MARCAS] = {
-    {jogada_pegap,           Onde::destino,    0,      "It takes your pawn{}.",                          "Toma seu peao{}."},
-    {jogada_pegab,           Onde::destino,    0,      "It takes your bishop{}.",                        "Toma seu bispo{}."},
-    {jogada_pegac,           Onde::destino,    0,      "It takes your knight{}.",                        "Toma seu cavalo{}."},
-    {jogada_pegat,           Onde::destino,    0,      "It takes your rook{}.",                          "Toma sua torre{}."},
-    {jogada_pegad,           Onde::destino,    0,      "It takes your queen{}.",                         "Toma sua dama{}."},
-    {jogada_perdep,          Onde::minha_peca, PEAO,   "A reply of yours wins my pawn{}, and nothing of mine retakes.",
-                                                       "Uma resposta sua ganha meu peao{}, e nada meu retoma."},
-    {jogada_perdeb,          Onde::minha_peca, BISPO,  "A reply of yours wins my bishop{}.",             "Uma resposta sua ganha meu bispo{}."},
-    {jogada_perdec,          Onde::minha_peca, CAVALO, "A reply of yours wins my knight{}.",             "Uma resposta sua ganha meu cavalo{}."},
-    {jogada_perdet,          Onde::minha_peca, TORRE,  "A reply of yours wins my rook{}.",               "Uma resposta sua ganha minha torre{}."},
-    {jogada_perded,          Onde::minha_peca, DAMA,   "A reply of yours wins my queen{}.",              "Uma resposta sua ganha minha dama{}."},
-    {jogada_perder,          Onde::minha_peca, REI,    "A reply of yours takes my king{}.",              "Uma resposta sua toma meu rei{}."},
-    {jogada_ameacab,         Onde::nenhuma,    0,      "A follow-up of mine threatens your bishop{}.",   "Um lance meu seguinte ameaca seu bispo{}."},
-    {jogada_ameacac,         Onde::nenhuma,    0,      "A follow-up of mine threatens your knight{}.",   "Um lance meu seguinte ameaca seu cavalo{}."},
-    {jogada_ameacat,         Onde::nenhuma,    0,      "A follow-up of mine threatens your rook{}.",     "Um lance meu seguinte ameaca sua torre{}."},
-    {jogada_ameacad,         Onde::nenhuma,    0,      "A follow-up of mine threatens your queen{}.",    "Um lance meu seguinte ameaca sua dama{}."},
-    {jogada_ameacar,         Onde::nenhuma,    0,      "A follow-up of mine threatens your king{}.",     "Um lance meu seguinte ameaca seu rei{}."},
-    {jogada_promove_maquina, Onde::promocao,   0,      "My pawn reaches its last row{}.",                "Meu peao chega a ultima fileira{}."},
-    {jogada_promove_humano,  Onde::nenhuma,    0,      "A reply of yours brings a pawn to its last row{}.",
-                                                       "Uma resposta sua leva um peao a ultima fileira{}."},
-    {expoem_a_xeque,         Onde::nenhuma,    0,      "A reply of yours checks me{}.",                  "Uma resposta sua me da xeque{}."},
-    {exequemate,             Onde::nenhuma,    0,      "A reply of yours mates me{}.",                   "Uma resposta sua me da mate{}."},
-    {mataele2,               Onde::nenhuma,    0,      "It mates you{}.",                                "Te da xeque-mate{}."},
-    {alinha,                 Onde::nenhuma,    0,      "It leaves my queen and king on one open line{}.",
-                                                       "Deixa minha dama e meu rei numa linha aberta{}."},
+    {jogada_pegap,           Onde::destino,    0,      "takes pawn",         "captura peão",
+     "It takes your pawn{}.",                          "Captura seu peão{}."},
+    {jogada_pegab,           Onde::destino,    0,      "takes bishop",       "captura bispo",
+     "It takes your bishop{}.",                        "Captura seu bispo{}."},
+    {jogada_pegac,           Onde::destino,    0,      "takes knight",       "captura cavalo",
+     "It takes your knight{}.",                        "Captura seu cavalo{}."},
+    {jogada_pegat,           Onde::destino,    0,      "takes rook",         "captura torre",
+     "It takes your rook{}.",                          "Captura sua torre{}."},
+    {jogada_pegad,           Onde::destino,    0,      "takes queen",        "captura dama",
+     "It takes your queen{}.",                         "Captura sua dama{}."},
+    {jogada_perdep,          Onde::minha_peca, PEAO,   "reply takes pawn",   "resposta captura peão",
+     "A reply of yours wins my pawn{}, and nothing of mine retakes.",
+     "Uma resposta sua ganha meu peão{}, e nenhuma peça minha o retoma."},
+    {jogada_perdeb,          Onde::minha_peca, BISPO,  "reply takes bishop", "resposta captura bispo",
+     "A reply of yours wins my bishop{}.",             "Uma resposta sua ganha meu bispo{}."},
+    {jogada_perdec,          Onde::minha_peca, CAVALO, "reply takes knight", "resposta captura cavalo",
+     "A reply of yours wins my knight{}.",             "Uma resposta sua ganha meu cavalo{}."},
+    {jogada_perdet,          Onde::minha_peca, TORRE,  "reply takes rook",   "resposta captura torre",
+     "A reply of yours wins my rook{}.",               "Uma resposta sua ganha minha torre{}."},
+    {jogada_perded,          Onde::minha_peca, DAMA,   "reply takes queen",  "resposta captura dama",
+     "A reply of yours wins my queen{}.",              "Uma resposta sua ganha minha dama{}."},
+    {jogada_perder,          Onde::minha_peca, REI,    "reply takes king",   "resposta captura rei",
+     "A reply of yours takes my king{}.",              "Uma resposta sua captura meu rei{}."},
+    {jogada_ameacab,         Onde::nenhuma,    0,      "threatens bishop",   "ameaça bispo",
+     "A follow-up of mine threatens your bishop{}.",   "Um lance meu em seguida ameaça seu bispo{}."},
+    {jogada_ameacac,         Onde::nenhuma,    0,      "threatens knight",   "ameaça cavalo",
+     "A follow-up of mine threatens your knight{}.",   "Um lance meu em seguida ameaça seu cavalo{}."},
+    {jogada_ameacat,         Onde::nenhuma,    0,      "threatens rook",     "ameaça torre",
+     "A follow-up of mine threatens your rook{}.",     "Um lance meu em seguida ameaça sua torre{}."},
+    {jogada_ameacad,         Onde::nenhuma,    0,      "threatens queen",    "ameaça dama",
+     "A follow-up of mine threatens your queen{}.",    "Um lance meu em seguida ameaça sua dama{}."},
+    {jogada_ameacar,         Onde::nenhuma,    0,      "checks or pins",     "xeque ou cravada",
+     "It checks your king or pins a piece to it: after some reply of yours a follow-up of mine could take your king{}.",
+     "Dá xeque no seu rei ou crava uma peça sua nele: depois de alguma resposta sua, um lance meu poderia capturar seu rei{}."},
+    {jogada_promove_maquina, Onde::promocao,   0,      "promotes",           "promove",
+     "My pawn reaches its last row{} (promotion).",    "Meu peão chega à última fileira{} (promoção)."},
+    {jogada_promove_humano,  Onde::nenhuma,    0,      "reply promotes",     "resposta promove",
+     "A reply of yours brings a pawn to its last row{}.",
+     "Uma resposta sua leva um peão à última fileira{}."},
+    {expoem_a_xeque,         Onde::nenhuma,    0,      "reply checks",       "resposta dá xeque",
+     "A reply of yours checks me{}.",                  "Uma resposta sua me dá xeque{}."},
+    {exequemate,             Onde::nenhuma,    0,      "reply mates",        "resposta dá mate",
+     "A reply of yours mates me{}.",                   "Uma resposta sua me dá xeque-mate{}."},
+    {mataele2,               Onde::nenhuma,    0,      "mates",              "dá mate",
+     "It mates you{}.",                                "Este lance dá xeque-mate{}."},
+    {alinha,                 Onde::nenhuma,    0,      "queen-king line",    "dama e rei alinhados",
+     "It leaves my queen and king on one open line{}.",
+     "Deixa minha dama e meu rei numa mesma linha aberta{}."},
 };
 // clang-format on
 
@@ -115,9 +143,9 @@ std::string explica_lance(const Analise& a, std::string_view palavra, bool ingle
     for (const Palavras& p : PALAVRAS) {
         if (!(c.marcas & p.marca)) continue;
         const int casa = casa_da_marca(p, a.tabuleiro, *j);
-        const std::string onde =
-            casa ? preenche(texto(Mensagem::NaCasa, ingles), {nparaletra(casa, a.maquina_tem_brancas)})
-                 : "";
+        const std::string onde = casa ? preenche(texto(Mensagem::NaCasa, ingles),
+                                                 {nparaletra(casa, a.maquina_tem_brancas)})
+                                      : "";
         saida += preenche(ingles ? p.ingles : p.portugues, {onde}) + '\n';
     }
     if (c.marcas == 0) diz(Mensagem::SemMarcas, {});
@@ -126,7 +154,8 @@ std::string explica_lance(const Analise& a, std::string_view palavra, bool ingle
     const int n = regra_cumprida(c, a.contexto);
     const std::string numero = std::to_string(n), da_escolha = std::to_string(a.regra);
     const std::string escolhido =
-        a.escolhido < 0 ? "" : coordenadas(jogada(a.candidatos[a.escolhido]), a.maquina_tem_brancas);
+        a.escolhido < 0 ? ""
+                        : coordenadas(jogada(a.candidatos[a.escolhido]), a.maquina_tem_brancas);
     if (a.regra == 0) { // a fixed opening move was played
         if (i == a.escolhido) return diz(Mensagem::PorqueAbertura, {});
         if (n == 0) return diz(Mensagem::PorqueNenhuma, {});
@@ -141,41 +170,140 @@ std::string explica_lance(const Analise& a, std::string_view palavra, bool ingle
 std::string explica_escolha(const Analise& a, bool ingles) {
     if (a.fora_das_regras) return std::string(texto(Mensagem::ForaDasRegras, ingles)) + '\n';
     std::string s;
-    if (a.regra != 0) s = std::string(texto(Mensagem::Regra, ingles)) + std::to_string(a.regra) + ": ";
+    if (a.regra != 0)
+        s = std::string(texto(Mensagem::Regra, ingles)) + std::to_string(a.regra) + ": ";
     return s + descricao(a.regra, a.abertura, ingles) + '\n';
 }
 
-std::string tabela_da_analise(const Analise& a, bool ingles) {
-    std::ostringstream saida;
-    for (const Candidato& c : a.candidatos) {
-        saida << coordenadas(jogada(c), a.maquina_tem_brancas) << "  ";
-        if (c.marcas == 0) saida << '-';
-        bool primeira = true;
-        for (int b = 0; b < NUMERO_DE_MARCAS; ++b)
-            if (c.marcas & (Marcas{1} << b)) {
-                saida << (primeira ? "" : " ") << nome_curto(b);
-                primeira = false;
-            }
-        saida << "  rule ";
-        if (const int n = regra_cumprida(c, a.contexto))
-            saida << n << '\n';
-        else
-            saida << "-\n";
+namespace {
+
+// Columns on the screen: one for each character of UTF-8 text.
+std::size_t colunas(std::string_view s) {
+    std::size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+std::string ate_a_coluna(std::string s, std::size_t coluna) {
+    const std::size_t n = colunas(s);
+    if (n < coluna) s.append(coluna - n, ' ');
+    return s;
+}
+
+// `inicio` (the columns before the text), then `texto` in lines of at most
+// `largura` columns, broken at a blank (with `depois`, only at a blank that
+// follows one of its characters), the rest from the column where it began.
+void linha(std::ostream& o, std::size_t largura, std::string_view inicio, std::string_view texto,
+           std::string_view depois = "") {
+    const std::size_t recuo = colunas(inicio);
+    std::size_t coluna = recuo;
+    o << inicio;
+    for (std::size_t i = 0; i < texto.size();) {
+        // The next piece: up to a blank where the line may break.
+        std::size_t fim = texto.find(' ', i);
+        while (!depois.empty() && fim != std::string_view::npos &&
+               depois.find(texto[fim - 1]) == std::string_view::npos)
+            fim = texto.find(' ', fim + 1);
+        if (fim == std::string_view::npos) fim = texto.size();
+        const std::string_view pedaco = texto.substr(i, fim - i);
+        if (i > 0 && coluna + 1 + colunas(pedaco) > largura) {
+            o << '\n' << std::string(recuo, ' ');
+            coluna = recuo;
+        } else if (i > 0) {
+            o << ' ';
+            ++coluna;
+        }
+        o << pedaco;
+        coluna += colunas(pedaco);
+        i = fim + 1;
     }
-    saida << descricao(a.regra, a.abertura, ingles) << '\n';
+    o << '\n';
+}
+
+// The words of the candidate's features, in the order of their bits, "-"
+// when it has none.
+std::string palavras_da_marca(Marcas marcas, bool ingles) {
+    std::string s;
+    for (const Palavras& p : PALAVRAS)
+        if (marcas & p.marca)
+            (s += s.empty() ? "" : ", ") += ingles ? p.curto_ingles : p.curto_portugues;
+    return s.empty() ? "-" : s;
+}
+
+} // namespace
+
+std::string tabela_da_analise(const Analise& a, bool ingles, bool fora_da_vez,
+                              std::size_t largura) {
+    const auto t = [&](Mensagem m) { return texto(m, ingles); };
+    std::ostringstream saida;
+    const std::string_view cor =
+        t(a.maquina_tem_brancas ? Mensagem::CorBrancas : Mensagem::CorPretas);
+    linha(saida, largura, "",
+          preenche(t(fora_da_vez ? Mensagem::ExplicaJogoSalvo : Mensagem::ExplicaPartida), {cor}));
+    // The table: the move, the rule right-aligned under its heading, the
+    // features in words (a long list broken after a comma only).
+    Marcas vistas = 0;
+    bool sem_marcas = false;
+    const std::string_view lance = t(Mensagem::ColunaLance), regra = t(Mensagem::ColunaRegra);
+    const std::size_t largura_do_lance = std::max<std::size_t>(4, colunas(lance));
+    const std::size_t largura_da_regra = std::max<std::size_t>(2, colunas(regra));
+    saida << ate_a_coluna(std::string(lance), largura_do_lance) << "  " << regra << "  "
+          << t(Mensagem::ColunaMarcas) << '\n';
+    for (const Candidato& c : a.candidatos) {
+        const int n = regra_cumprida(c, a.contexto);
+        const std::string numero = n ? std::to_string(n) : "-";
+        linha(saida, largura,
+              ate_a_coluna(coordenadas(jogada(c), a.maquina_tem_brancas), largura_do_lance) + "  " +
+                  std::string(largura_da_regra - colunas(numero), ' ') + numero + "  ",
+              palavras_da_marca(c.marcas, ingles), ",");
+        vistas |= c.marcas;
+        sem_marcas = sem_marcas || c.marcas == 0;
+    }
+    linha(saida, largura, "", t(Mensagem::RegraDecide));
+    std::string regra_escolhida;
+    if (a.regra != 0)
+        regra_escolhida = std::string(t(Mensagem::Regra)) + std::to_string(a.regra) + ": ";
+    linha(saida, largura, "", regra_escolhida + descricao(a.regra, a.abertura, ingles));
     if (a.escolhido < 0)
-        saida << "chosen none\n";
+        saida << t(Mensagem::NenhumEscolhido) << '\n';
     else
-        saida << "chosen " << coordenadas(jogada(a.candidatos[a.escolhido]), a.maquina_tem_brancas)
-              << " rule " << a.regra << '\n';
+        saida << preenche(t(Mensagem::Escolhido),
+                          {coordenadas(jogada(a.candidatos[a.escolhido]), a.maquina_tem_brancas),
+                           std::to_string(a.regra)})
+              << '\n';
+    // The legend: the words the table used.
+    if (vistas == 0 && !sem_marcas) return saida.str();
+    linha(saida, largura, "", t(Mensagem::Legenda));
+    std::size_t largura_da_legenda = 1;
+    for (const Palavras& p : PALAVRAS)
+        if (vistas & p.marca)
+            largura_da_legenda =
+                std::max(largura_da_legenda, colunas(ingles ? p.curto_ingles : p.curto_portugues));
+    const auto legenda = [&](std::string_view palavras, std::string_view frase) {
+        linha(saida, largura, "  " + ate_a_coluna(std::string(palavras), largura_da_legenda) + "  ",
+              frase);
+    };
+    for (const Palavras& p : PALAVRAS)
+        if (vistas & p.marca)
+            legenda(ingles ? p.curto_ingles : p.curto_portugues,
+                    preenche(ingles ? p.ingles : p.portugues, {""}));
+    if (sem_marcas) legenda("-", t(Mensagem::LegendaSemMarcas));
     return saida.str();
 }
 
-std::string razao(int regra, Abertura abertura, bool fora_das_regras, bool ingles) {
-    if (fora_das_regras) return std::string(texto(Mensagem::ForaDasRegras, ingles));
+std::string razao(int regra, Abertura abertura, bool fora_das_regras) {
+    if (fora_das_regras) return std::string(texto(Mensagem::ForaDasRegras, true));
     std::string r;
-    if (regra != 0) r = std::string(texto(Mensagem::Regra, ingles)) + std::to_string(regra) + ": ";
-    return r + descricao(regra, abertura, ingles);
+    if (regra != 0) r = std::string(texto(Mensagem::Regra, true)) + std::to_string(regra) + ": ";
+    return r + descricao_do_protocolo(regra, abertura);
+}
+
+std::string razao_em_palavras(const Pensamento& p, bool ingles) {
+    if (p.fora_das_regras) return std::string(texto(Mensagem::ForaDasRegras, ingles));
+    std::string r;
+    if (p.regra != 0)
+        r = std::string(texto(Mensagem::Regra, ingles)) + std::to_string(p.regra) + ": ";
+    return r + descricao(p.regra, p.abertura, ingles);
 }
 
 } // namespace quelmaro

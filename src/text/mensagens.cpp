@@ -12,6 +12,7 @@ struct Textos {
 
 // One row per message, in the order of the enumeration; the protocol lines
 // and the greeting are the same in both languages.
+// clang-format off
 constexpr Textos TEXTOS[] = {
     {Mensagem::BoasVindas, "Welcome to Quelmaro!!", "Welcome to Quelmaro!!"},
     {Mensagem::EscolhaDeLingua, "English(e) or Portuguese(p)?", "English(e) or Portuguese(p)?"},
@@ -42,38 +43,46 @@ constexpr Textos TEXTOS[] = {
     {Mensagem::NomeParaSalvar, "Enter the name of the file.", "Entre o nome do arquivo."},
     {Mensagem::NomeParaAbrir, "Enter the name of the file", "Entre o nome do arquivo"},
     {Mensagem::MeuUltimoLance, "My last move was: ", "Meu ultimo movimento foi: "},
-    {Mensagem::NaoSalvou, "The game could not be saved.", "Nao foi possivel salvar o jogo."},
-    {Mensagem::NaoCarregou, "The game could not be loaded.", "Nao foi possivel carregar o jogo."},
-    {Mensagem::Ajuda, "Moves: e2e4, c2-c3, e4xd5, Nb1a3, O-O, O-O-O.\n"
+    {Mensagem::NaoSalvou, "The game could not be saved.", "Não foi possível salvar o jogo."},
+    {Mensagem::NaoCarregou, "The game could not be loaded.", "Não foi possível carregar o jogo."},
+    {Mensagem::Ajuda,
+     "Moves: e2e4, c2-c3, e4xd5, Nb1a3, O-O, O-O-O.\n"
      "Or as players write them: e4, exd5, Nf3, Nbd2, R1a3, Qh4e1, e8=Q, O-O+.\n"
      "Commands at the move prompt:\n"
      "  turn, reverse   turn the board drawing upside down\n"
      "  save            save the game to a file\n"
-     "  open, load      load a saved game, a PGN file or a FEN\n"
+     "  open, load      load a saved game, a game of a PGN file or a FEN\n"
      "  new             start a new game\n"
      "  play, go        let the computer play your side",
      "Lances: e2e4, c2-c3, e4xd5, Cb1a3, O-O, O-O-O.\n"
      "Ou como os jogadores escrevem: e4, exd5, Cf3, Cbd2, T1a3, Dh4e1, e8=D, O-O+.\n"
-     "Comandos na hora do seu lance:\n"
-     "  turn, reverse   vira o desenho do tabuleiro\n"
+     "Comandos (na sua vez):\n"
+     "  turn, reverse   inverte o tabuleiro\n"
      "  save            salva o jogo num arquivo\n"
-     "  open, load      carrega um jogo salvo, um arquivo PGN ou uma FEN\n"
-     "  new             comeca um jogo novo\n"
-     "  play, go        o computador joga com as suas pecas"},
+     "  open, load      carrega um jogo salvo, uma partida PGN ou uma FEN\n"
+     "  new             começa um jogo novo\n"
+     "  play, go        o computador passa a jogar com as suas peças"},
     {Mensagem::AjudaFim, "  quit, exit      leave the program", "  quit, exit      sai do programa"},
     {Mensagem::Regra, "Rule ", "Regra "},
-    {Mensagem::NadaAExplicar, "There is no move of mine to explain yet.", "Ainda nao ha lance meu para explicar."},
+    {Mensagem::NadaAExplicar, "There is no move of mine to explain yet.",
+     "Ainda não há lance meu para explicar."},
     {Mensagem::Sugestao, "Hint: ", "Sugestao: "},
-    {Mensagem::SemLanceSeu, "You have no move to make.", "Voce nao tem nenhum lance."},
-    {Mensagem::NadaADesfazer, "There is no move to take back.", "Nao ha lance para desfazer."},
-    {Mensagem::NaoGravouPgn, "The PGN file could not be written.", "Nao foi possivel gravar o arquivo PGN."},
-    {Mensagem::PorqueEscolheu, "Rule {} chose it.", "A regra {} o escolheu."},
-    {Mensagem::PorqueTambem, "Rule {} would also take it; the last of its moves in scan order wins.",
-     "A regra {} tambem o aceitaria; vence o ultimo dos seus lances na ordem da varredura."},
+    {Mensagem::SemLanceSeu, "You have no move to make.", "Você não tem nenhum lance."},
+    {Mensagem::NadaADesfazer, "There is no move to take back.", "Não há lance para desfazer."},
+    {Mensagem::NaoGravouPgn, "The PGN file could not be written.",
+     "Não foi possível gravar o arquivo PGN."},
+    {Mensagem::PorqueEscolheu, "Rule {} chose it.", "A regra {} escolheu este lance."},
+    {Mensagem::PorqueTambem,
+     "Rule {} would also take this move, but of the moves it takes, the last in scan order is "
+     "played.",
+     "A regra {} também aceitaria este lance, mas, dos lances que ela aceita, fica o último na "
+     "ordem de varredura."},
     {Mensagem::PorqueOutraRegra, "Rule {} would choose {}, but rule {} came first and chose {}.",
      "A regra {} escolheria {}, mas a regra {} veio antes e escolheu {}."},
-    {Mensagem::PorqueNenhuma, "No rule before the fallbacks takes it.", "Nenhuma regra antes das de recurso o aceita."},
-    {Mensagem::PorqueAbertura, "My fixed opening move chose it.", "Meu lance fixo de abertura o escolheu."},
+    {Mensagem::PorqueNenhuma, "No rule before the fallbacks takes it.",
+     "Nenhuma regra antes das de recurso aceita este lance."},
+    {Mensagem::PorqueAbertura, "My fixed opening move chose it.",
+     "Meu lance fixo de abertura escolheu este lance."},
     {Mensagem::PorqueAntesDaAbertura, "Rule {} would choose {}, but my fixed opening move came first and chose {}.",
      "A regra {} escolheria {}, mas meu lance fixo de abertura veio antes e escolheu {}."},
     {Mensagem::ForaDasRegras,
@@ -82,36 +91,111 @@ constexpr Textos TEXTOS[] = {
      "Meus \xC3\xBAnicos lances legais s\xC3\xA3o lances que minhas regras n\xC3\xA3o olham "
      "(uma captura en passant, o passo duplo de um pe\xC3\xA3o ao lado do seu): jogo o primeiro "
      "deles."},
-    {Mensagem::NaoEraCandidato, "{} was not one of my moves there.", "{} nao era um dos meus lances ali."},
-    {Mensagem::NaoELance, "I cannot read {} as a move.", "Nao consigo ler {} como um lance."},
-    {Mensagem::SemMarcas, "It takes nothing and threatens nothing, and no reply of yours wins anything.",
-     "Nao toma nada nem ameaca nada, e nenhuma resposta sua ganha algo."},
+    {Mensagem::NaoEraCandidato, "{} was not one of my moves there.",
+     "{} não era um dos meus lances ali."},
+    {Mensagem::NaoELance, "I cannot read {} as a move.", "Não consigo ler {} como um lance."},
+    {Mensagem::SemMarcas,
+     "It takes nothing and threatens nothing, and no reply of yours wins anything.",
+     "Não captura nada nem ameaça nada, e nenhuma resposta sua ganha algo."},
     {Mensagem::NaCasa, " on {}", " em {}"},
-    {Mensagem::NaoCarregouParaExplicar, "{}: cannot load a position from '{}'", "{}: nao foi possivel carregar uma posicao de '{}'"},
-    {Mensagem::LanceAmbiguo, "Ambiguous move: ", "Lance ambiguo: "},
+    {Mensagem::NaoCarregouParaExplicar, "{}: cannot load a position from '{}'. {}",
+     "{}: não foi possível carregar uma posição de '{}'. {}"},
+    {Mensagem::LanceAmbiguo, "Ambiguous move: ", "Lance ambíguo: "},
     {Mensagem::OuAinda, " or ", " ou "},
-    {Mensagem::PosicaoDeInicio, "The game started from: ", "A partida comecou em: "},
+    {Mensagem::PosicaoDeInicio, "The game started from: ", "A partida começou em: "},
     {Mensagem::NenhumLanceAinda, "No move has been played yet.", "Nenhum lance foi jogado ainda."},
     {Mensagem::AnotacaoDoLance, "Quelmaro: {}. {}", "Quelmaro: {}. {}"},
     {Mensagem::PartidaNaoAnotada, "{}: game {} not annotated: {}",
      "{}: partida {} n\xC3\xA3o anotada: {}"},
-    {Mensagem::PgnVazio, "no game in the text", "nenhuma partida no texto"},
-    {Mensagem::PgnTag, "a tag that is not [Name \"value\"]",
-     "uma etiqueta que n\xC3\xA3o \xC3\xA9 [Nome \"valor\"]"},
-    {Mensagem::PgnFen, "its FEN tag is no position that can arise",
-     "sua etiqueta FEN n\xC3\xA3o \xC3\xA9 uma posi\xC3\xA7\xC3\xA3o poss\xC3\xADvel"},
-    {Mensagem::PgnSimbolo, "a character that has no place among the moves",
-     "um caractere que n\xC3\xA3o cabe entre os lances"},
-    {Mensagem::PgnComentario, "a comment left open", "um coment\xC3\xA1rio sem fim"},
-    {Mensagem::PgnVariacao, "a variation left open or closed twice",
-     "uma varia\xC3\xA7\xC3\xA3o aberta sem fim ou fechada duas vezes"},
-    {Mensagem::PgnLance, "the move {} {} cannot be played there",
-     "o lance {} {} n\xC3\xA3o pode ser jogado ali"},
-    {Mensagem::PgnSemResultado, "no result at the end of the moves",
-     "nenhum resultado no fim dos lances"},
-    {Mensagem::PgnLongo, "more moves than a game can have",
-     "mais lances do que uma partida pode ter"},
-    {Mensagem::NaoLeuArquivo, "{}: cannot read '{}'", "{}: n\xC3\xA3o foi poss\xC3\xADvel ler '{}'"},
+    {Mensagem::NaoAnotou, "{}: cannot annotate '{}': {}",
+     "{}: n\xC3\xA3o foi poss\xC3\xADvel anotar '{}': {}"},
+    // Why a game could not be loaded.
+    {Mensagem::MotivoSemNome, "No file name was given.", "Nenhum nome de arquivo foi dado."},
+    {Mensagem::MotivoNaoExiste, "There is no file of that name.", "Não há arquivo com esse nome."},
+    {Mensagem::MotivoPasta, "That name is a folder's, not a file's.",
+     "Esse nome é de uma pasta, não de um arquivo."},
+    {Mensagem::MotivoSemPermissao, "The file may not be read (no permission).",
+     "Não há permissão para ler o arquivo."},
+    {Mensagem::MotivoGrandeDemais, "The file is too large to be a game.",
+     "O arquivo é grande demais para ser uma partida."},
+    {Mensagem::MotivoErroDeLeitura, "The file could not be read.",
+     "Não foi possível ler o arquivo."},
+    {Mensagem::MotivoNaoEJogo, "It is not a game: neither a saved game, nor a FEN, nor a PGN game.",
+     "Não é uma partida: nem um jogo salvo, nem uma FEN, nem uma partida PGN."},
+    {Mensagem::MotivoJogoSalvoRuim, "It is a saved game cut short or damaged.",
+     "É um jogo salvo incompleto ou danificado."},
+    {Mensagem::MotivoFen, "Its FEN is not a position that can be played: {}.",
+     "A FEN não é uma posição que se possa jogar: {}."},
+    {Mensagem::MotivoTag, "A tag is not of the form [Name \"value\"].",
+     "Uma etiqueta não tem a forma [Nome \"valor\"]."},
+    {Mensagem::MotivoSimbolo, "It holds a character that has no place in a PGN game.",
+     "Tem um caractere que não cabe numa partida PGN."},
+    {Mensagem::MotivoComentario, "A comment is left open: a { without its }.",
+     "Um comentário ficou aberto: um { sem o seu }."},
+    {Mensagem::MotivoVariacao, "A variation is left open, or a ) has no (.",
+     "Uma variante ficou aberta, ou um ) não tem o seu (."},
+    {Mensagem::MotivoLanceIlegivel, "Move {} is not a move.", "O lance {} não é um lance."},
+    {Mensagem::MotivoLanceIlegal, "Move {} is not legal there.",
+     "O lance {} não é legal nessa posição."},
+    {Mensagem::MotivoLanceAmbiguo, "Move {} could be more than one move.",
+     "O lance {} pode ser mais de um lance."},
+    {Mensagem::MotivoSemResultado, "Its moves do not end in a result (1-0, 0-1, 1/2-1/2 or *).",
+     "Os lances não terminam num resultado (1-0, 0-1, 1/2-1/2 ou *)."},
+    {Mensagem::MotivoLongo, "It has more moves than a game can have.",
+     "Tem mais lances do que uma partida pode ter."},
+    {Mensagem::MotivoSemTalPartida, "The file has no game {}.", "O arquivo não tem a partida {}."},
+    {Mensagem::MotivoNenhumaPartida, "No game was chosen.", "Nenhuma partida foi escolhida."},
+    {Mensagem::FenCampos, "it does not have four to six fields", "não tem de quatro a seis campos"},
+    {Mensagem::FenPecas, "the pieces are not eight ranks of eight squares",
+     "as peças não formam oito fileiras de oito casas"},
+    {Mensagem::FenVez, "the side to move is neither w nor b", "a vez não é w nem b"},
+    {Mensagem::FenRoques, "the castling field is wrong", "o campo dos roques está errado"},
+    {Mensagem::FenEnPassant, "the en passant field is wrong", "o campo do en passant está errado"},
+    {Mensagem::FenContadores, "the move counters are wrong",
+     "os contadores de lances estão errados"},
+    {Mensagem::FenReis, "it does not have one king of each colour", "não tem um rei de cada cor"},
+    {Mensagem::FenPeaoNaPonta, "a pawn stands on the first or last rank",
+     "há um peão na primeira ou na última fileira"},
+    {Mensagem::FenXeque, "the side not to move is in check",
+     "o lado que não tem a vez está em xeque"},
+    // A file of several games.
+    {Mensagem::ListaDePartidas, "The file holds {} games:", "O arquivo tem {} partidas:"},
+    {Mensagem::PartidaRecusada, " (cannot be loaded)", " (não pode ser carregada)"},
+    {Mensagem::PartidaSemTags, "(no tags)", "(sem etiquetas)"},
+    {Mensagem::QualPartida, "Which game (1 to {})?", "Qual partida (1 a {})?"},
+    // The end of a game.
+    {Mensagem::MateDasBrancas, "Checkmate: White wins.", "Xeque-mate: as brancas vencem."},
+    {Mensagem::MateDasPretas, "Checkmate: Black wins.", "Xeque-mate: as pretas vencem."},
+    {Mensagem::EmpatePorMaterial, "Neither side can mate with the pieces left: the game is a draw.",
+     "Nenhum dos lados pode dar mate com as peças que restam: a partida empatou."},
+    {Mensagem::EmpatePorRepeticao, "The same position has stood three times: the game is a draw.",
+     "A mesma posição se repetiu três vezes: a partida empatou."},
+    {Mensagem::EmpatePorCinquentaLances,
+     "Fifty moves each without a capture or a pawn move: the game is a draw.",
+     "Cinquenta lances de cada lado sem captura nem lance de peão: a partida empatou."},
+    {Mensagem::PartidaAcabou, "The game is over: new, undo, moves, pgn, save or quit.",
+     "A partida acabou: new, undo, moves, pgn, save ou quit."},
+    {Mensagem::SugestaoEmSan, "Hint: ", "Sugestão: "},
+    {Mensagem::AjudaSan, "With --san my moves are shown in SAN too: My move is: f8b4 (Bb4+).",
+     "Com --san meus lances aparecem também em SAN: Meu movimento e': f8b4 (Bb4+)."},
+    // The --explain table.
+    {Mensagem::ExplicaJogoSalvo,
+     "I play {} in this saved game; my moves, if it were my move in this position:",
+     "Jogo com {} neste jogo salvo; meus lances, se fosse minha vez nesta posição:"},
+    {Mensagem::ExplicaPartida, "I play {}, the side to move in this position; my moves:",
+     "Jogo com {}, que têm a vez nesta posição; meus lances:"},
+    {Mensagem::CorBrancas, "White", "as brancas"},
+    {Mensagem::CorPretas, "Black", "as pretas"},
+    {Mensagem::ColunaLance, "move", "lance"},
+    {Mensagem::ColunaMarcas, "what my analysis saw", "o que minha análise viu"},
+    {Mensagem::ColunaRegra, "rule", "regra"},
+    {Mensagem::RegraDecide, "The lowest rule number decides; of its moves, the last in scan order is played.",
+     "Decide a regra de menor número; dos seus lances, fica o último na ordem de varredura."},
+    {Mensagem::Escolhido, "Chosen: {} (rule {}).", "Escolhido: {} (regra {})."},
+    {Mensagem::NenhumEscolhido, "Chosen: none.", "Escolhido: nenhum."},
+    {Mensagem::Legenda, "Words of the table (after my move, a reply of yours, a follow-up of mine):",
+     "Palavras da tabela (após meu lance, uma resposta sua, um lance meu seguinte):"},
+    {Mensagem::LegendaSemMarcas, "none of these", "nenhuma destas"},
     {Mensagem::Move, "move ", "move "},
     {Mensagem::LanceIlegal, "Illegal move: ", "Illegal move: "},
     {Mensagem::PretasDaoMate, "0-1 {Black mates}", "0-1 {Black mates}"},
@@ -139,9 +223,12 @@ constexpr Textos TEXTOS[] = {
     {Mensagem::UciListaSemLance, "info string None of the moves of searchmoves is legal here",
      "info string None of the moves of searchmoves is legal here"},
     {Mensagem::UciListaSoDeRoques,
-     "info string My rules do not look at castling or captures in passing: the first of the moves given",
-     "info string My rules do not look at castling or captures in passing: the first of the moves given"},
+     "info string My rules do not look at castling or captures in passing: the first of the moves "
+     "given",
+     "info string My rules do not look at castling or captures in passing: the first of the moves "
+     "given"},
 };
+// clang-format on
 
 // Every message has its row, in its place: a row missing, added or out of
 // order fails to compile.

@@ -44,9 +44,9 @@ enum class Mensagem {
     // commands beyond the game's own
     Ajuda,    // several lines: how to type moves, and the game's own commands
     AjudaFim, // the last line of the help, after the console's own commands
-    Regra, // printed without a line end, before the rule's number
+    Regra,    // printed without a line end, before the rule's number
     NadaAExplicar,
-    Sugestao, // printed without a line end, before the move
+    Sugestao, // the engine build's hint line: printed without a line end, before the move
     SemLanceSeu,
     NadaADesfazer,
     NaoGravouPgn,
@@ -71,16 +71,64 @@ enum class Mensagem {
     // annotated games (--annotate)
     AnotacaoDoLance,   // the comment after a move: the program's move, its reason
     PartidaNaoAnotada, // on standard error: program, game number, why
-    PgnVazio,
-    PgnTag,
-    PgnFen,
-    PgnSimbolo,
-    PgnComentario,
-    PgnVariacao,
-    PgnLance, // the move's number and text
-    PgnSemResultado,
-    PgnLongo,
-    NaoLeuArquivo, // program, file name
+    NaoAnotou,         // on standard error: program, file name, why
+    // why a game could not be loaded: the line after NaoCarregou
+    MotivoSemNome,
+    MotivoNaoExiste,
+    MotivoPasta,
+    MotivoSemPermissao,
+    MotivoGrandeDemais,
+    MotivoErroDeLeitura,
+    MotivoNaoEJogo,
+    MotivoJogoSalvoRuim,
+    MotivoFen, // "{}": one of the Fen... words below
+    MotivoTag,
+    MotivoSimbolo,
+    MotivoComentario,
+    MotivoVariacao,
+    MotivoLanceIlegivel, // "{}": the move with its number, "18. Ke2"
+    MotivoLanceIlegal,
+    MotivoLanceAmbiguo,
+    MotivoSemResultado,
+    MotivoLongo,
+    MotivoSemTalPartida, // "{}": what was asked for
+    MotivoNenhumaPartida,
+    FenCampos,
+    FenPecas,
+    FenVez,
+    FenRoques,
+    FenEnPassant,
+    FenContadores,
+    FenReis,
+    FenPeaoNaPonta,
+    FenXeque,
+    // a file of several games: the list and the question
+    ListaDePartidas, // "{}": how many
+    PartidaRecusada, // after a game of the list that cannot be loaded
+    PartidaSemTags,  // a game of the list without tags that tell it
+    QualPartida,     // "{}": the highest number
+    // the end of a game the rules of chess or a claim end
+    MateDasBrancas,
+    MateDasPretas,
+    EmpatePorMaterial,
+    EmpatePorRepeticao,
+    EmpatePorCinquentaLances,
+    PartidaAcabou, // the prompt while the game is over
+    SugestaoEmSan, // the console's hint: printed without a line end, before the move
+    AjudaSan,      // the help's last line: the --san option
+    // the --explain table
+    ExplicaJogoSalvo, // "{}": the computer's colour (CorBrancas, CorPretas)
+    ExplicaPartida,   // the same
+    CorBrancas,
+    CorPretas,
+    ColunaLance,
+    ColunaMarcas,
+    ColunaRegra,
+    RegraDecide,
+    Escolhido, // "{}": the move, the rule
+    NenhumEscolhido,
+    Legenda,
+    LegendaSemMarcas,
     // protocol lines of the engine build
     Move,        // printed without a line end
     LanceIlegal, // printed without a line end

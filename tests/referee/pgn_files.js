@@ -17,7 +17,7 @@
 import fs from "node:fs";
 import path from "node:path";
 import { spawnSync } from "node:child_process";
-import { Chess } from "chess.js";
+import { chessJs, same } from "./pgn_chessjs.js";
 
 const args = process.argv.slice(2);
 const at = args.indexOf("--tool");
@@ -27,42 +27,6 @@ if (at < 0 || at + 1 >= args.length) {
 }
 const tool = args[at + 1];
 const files = args.filter((_, i) => i !== at && i !== at + 1);
-
-// The castling rights that the king and rook on their home squares allow
-// (chess.js keeps those of a FEN tag that they do not; the reader drops them).
-function allowed(fen) {
-  const [board, , rights] = fen.split(" ");
-  const rows = board.split("/").map((r) => r.replace(/\d/g, (n) => ".".repeat(+n)));
-  const at = (sq) => rows[8 - +sq[1]]["abcdefgh".indexOf(sq[0])];
-  const keep = { K: ["e1", "K", "h1", "R"], Q: ["e1", "K", "a1", "R"], k: ["e8", "k", "h8", "r"], q: ["e8", "k", "a8", "r"] };
-  const r = [...rights].filter((c) => keep[c] && at(keep[c][0]) === keep[c][1] && at(keep[c][2]) === keep[c][3]);
-  return r.length ? r.join("") : "-";
-}
-
-// The same position: all fields but the passed square, which chess.js writes
-// only when a capture in passing is legal, and then it must be ours.
-function same(ours, theirs) {
-  const a = ours.split(" "), b = theirs.split(" ");
-  b[2] = allowed(theirs);
-  return [0, 1, 2, 4, 5].every((i) => a[i] === b[i]) && (b[3] === "-" || a[3] === b[3]);
-}
-
-function chessJs(text) {
-  const chess = new Chess();
-  try {
-    chess.loadPgn(
-      text
-        .replace(/(\[FEN "[^"]*) 0"\]/g, '$1 1"]')
-        .replace(/^\[(\w+)\s+"(.*)"\s*\]\s*$/gm, (_, name, value) => `[${name} "${value.replace(/\\?"/g, "'")}"]`)
-        .replace(/\}\s*\{/g, " ")
-        .replace(/^%.*$/gm, ""),
-    );
-  } catch (e) {
-    return { error: e.message.split("\n")[0].slice(0, 100) };
-  }
-  const history = chess.history({ verbose: true });
-  return { fens: history.length ? [history[0].before, ...history.map((m) => m.after)] : [chess.fen()] };
-}
 
 const total = { files: 0, games: 0, read: 0, old: 0, loads: 0, chessjs: 0, positions: 0, again: 0 };
 let failed = false;
