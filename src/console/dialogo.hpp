@@ -42,6 +42,8 @@ class Dialogo : public Frente {
     // The words of the console's own commands and what each does.
     struct Comando;
     static const Comando COMANDOS[];
+    // Carries out the command of the table that `t` names.
+    void executa(const Traducao& t);
 
     std::ostream& saida() { return console_.saida(); }
     // A message and a line end / without a line end, in the language in force.

@@ -110,6 +110,11 @@ std::string entre_lances(std::string_view lances) {
 
 } // namespace
 
+void Dialogo::executa(const Traducao& t) {
+    const Comando& c = COMANDOS[t.comando];
+    (this->*c.executa)(t);
+}
+
 std::string Dialogo::ajuda(bool ingles) {
     std::string s(texto(Mensagem::Ajuda, ingles));
     for (const Comando& c : COMANDOS) (s += '\n') += ingles ? c.ajuda_ingles : c.ajuda_portugues;
@@ -123,7 +128,7 @@ void Dialogo::le_lance() {
         const std::string linha = console_.pedaco(TAMANHO_DA_LINHA);
         lido_ = Tradutor(linha, COMANDOS);
         if (lido_.tipo == Traducao::Tipo::comando && COMANDOS[lido_.comando].ao_ler) {
-            (this->*COMANDOS[lido_.comando].executa)(lido_);
+            executa(lido_);
             continue;
         }
         if (lido_.tipo == Traducao::Tipo::nada) {
@@ -172,7 +177,7 @@ void Dialogo::pos_lance_dele() {
             escreve_tabuleiro();
         }
         if (lido_.tipo == Traducao::Tipo::comando) {
-            (this->*COMANDOS[lido_.comando].executa)(lido_);
+            executa(lido_);
             continue;
         }
         if (casa_de == COD_JOGAR || casa_para == COD_JOGAR) {

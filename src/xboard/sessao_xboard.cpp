@@ -126,6 +126,11 @@ void SessaoXboard::le_lance() {
     }
 }
 
+void SessaoXboard::executa(const Traducao& t) {
+    const Comando& c = COMANDOS[t.comando];
+    (this->*c.executa)(t);
+}
+
 char SessaoXboard::promocao() {
     const char c = lido_.promocao_caracter;
     lido_.promocao_caracter = ' ';
@@ -136,7 +141,7 @@ void SessaoXboard::pos_lance_dele() {
     for (;;) {
         le_lance();
         if (lido_.tipo == Traducao::Tipo::comando) {
-            (this->*COMANDOS[lido_.comando].executa)(lido_);
+            executa(lido_);
             continue;
         }
         if (lido_.e("turn")) {

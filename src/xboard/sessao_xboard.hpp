@@ -38,6 +38,8 @@ class SessaoXboard : public Frente {
   private:
     struct Comando;
     static const Comando COMANDOS[];
+    // Carries out the command of the table that `t` names.
+    void executa(const Traducao& t);
 
     std::ostream& saida() { return console_.saida(); }
     void diz(Mensagem m);
