@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
     const quelmaro::Processo processo(argc, argv);
     quelmaro::ArquivosDoDisco arquivos;
     bool uci = false;
-    if (const auto status = quelmaro::trata_opcoes(processo.argc(), processo.argv(), true,
-                                                   arquivos, std::cout, std::cerr, &uci))
+    if (const auto status = quelmaro::trata_opcoes(processo.argc(), processo.argv(), true, arquivos,
+                                                   std::cout, std::cerr, &uci))
         return quelmaro::Processo::status_de_saida(*status);
     // GUIs interrupt their engine (SIGINT, a console's Ctrl+C or Ctrl+Break);
     // it must not end the program.

@@ -24,9 +24,9 @@
 
 #include "alocacoes.hpp"
 #include "engine/quelmaro2.hpp"
+#include "engine_referencia.hpp"
 #include "game/jogo_salvo.hpp"
 #include "game/notacao.hpp"
-#include "engine_referencia.hpp"
 
 namespace {
 
@@ -117,8 +117,8 @@ int main(int argc, char** argv) {
                 const teste::EscolhaDeReferencia e = referencia->passe();
                 const auto fim = Relogio::now();
                 ref.push_back(microssegundos(inicio, fim));
-                bool igual = e.de == resultado.de && e.para == resultado.para &&
-                             e.regra == resultado.regra;
+                bool igual =
+                    e.de == resultado.de && e.para == resultado.para && e.regra == resultado.regra;
                 for (int i = 1; i <= 64 && igual; ++i)
                     for (int j = 1; j <= 64 && igual; ++j)
                         igual = referencia->marcas(i, j) == motor.marcas(i, j);

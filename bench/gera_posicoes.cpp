@@ -126,9 +126,8 @@ int main(int argc, char** argv) {
                 jogo.ingles = true;
                 achadas[classifica(copia, sonda, lance_do_jogo)].push_back(jogo);
             }
-            const Resultado r =
-                motor.passe({t, lance_do_jogo, numero_de_meu_movimento, contagem_empate,
-                             numero_b_inimigo});
+            const Resultado r = motor.passe(
+                {t, lance_do_jogo, numero_de_meu_movimento, contagem_empate, numero_b_inimigo});
             numero_de_meu_movimento = r.numero_de_meu_movimento;
             contagem_empate = r.contagem_empate;
             numero_b_inimigo = r.numero_b_inimigo;

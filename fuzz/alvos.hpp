@@ -223,8 +223,7 @@ inline std::string pgn_jogos(std::string_view dados) {
         for (std::size_t i = anotado.find("Quelmaro:"); i != std::string::npos;
              i = anotado.find("Quelmaro:", i + 1))
             ++palavras;
-        if (palavras < p.lances.size())
-            return "a move without the program's word:\n" + anotado;
+        if (palavras < p.lances.size()) return "a move without the program's word:\n" + anotado;
     }
     return {};
 }

@@ -24,8 +24,8 @@ Anotado anota(const std::string& pgn, std::initializer_list<const char*> opcoes)
     std::vector<const char*> argv{"quelmaro", "--annotate", "j.pgn"};
     argv.insert(argv.end(), opcoes);
     std::ostringstream saida, erro;
-    const std::optional<int> status = trata_opcoes(static_cast<int>(argv.size()), argv.data(),
-                                                   false, arquivos, saida, erro);
+    const std::optional<int> status =
+        trata_opcoes(static_cast<int>(argv.size()), argv.data(), false, arquivos, saida, erro);
     return {status.value_or(-1), saida.str(), erro.str()};
 }
 
@@ -45,8 +45,8 @@ TEST(Anotacao, TheSideChosenGetsTheProgramsWord) {
         int comentarios; // the program's, after the side's moves
         const char* palavra;
     };
-    const Caso casos[] = {{"both", "en", 7, "Rule "}, {"white", "en", 4, "Rule "},
-                          {"black", "pt", 3, "Regra "}};
+    const Caso casos[] = {
+        {"both", "en", 7, "Rule "}, {"white", "en", 4, "Rule "}, {"black", "pt", 3, "Regra "}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.lado);
         const Anotado a = anota(JOGO, {"--side", c.lado, "--lang", c.lingua});
@@ -75,9 +75,10 @@ TEST(Anotacao, TheSideChosenGetsTheProgramsWord) {
 }
 
 TEST(Anotacao, ABadGameIsReportedAndTheOthersGoOn) {
-    const std::string tres = JOGO + "\n[Event \"bad\"]\n\n1. e4 e4 *\n\n" +
-                             "[Event \"C\"]\n[SetUp \"1\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 w - - 1 0\"]\n\n"
-                             "1. e4 Kd7 *\n";
+    const std::string tres =
+        JOGO + "\n[Event \"bad\"]\n\n1. e4 e4 *\n\n" +
+        "[Event \"C\"]\n[SetUp \"1\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 w - - 1 0\"]\n\n"
+        "1. e4 Kd7 *\n";
     const Anotado a = anota(tres, {});
     EXPECT_EQ(a.status, 2);
     EXPECT_EQ(a.erro, "quelmaro: game 2 not annotated: Move 1... e4 is not legal there.\n");
@@ -92,7 +93,8 @@ TEST(Anotacao, NoGameOrNoFileIsStatusTwo) {
     std::ostringstream saida, erro;
     const char* argv[] = {"quelmaro", "--annotate", "missing.pgn"};
     EXPECT_EQ(trata_opcoes(3, argv, false, arquivos, saida, erro), 2);
-    EXPECT_EQ(erro.str(), "quelmaro: cannot annotate 'missing.pgn': There is no file of that name.\n");
+    EXPECT_EQ(erro.str(),
+              "quelmaro: cannot annotate 'missing.pgn': There is no file of that name.\n");
     const char* lado[] = {"quelmaro", "--annotate", "j.pgn", "--side", "left"};
     EXPECT_EQ(trata_opcoes(5, lado, false, arquivos, saida, erro), 2);
 }

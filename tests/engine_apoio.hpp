@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "board/tabuleiro.hpp"
-#include "game/jogo_salvo.hpp"
 #include "engine/quelmaro2.hpp"
+#include "game/jogo_salvo.hpp"
 
 namespace quelmaro::teste {
 
@@ -64,7 +64,8 @@ struct Momento {
     int contagem_empate = 0;
     int numero_b_inimigo = 2;
     Entrada entrada() const {
-        return {tabuleiro, lance_do_jogo, numero_de_meu_movimento, contagem_empate, numero_b_inimigo};
+        return {tabuleiro, lance_do_jogo, numero_de_meu_movimento, contagem_empate,
+                numero_b_inimigo};
     }
 };
 

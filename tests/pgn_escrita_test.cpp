@@ -81,7 +81,6 @@ TEST(PgnEscrita, GamesWithoutAnnotationsAsTheConsoleGameWritesThem) {
         j.lances = lances(c.lances);
         j.resultado = c.resultado;
         EXPECT_EQ(escreve_pgn(j), esperado);
-
     }
 }
 

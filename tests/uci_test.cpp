@@ -108,8 +108,8 @@ TEST(Uci, Sessions) {
 // MultiPV N: the first N legal candidates in the cascade's order, the choice
 // first, each with its reason; the score falls with the rule's number.
 TEST(Uci, MultiPvRanksTheCandidatesByTheirRules) {
-    const std::string s = sessao(
-        "uci\nsetoption name MultiPV value 3\nposition startpos moves e2e4 e7e6 d2d4 b7b6 g1f3\ngo\n");
+    const std::string s = sessao("uci\nsetoption name MultiPV value 3\nposition startpos moves "
+                                 "e2e4 e7e6 d2d4 b7b6 g1f3\ngo\n");
     std::istringstream linhas(s);
     std::vector<std::pair<int, int>> vistas; // (score, rule)
     for (std::string l; std::getline(linhas, l);) {

@@ -112,8 +112,7 @@ void gera(const Posicao& x, ListaDeLances& v, int so_de = -1) {
     // king neither in check nor crossing or landing on an attacked square.
     for (const Roque& r : ROQUES) {
         if (r.brancas != b || (so_de >= 0 && so_de != r.rei) || !(x.roques.*r.direito) ||
-            x.pecas[r.rei] != da_cor('K', b) ||
-            x.pecas[r.torre] != da_cor('R', b))
+            x.pecas[r.rei] != da_cor('K', b) || x.pecas[r.torre] != da_cor('R', b))
             continue;
         bool livre = true;
         for (int s = r.rei + r.lado(); s != r.torre; s += r.lado())
@@ -147,10 +146,12 @@ struct Vizinhanca {
     Vizinhanca() {
         for (int c = 0; c < 64; ++c) {
             for (const Passo& p : SALTOS)
-                if (const int d = passo(c, p); d >= 0) saltos[c].casas[saltos[c].n++] = static_cast<signed char>(d);
+                if (const int d = passo(c, p); d >= 0)
+                    saltos[c].casas[saltos[c].n++] = static_cast<signed char>(d);
             for (int i = 0; i < 8; ++i) {
                 const Passo& p = i < 4 ? RETOS[i] : DIAGONAIS[i - 4];
-                if (const int d = passo(c, p); d >= 0) passos[c].casas[passos[c].n++] = static_cast<signed char>(d);
+                if (const int d = passo(c, p); d >= 0)
+                    passos[c].casas[passos[c].n++] = static_cast<signed char>(d);
                 for (int d = passo(c, p); d >= 0; d = passo(d, p))
                     linhas[c][i].casas[linhas[c][i].n++] = static_cast<signed char>(d);
             }

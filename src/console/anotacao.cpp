@@ -51,9 +51,9 @@ xadrez::JogoParaEscrever anota(Quelmaro2& motor, const xadrez::JogoLido& lido, L
                     conselho(motor, x, do_inicio ? std::min(feitos, 2) : 2)) {
                 const std::optional<xadrez::Movimento> meu = xadrez::le_coordenadas(p->lance);
                 if (meu) {
-                    a.comentario = preenche(texto(Mensagem::AnotacaoDoLance, ingles),
-                                            {xadrez::escreve_san(x, *meu, letras),
-                                             razao_em_palavras(*p, ingles)});
+                    a.comentario = preenche(
+                        texto(Mensagem::AnotacaoDoLance, ingles),
+                        {xadrez::escreve_san(x, *meu, letras), razao_em_palavras(*p, ingles)});
                     if (!(*meu == jogado)) a.variacoes.push_back({{*meu}, {}});
                     junta_comentarios(a);
                 }
@@ -77,20 +77,20 @@ int anota_arquivo(Arquivos& arquivos, const std::string& nome, const char* progr
     const std::string_view conteudo = *lido.conteudo;
     Quelmaro2 motor;
     int numero = 0, recusadas = 0;
-    xadrez::para_cada_jogo(conteudo, {.numero_zero_e_um = true, .guarda_anotacoes = true},
-                           [&](xadrez::JogoLido&& jogo) {
-                               ++numero;
-                               if (jogo.ok()) {
-                                   saida << xadrez::escreve_pgn(anota(motor, jogo, lado, ingles));
-                                   return true;
-                               }
-                               ++recusadas;
-                               erro << preenche(texto(Mensagem::PartidaNaoAnotada, ingles),
-                                                {programa, std::to_string(numero),
-                                                 motivo_do_jogo(jogo, ingles)})
-                                    << '\n';
-                               return true;
-                           });
+    xadrez::para_cada_jogo(
+        conteudo, {.numero_zero_e_um = true, .guarda_anotacoes = true},
+        [&](xadrez::JogoLido&& jogo) {
+            ++numero;
+            if (jogo.ok()) {
+                saida << xadrez::escreve_pgn(anota(motor, jogo, lado, ingles));
+                return true;
+            }
+            ++recusadas;
+            erro << preenche(texto(Mensagem::PartidaNaoAnotada, ingles),
+                             {programa, std::to_string(numero), motivo_do_jogo(jogo, ingles)})
+                 << '\n';
+            return true;
+        });
     if (numero == 0) {
         erro << preenche(texto(Mensagem::NaoAnotou, ingles),
                          {programa, nome, texto(Mensagem::MotivoNaoEJogo, ingles)})

@@ -8,8 +8,8 @@
 #include <ostream>
 #include <string>
 
-#include "chess/pgn_leitura.hpp"
 #include "chess/pgn_escrita.hpp"
+#include "chess/pgn_leitura.hpp"
 #include "engine/quelmaro2.hpp"
 #include "io/arquivos.hpp"
 

@@ -124,7 +124,7 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, A
         } else if (a == "--annotate") {
             anotar = argv[++i];
         } else if (a == "--side" && (valor == "white" || valor == "black" || valor == "both")) {
-            lado = valor == "white" ? LadoAnotado::brancas
+            lado = valor == "white"   ? LadoAnotado::brancas
                    : valor == "black" ? LadoAnotado::pretas
                                       : LadoAnotado::ambos;
             ++i;

@@ -26,8 +26,8 @@ bool digito(char c) { return c >= '1' && c <= '8'; }
 Analise analise_do_passe(const Quelmaro2& motor, const Resultado& r, const Tabuleiro& tabuleiro,
                          bool maquina_tem_brancas) {
     const std::span<const Candidato> c = motor.candidatos();
-    Analise a{tabuleiro, maquina_tem_brancas, {c.begin(), c.end()}, r.contexto, r.regra,
-              r.abertura, -1};
+    Analise a{tabuleiro, maquina_tem_brancas, {c.begin(), c.end()}, r.contexto, r.regra, r.abertura,
+              -1};
     if (r.desfecho == Desfecho::Lance) a.escolhido = candidato(a, {r.de, r.para});
     return a;
 }

@@ -18,8 +18,8 @@ void Estado::novo_jogo(bool jogador_tem_brancas) {
     numero_b_inimigo_ = 2;
 }
 
-void Estado::poe_posicao(const Tabuleiro& tabuleiro, bool jogador_tem_brancas,
-                         bool vez_das_brancas, const Roques& roques, int casa_en_passant) {
+void Estado::poe_posicao(const Tabuleiro& tabuleiro, bool jogador_tem_brancas, bool vez_das_brancas,
+                         const Roques& roques, int casa_en_passant) {
     tabuleiro_ = tabuleiro;
     jogador_tem_brancas_ = jogador_tem_brancas;
     vez_das_brancas_ = vez_das_brancas;

@@ -40,9 +40,9 @@ class Estado {
     bool vez_das_brancas() const { return vez_das_brancas_; }
     bool vez_do_jogador() const { return vez_das_brancas_ == jogador_tem_brancas_; }
     const Roques& roques() const { return roque_; }
-    int casa_en_passant() const { return casa_en_passant_; } // 0 when none
-    int lance_do_jogo() const { return lance_do_jogo_; }        // the computer's moves
-    int lances_da_pessoa() const { return lances_da_pessoa_; }  // the player's moves
+    int casa_en_passant() const { return casa_en_passant_; }   // 0 when none
+    int lance_do_jogo() const { return lance_do_jogo_; }       // the computer's moves
+    int lances_da_pessoa() const { return lances_da_pessoa_; } // the player's moves
     int numero_de_meu_movimento() const { return numero_de_meu_movimento_; }
     int contagem_empate() const { return contagem_empate_; }
     const UltimoLance& ultimo_lance() const { return ultimo_lance_; }

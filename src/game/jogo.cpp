@@ -41,7 +41,8 @@ void Jogo::instala_partida(const xadrez::Partida& partida) {
     // Each position of the game, as this game would have held it.
     const auto poe = [&](const xadrez::Posicao& x) {
         poe_posicao(estado_, x, maquina_brancas);
-        estado_.poe_contadores(lances_feitos(x, maquina_brancas), lances_feitos(x, !maquina_brancas),
+        estado_.poe_contadores(lances_feitos(x, maquina_brancas),
+                               lances_feitos(x, !maquina_brancas),
                                x == xadrez::Posicao::inicial() ? 0 : 2);
     };
     historico_.clear();

@@ -209,5 +209,4 @@ std::optional<Pensamento> conselho(Quelmaro2& motor, const xadrez::Posicao& x,
 // What the engine's choice (de, para) of the pass `r` on the state is worth.
 Pensamento pensa(const Estado& estado, const Resultado& r, int de, int para);
 
-
 } // namespace quelmaro

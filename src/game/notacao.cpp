@@ -61,8 +61,8 @@ int en_passant(const Estado& e, bool brancas_a_mover) {
 }
 
 xadrez::Posicao posicao(const Estado& e, bool brancas_a_mover, int numero) {
-    return xadrez::do_tabuleiro(e.tabuleiro(), e.maquina_tem_brancas(), brancas_a_mover,
-                                roques(e), en_passant(e, brancas_a_mover), 0, numero);
+    return xadrez::do_tabuleiro(e.tabuleiro(), e.maquina_tem_brancas(), brancas_a_mover, roques(e),
+                                en_passant(e, brancas_a_mover), 0, numero);
 }
 
 // The move number from Black's moves.
@@ -150,8 +150,8 @@ xadrez::Movimento movimento_da_maquina(const Estado& e, int de, int para) {
 
 std::string fen_de_jogo_salvo(const Estado& e) {
     // Each side has made about half of the moves counted.
-    xadrez::Posicao x = posicao(e, e.jogador_tem_brancas(),
-                                1 + (e.lance_do_jogo() + e.lances_da_pessoa()) / 2);
+    xadrez::Posicao x =
+        posicao(e, e.jogador_tem_brancas(), 1 + (e.lance_do_jogo() + e.lances_da_pessoa()) / 2);
     x.en_passant = -1;
     return xadrez::escreve_fen(x);
 }

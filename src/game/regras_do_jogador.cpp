@@ -69,7 +69,9 @@ bool lance_permitido(const Estado& e, int de, int para) {
     return t[de] < 0 && t[para] >= 0 && t.validade(de, para) && !expoemreidele(e, de, para);
 }
 
-bool matenele(const Estado& e) { return xadrez::legais(posicao_com_a_vez_do_jogador(e)).size() == 0; }
+bool matenele(const Estado& e) {
+    return xadrez::legais(posicao_com_a_vez_do_jogador(e)).size() == 0;
+}
 
 bool rei_dele_atacado(const Estado& e) { return xadrez::em_xeque(posicao_com_a_vez_do_jogador(e)); }
 

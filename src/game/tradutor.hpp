@@ -50,7 +50,7 @@ Traducao Tradutor(std::string_view linha, std::span<const std::string_view> pala
 
 // The same with the words of a front end's command table, each row's `palavra`.
 template <class Comando, std::size_t N>
-    requires requires(const Comando& c) { std::string_view(c.palavra); }
+requires requires(const Comando& c) { std::string_view(c.palavra); }
 Traducao Tradutor(std::string_view linha, const Comando (&comandos)[N]) {
     std::array<std::string_view, N> palavras;
     for (std::size_t i = 0; i < N; ++i) palavras[i] = comandos[i].palavra;

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <ostream>
 
-#include "game/jogo.hpp"
 #include "chess/tabuleiro_xadrez.hpp"
+#include "game/jogo.hpp"
 #include "game/notacao.hpp"
 #include "text/explicacao.hpp"
 #include "text/mensagens.hpp"
@@ -51,9 +51,9 @@ const SessaoUci::Comando SessaoUci::COMANDOS[] = {
 namespace {
 
 // The words that may follow "go", which end a list of searchmoves.
-constexpr std::string_view PARAMETROS_DE_GO[] = {
-    "searchmoves", "ponder", "wtime", "btime", "winc", "binc", "movestogo",
-    "depth",       "nodes",  "mate",  "movetime", "infinite"};
+constexpr std::string_view PARAMETROS_DE_GO[] = {"searchmoves", "ponder", "wtime",     "btime",
+                                                 "winc",        "binc",   "movestogo", "depth",
+                                                 "nodes",       "mate",   "movetime",  "infinite"};
 
 bool parametro(std::string_view w) {
     return std::find(std::begin(PARAMETROS_DE_GO), std::end(PARAMETROS_DE_GO), w) !=
@@ -173,8 +173,7 @@ void SessaoUci::position(Argumentos argumentos) {
 void SessaoUci::aplica(const std::vector<xadrez::Movimento>& lances, std::size_t desde) {
     for (std::size_t k = desde; k < lances.size(); ++k) {
         const bool brancas = inicio_.brancas_a_mover == (k % 2 == 0);
-        if (brancas != maquina_tem_brancas_)
-            estado_.conta_lance_da_pessoa();
+        if (brancas != maquina_tem_brancas_) estado_.conta_lance_da_pessoa();
         // The bestmove played: the values its engine pass carries over (the
         // opening moves, the draw counter) count from now on.
         else if (k == desde && meu_lance_ == lances[k]) {

@@ -91,15 +91,15 @@ void SessaoXboard::meu_lance(const LanceDaMaquina& l) {
     poe(Mensagem::Move);
     saida() << l.lance << '\n';
     if (l.sem_lance_dele)
-        diz(!l.mate                                 ? Mensagem::EmpateAfogamento
+        diz(!l.mate                                ? Mensagem::EmpateAfogamento
             : jogo_.estado().jogador_tem_brancas() ? Mensagem::PretasDaoMate
-                                                    : Mensagem::BrancasDaoMate);
+                                                   : Mensagem::BrancasDaoMate);
 }
 
 void SessaoXboard::fim_do_passe(Desfecho desfecho) {
-    diz(desfecho != Desfecho::Xequemate            ? Mensagem::EmpatePorAfogamento
+    diz(desfecho != Desfecho::Xequemate        ? Mensagem::EmpatePorAfogamento
         : jogo_.estado().jogador_tem_brancas() ? Mensagem::BrancasVencem
-                                                : Mensagem::PretasVencem);
+                                               : Mensagem::PretasVencem);
 }
 
 void SessaoXboard::le_lance() {

@@ -85,10 +85,10 @@ class SessaoXboard : public Frente {
     // English (a saved game loaded may switch it), no drawing; the
     // orientation is kept in saved games.
     Exibicao exibicao_{.ingles = true};
-    bool forcado_ = false;        // force mode: the computer plays neither side
+    bool forcado_ = false; // force mode: the computer plays neither side
     bool mostra_pensamento_ = false;
-    bool analise_ = false;                  // analysis mode
-    std::optional<Pensamento> analisada_;   // the last analysis shown
+    bool analise_ = false;                // analysis mode
+    std::optional<Pensamento> analisada_; // the last analysis shown
 };
 
 } // namespace quelmaro
