@@ -14,21 +14,9 @@ import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { Chess } from "chess.js";
-import { random } from "./run.js";
+import { random, options } from "./run.js";
 
-const opt = { program: null, games: 300, seed: 1 };
-for (let i = 2; i < process.argv.length; i += 2) {
-  const key = process.argv[i].replace(/^--/, "");
-  if (!(key in opt)) {
-    console.error(`unknown option ${process.argv[i]}`);
-    process.exit(2);
-  }
-  opt[key] = key === "program" ? process.argv[i + 1] : Number(process.argv[i + 1]);
-  if (key !== "program" && !Number.isInteger(opt[key])) {
-    console.error(`${process.argv[i]} takes a whole number`);
-    process.exit(2);
-  }
-}
+const opt = options(process.argv.slice(2), { program: null, games: 300 }, "program");
 if (!opt.program) {
   console.error("--program PATH is required");
   process.exit(2);

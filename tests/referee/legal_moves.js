@@ -5,13 +5,10 @@
 // the rare moves get played too.
 //   node legal_moves.js [--games N] [--seed S] [--plies P] > file
 import { Chess } from "chess.js";
+import { options } from "./run.js";
 
-const args = Object.fromEntries(
-  process.argv.slice(2).reduce((a, v, i, all) => (i % 2 ? a : [...a, [v.replace(/^--/, ""), all[i + 1]]]), []),
-);
-const games = Number(args.games ?? 300);
-const plies = Number(args.plies ?? 200);
-let seed = Number(args.seed ?? 1) >>> 0;
+const { games, plies, seed: first } = options(process.argv.slice(2), { games: 300, plies: 200 }, null);
+let seed = first >>> 0;
 function random() { // mulberry32
   seed = (seed + 0x6d2b79f5) >>> 0;
   let t = seed;

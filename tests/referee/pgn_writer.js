@@ -13,21 +13,9 @@
 //   node pgn_writer.js --tool build/tests/quelmaro_xadrez [--games N] [--seed S]
 import { spawnSync } from "node:child_process";
 import { Chess } from "chess.js";
-import { random } from "./run.js";
+import { random, options } from "./run.js";
 
-const opt = { tool: null, games: 200, seed: 1 };
-for (let i = 2; i < process.argv.length; i += 2) {
-  const key = process.argv[i].replace(/^--/, "");
-  if (!(key in opt)) {
-    console.error(`unknown option ${process.argv[i]}`);
-    process.exit(2);
-  }
-  opt[key] = key === "tool" ? process.argv[i + 1] : Number(process.argv[i + 1]);
-}
-if (!opt.tool) {
-  console.error("--tool PATH is required");
-  process.exit(2);
-}
+const opt = options(process.argv.slice(2), { tool: null, games: 200 }, "tool");
 
 const CHARS = "abcdefghij XYZ 0123456789 {}{}()[];%$!?.,\"'\\\n\t\r é";
 const uci = (m) => m.from + m.to + (m.promotion ?? "");

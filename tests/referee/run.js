@@ -3,11 +3,16 @@
 import { Foul } from "./judge.js";
 import { EngineFailure } from "./xboard.js";
 
-export function options(argv, defaults) {
-  const opt = { engine: null, seed: 1, jobs: 2, timeout: 10000, verbose: false, transcript: false, ...defaults };
+// The options of a test script: `--name value` for each key of the defaults
+// (a number where the default is one), `--verbose` and `--transcript` alone.
+// The option `required` names (a path) must be given. The engine scripts get
+// the engine's options; the others pass their own `required` and defaults.
+export function options(argv, defaults, required = "engine") {
+  const engine = { engine: null, jobs: 2, timeout: 10000, verbose: false, transcript: false };
+  const opt = { seed: 1, ...(required === "engine" ? engine : {}), ...defaults };
   for (let i = 0; i < argv.length; i++) {
     const key = argv[i].replace(/^--/, "");
-    if (key === "verbose" || key === "transcript") opt[key] = true;
+    if (typeof opt[key] === "boolean") opt[key] = true;
     else if (key in opt) {
       const value = argv[++i];
       if (typeof opt[key] !== "number") opt[key] = value;
@@ -22,8 +27,8 @@ export function options(argv, defaults) {
       process.exit(2);
     }
   }
-  if (!opt.engine) {
-    console.error("--engine PATH is required");
+  if (required && !opt[required]) {
+    console.error(`--${required} PATH is required`);
     process.exit(2);
   }
   return opt;

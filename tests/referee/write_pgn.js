@@ -12,21 +12,9 @@
 import fs from "node:fs";
 import path from "node:path";
 import { Chess } from "chess.js";
-import { random } from "./run.js";
+import { random, options } from "./run.js";
 
-const opt = { out: null, games: 40, seed: 1 };
-for (let i = 2; i < process.argv.length; i += 2) {
-  const key = process.argv[i].replace(/^--/, "");
-  if (!(key in opt)) {
-    console.error(`unknown option ${process.argv[i]}`);
-    process.exit(2);
-  }
-  opt[key] = key === "out" ? process.argv[i + 1] : Number(process.argv[i + 1]);
-}
-if (!opt.out) {
-  console.error("--out DIR is required");
-  process.exit(2);
-}
+const opt = options(process.argv.slice(2), { out: null, games: 40 }, "out");
 fs.mkdirSync(opt.out, { recursive: true });
 // The files of an earlier run go, so that the folder holds this run only.
 for (const f of fs.readdirSync(opt.out)) if (/^\d+\.(pgn|txt)$/.test(f)) fs.rmSync(path.join(opt.out, f));

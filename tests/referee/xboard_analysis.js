@@ -23,17 +23,9 @@
 import fs from "node:fs";
 import { Chess } from "chess.js";
 import { Judge, isExotic } from "./judge.js";
-import { random } from "./run.js";
+import { random, options } from "./run.js";
 
-const opt = { write: null, check: null, pgn: null, seed: 1, plies: 40, forward: -1, back: -1 };
-for (let i = 2; i < process.argv.length; i += 2) {
-  const key = process.argv[i].replace(/^--/, "");
-  if (!(key in opt) || process.argv[i + 1] === undefined) {
-    console.error(`unknown option or no value: ${process.argv[i]}`);
-    process.exit(2);
-  }
-  opt[key] = typeof opt[key] === "number" ? Number(process.argv[i + 1]) : process.argv[i + 1];
-}
+const opt = options(process.argv.slice(2), { write: null, check: null, pgn: null, plies: 40, forward: -1, back: -1 }, null);
 
 if (opt.write) {
   const rnd = random(opt.seed);
