@@ -8,13 +8,7 @@
 set -u
 programa=$1 programa_xb=$2
 fontes=$(cd "$(dirname "$0")/.." && pwd)
-pasta=$(mktemp -d)
-trap 'rm -rf "$pasta"' EXIT
-falhas=0
-falha() {
-    echo "FAIL: $*" >&2
-    falhas=$((falhas + 1))
-}
+. "$(dirname "$0")/falhas.sh"
 
 salva() { # NAME: a new game, one move, saved as NAME and opened again
     printf 'e\nn\ny\ne2e4\nsave\n%s\nopen\n%s\nquit\n' "$1" "$1" >"$pasta/entrada"

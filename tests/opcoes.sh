@@ -7,13 +7,7 @@
 # Usage: opcoes.sh PROGRAM NAME VERSION
 set -u
 programa=$1 nome=$2 versao=$3
-pasta=$(mktemp -d)
-trap 'rm -rf "$pasta"' EXIT
-falhas=0
-falha() {
-    echo "FAIL: $*" >&2
-    falhas=$((falhas + 1))
-}
+. "$(dirname "$0")/falhas.sh"
 
 # ARGUMENTS | status | standard output | standard error
 # (output: "version", "usage", "none"; error: "none", "some")

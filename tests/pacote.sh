@@ -9,13 +9,7 @@
 # Usage: pacote.sh BUILD_DIR VERSION SOURCE_DIR
 set -u
 build=$1 versao=$2 fonte=$(cd "$3" && pwd)
-pasta=$(mktemp -d)
-trap 'rm -rf "$pasta"' EXIT
-falhas=0
-falha() {
-    echo "FAIL: $*" >&2
-    falhas=$((falhas + 1))
-}
+. "$(dirname "$0")/falhas.sh"
 
 if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$pasta/saida" >"$pasta/cpack.log" 2>&1; then
     cat "$pasta/cpack.log" >&2

@@ -8,13 +8,7 @@
 # Usage: zip.sh BUILD_DIR VERSION OBJDUMP WINE (a command that runs a .exe under wine)
 set -u
 build=$1 versao=$2 objdump=$3 wine=$4
-pasta=$(mktemp -d)
-trap 'rm -rf "$pasta"' EXIT
-falhas=0
-falha() {
-    echo "FAIL: $*" >&2
-    falhas=$((falhas + 1))
-}
+. "$(dirname "$0")/../falhas.sh"
 
 if ! cpack --config "$build/CPackConfig.cmake" -G ZIP -B "$pasta/saida" >"$pasta/cpack.log" 2>&1; then
     cat "$pasta/cpack.log" >&2
