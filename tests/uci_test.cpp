@@ -47,7 +47,8 @@ TEST(Uci, Sessions) {
     // clang-format off
     const Caso casos[] = {
         {"greeting", "uci\nisready\n", id + "readyok\n"},
-        {"read past", "uci\ndebug on\nsetoption name Hash value 16\nregister later\nstop\nponderhit\n"
+        {"read past", "uci\ndebug on\nsetoption name Hash value 16\nsetoption value 2 name MultiPV\n"
+                      "register later\nstop\nponderhit\n"
                       "ucinewgame\nnonsense\n\n   \n", id},
         {"words before a command skipped", "uci\njunk isready\n", id + "readyok\n"},
         {"quit ends at once", "uci\nquit\nisready\n", id},

@@ -108,7 +108,8 @@ void SessaoUci::uci(Argumentos) {
 // taken as the nearest of them, a value that is no number is read past.
 void SessaoUci::setoption(Argumentos a) {
     const auto nome = std::find(a.begin(), a.end(), "name");
-    const auto valor = std::find(a.begin(), a.end(), "value");
+    // "value" after the name: a line that has it first names nothing.
+    const auto valor = std::find(nome, a.end(), "value");
     if (nome == a.end() || nome + 1 == valor || valor == a.end() || valor + 1 == a.end()) return;
     std::string n;
     for (auto w = nome + 1; w != valor; ++w) (n += n.empty() ? "" : " ") += *w;
