@@ -109,8 +109,8 @@ class Quelmaro2 {
 
     Tabuleiro tabuleiro_;   // the position of the pass, for its trial moves
     int lance_do_jogo_ = 0; // of the pass under way
-    int posicao_do_rei_dele_ =
-        0; // the player's king: the highest square holding -999, kept if none
+    // The player's king: the highest square holding -999, kept if none.
+    int posicao_do_rei_dele_ = 0;
     int posicoes_examinadas_ = 0;
     Alcances jogador_; // the player's pieces at the start of the pass
     Alcances maquina_; // the computer's pieces at the start of the pass
