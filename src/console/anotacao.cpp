@@ -48,7 +48,7 @@ xadrez::JogoParaEscrever anota(Quelmaro2& motor, const xadrez::JogoLido& lido, L
         if (anotada(lado, x.brancas_a_mover)) {
             const int feitos = lances_feitos(x, x.brancas_a_mover);
             if (const std::optional<Pensamento> p =
-                    conselho(motor, x, do_inicio ? std::min(feitos, 2) : 2)) {
+                    conselho(motor, x, do_inicio ? std::min(feitos, 2) : 2, !do_inicio)) {
                 const std::optional<xadrez::Movimento> meu = xadrez::le_coordenadas(p->lance);
                 if (meu) {
                     a.comentario = preenche(

@@ -131,7 +131,7 @@ Marcas Quelmaro2::marcas(int de, int para) const {
 
 Resultado Quelmaro2::passe(const Entrada& e) {
     tabuleiro_ = e.tabuleiro;
-    lance_do_jogo_ = e.lance_do_jogo;
+    vigia_promocoes_ = e.de_posicao_montada || e.lance_do_jogo > 5;
     Tabuleiro& t = tabuleiro_;
     numero_de_candidatos_ = 0;
     posicoes_examinadas_ = 0;
@@ -384,8 +384,10 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
     }
 
     // A pawn of either side on its last row after some reply: the player's
-    // pawn stays there, the computer's unless the reply takes it.
-    if (lance_do_jogo_ > 5 && todos_os_destinos) {
+    // pawn stays there, the computer's unless the reply takes it. Watched
+    // once the computer has made five moves of a game from the ordinary
+    // start, and from the first in a game set up from outside.
+    if (vigia_promocoes_ && todos_os_destinos) {
         const Casas peoes_dele_na_1 = t.com_codigo(-PEAO) & LINHA_1;
         const Casas meus_peoes_na_8 = t.com_codigo(PEAO) & LINHA_8;
         if (peoes_dele_na_1 || (destinos_de_peoes & LINHA_1)) m |= jogada_promove_humano;

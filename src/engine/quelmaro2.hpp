@@ -34,6 +34,11 @@ struct Entrada {
     // The moves the choice is limited to, when not every candidate (the
     // tables are still those of the whole position).
     const Permitidos* permitidos = nullptr;
+    // The game began from a position set up from outside (not reached from
+    // the ordinary start in this game): no opening stands behind it, so
+    // promotions are watched from its first move instead of after the
+    // computer's fifth.
+    bool de_posicao_montada = false;
 };
 
 // What one pass gives back: its choice, and the values for the next pass.
@@ -107,8 +112,9 @@ class Quelmaro2 {
         }
     };
 
-    Tabuleiro tabuleiro_;   // the position of the pass, for its trial moves
-    int lance_do_jogo_ = 0; // of the pass under way
+    Tabuleiro tabuleiro_; // the position of the pass, for its trial moves
+    // Are pawns reaching their last row recorded in this pass?
+    bool vigia_promocoes_ = false;
     // The player's king: the highest square holding -999, kept if none.
     int posicao_do_rei_dele_ = 0;
     int posicoes_examinadas_ = 0;

@@ -66,7 +66,7 @@ bool san_sem_lance(std::string_view palavra, const Analise& analise, bool ingles
 }
 
 PosicaoParaExplicar posicao_para_explicar(const JogoSalvo& jogo) {
-    return {jogo.tabuleiro, !jogo.jogador_tem_brancas(), jogo.lance_do_jogo, true};
+    return {jogo.tabuleiro, !jogo.jogador_tem_brancas(), jogo.lance_do_jogo, true, true};
 }
 
 PosicaoParaExplicar posicao_para_explicar(const xadrez::Partida& partida) {
@@ -75,6 +75,7 @@ PosicaoParaExplicar posicao_para_explicar(const xadrez::Partida& partida) {
     xadrez::para_tabuleiro(x, x.brancas_a_mover, p.tabuleiro);
     p.maquina_tem_brancas = x.brancas_a_mover;
     p.lance_do_jogo = lances_feitos(x, x.brancas_a_mover);
+    p.montada = !inicio_de_partida(partida.inicio);
     return p;
 }
 
@@ -89,7 +90,9 @@ std::optional<PosicaoParaExplicar> posicao_para_explicar(std::string_view conteu
 Analise analisa_posicao(const PosicaoParaExplicar& posicao) {
     Quelmaro2 motor;
     // The fixed opening moves are behind; the draw counter at 0.
-    const Resultado r = motor.passe({posicao.tabuleiro, posicao.lance_do_jogo, 2, 0, 2});
+    const Resultado r = motor.passe({.tabuleiro = posicao.tabuleiro,
+                                     .lance_do_jogo = posicao.lance_do_jogo,
+                                     .de_posicao_montada = posicao.montada});
     return analise_do_passe(motor, r, posicao.tabuleiro, posicao.maquina_tem_brancas);
 }
 

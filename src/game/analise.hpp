@@ -59,6 +59,9 @@ struct PosicaoParaExplicar {
     // explained as if it were its move. (In a chess game the computer plays
     // the side to move.)
     bool fora_da_vez = false;
+    // Not reached from the ordinary start in its game (a saved game, a FEN,
+    // a game with another start): promotions are watched at once.
+    bool montada = false;
 };
 
 // The position of a saved game, the computer on its own side.

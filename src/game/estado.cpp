@@ -16,6 +16,7 @@ void Estado::novo_jogo(bool jogador_tem_brancas) {
     lances_da_pessoa_ = 0;
     numero_de_meu_movimento_ = 0;
     numero_b_inimigo_ = 2;
+    de_posicao_montada_ = false;
 }
 
 void Estado::poe_posicao(const Tabuleiro& tabuleiro, bool jogador_tem_brancas, bool vez_das_brancas,

@@ -46,12 +46,19 @@ class Estado {
     int numero_de_meu_movimento() const { return numero_de_meu_movimento_; }
     int contagem_empate() const { return contagem_empate_; }
     const UltimoLance& ultimo_lance() const { return ultimo_lance_; }
+    // The game began from a position set up from outside (a FEN, a chess
+    // file or a saved game), not from the ordinary start.
+    bool de_posicao_montada() const { return de_posicao_montada_; }
     bool operator==(const Estado&) const = default;
 
     // What the engine pass reads, for the computer's move on this board.
     Entrada entrada() const {
-        return {tabuleiro_, lance_do_jogo_, numero_de_meu_movimento_, contagem_empate_,
-                numero_b_inimigo_};
+        return {.tabuleiro = tabuleiro_,
+                .lance_do_jogo = lance_do_jogo_,
+                .numero_de_meu_movimento = numero_de_meu_movimento_,
+                .contagem_empate = contagem_empate_,
+                .numero_b_inimigo = numero_b_inimigo_,
+                .de_posicao_montada = de_posicao_montada_};
     }
     // The values the pass carries over to the next one.
     void depois_do_passe(const Resultado& r) {
@@ -72,6 +79,9 @@ class Estado {
                      const Roques& roques, int casa_en_passant);
     void poe_contadores(int lance_do_jogo, int lances_da_pessoa, int numero_de_meu_movimento);
     void zera_contagem_empate() { contagem_empate_ = 0; }
+    // Whether the game began from a position set up from outside; a new
+    // game from the ordinary start clears it.
+    void poe_posicao_montada(bool montada) { de_posicao_montada_ = montada; }
     // A game set up from outside: the draw counter at 0 and the player's
     // bishops counted as two until a pass sees them.
     void recomeca_contagens() {
@@ -119,6 +129,7 @@ class Estado {
     int numero_de_meu_movimento_ = 0;
     int contagem_empate_ = 0;
     int numero_b_inimigo_ = 2;
+    bool de_posicao_montada_ = false;
     UltimoLance ultimo_lance_ = SEM_ULTIMO_LANCE;
 };
 

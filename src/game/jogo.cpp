@@ -48,6 +48,7 @@ void Jogo::instala_partida(const xadrez::Partida& partida) {
     historico_.clear();
     estado_.poe_ultimo_lance(SEM_ULTIMO_LANCE);
     estado_.zera_contagem_empate();
+    estado_.poe_posicao_montada(!inicio_de_partida(partida.inicio));
     acabou_ = false;
     termino_ = Termino::nenhum;
     xadrez::Posicao x = partida.inicio;
@@ -84,6 +85,7 @@ void Jogo::carrega(const JogoSalvo& jogo) {
     estado_.poe_contadores(jogo.lance_do_jogo, jogo.lances_da_pessoa,
                            estado_.numero_de_meu_movimento());
     estado_.poe_ultimo_lance(jogo.ultimo_lance);
+    estado_.poe_posicao_montada(true);
     historico_.clear();
     fen_inicial_ = fen_de_jogo_salvo(estado_);
     acabou_ = false;
@@ -111,16 +113,43 @@ JogoSalvo Jogo::salvo(bool tabuleironormal, bool ingles) const {
     return jogo;
 }
 
+namespace {
+
+// Centipawns by piece letter; a king counts nothing, both being on the board.
+struct ValorDaPeca {
+    char tipo;
+    int centesimos;
+};
+constexpr ValorDaPeca VALORES[] = {{'P', 100}, {'N', 300}, {'B', 300}, {'R', 500}, {'Q', 900}};
+
+int centesimos(char peca) {
+    for (const ValorDaPeca& v : VALORES)
+        if (v.tipo == xadrez::tipo_da_peca(peca)) return v.centesimos;
+    return 0;
+}
+
+} // namespace
+
+ValorDoLance valor_do_lance(const xadrez::Posicao& x, const xadrez::Movimento& m) {
+    const bool brancas = xadrez::branca(x.pecas[m.de]);
+    xadrez::Posicao depois = x;
+    xadrez::joga(depois, m);
+    ValorDoLance v;
+    for (const char peca : depois.pecas)
+        if (peca != xadrez::VAZIA) v.pontos += xadrez::branca(peca) == brancas ? centesimos(peca)
+                                                                               : -centesimos(peca);
+    v.mate = xadrez::fim(depois) == xadrez::Fim::mate;
+    return v;
+}
+
 Pensamento pensa(const Estado& e, const Resultado& r, int de, int para) {
     const xadrez::Movimento lance = movimento_da_maquina(e, de, para);
-    Tabuleiro depois = e.tabuleiro();
-    depois.poe(para, lance.promocao ? DAMA : depois[de]);
-    depois.poe(de, VAZIO);
     xadrez::Posicao x = posicao_de_xadrez(e);
-    xadrez::joga(x, lance);
+    x.brancas_a_mover = e.maquina_tem_brancas();
+    const ValorDoLance v = valor_do_lance(x, lance);
     Pensamento p;
-    p.pontos = depois.soma() * CENTESIMOS;
-    p.mate = xadrez::fim(x) == xadrez::Fim::mate;
+    p.pontos = v.pontos;
+    p.mate = v.mate;
     p.nos = r.posicoes_examinadas;
     p.lance = xadrez::escreve_coordenadas(lance);
     p.regra = r.regra;
@@ -168,10 +197,11 @@ Escolha escolhe(Estado& e, Quelmaro2& motor, const Permitidos* permitidos, bool 
 }
 
 std::optional<Pensamento> conselho(Quelmaro2& motor, const xadrez::Posicao& x,
-                                   int numero_de_meu_movimento) {
+                                   int numero_de_meu_movimento, bool montada) {
     Estado e;
     comeca_de_posicao(e, x, x.brancas_a_mover);
     e.poe_contadores(e.lance_do_jogo(), e.lances_da_pessoa(), numero_de_meu_movimento);
+    e.poe_posicao_montada(montada);
     const Escolha escolha = escolhe(e, motor, nullptr, false);
     if (!escolha.lance()) return std::nullopt;
     return escolha.pensamento;

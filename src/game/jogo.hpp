@@ -30,7 +30,7 @@ struct Lembranca {
 // What the computer's chosen move is worth and why it was played, as the GUI
 // protocols show it.
 struct Pensamento {
-    int pontos = 0;    // material after the move, the computer's side, in centipawns
+    int pontos = 0;    // material after the move, the computer's side (valor_do_lance)
     bool mate = false; // the move mates
     int nos = 0;       // trial positions the pass examined
     std::string lance; // in coordinates, with the promotion letter
@@ -109,7 +109,8 @@ class Jogo {
     void comeca_de_posicao(const xadrez::Posicao& x, bool maquina_tem_brancas);
     // A game loaded from a chess file becomes the game in play: its last
     // position, the player on the side to move, the history holding its
-    // moves, each as if played here.
+    // moves, each as if played here; a game from another start than the
+    // ordinary one is a game set up from outside.
     void instala_partida(const xadrez::Partida& partida);
     // A game from a state set up by hand (tools and tests): the history
     // starts there, from the ordinary start, and the game is not over.
@@ -121,8 +122,8 @@ class Jogo {
         termino_ = Termino::nenhum;
     }
     // A saved game loaded: its board, counters and castling flags; the
-    // history starts there and the game is not over. The engine's carried
-    // values stay.
+    // history starts there and the game is not over, a game set up from
+    // outside. The engine's carried values stay.
     void carrega(const JogoSalvo& jogo);
     // The saved game of this state, with the two display settings it keeps.
     JogoSalvo salvo(bool tabuleironormal, bool ingles) const;
@@ -177,9 +178,18 @@ class Jogo {
     Quelmaro2 motor_;
 };
 
-// Centipawns: a pawn, code 1, is worth 100; a mating move is worth this.
-constexpr int CENTESIMOS = 100;
+// A mating move's score in the xboard thinking line.
 constexpr int PONTOS_DE_MATE = 100001;
+
+// What a legal move of a position is worth to the side making it, as GUIs
+// read a score: the material balance after it from that side, in centipawns
+// on the usual scale (pawn 100, knight and bishop 300, rook 500, queen 900;
+// not the engine's own piece codes), and whether it mates.
+struct ValorDoLance {
+    int pontos = 0;
+    bool mate = false;
+};
+ValorDoLance valor_do_lance(const xadrez::Posicao& x, const xadrez::Movimento& m);
 
 // The engine's choice for the computer on the state, not yet played: its
 // pass, whose carried values the state takes, and what the move is worth.
@@ -202,9 +212,11 @@ Escolha escolhe(Estado& estado, Quelmaro2& motor, const Permitidos* permitidos =
 // The move the program would play in a chess position, the side to move as
 // its own: its choice, with what it is worth and why; nullopt when that side
 // has no move. `numero_de_meu_movimento` is the opening-move counter (0 or 1
-// while a fixed opening move is due, 2 after); the draw counter is 0.
+// while a fixed opening move is due, 2 after); the draw counter is 0;
+// `montada` when the game of the position began from a position set up from
+// outside (Estado::de_posicao_montada).
 std::optional<Pensamento> conselho(Quelmaro2& motor, const xadrez::Posicao& x,
-                                   int numero_de_meu_movimento);
+                                   int numero_de_meu_movimento, bool montada);
 
 // What the engine's choice (de, para) of the pass `r` on the state is worth.
 Pensamento pensa(const Estado& estado, const Resultado& r, int de, int para);

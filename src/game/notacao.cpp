@@ -131,6 +131,7 @@ void comeca_de_posicao(Estado& e, const xadrez::Posicao& x, bool maquina_tem_bra
     poe_posicao(e, x, maquina_tem_brancas);
     e.recomeca_contagens();
     e.poe_contadores(meus, dele, abertura);
+    e.poe_posicao_montada(!inicio_de_partida(x));
 }
 
 int lances_feitos(const xadrez::Posicao& x, bool brancas) {

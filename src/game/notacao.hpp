@@ -54,7 +54,8 @@ void poe_posicao(Estado& estado, const xadrez::Posicao& x, bool maquina_tem_bran
 // A game begun at the position: as poe_posicao, and the move counters from
 // its move number (the moves each colour has made by then), the draw
 // counter at 0, and the fixed opening moves due only in the ordinary
-// starting position with White to move.
+// starting position with White to move; any other position is a game set up
+// from outside (Estado::de_posicao_montada).
 void comeca_de_posicao(Estado& estado, const xadrez::Posicao& x, bool maquina_tem_brancas);
 
 // Moves made by one colour before the position's move number is reached.

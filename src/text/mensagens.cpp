@@ -227,6 +227,28 @@ constexpr Textos TEXTOS[] = {
      "given",
      "info string My rules do not look at castling or captures in passing: the first of the moves "
      "given"},
+    // analysis as the GUIs show it
+    {Mensagem::PosicaoIlegalVazia, "tellusererror Illegal position, an empty board: ",
+     "tellusererror Posicao ilegal, um tabuleiro vazio: "},
+    {Mensagem::NaoPesaRoque,
+     "Not weighed: my rules never look at castling (my king moves one square at a time).",
+     "Não pesado: minhas regras nunca olham o roque (meu rei anda uma casa por vez)."},
+    {Mensagem::NaoPesaEnPassant,
+     "Not weighed: my rules never look at captures in passing (my pawns take only what stands on "
+     "the square).",
+     "Não pesado: minhas regras nunca olham a captura en passant (meus peões só "
+     "tomam o que está na casa)."},
+    {Mensagem::NaoPesaSubpromocao,
+     "Not weighed: my rules never look at promotions to a knight, bishop or rook (my pawns always "
+     "become queens).",
+     "Não pesado: minhas regras nunca olham a promoção a cavalo, bispo ou torre "
+     "(meus peões sempre viram damas)."},
+    {Mensagem::NaoPesaPassoDuplo,
+     "Not weighed: my rules never look at a pawn's double step that lands beside an opposing pawn.",
+     "Não pesado: minhas regras nunca olham o passo duplo de um peão que para ao lado "
+     "de um peão adversário."},
+    {Mensagem::NaoPesaLance, "Not weighed: none of my rules takes this move.",
+     "Não pesado: nenhuma das minhas regras aceita este lance."},
 };
 // clang-format on
 
@@ -250,6 +272,24 @@ std::string preenche(std::string_view modelo, std::initializer_list<std::string_
             ++i;
         } else {
             s += modelo[i];
+        }
+    }
+    return s;
+}
+
+std::string texto_visivel(std::string_view bytes) {
+    constexpr std::string_view HEX = "0123456789abcdef";
+    std::string s;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            s += "\\\\";
+        } else if (b >= 0x20 && b < 0x7f) {
+            s += c;
+        } else {
+            s += "\\x";
+            s += HEX[b >> 4];
+            s += HEX[b & 15];
         }
     }
     return s;

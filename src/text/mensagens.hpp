@@ -154,6 +154,14 @@ enum class Mensagem {
     UciOpcaoMultiPV,
     UciListaSemLance,
     UciListaSoDeRoques,
+    // analysis as the GUIs show it
+    PosicaoIlegalVazia, // printed without a line end, before the FEN
+    // why the rules never weigh a legal move (a MultiPV line after the ranked ones)
+    NaoPesaRoque,
+    NaoPesaEnPassant,
+    NaoPesaSubpromocao,
+    NaoPesaPassoDuplo,
+    NaoPesaLance,
     Total
 };
 
@@ -161,5 +169,10 @@ std::string_view texto(Mensagem m, bool ingles);
 
 // The model with each "{}" replaced by the next value, in order.
 std::string preenche(std::string_view modelo, std::initializer_list<std::string_view> valores);
+
+// Text read from outside, made safe to print on one line: printable ASCII
+// characters as they are, a backslash doubled, every other byte (control
+// characters, escape sequences, bytes of any other encoding) as \xHH.
+std::string texto_visivel(std::string_view bytes);
 
 } // namespace quelmaro

@@ -64,12 +64,34 @@ bool parametro(std::string_view w) {
 // millisecond. GUIs take a line of time 0 for no analysis and show none.
 constexpr int MILISSEGUNDOS = 1;
 
-// A multipv line's score: the rank of the rule that places the move, not an
-// evaluation: 55 - N centipawns for rule N, 55 for a fixed opening move,
-// mate 1 for the mates of rule 1.
-std::string pontos_do_lugar(int regra, bool abertura) {
-    if (regra == 1) return "mate 1";
-    return "cp " + std::to_string(abertura ? NUMERO_DE_REGRAS : NUMERO_DE_REGRAS - regra);
+// A line's score: the material after its move (valor_do_lance), the same
+// whatever the number of lines; "mate 1" for a mating move.
+std::string pontos(const xadrez::Posicao& x, const xadrez::Movimento& m) {
+    const ValorDoLance v = valor_do_lance(x, m);
+    return v.mate ? std::string("mate 1") : "cp " + std::to_string(v.pontos);
+}
+
+// Why the rules never weigh a legal move that is none of their candidates,
+// by its kind.
+Mensagem fora_das_candidatas(const xadrez::Posicao& x, const xadrez::Movimento& m) {
+    const char peca = xadrez::tipo_da_peca(x.pecas[m.de]);
+    const int colunas = xadrez::coluna_de(m.para) - xadrez::coluna_de(m.de);
+    if (peca == 'K' && (colunas == 2 || colunas == -2)) return Mensagem::NaoPesaRoque;
+    if (peca == 'P' && colunas != 0 && x.pecas[m.para] == xadrez::VAZIA)
+        return Mensagem::NaoPesaEnPassant;
+    if (m.promocao && m.promocao != 'Q') return Mensagem::NaoPesaSubpromocao;
+    if (peca == 'P' && (m.para - m.de == 16 || m.de - m.para == 16))
+        return Mensagem::NaoPesaPassoDuplo;
+    return Mensagem::NaoPesaLance;
+}
+
+// The move of the list with the squares of `m`: `m` itself when listed, else
+// the first listed (a promotion to another piece); `m` when none.
+xadrez::Movimento da_lista(const std::vector<xadrez::Movimento>* lista, xadrez::Movimento m) {
+    if (!lista || std::find(lista->begin(), lista->end(), m) != lista->end()) return m;
+    for (const xadrez::Movimento& l : *lista)
+        if (l.de == m.de && l.para == m.para) return l;
+    return m;
 }
 
 } // namespace
@@ -105,7 +127,8 @@ void SessaoUci::uci(Argumentos) {
 }
 
 // "setoption name MultiPV value N", the name in any case; N out of 1..64 is
-// taken as the nearest of them, a value that is no number is read past.
+// taken as the nearest of them, however many digits it has; a value that is
+// no number is read past.
 void SessaoUci::setoption(Argumentos a) {
     const auto nome = std::find(a.begin(), a.end(), "name");
     // "value" after the name: a line that has it first names nothing.
@@ -118,7 +141,12 @@ void SessaoUci::setoption(Argumentos a) {
     const std::string_view v = *(valor + 1);
     int linhas = 0;
     const auto [fim, erro] = std::from_chars(v.data(), v.data() + v.size(), linhas);
-    if (erro != std::errc() || fim != v.data() + v.size()) return;
+    if (fim != v.data() + v.size()) return;
+    // A number too long for an int is out of range too: of the nearer end.
+    if (erro == std::errc::result_out_of_range)
+        linhas = v.starts_with('-') ? 1 : MAXIMO_DE_LINHAS;
+    else if (erro != std::errc())
+        return;
     linhas_ = std::clamp(linhas, 1, MAXIMO_DE_LINHAS);
 }
 
@@ -153,7 +181,7 @@ void SessaoUci::position(Argumentos argumentos) {
         return;
     }
     if (!p.lance_ilegal.empty())
-        o << texto(Mensagem::UciLanceIlegal, true) << p.lance_ilegal << '\n';
+        o << texto(Mensagem::UciLanceIlegal, true) << texto_visivel(p.lance_ilegal) << '\n';
 
     // The last position followed by further moves goes on with the same game.
     const bool continua = tem_jogo_ && p.inicio == inicio_ && p.lances.size() > lances_.size() &&
@@ -218,11 +246,11 @@ void SessaoUci::go(Argumentos argumentos) {
     if (espera == Espera::nada) responde();
 }
 
-std::string SessaoUci::escolhe_livre() { return escolhe_com(nullptr); }
+std::string SessaoUci::escolhe_livre() { return escolhe_com(nullptr, nullptr); }
 
 // The choice among the moves of searchmoves: the cascade over those that are
 // candidates; castling and captures in passing, which no rule looks at, only
-// when the list holds nothing else.
+// when the list holds nothing else. The answer is always a move of the list.
 std::string SessaoUci::escolhe_entre(const std::vector<xadrez::Movimento>& lista) {
     std::ostream& o = console_.saida();
     if (lista.empty()) {
@@ -240,13 +268,17 @@ std::string SessaoUci::escolhe_entre(const std::vector<xadrez::Movimento>& lista
             algum = true;
         }
     }
-    if (algum) return escolhe_com(&permitidos);
+    if (algum) return escolhe_com(&permitidos, &lista);
     const std::string lance = xadrez::escreve_coordenadas(lista.front());
     o << texto(Mensagem::UciListaSoDeRoques, true) << '\n';
     return lance;
 }
 
-std::string SessaoUci::escolhe_com(const Permitidos* permitidos) {
+// Each line's reason comes before its score line: an adapter such as polyglot
+// turns an "info string" into a thinking line of its own, and the GUI shows
+// the last one, which must be the one with the move.
+std::string SessaoUci::escolhe_com(const Permitidos* permitidos,
+                                   const std::vector<xadrez::Movimento>* lista) {
     std::ostream& o = console_.saida();
     const Escolha e = escolhe(estado_do_passe_, motor_, permitidos);
     if (!e.lance()) {
@@ -255,35 +287,50 @@ std::string SessaoUci::escolhe_com(const Permitidos* permitidos) {
         return {};
     }
     const Pensamento& p = e.pensamento;
-    if (linhas_ == 1 || p.fora_das_regras) {
-        o << "info depth 1 score "
-          << (p.mate ? std::string("mate 1") : "cp " + std::to_string(p.pontos)) << " nodes "
-          << p.nos << " time " << MILISSEGUNDOS << " pv " << p.lance << '\n'
-          << "info string " << razao(p) << '\n';
-        return p.lance;
-    }
-    // The first lines in the cascade's order, the choice first, each with its reason.
+    // The lines: the choice first, then the other candidates in the cascade's
+    // order, then the legal moves the rules never weigh, each with its reason.
+    struct Linha {
+        xadrez::Movimento lance;
+        std::string razao;
+    };
+    std::vector<Linha> linhas;
+    const auto ja_tem = [&](const xadrez::Movimento& m) {
+        return std::any_of(linhas.begin(), linhas.end(),
+                           [&](const Linha& l) { return l.lance == m; });
+    };
+    xadrez::Movimento escolhido = da_lista(lista, *xadrez::le_coordenadas(p.lance));
+    // The rescue of a position without candidates does not know the list.
+    if (lista && std::find(lista->begin(), lista->end(), escolhido) == lista->end())
+        escolhido = lista->front();
+    linhas.push_back({escolhido, razao(p)});
     const Resultado& r = e.resultado;
-    std::vector<Lugar> lugares = classificacao(motor_.candidatos(), r.contexto, permitidos);
-    const auto escolhido = std::find_if(lugares.begin(), lugares.end(), [&](const Lugar& l) {
-        const Candidato& c = motor_.candidatos()[l.candidato];
-        return c.de == r.de && c.para == r.para;
-    });
-    if (escolhido != lugares.end()) std::rotate(lugares.begin(), escolhido, escolhido + 1);
-    int k = 0;
-    for (const Lugar& l : lugares) {
-        if (k == linhas_) break;
-        const Candidato& c = motor_.candidatos()[l.candidato];
-        const bool abertura = k == 0 && r.regra == 0;
-        if (l.regra == 0 && !abertura) continue; // it lets the player take the king: no legal move
-        const int regra = abertura ? 0 : l.regra;
-        o << "info multipv " << ++k << " depth 1 score " << pontos_do_lugar(regra, abertura)
-          << " nodes " << p.nos << " time " << MILISSEGUNDOS << " pv "
-          << xadrez::escreve_coordenadas(movimento_da_maquina(estado_do_passe_, c.de, c.para))
-          << '\n'
-          << "info string " << razao(regra, abertura ? r.abertura : Abertura::nenhuma) << '\n';
+    if (linhas_ > 1) {
+        for (const Lugar& l : classificacao(motor_.candidatos(), r.contexto, permitidos)) {
+            if (static_cast<int>(linhas.size()) >= linhas_) break;
+            if (l.regra == 0) continue; // it lets the player take the king: no legal move
+            const Candidato& c = motor_.candidatos()[l.candidato];
+            const xadrez::Movimento m =
+                da_lista(lista, movimento_da_maquina(estado_do_passe_, c.de, c.para));
+            if (ja_tem(m) || (escolhido.de == m.de && escolhido.para == m.para) ||
+                !xadrez::legal(atual_, m))
+                continue;
+            linhas.push_back({m, razao(l.regra, Abertura::nenhuma)});
+        }
+        for (const xadrez::Movimento& m : xadrez::legais(atual_)) {
+            if (static_cast<int>(linhas.size()) >= linhas_) break;
+            if (ja_tem(m) || (lista && std::find(lista->begin(), lista->end(), m) == lista->end()))
+                continue;
+            linhas.push_back({m, std::string(texto(fora_das_candidatas(atual_, m), true))});
+        }
     }
-    return p.lance;
+    int k = 0;
+    for (const Linha& l : linhas) {
+        o << "info string " << l.razao << '\n' << "info ";
+        if (linhas_ > 1) o << "multipv " << ++k << ' ';
+        o << "depth 1 score " << pontos(atual_, l.lance) << " nodes " << p.nos << " time "
+          << MILISSEGUNDOS << " pv " << xadrez::escreve_coordenadas(l.lance) << '\n';
+    }
+    return xadrez::escreve_coordenadas(escolhido);
 }
 
 } // namespace quelmaro::uci

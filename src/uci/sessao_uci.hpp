@@ -45,7 +45,9 @@ class SessaoUci {
     // The engine's choice, its info lines printed; empty when there is none.
     std::string escolhe_livre();
     std::string escolhe_entre(const std::vector<xadrez::Movimento>& lista);
-    std::string escolhe_com(const Permitidos* permitidos);
+    // With `lista` (searchmoves) every line is a move of it.
+    std::string escolhe_com(const Permitidos* permitidos,
+                            const std::vector<xadrez::Movimento>* lista);
     // Prints the bestmove that waits, if one does.
     void responde();
 

@@ -62,6 +62,9 @@ const SessaoXboard::Comando SessaoXboard::COMANDOS[] = {
 };
 // clang-format on
 
+// The pieces of a FEN with none on the board.
+constexpr std::string_view TABULEIRO_VAZIO = "8/8/8/8/8/8/8/8 ";
+
 SessaoXboard::SessaoXboard(Console& console, Arquivos& arquivos)
     : console_(console), arquivos_(arquivos) {
     // The GUI waits for each line: every write reaches it at once.
@@ -88,8 +91,9 @@ void SessaoXboard::Apresentacao() {
 
 void SessaoXboard::meu_lance(const LanceDaMaquina& l) {
     if (mostra_pensamento_) pensamento(l.pensamento);
+    // The move as the protocol writes it, a promotion with its letter ("a7a8q").
     poe(Mensagem::Move);
-    saida() << l.lance << '\n';
+    saida() << (l.pensamento.lance.empty() ? l.lance : l.pensamento.lance) << '\n';
     if (l.sem_lance_dele)
         diz(!l.mate                                ? Mensagem::EmpateAfogamento
             : jogo_.estado().jogador_tem_brancas() ? Mensagem::PretasDaoMate
@@ -106,6 +110,7 @@ void SessaoXboard::le_lance() {
     for (;;) {
         std::string linha = console_.pedaco(TAMANHO_DA_LINHA);
         lido_ = Tradutor(linha, COMANDOS);
+        linha_lida_ = linha;
         if (lido_.tipo == Traducao::Tipo::comando) {
             const Comando& c = COMANDOS[lido_.comando];
             if (c.linha_inteira && console_.cortada())
@@ -167,7 +172,13 @@ void SessaoXboard::pos_lance_dele() {
             mostra_analise();
         } else if (!lance()) {
             poe(Mensagem::LanceIlegal);
-            saida().write(lido_.saidatrad.data(), 4) << '\n';
+            // A castling word as the GUI sent it, a move by its squares.
+            if (lido_.tipo == Traducao::Tipo::palavra) {
+                const std::size_t fim = linha_lida_.find_last_not_of(" \t\r\n");
+                saida() << texto_visivel(linha_lida_.substr(0, fim + 1)) << '\n';
+            } else {
+                saida().write(lido_.saidatrad.data(), 4) << '\n';
+            }
         } else if (!forcado_) {
             return;
         } else {
@@ -220,9 +231,16 @@ void SessaoXboard::remove(const Traducao&) {
 void SessaoXboard::resultado(const Traducao&) { jogo_.termina(); }
 
 // A new game from the FEN, in force mode, the computer keeping its colour; a
-// bad FEN changes nothing.
+// bad FEN changes nothing. A board without a piece is no person's set-up but
+// a GUI's way to stop an analyser (it sends one after "exit"): the refusal
+// repeats it, by which such a GUI knows its own board and shows no error.
 void SessaoXboard::setboard(const Traducao& t) {
     const xadrez::LeituraFen leitura = xadrez::le_fen(t.argumento);
+    if (!leitura.ok() && t.argumento.starts_with(TABULEIRO_VAZIO)) {
+        poe(Mensagem::PosicaoIlegalVazia);
+        saida() << texto_visivel(t.argumento) << '\n';
+        return;
+    }
     if (!leitura.ok()) return diz(Mensagem::PosicaoIlegal);
     jogo_.comeca_de_posicao(leitura.posicao, jogo_.estado().maquina_tem_brancas());
     forcado_ = true;

@@ -82,6 +82,7 @@ class SessaoXboard : public Frente {
     Arquivos& arquivos_;
     Jogo jogo_;
     Traducao lido_;
+    std::string linha_lida_; // the line `lido_` was read from
     // English (a saved game loaded may switch it), no drawing; the
     // orientation is kept in saved games.
     Exibicao exibicao_{.ingles = true};
