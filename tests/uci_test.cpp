@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -69,25 +70,41 @@ TEST(Uci, Sessions) {
          "info depth 1 score mate 1 nodes ", true},
         {"promotion letter", "uci\nposition fen 8/2P5/8/8/8/k7/8/7K w - - 0 1\ngo\n",
          "bestmove c7c8q\n", true},
+        // Each reason before its score line: an adapter that turns an info
+        // string into a thinking line of its own shows the move last.
         {"reason of the move", "uci\nposition startpos\ngo\n",
-         "info string Opening move: my king's pawn steps forward one square.\nbestmove e2e3\n", true},
+         "info string Opening move: my king's pawn steps forward one square.\n"
+         "info depth 1 score cp 0 nodes 420 time 1 pv e2e3\nbestmove e2e3\n", true},
         // Analysis: the bestmove waits for stop (or ponderhit); isready is answered meanwhile.
         {"go infinite waits for stop", "uci\nposition startpos\ngo infinite\nisready\nstop\nstop\n",
-         "steps forward one square.\nreadyok\nbestmove e2e3\n", true},
+         "pv e2e3\nreadyok\nbestmove e2e3\n", true},
         {"go infinite and quit: no bestmove", "uci\nposition startpos\ngo infinite\nquit\nstop\n",
          "steps forward one square.\n", true},
         {"go ponder waits for ponderhit", "uci\nposition startpos\ngo ponder\nisready\nponderhit\n",
-         "square.\nreadyok\nbestmove e2e3\n", true},
+         "pv e2e3\nreadyok\nbestmove e2e3\n", true},
         {"ponderhit does not end go infinite", "uci\nposition startpos\ngo infinite\nponderhit\nisready\n",
-         "square.\nreadyok\n", true},
+         "pv e2e3\nreadyok\n", true},
         {"a new position answers the go that waits",
          "uci\nposition startpos\ngo infinite\nposition startpos moves e2e3\nisready\n",
-         "square.\nbestmove e2e3\nreadyok\n", true},
+         "pv e2e3\nbestmove e2e3\nreadyok\n", true},
         // The fixed opening move e2e3 is not among them; of the two safe pawn
         // moves the last in scan order (a2 stands after h2 on White's board).
         {"searchmoves limits the choice", "uci\nposition startpos\ngo searchmoves h2h4 a2a3 xx\n",
-         "pv a2a3\ninfo string Rule 39: A safe pawn move: no reply of yours wins anything of mine, "
-         "mates me, checks me or promotes a pawn.\nbestmove a2a3\n", true},
+         "info string Rule 39: A safe pawn move: no reply of yours wins anything of mine, mates me, "
+         "checks me or promotes a pawn.\ninfo depth 1 score cp 0 nodes 420 time 1 pv a2a3\n"
+         "bestmove a2a3\n", true},
+        // The bestmove is a move of the list, an underpromotion listed included.
+        {"searchmoves of an underpromotion", "uci\nposition fen 8/1P4k1/8/8/8/8/6p1/K7 w - - 0 1\n"
+         "go searchmoves b7b8n\n", "pv b7b8n\nbestmove b7b8n\n", true},
+        {"searchmoves of two underpromotions",
+         "uci\nposition fen rn6/3pPk1r/b1p3p1/pp2np2/8/PPP1bNKP/2Q1P2R/RN3B2 w - - 5 26\n"
+         "go searchmoves e7e8n e7e8r\n", "pv e7e8n\nbestmove e7e8n\n", true},
+        // Material on the usual scale: a queen against a pawn.
+        {"score in centipawns", "uci\nposition fen 8/1P4k1/8/8/8/8/6p1/K7 w - - 0 1\ngo\n",
+         "info depth 1 score cp 800 nodes 40 time 1 pv b7b8q\n", true},
+        {"illegal move shown as visible text",
+         std::string("uci\nposition startpos moves e2e4 \x1b[31mz\\\x01\xff\n"),
+         id + "info string Illegal move: \\x1b[31mz\\\\\\x01\\xff\n"},
         {"searchmoves with no legal move", "uci\nposition startpos\ngo searchmoves e2e5 a1a2\n",
          id + "info string None of the moves of searchmoves is legal here\nbestmove 0000\n"},
         {"searchmoves of castling only", "uci\nposition fen r3k3/8/8/8/8/8/8/4K3 b q - 0 1\ngo searchmoves e8c8\n",
@@ -106,44 +123,177 @@ TEST(Uci, Sessions) {
     }
 }
 
-// MultiPV N: the first N legal candidates in the cascade's order, the choice
-// first, each with its reason; the score falls with the rule's number.
-TEST(Uci, MultiPvRanksTheCandidatesByTheirRules) {
-    const std::string s = sessao("uci\nsetoption name MultiPV value 3\nposition startpos moves "
-                                 "e2e4 e7e6 d2d4 b7b6 g1f3\ngo\n");
-    std::istringstream linhas(s);
-    std::vector<std::pair<int, int>> vistas; // (score, rule)
+// The lines of a "go": move, score and reason of each, in order.
+struct LinhaPv {
+    std::string lance, pontos, razao;
+};
+std::vector<LinhaPv> linhas_pv(const std::string& saida) {
+    std::vector<LinhaPv> v;
+    std::istringstream linhas(saida);
+    std::string razao;
     for (std::string l; std::getline(linhas, l);) {
-        if (!l.starts_with("info multipv ")) continue;
-        const std::size_t cp = l.find(" score cp ");
-        ASSERT_NE(cp, std::string::npos) << l;
-        std::string razao;
-        ASSERT_TRUE(std::getline(linhas, razao));
-        ASSERT_TRUE(razao.starts_with("info string Rule ")) << razao;
-        vistas.push_back({std::stoi(l.substr(cp + 10)), std::stoi(razao.substr(17))});
-        EXPECT_EQ(l.substr(0, 15), "info multipv " + std::to_string(vistas.size()) + " ");
+        if (l.starts_with("info string ")) razao = l.substr(12);
+        if (!l.starts_with("info ") || l.starts_with("info string ")) continue;
+        const std::size_t score = l.find(" score "), nodes = l.find(" nodes "), pv = l.find(" pv ");
+        v.push_back({l.substr(pv + 4), l.substr(score + 7, nodes - score - 7), razao});
+        razao.clear();
     }
-    ASSERT_EQ(vistas.size(), 3u) << s;
-    for (std::size_t k = 0; k < vistas.size(); ++k) {
-        EXPECT_EQ(vistas[k].first, 55 - vistas[k].second);
-        if (k > 0) {
-            EXPECT_LE(vistas[k].first, vistas[k - 1].first);
+    return v;
+}
+
+// Centipawns of the material after the move, from the mover's side, by the
+// usual values (pawn 100, knight and bishop 300, rook 500, queen 900).
+std::string material_depois(xadrez::Posicao x, const std::string& lance) {
+    const bool brancas = x.brancas_a_mover;
+    xadrez::joga(x, *xadrez::le_coordenadas(lance));
+    if (xadrez::fim(x) == xadrez::Fim::mate) return "mate 1";
+    int cp = 0;
+    for (const char p : x.pecas) {
+        const std::string_view letras = "PNBRQ";
+        const int valores[] = {100, 300, 300, 500, 900};
+        const std::size_t k = letras.find(xadrez::tipo_da_peca(p));
+        if (p == xadrez::VAZIA || k == std::string_view::npos) continue;
+        cp += xadrez::branca(p) == brancas ? valores[k] : -valores[k];
+    }
+    return "cp " + std::to_string(cp);
+}
+
+// MultiPV N: min(N, legal moves) lines of distinct legal moves, the choice
+// first, then the other candidates in the cascade's order, then the moves
+// the rules never weigh (castling, captures in passing, a pawn's double step
+// beside an opposing pawn, underpromotions), each after its reason. Every
+// line's score is the material after its move, whatever N; fewer lines are
+// the first of more.
+TEST(Uci, MultiPvListsEveryLegalMove) {
+    struct Caso {
+        const char* posicao;
+        std::vector<std::string> devem; // moves that must be among the lines
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"startpos moves e2e4 e7e6 d2d4 b7b6 g1f3", {}},
+        {"fen r3k2r/pppq1ppp/2npbn2/2b1p3/2B1P3/2NPBN2/PPPQ1PPP/R3K2R w KQkq - 0 1", {"e1g1", "e1c1"}},
+        {"fen rnbqkbnr/ppp1p1pp/8/3pPp2/8/8/PPPP1PPP/RNBQKBNR w KQkq f6 0 3", {"e5f6"}},
+        {"fen 4k3/8/8/8/1p6/8/P7/4K3 w - - 0 1", {"a2a4"}},
+        {"fen rn6/3pPk1r/b1p3p1/pp2np2/8/PPP1bNKP/2Q1P2R/RN3B2 w - - 5 26", {"e7e8n", "e7e8b", "e7e8r"}},
+        {"fen k7/8/8/8/8/8/6q1/K6Q b - - 10 30", {}},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.posicao);
+        const xadrez::Posicao x =
+            uci::le_posicao(uci::palavras(std::string(c.posicao))).atual;
+        const int legais = xadrez::legais(x).size();
+        const std::string posicao = std::string("position ") + c.posicao + "\ngo\n";
+        const std::string um = sessao("uci\n" + posicao);
+        const std::vector<LinhaPv> so = linhas_pv(um);
+        ASSERT_EQ(so.size(), 1u) << um;
+        std::vector<LinhaPv> todas;
+        for (const int n : {3, 64}) {
+            const std::string s =
+                sessao("uci\nsetoption name MultiPV value " + std::to_string(n) + "\n" + posicao);
+            const std::vector<LinhaPv> v = linhas_pv(s);
+            ASSERT_EQ(v.size(), static_cast<std::size_t>(std::min(n, legais))) << s;
+            EXPECT_EQ(v[0].lance, melhor_lance(s));
+            EXPECT_EQ(v[0].lance, so[0].lance) << "the first line is the move chosen";
+            EXPECT_EQ(v[0].pontos, so[0].pontos) << "one meaning of the score";
+            std::set<std::string> vistos;
+            for (std::size_t k = 0; k < v.size(); ++k) {
+                SCOPED_TRACE(v[k].lance);
+                EXPECT_TRUE(vistos.insert(v[k].lance).second) << "twice";
+                EXPECT_TRUE(xadrez::legal(x, *xadrez::le_coordenadas(v[k].lance)));
+                EXPECT_EQ(v[k].pontos, material_depois(x, v[k].lance));
+                EXPECT_FALSE(v[k].razao.empty());
+                if (n == 64 && k < 3) {
+                    EXPECT_EQ(v[k].lance, todas[k].lance) << "the order";
+                }
+            }
+            todas = v;
+        }
+        for (const std::string& m : c.devem) {
+            const auto l = std::find_if(todas.begin(), todas.end(),
+                                        [&](const LinhaPv& p) { return p.lance == m; });
+            ASSERT_NE(l, todas.end()) << m;
+            EXPECT_TRUE(l->razao.starts_with("Not weighed: my rules never look at")) << l->razao;
         }
     }
-    const std::string um = sessao("uci\nposition startpos moves e2e4 e7e6 d2d4 b7b6 g1f3\ngo\n");
-    EXPECT_EQ(melhor_lance(s), melhor_lance(um)) << "the first line is the move chosen";
+    // A value past any int is out of range too: taken as 64.
+    const std::string muitas = sessao("uci\nsetoption name MultiPV value 99999999999\n"
+                                      "position startpos\ngo\n");
+    EXPECT_EQ(linhas_pv(muitas).size(), 20u) << muitas;
+    const std::string uma = sessao("uci\nsetoption name MultiPV value -99999999999\n"
+                                   "position startpos\ngo\n");
+    EXPECT_EQ(linhas_pv(uma).size(), 1u) << uma;
+}
 
-    // Asked for more lines than there are moves (99 is taken as 64): one
-    // line for each legal move.
-    const std::string todas = sessao("uci\nsetoption name multipv value 99\n"
-                                     "position startpos moves e2e4 e7e6 d2d4 b7b6 g1f3\ngo\n");
-    std::size_t n = 0;
-    for (std::size_t i = todas.find("info multipv "); i != std::string::npos;
-         i = todas.find("info multipv ", i + 1))
-        ++n;
-    const xadrez::Posicao x =
-        uci::le_posicao(uci::palavras("startpos moves e2e4 e7e6 d2d4 b7b6 g1f3")).atual;
-    EXPECT_EQ(n, static_cast<std::size_t>(xadrez::legais(x).size()));
+// go searchmoves with MultiPV: the lines are moves of the list alone, the
+// bestmove the first of them.
+TEST(Uci, SearchmovesAnswersFromItsList) {
+    struct Caso {
+        const char* fen;
+        std::vector<std::string> lista;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"8/1P4k1/8/8/8/8/6p1/K7 w - - 0 1", {"b7b8n"}},
+        {"8/1P4k1/8/8/8/8/6p1/K7 w - - 0 1", {"b7b8r", "b7b8b", "a1b2"}},
+        {"rn6/3pPk1r/b1p3p1/pp2np2/8/PPP1bNKP/2Q1P2R/RN3B2 w - - 5 26", {"e7e8n", "e7e8r"}},
+        {"r3k2r/pppq1ppp/2npbn2/2b1p3/2B1P3/2NPBN2/PPPQ1PPP/R3K2R w KQkq - 0 1", {"e1g1", "a2a3", "e1c1"}},
+        {"rnbqkbnr/ppp1p1pp/8/3pPp2/8/8/PPPP1PPP/RNBQKBNR w KQkq f6 0 3", {"e5f6", "e5e6"}},
+        {"4k3/8/8/8/1p6/8/P7/4K3 w - - 0 1", {"a2a4", "e1d1"}},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        std::string lista;
+        for (const std::string& m : c.lista) lista += " " + m;
+        SCOPED_TRACE(c.fen + lista);
+        for (const int n : {1, 64}) {
+            const std::string s = sessao("uci\nsetoption name MultiPV value " + std::to_string(n) +
+                                         "\nposition fen " + c.fen + "\ngo searchmoves" + lista +
+                                         "\n");
+            const std::vector<LinhaPv> v = linhas_pv(s);
+            ASSERT_EQ(v.size(), n == 1 ? 1u : c.lista.size()) << s;
+            EXPECT_EQ(v[0].lance, melhor_lance(s));
+            for (const LinhaPv& l : v)
+                EXPECT_NE(std::find(c.lista.begin(), c.lista.end(), l.lance), c.lista.end())
+                    << l.lance;
+        }
+    }
+}
+
+// A position set up from outside has no opening behind it: the pawns on
+// their seventh rank count at once, as they do later in a game. The same
+// positions at move numbers 1 to 6 and at 40 get the same answer, in UCI and
+// in xboard's analysis.
+TEST(Uci, PromotionsWatchedFromTheFirstMoveOfASetUpPosition) {
+    // clang-format off
+    const char* posicoes[] = {
+        "8/1P4k1/8/8/8/8/6p1/K7 w - -",
+        "k7/6P1/8/8/8/8/1p4K1/8 b - -",
+        "rn6/3pPk1r/b1p3p1/pp2np2/8/PPP1bNKP/2Q1P2R/RN3B2 w - -",
+        "rn6/3pPk1r/b1p3p1/pp2np2/8/PPP1bNKP/2Q1P2R/RN3B2 b - -",
+        "4k3/1P6/8/8/8/8/5p2/3K4 b - -",
+    };
+    // clang-format on
+    const auto uci = [](const std::string& fen) {
+        const std::string s = sessao("uci\nposition fen " + fen + "\ngo\n");
+        return linhas_pv(s).at(0).razao + " " + melhor_lance(s);
+    };
+    const auto xb = [](const std::string& fen) {
+        const std::string s = sessao("xboard\nprotover 2\nsetboard " + fen + "\nanalyze\n");
+        return s.substr(s.find("done=1\n") + 7);
+    };
+    for (const char* p : posicoes) {
+        const std::string no_meio = std::string(p) + " 0 40";
+        SCOPED_TRACE(no_meio);
+        for (int numero = 1; numero <= 6; ++numero) {
+            const std::string fen = std::string(p) + " 0 " + std::to_string(numero);
+            EXPECT_EQ(uci(fen), uci(no_meio)) << fen;
+            EXPECT_EQ(xb(fen), xb(no_meio)) << fen;
+        }
+    }
+    // The promotion seen: Black's g1=Q+ answers a safe pawn move.
+    EXPECT_EQ(uci("8/1P4k1/8/8/8/8/6p1/K7 w - - 0 1").find("Rule 39"), std::string::npos);
 }
 
 // Every score line carries a time above 0 before its pv: GUIs show no
@@ -183,12 +333,12 @@ TEST(Uci, BadFenKeepsTheGameAsItWas) {
 
 TEST(Uci, CastlingAndCaptureInPassingInTheList) {
     // White castles short and later takes in passing: Black, the engine, is
-    // left with its king against a rook and a pawn (-800), and a king's move.
+    // left with its king against a rook and a pawn (-600), and a king's move.
     const std::string s =
         sessao("uci\nposition fen 4k3/3p4/8/4P3/8/8/8/4K2R w K - 0 1 moves e1g1 d7d5 e5d6\n"
                "go\n");
     EXPECT_EQ(s.find("Illegal"), std::string::npos) << s;
-    EXPECT_NE(s.find("score cp -800 "), std::string::npos) << s;
+    EXPECT_NE(s.find("score cp -600 "), std::string::npos) << s;
     EXPECT_TRUE(melhor_lance(s).starts_with("e8")) << s;
 }
 
@@ -301,10 +451,8 @@ Partidas compara(bool maquina_tem_brancas, unsigned semente, Partidas total) {
             u.comando("position startpos" + (lista.empty() ? "" : " moves" + lista));
             u.comando("go");
             const std::string do_uci = melhor_lance(out_uci.str());
-            std::string do_xb =
+            const std::string do_xb =
                 novo.starts_with("move ") ? novo.substr(5, novo.find('\n') - 5) : "0000";
-            // The xboard game promotes to a queen without a letter.
-            if (do_uci.size() == 5 && do_xb.size() == 4) do_xb += do_uci[4];
             EXPECT_EQ(do_uci, do_xb) << "seed " << semente << " after" << lista;
             if (do_uci != do_xb || do_uci == "0000") return std::nullopt;
             joga(do_uci);

@@ -14,6 +14,33 @@ namespace {
 TEST_F(NoXboard, RefusalLines) {
     EXPECT_FALSE(vez_dele("e2e5\nPe2-e5\n"));
     EXPECT_EQ(impresso(), "Illegal move: e2e5\nIllegal move: e2e5\n");
+    // A castling word refused is echoed as the GUI sent it.
+    monta();
+    EXPECT_FALSE(vez_dele("force\nO-O\nO-O-O \r\n0-0\no-o-o\x1b\n"));
+    EXPECT_EQ(impresso(),
+              "Illegal move: O-O\nIllegal move: O-O-O\nIllegal move: 0-0\nIllegal move: o-o-o\\x1b\n");
+}
+
+// The computer's promotion as the protocol writes it, with its letter; the
+// thinking line names the same move.
+TEST_F(NoXboard, MoveLineCarriesThePromotionLetter) {
+    const std::string s = sessao("post\nsetboard 8/P6k/8/8/8/8/8/K7 w - - 0 1\ngo\n");
+    EXPECT_NE(s.find(" a7a8q {"), std::string::npos) << s;
+    EXPECT_NE(s.find("\nmove a7a8q\n"), std::string::npos) << s;
+}
+
+// PyChess stops its spy analyser with "exit" and an empty board, and shows
+// every "tellusererror" as a dialog unless it repeats that board; a position
+// that cannot arise is still reported as it was.
+TEST_F(NoXboard, EmptyBoardOfAStoppedAnalyserRepeatedInItsRefusal) {
+    const std::string s = sessao("xboard\nprotover 2\nnew\npost\nanalyze\ne2e4\nexit\n"
+                                 "setboard 8/8/8/8/8/8/8/8 w - - 0 1\nquit\n");
+    const std::size_t k = s.find("tellusererror");
+    ASSERT_NE(k, std::string::npos) << s;
+    EXPECT_EQ(s.substr(k), "tellusererror Illegal position, an empty board: "
+                           "8/8/8/8/8/8/8/8 w - - 0 1\n");
+    EXPECT_TRUE(jogo().historico().size() == 1) << "the game stays as it was";
+    EXPECT_EQ(sessao("setboard 4k3/8/8/8/8/8/8/3KK3 w - - 0 1\n"), "tellusererror Illegal position\n");
 }
 
 // The GUI's questions are answered as the lines are read; the console's
@@ -276,14 +303,15 @@ TEST_F(NoXboard, PostShowsAThinkingLineBeforeEachMove) {
     EXPECT_EQ(sem.substr(com.size()).substr(0, 5), "move ") << sem;
     EXPECT_EQ(std::count(sem.begin(), sem.end(), '\n'), 3) << sem;
 
-    // A mating move scores 100001; a capture scores the material after it.
+    // A mating move scores 100001; a capture scores the material after it,
+    // in centipawns by the usual values (a queen 900).
     struct Caso {
         const char* fen;
         const char* esperado;
     };
     const Caso casos[] = {
         {"7k/8/6K1/8/8/8/8/1Q6 w - - 10 30", "1 100001 0 "},
-        {"k7/8/8/8/8/8/6q1/K6Q b - - 10 30", "1 2000 0 "},
+        {"k7/8/8/8/8/8/6q1/K6Q b - - 10 30", "1 900 0 "},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.fen);
