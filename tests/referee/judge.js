@@ -4,6 +4,8 @@ import { Chess } from "chess.js";
 
 // Piece values the program uses for its material sum ("draw" answer).
 const VALUE = { p: 1, b: 3, n: 4, r: 7, q: 20, k: 0 };
+// Centipawns on the scale GUIs read, the program's scores.
+const CENTIPAWNS = { p: 100, b: 300, n: 300, r: 500, q: 900, k: 0 };
 
 export class Judge {
   // `fen`: the position to start from; the usual start when omitted.
@@ -72,6 +74,14 @@ export class Judge {
     return sum;
   }
 
+  // The same in centipawns on the scale GUIs read: the program's scores.
+  centipawns(colour) {
+    let sum = 0;
+    for (const row of this.chess.board())
+      for (const sq of row) if (sq) sum += (sq.color === colour ? 1 : -1) * CENTIPAWNS[sq.type];
+    return sum;
+  }
+
   // When the side to move has no legal move: "mate" or "stalemate".
   ending() {
     if (this.legalMoves().length) return null;
@@ -124,7 +134,7 @@ export const RESULT = {
 
 // Checks what the program printed when it was its turn to move (after the
 // other side's move, or "go"): a result line when it has no move, else
-// "move XXXX", followed by a result line exactly when that move leaves the
+// "move XXXX" ("move XXXXq" for a promotion), followed by a result line exactly when that move leaves the
 // other side without one. Plays the move on the judge's board.
 // Returns { move, result }: the move played (null when none) and the name
 // in RESULT of the result line (null when the game goes on). `play` applies
@@ -140,10 +150,13 @@ export function checkComputerTurn(judge, computer, out, what, play = (m) => judg
       fail(`the computer has no move (${ending}); expected "${want}", got ${JSON.stringify(out)}`);
     return { move: null, result: ending === "mate" ? "computerMated" : "computerStalemated" };
   }
-  const m = /^move ([a-h][1-8])([a-h][1-8])$/.exec(out[0] ?? "");
+  const m = /^move ([a-h][1-8])([a-h][1-8])(q?)$/.exec(out[0] ?? "");
   if (!m) fail(`expected the computer's move, got ${JSON.stringify(out)}`);
   const move = judge.find(m[1], m[2], "q");
   if (!move) fail(`the computer's move ${m[1]}${m[2]} is illegal in ${judge.fen()}`);
+  // A promotion (always to a queen) carries its letter, as the protocol writes it.
+  if (Boolean(move.promotion) !== Boolean(m[3]))
+    fail(`the computer's move ${m[1]}${m[2]}${m[3]}: the promotion letter`);
   if (!judge.programMay(move)) fail(`the computer played ${m[1]}${m[2]}, a move it never makes`);
   play(move);
   // The other side's castling and captures in passing are its moves too.

@@ -79,7 +79,11 @@ function refusedMove(rnd, judge) {
   const castlingLegal = (side) => judge.legalMoves().some((m) => m.flags.includes(side));
   if (rnd.next() < 0.15) {
     const long = rnd.next() < 0.5;
-    if (!castlingLegal(long ? "q" : "k")) return { text: long ? "O-O-O" : "O-O", squares: null };
+    // Refused, the castling word comes back as it was sent.
+    if (!castlingLegal(long ? "q" : "k")) {
+      const word = long ? "O-O-O" : "O-O";
+      return { text: word, squares: word };
+    }
   }
   for (;;) {
     const from = rnd.pick(SQUARES);
@@ -133,14 +137,15 @@ async function playGame(seed, opt) {
 
   // The program's answer when the computer is to move. Returns true when
   // the game ended. After "post" a move comes after its thinking line: the
-  // move, the material after it from the computer's side in centipawns
-  // (100001 when it mates), and the rule that chose it.
+  // move with its promotion letter, the material after it from the
+  // computer's side in centipawns (100001 when it mates), and the rule that
+  // chose it.
   const computerTurn = (out, what) => {
     let thought = null;
     if (post && out.length > 1 && out[1].startsWith("move ")) {
       thought = THINKING.exec(out[0]);
       const move = out[1].slice(5);
-      if (!thought || (thought[3] !== move && thought[3] !== move + "q"))
+      if (!thought || thought[3] !== move)
         fail(`${what}: thinking line ${JSON.stringify(out[0])} before "${out[1]}"`);
       out = out.slice(1);
       stats.thinkingLines++;
@@ -148,7 +153,7 @@ async function playGame(seed, opt) {
     const { move, result } = checkComputerTurn(judge, computer, out, what, apply);
     if (post && move && !thought) fail(`${what}: "post" is on, and no thinking line came before the move`);
     if (thought) {
-      const want = result === "playerMated" ? 100001 : judge.material(computer) * 100;
+      const want = result === "playerMated" ? 100001 : judge.centipawns(computer);
       if (Number(thought[1]) !== want) fail(`${what}: thinking line ${JSON.stringify(thought[0])}: the score is not ${want}`);
     }
     if (result) stats[result]++;

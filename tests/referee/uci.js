@@ -53,9 +53,9 @@ const REASON = /^info string (Rule ([1-9]|[1-4]\d|5[0-4]): .+|Opening move: .+|M
 // its move on the judge's board. No move ("0000", after the words of rule
 // 55) exactly when the program sees none; else a legal move it makes (no castling, no capture in
 // passing), its promotion letter written, after exactly two info lines: the
-// score (material after the move from its side, in centipawns by the
-// program's piece values; "mate 1" for a mating move) with the move as pv,
-// and the rule that chose it. Returns the move, or null.
+// rule that chose it, then the score (material after the move from its
+// side, in centipawns on the usual scale; "mate 1" for a mating move) with
+// the move as pv. Returns the move, or null.
 export function checkBestmove(judge, colour, { info, best }, what) {
   const fail = (why) => {
     throw new Foul(`${what}: ${why}`);
@@ -71,12 +71,12 @@ export function checkBestmove(judge, colour, { info, best }, what) {
   if (!move) fail(`bestmove ${best} is illegal in ${judge.fen()}`);
   if (!judge.programMay(move)) fail(`bestmove ${best}, a move the program never makes`);
   if (Boolean(move.promotion) !== Boolean(m[3])) fail(`bestmove ${best}: the promotion letter`);
-  const s = info.length === 2 && SCORE.exec(info[0]);
-  if (!s || s[4] !== best || !REASON.test(info[1])) fail(`info lines ${JSON.stringify(info)} for bestmove ${best}`);
+  const s = info.length === 2 && SCORE.exec(info[1]);
+  if (!s || s[4] !== best || !REASON.test(info[0])) fail(`info lines ${JSON.stringify(info)} for bestmove ${best}`);
   judge.play(move);
   const mate = judge.ending() === "mate";
-  const cp = judge.material(colour) * 100;
+  const cp = judge.centipawns(colour);
   if (mate ? s[1] !== "mate 1" : s[2] !== String(cp))
-    fail(`"${info[0]}": expected ${mate ? "mate 1" : `cp ${cp}`} after ${best}`);
+    fail(`"${info[1]}": expected ${mate ? "mate 1" : `cp ${cp}`} after ${best}`);
   return move;
 }

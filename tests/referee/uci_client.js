@@ -11,12 +11,13 @@
 //   go searchmoves       the choice among the moves given; a list with no
 //                        legal move answers "bestmove 0000"
 //   setoption MultiPV 3  goInfinite + stop and go searchmoves: one line a
-//                        candidate, ranked, the score falling, each with its
-//                        reason, the first line the bestmove
+//                        legal move, the candidates ranked first, each after
+//                        its reason, the score the material after the move,
+//                        the first line the bestmove
 //   quit                 while a bestmove is held, half the time: status 0
 //
 // chess.js judges every object the library hands back (the moves legal, the
-// scores those of the program's rules), the same position gets the same
+// scores the material after each move), the same position gets the same
 // choice every time it is asked, and the lines the library handed back are
 // all the lines the program printed.
 //
@@ -34,10 +35,9 @@ import { Foul, Judge, isExotic } from "./judge.js";
 import { options, random, runAll } from "./run.js";
 
 const { Engine } = nodeUci;
-const RULES = 55; // the multipv score of rule R is RULES - R centipawns
 const REASON = /^(Rule ([1-9]|[1-4]\d|5[0-4]): .+|Opening move: .+|My only legal moves are ones my rules do not look at.+)$/;
+const NOT_WEIGHED = /^Not weighed: .+/; // a legal move no rule looks at
 const NO_LEGAL_MOVE = "None of the moves of searchmoves is legal here";
-const OUTSIDE = /^My only legal moves are ones my rules do not look at/;
 
 const coordinates = (m) => m.from + m.to + (m.promotion ?? "");
 const sameKeys = (o, keys) => JSON.stringify(Object.keys(o).sort()) === JSON.stringify([...keys].sort());
@@ -81,10 +81,9 @@ function scoreAfter(judge, move) {
   const colour = judge.turn();
   const after = new Judge(judge.fen());
   after.play(move);
-  return after.ending() === "mate" ? { unit: "mate", value: 1 } : { unit: "cp", value: after.material(colour) * 100 };
+  return after.ending() === "mate" ? { unit: "mate", value: 1 } : { unit: "cp", value: after.centipawns(colour) };
 }
 
-const rank = (s) => (s.unit === "mate" ? 1e6 : s.value);
 
 class Session {
   constructor(seed, opt) {
@@ -150,8 +149,8 @@ class Session {
     this.stats.linesJudged += infos.length + (best !== undefined ? 1 : 0);
   }
 
-  // One choice, MultiPV 1: the score line (material after the move, or
-  // mate 1), then the reason; the move legal, one the program makes, among
+  // One choice, MultiPV 1: the reason, then the score line (material after
+  // the move, or mate 1); the move legal, one the program makes, among
   // `allowed` when given.
   judgeChoice(judge, infos, best, what, allowed = null) {
     this.took(infos, best);
@@ -161,10 +160,10 @@ class Session {
         say(`no legal move in the list: expected "info string ${NO_LEGAL_MOVE}" and bestmove 0000`);
       return best;
     }
-    if (infos.length !== 2 || !sameKeys(infos[0], [ "depth", "score", "nodes", "time", "pv" ]) ||
-        !sameKeys(infos[1], [ "string" ]))
-        say("expected a score line and a reason");
-    const [line, reason] = infos;
+    if (infos.length !== 2 || !sameKeys(infos[1], [ "depth", "score", "nodes", "time", "pv" ]) ||
+        !sameKeys(infos[0], [ "string" ]))
+        say("expected a reason and a score line");
+    const [reason, line] = infos;
     const move = legal(judge, best);
     if (!move) say(`bestmove ${best} is illegal in ${judge.fen()}`);
     if (!judge.programMay(move)) say(`bestmove ${best}, a move the program never makes`);
@@ -177,43 +176,42 @@ class Session {
     return best;
   }
 
-  // MultiPV n: pairs of a score line "multipv k" and its reason, for the
-  // first n candidates (among `allowed` when given) in the cascade's order;
-  // the score is the rank of the rule (55 - R, mate 1 for rule 1, 55 for a
-  // fixed opening move, which only the first line may be), falling from line
-  // to line; the moves legal and distinct; the bestmove the first line's.
+  // MultiPV n: pairs of a reason and its score line "multipv k", for the
+  // first n legal moves (among `allowed` when given): the candidates in the
+  // cascade's order, then those no rule looks at ("Not weighed: ...");
+  // every score the material after its move, as with one line; the moves
+  // legal and distinct; the bestmove the first line's.
   judgeLines(judge, infos, best, n, what, allowed = null) {
-    if (infos.length === 2 && OUTSIDE.test(infos[1].string ?? ""))
-      return this.judgeChoice(judge, infos, best, what, allowed); // one line, whatever MultiPV says
     this.took(infos, best);
     const say = (why) => this.fail(`${what}: ${why}; got ${JSON.stringify({ infos, best })}`);
-    const lines = Math.min(n, candidates(judge, allowed).length);
+    const legalMoves = judge.legalMoves().filter((m) => !allowed || allowed.includes(coordinates(m)));
+    const lines = Math.min(n, legalMoves.length);
     if (infos.length !== 2 * lines) say(`${lines} lines expected`);
     const moves = new Set();
-    let previous = null;
+    let weighed = true;
     for (let k = 1; k <= lines; k++) {
-      const line = infos[2 * k - 2];
-      const reason = infos[2 * k - 1].string ?? "";
+      const line = infos[2 * k - 1];
+      const reason = infos[2 * k - 2].string ?? "";
       if (!sameKeys(line, [ "multipv", "depth", "score", "nodes", "time", "pv" ]) ||
-          !sameKeys(infos[2 * k - 1], [ "string" ]))
-          say(`line ${k}: a score line and a reason expected`);
+          !sameKeys(infos[2 * k - 2], [ "string" ]))
+          say(`line ${k}: a reason and a score line expected`);
       if (line.multipv !== k || line.depth !== 1 || !(line.nodes > 0) || line.time !== 1)
           say(`line ${k}: multipv ${k}, depth 1, time 1 expected`);
       const move = legal(judge, line.pv);
-      if (!move || isExotic(move)) say(`line ${k}: ${line.pv} is no candidate in ${judge.fen()}`);
+      if (!move) say(`line ${k}: ${line.pv} is not legal in ${judge.fen()}`);
       if (moves.has(line.pv)) say(`line ${k}: ${line.pv} twice`);
       if (allowed && !allowed.includes(line.pv)) say(`line ${k}: ${line.pv} is not among the searchmoves`);
       moves.add(line.pv);
-      const rule = /^Rule (\d+): /.exec(reason);
       const opening = /^Opening move: /.test(reason);
-      if (!REASON.test(reason) || !(rule || (opening && k === 1))) say(`line ${k}: the reason`);
-      const want = opening ? { unit: "cp", value: RULES } : rule[1] === "1" ? { unit: "mate", value: 1 } : { unit: "cp", value: RULES - Number(rule[1]) };
+      const outside = NOT_WEIGHED.test(reason);
+      if (!(REASON.test(reason) || outside) || (opening && k !== 1)) say(`line ${k}: the reason`);
+      if (!outside && !weighed) say(`line ${k}: a ranked move after one no rule looks at`);
+      weighed = weighed && !outside;
+      const want = scoreAfter(judge, move);
       if (JSON.stringify(line.score) !== JSON.stringify(want)) say(`line ${k}: score ${JSON.stringify(want)} expected`);
-      if (previous && rank(line.score) > rank(previous)) say(`line ${k}: the score rises`);
-      previous = line.score;
       this.stats.multipvLines++;
     }
-    if (best !== undefined && best !== infos[0].pv) say("the bestmove is not the first line's move");
+    if (best !== undefined && best !== infos[1].pv) say("the bestmove is not the first line's move");
     return best;
   }
 

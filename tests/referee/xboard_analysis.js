@@ -130,7 +130,7 @@ lines.forEach((raw, i) => {
   if (depth !== "1" || time !== "0" || !(lastNodes > 0) || !REASON.test(reason)) fail(n, `thinking line "${text}"`);
   const colour = position.turn();
   position.play(move);
-  const points = position.ending() === "mate" ? 100001 : position.material(colour) * 100;
+  const points = position.ending() === "mate" ? 100001 : position.centipawns(colour);
   if (Number(score) !== points) fail(n, `score ${score} for ${mv} in ${want.fen}, expected ${points}`);
 });
 while (expected.length && expected[0].none) expected.shift();

@@ -47,11 +47,11 @@ function computerMove() {
   apply({ ...m, promotion: m.promotion ? "q" : undefined });
   if (post) {
     // The material after the move from the computer's side; a mate is 100001.
-    let score = judge.ending() === "mate" ? 100001 : judge.material(computer) * 100;
+    let score = judge.ending() === "mate" ? 100001 : judge.centipawns(computer);
     if (FAULT === "thinking" && computerTurns === 3) score += 100;
     out(`1 ${score} 0 1 ${m.from}${m.to}${m.promotion ? "q" : ""} {Rule 9: a stand-in's reason.}`);
   }
-  out(`move ${m.from}${m.to}`);
+  out(`move ${m.from}${m.to}${m.promotion ? "q" : ""}`);
   if (FAULT === "false-mate" && computerTurns === 4) out(RESULT.playerMated(computer));
   if (!judge.legalMoves().length)
     out(judge.inCheck() ? RESULT.playerMated(computer) : RESULT.playerStalemated());
@@ -65,7 +65,7 @@ function move(s) {
   else if (/^(O-O|o-o|0-0)( |$)/.test(s)) castling = "k";
   if (castling) {
     const m = judge.legalMoves().find((x) => x.flags.includes(castling));
-    if (!m) out("Illegal move: " + (castling === "k" ? "proq" : "groq"));
+    if (!m) out("Illegal move: " + s.trimEnd());
     else played(m);
     return true;
   }

@@ -11,16 +11,16 @@ const cases = [
     // [name, fen, info, best, foul expected (a pattern) or null]
     [
         "a right opening move", START,
-        [ "info depth 1 score cp 0 nodes 20 time 1 pv e2e3", "info string Opening move: a pawn." ],
+        [ "info string Opening move: a pawn.", "info depth 1 score cp 0 nodes 20 time 1 pv e2e3" ],
         "e2e3", null
     ],
     [
         "a capture scored by the material after it", "4k3/8/8/8/8/8/3r4/3QK3 w - - 0 1",
-        [ "info depth 1 score cp 2000 nodes 9 time 1 pv d1d2", reason ], "d1d2", null
+        [ reason, "info depth 1 score cp 900 nodes 9 time 1 pv d1d2" ], "d1d2", null
     ],
     [
         "a mate", "7k/8/6K1/8/8/8/8/1Q6 w - - 0 1",
-        [ "info depth 1 score mate 1 nodes 9 time 1 pv b1b8", reason ], "b1b8", null
+        [ reason, "info depth 1 score mate 1 nodes 9 time 1 pv b1b8" ], "b1b8", null
     ],
     [
         "no move when mated", "7k/6Q1/6K1/8/8/8/8/8 b - - 0 1",
@@ -28,7 +28,7 @@ const cases = [
     ],
     [ "no move without its reason", "7k/6Q1/6K1/8/8/8/8/8 b - - 0 1", [], "0000", /Rule 55/],
     [
-        "an illegal move", START, [ "info depth 1 score cp 0 nodes 20 time 1 pv e2e5", reason ],
+        "an illegal move", START, [ reason, "info depth 1 score cp 0 nodes 20 time 1 pv e2e5" ],
         "e2e5", /illegal/
     ],
     [ "no move while it has one", START, [], "0000", /info lines|illegal/],
@@ -38,23 +38,28 @@ const cases = [
     ],
     [
         "castling, which it never plays", "4k3/8/8/8/8/8/8/4K2R w K - 0 1",
-        [ "info depth 1 score cp 700 nodes 9 time 1 pv e1g1", reason ], "e1g1", /never makes/
+        [ reason, "info depth 1 score cp 500 nodes 9 time 1 pv e1g1" ], "e1g1", /never makes/
     ],
     [
         "a promotion without its letter", "8/2P5/8/8/8/k7/8/7K w - - 0 1",
-        [ "info depth 1 score cp 2000 nodes 9 time 1 pv c7c8", reason ], "c7c8", /promotion letter/
+        [ reason, "info depth 1 score cp 900 nodes 9 time 1 pv c7c8" ], "c7c8", /promotion letter/
     ],
     [
-        "a wrong score", START, [ "info depth 1 score cp 100 nodes 20 time 1 pv e2e3", reason ],
+        "a wrong score", START, [ reason, "info depth 1 score cp 100 nodes 20 time 1 pv e2e3" ],
         "e2e3", /expected cp 0/
     ],
     [
         "a mate not scored as one", "7k/8/6K1/8/8/8/8/1Q6 w - - 0 1",
-        [ "info depth 1 score cp 2000 nodes 9 time 1 pv b1b8", reason ], "b1b8", /expected mate 1/
+        [ reason, "info depth 1 score cp 900 nodes 9 time 1 pv b1b8" ], "b1b8", /expected mate 1/
     ],
     [
-        "another move as pv", START, [ "info depth 1 score cp 0 nodes 20 time 1 pv e2e4", reason ],
+        "another move as pv", START, [ reason, "info depth 1 score cp 0 nodes 20 time 1 pv e2e4" ],
         "e2e3", /info lines/
+    ],
+    // The reason first: an adapter shows the last line, which must hold the move.
+    [
+        "the reason after its score line", START,
+        [ "info depth 1 score cp 0 nodes 20 time 1 pv e2e3", reason ], "e2e3", /info lines/
     ],
     [
         "no reason", START, [ "info depth 1 score cp 0 nodes 20 time 1 pv e2e3" ], "e2e3",
@@ -62,11 +67,11 @@ const cases = [
     ],
     // GUIs drop an analysis line without a time above 0.
     [
-        "no time", START, [ "info depth 1 score cp 0 nodes 20 pv e2e3", reason ], "e2e3",
+        "no time", START, [ reason, "info depth 1 score cp 0 nodes 20 pv e2e3" ], "e2e3",
         /info lines/
     ],
     [
-        "time 0", START, [ "info depth 1 score cp 0 nodes 20 time 0 pv e2e3", reason ], "e2e3",
+        "time 0", START, [ reason, "info depth 1 score cp 0 nodes 20 time 0 pv e2e3" ], "e2e3",
         /info lines/
     ],
 ];
