@@ -181,8 +181,7 @@ TEST(Uci, MultiPvListsEveryLegalMove) {
     // clang-format on
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.posicao);
-        const xadrez::Posicao x =
-            uci::le_posicao(uci::palavras(std::string(c.posicao))).atual;
+        const xadrez::Posicao x = uci::le_posicao(uci::palavras(std::string(c.posicao))).atual;
         const int legais = xadrez::legais(x).size();
         const std::string posicao = std::string("position ") + c.posicao + "\ngo\n";
         const std::string um = sessao("uci\n" + posicao);
@@ -248,9 +247,9 @@ TEST(Uci, SearchmovesAnswersFromItsList) {
         for (const std::string& m : c.lista) lista += " " + m;
         SCOPED_TRACE(c.fen + lista);
         for (const int n : {1, 64}) {
-            const std::string s = sessao("uci\nsetoption name MultiPV value " + std::to_string(n) +
-                                         "\nposition fen " + c.fen + "\ngo searchmoves" + lista +
-                                         "\n");
+            const std::string s =
+                sessao("uci\nsetoption name MultiPV value " + std::to_string(n) +
+                       "\nposition fen " + c.fen + "\ngo searchmoves" + lista + "\n");
             const std::vector<LinhaPv> v = linhas_pv(s);
             ASSERT_EQ(v.size(), n == 1 ? 1u : c.lista.size()) << s;
             EXPECT_EQ(v[0].lance, melhor_lance(s));

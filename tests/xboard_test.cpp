@@ -17,8 +17,9 @@ TEST_F(NoXboard, RefusalLines) {
     // A castling word refused is echoed as the GUI sent it.
     monta();
     EXPECT_FALSE(vez_dele("force\nO-O\nO-O-O \r\n0-0\no-o-o\x1b\n"));
-    EXPECT_EQ(impresso(),
-              "Illegal move: O-O\nIllegal move: O-O-O\nIllegal move: 0-0\nIllegal move: o-o-o\\x1b\n");
+    EXPECT_EQ(
+        impresso(),
+        "Illegal move: O-O\nIllegal move: O-O-O\nIllegal move: 0-0\nIllegal move: o-o-o\\x1b\n");
 }
 
 // The computer's promotion as the protocol writes it, with its letter; the
@@ -40,7 +41,8 @@ TEST_F(NoXboard, EmptyBoardOfAStoppedAnalyserRepeatedInItsRefusal) {
     EXPECT_EQ(s.substr(k), "tellusererror Illegal position, an empty board: "
                            "8/8/8/8/8/8/8/8 w - - 0 1\n");
     EXPECT_TRUE(jogo().historico().size() == 1) << "the game stays as it was";
-    EXPECT_EQ(sessao("setboard 4k3/8/8/8/8/8/8/3KK3 w - - 0 1\n"), "tellusererror Illegal position\n");
+    EXPECT_EQ(sessao("setboard 4k3/8/8/8/8/8/8/3KK3 w - - 0 1\n"),
+              "tellusererror Illegal position\n");
 }
 
 // The GUI's questions are answered as the lines are read; the console's

@@ -136,8 +136,8 @@ ValorDoLance valor_do_lance(const xadrez::Posicao& x, const xadrez::Movimento& m
     xadrez::joga(depois, m);
     ValorDoLance v;
     for (const char peca : depois.pecas)
-        if (peca != xadrez::VAZIA) v.pontos += xadrez::branca(peca) == brancas ? centesimos(peca)
-                                                                               : -centesimos(peca);
+        if (peca != xadrez::VAZIA)
+            v.pontos += xadrez::branca(peca) == brancas ? centesimos(peca) : -centesimos(peca);
     v.mate = xadrez::fim(depois) == xadrez::Fim::mate;
     return v;
 }
