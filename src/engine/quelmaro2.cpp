@@ -385,8 +385,8 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
 
     // A pawn of either side on its last row after some reply: the player's
     // pawn stays there, the computer's unless the reply takes it. Watched
-    // once the computer has made five moves of a game from the ordinary
-    // start, and from the first in a game set up from outside.
+    // once the computer has made six moves of a game from the ordinary start,
+    // and from the first move of a game set up from outside.
     if (vigia_promocoes_ && todos_os_destinos) {
         const Casas peoes_dele_na_1 = t.com_codigo(-PEAO) & LINHA_1;
         const Casas meus_peoes_na_8 = t.com_codigo(PEAO) & LINHA_8;

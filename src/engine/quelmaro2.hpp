@@ -37,7 +37,7 @@ struct Entrada {
     // The game began from a position set up from outside (not reached from
     // the ordinary start in this game): no opening stands behind it, so
     // promotions are watched from its first move instead of after the
-    // computer's fifth.
+    // computer's first six.
     bool de_posicao_montada = false;
 };
 
