@@ -156,8 +156,8 @@ TEST_F(Fim, AFileOfSeveralGamesListsThemAndLoadsTheOneNamed) {
     };
     const std::string nao = "The game could not be loaded.\n";
     const Caso casos[] = {
-        {"3", PEDIDO, 8},
-        {" 3 ", PEDIDO, 8},
+        {"3", "This game is over, as the file says: a draw (1/2-1/2).\n" + ACABOU, 8},
+        {" 3 ", "This game is over, as the file says: a draw (1/2-1/2).\n" + ACABOU, 8},
         {"1", "Checkmate: Black wins.\n" + ACABOU, 4},
         {"2", nao + "Move 18. Ke2 is not legal there.\n" + PEDIDO, 0},
         {"4", nao + "The file has no game 4.\n" + PEDIDO, 0},

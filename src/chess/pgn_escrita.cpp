@@ -107,9 +107,18 @@ class Palavras {
     // NAGs, inside the file's own comment when one stands there, else ahead
     // of the rest (a comment after a variation is not read by every reader).
     void anotacao(std::string_view original, std::string_view nosso) {
+        // Our words one blank apart, braces made parentheses.
         std::string texto;
-        for (char c : nosso) texto += c == '{' ? '(' : c == '}' ? ')' : controle(c) ? ' ' : c;
-        if (texto.find_first_not_of(' ') == std::string::npos || !so_anotacoes(original)) {
+        for (char c : nosso) {
+            if (c == ' ' || controle(c)) {
+                if (!texto.empty() && texto.back() != ' ') texto += ' ';
+                continue;
+            }
+            texto += c == '{' ? '(' : c == '}' ? ')' : c;
+        }
+        if (!texto.empty() && texto.back() == ' ') texto.pop_back();
+        const bool so_brancos = original.find_first_not_of(" \n\t\r") == std::string_view::npos;
+        if (texto.empty() || so_brancos || !so_anotacoes(original)) {
             this->original(original);
             comentario(texto);
             return;
@@ -123,7 +132,9 @@ class Palavras {
         std::string junto(original.substr(0, p));
         if (p < original.size() && original[p] == '{') {
             const std::size_t fecha = original.find('}', p);
-            junto.append(original.substr(p, fecha - p)).append(" " + texto);
+            const std::string_view dentro = original.substr(p + 1, fecha - p - 1);
+            const bool vazio = dentro.find_first_not_of(" \n\t\r") == std::string_view::npos;
+            junto.append(original.substr(p, fecha - p)).append((vazio ? "" : " ") + texto);
             p = fecha;
         } else {
             junto += " {" + texto + "} ";

@@ -193,7 +193,9 @@ Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& e, Termi
     if (!motivo.empty()) return nao_carregou(console, motivo, e.ingles);
     const xadrez::LeituraPgn& leitura = arquivo.partida(n)->leitura;
     jogo.instala_partida(leitura.partida);
-    if (fim_dado) *fim_dado = termino_do_resultado(leitura.resultado);
+    // A position with no moves and a result (a puzzle's "1-0") is to be played.
+    if (fim_dado && !leitura.partida.lances.empty())
+        *fim_dado = termino_do_resultado(leitura.resultado);
     return Aberto::partida;
 }
 

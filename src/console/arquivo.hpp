@@ -34,8 +34,8 @@ enum class Aberto { nada, jogo_salvo, partida };
 // last position, even when that ends the game; says so when it cannot, with
 // a line that tells why, and the game stays as it was. A file that is not
 // text is refused at once. `fim_dado`, when given, gets the end that a PGN
-// game's result says ("1-0", "0-1", "1/2-1/2"; nenhum for "*" and for
-// anything else loaded).
+// game's result says ("1-0", "0-1", "1/2-1/2") when it has moves; nenhum for
+// "*", for a position with no moves (a puzzle) and for anything else loaded.
 Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& exibicao,
             Termino* fim_dado = nullptr);
 
