@@ -144,7 +144,8 @@ TEST(PgnLeitura, AFileIsAFenLineOrAPgnGameThatCanGoOn) {
 // Text, which a PGN file is (in UTF-8 or with Latin-1 letters), against what
 // a program or a picture holds.
 TEST(PgnLeitura, TextIsTextAndAProgramIsNot) {
-    std::string programa = "\x7f" "ELF\x02\x01\x01";
+    std::string programa = "\x7f"
+                           "ELF\x02\x01\x01";
     for (int i = 0; i < 4000; ++i) programa += static_cast<char>(i * 7919 % 251 + 1);
     std::string sem_nul; // invalid UTF-8 and control characters, no NUL
     for (int i = 0; i < 4000; ++i) sem_nul += static_cast<char>(0x80 + i % 64 + (i % 3 == 0) * 64);
@@ -154,7 +155,10 @@ TEST(PgnLeitura, TextIsTextAndAProgramIsNot) {
     } casos[] = {
         {"", true},
         {"[Event \"Torneio\"]\n[White \"Jo\xc3\xa3o\"]\r\n\t1. e4 *\n\x1a", true},
-        {"[White \"Jo\xe3" "o Gon\xe7" "alves\"]\n\n1. e4 e5 *\n", true}, // Latin-1
+        {"[White \"Jo\xe3"
+         "o Gon\xe7"
+         "alves\"]\n\n1. e4 e5 *\n",
+         true}, // Latin-1
         {"\f[Event \"?\"]\n1. d4 *\n", true},
         {std::string("[Event \"?\"]\n1. e4") + '\0' + " *\n", false},
         {programa, false},

@@ -38,10 +38,10 @@ struct Anotacao {
     std::string comentario; // empty: none
     std::vector<Variacao> variacoes;
     // Annotations as a file had them (JogoLido::anotacoes), written as they
-    // are around the comment (see escreve_pgn), their words wrapped: comments between braces, NAGs and
-    // variations whose moves are not checked. Left out unless it is only
-    // those: every comment closed, the parentheses matched, no result, no
-    // rest-of-line comment and nothing else outside a variation.
+    // are around the comment (see escreve_pgn), their words wrapped: comments between braces, NAGs
+    // and variations whose moves are not checked. Left out unless it is only those: every comment
+    // closed, the parentheses matched, no result, no rest-of-line comment and nothing else outside
+    // a variation.
     std::string original;
 };
 

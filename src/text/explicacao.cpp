@@ -274,7 +274,8 @@ std::string tabela_da_analise(const Analise& a, bool ingles, bool fora_da_vez,
         vistas |= c.marcas;
         sem_marcas = sem_marcas || c.marcas == 0;
     }
-    if (!proibidos.empty()) linha(saida, largura, "", preenche(t(Mensagem::ExplicaProibidos), {proibidos}));
+    if (!proibidos.empty())
+        linha(saida, largura, "", preenche(t(Mensagem::ExplicaProibidos), {proibidos}));
     if (sem_lance) {
         const Casas rei = a.tabuleiro.com_codigo(REI);
         const bool xeque = rei && a.tabuleiro.atacantes(menor_casa(rei));
