@@ -159,6 +159,7 @@ inline std::string pgn(std::string_view dados) {
 // same start, moves and tag values; so it does with the annotations it had
 // kept as they were, which read back the same.
 inline std::string pgn_jogos(std::string_view dados) {
+    (void)xadrez::e_texto(dados); // the test of a text file, for the sanitizers
     const std::vector<xadrez::JogoLido> jogos = xadrez::le_jogos(dados, {.guarda_anotacoes = true});
     std::size_t depois = 0;
     for (const xadrez::JogoLido& j : jogos) {
@@ -184,7 +185,10 @@ inline std::string pgn_jogos(std::string_view dados) {
         e.inicio = p.inicio;
         e.lances = p.lances;
         const std::string comentario(dados.substr(0, 40));
+        // Our comment with the file's own annotations, merged into them.
         e.anotacoes.assign(p.lances.size(), {comentario, {}, ""});
+        for (std::size_t k = 0; k < p.lances.size() && k + 1 < j.anotacoes.size(); ++k)
+            e.anotacoes[k].original = j.anotacoes[k + 1];
         if (!p.lances.empty()) e.anotacoes[0].variacoes.push_back({p.lances, comentario});
         const std::string texto = xadrez::escreve_pgn(e);
         const auto relido = xadrez::le_jogos(texto);

@@ -230,8 +230,8 @@ TEST(WhyMove, WordsAndTheRuleInBothLanguages) {
     const Caso casos[] = {
         // g1f3 meets rule 15 (one of two bishops taken, a knight lost)
         {15, 0, "g1f3",
-         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nIt checks your king or pins a piece to it: after some reply of yours a follow-up of mine could take your king.\nRule 15 chose it.\n",
-         "Captura seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nDá xeque no seu rei ou crava uma peça sua nele: depois de alguma resposta sua, um lance meu poderia capturar seu rei.\nA regra 15 escolheu este lance.\n"},
+         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nAfter it, some move of yours with a piece other than your king would leave your king in check: a follow-up of mine could take it.\nRule 15 chose it.\n",
+         "Captura seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nDepois dele, algum lance seu com uma peça que não o rei deixaria seu rei em xeque: um lance meu em seguida poderia capturá-lo.\nA regra 15 escolheu este lance.\n"},
         // e2e3 meets rule 45 (a pawn lost, a check allowed)
         {15, 0, "e2-e3",
          "A reply of yours wins my pawn on e3, and nothing of mine retakes.\nA reply of yours checks me.\nRule 45 would choose e2e3, but rule 15 came first and chose g1f3.\n",
@@ -247,13 +247,13 @@ TEST(WhyMove, WordsAndTheRuleInBothLanguages) {
          "A reply of yours wins my pawn on e3, and nothing of mine retakes.\nA reply of yours checks me.\nMy fixed opening move chose it.\n",
          "Uma resposta sua ganha meu peão em e3, e nenhuma peça minha o retoma.\nUma resposta sua me dá xeque.\nMeu lance fixo de abertura escolheu este lance.\n"},
         {0, 1, "g1f3",
-         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nIt checks your king or pins a piece to it: after some reply of yours a follow-up of mine could take your king.\nRule 15 would choose g1f3, but my fixed opening move came first and chose e2e3.\n",
-         "Captura seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nDá xeque no seu rei ou crava uma peça sua nele: depois de alguma resposta sua, um lance meu poderia capturar seu rei.\nA regra 15 escolheria g1f3, mas meu lance fixo de abertura veio antes e escolheu e2e3.\n"},
+         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nAfter it, some move of yours with a piece other than your king would leave your king in check: a follow-up of mine could take it.\nRule 15 would choose g1f3, but my fixed opening move came first and chose e2e3.\n",
+         "Captura seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nDepois dele, algum lance seu com uma peça que não o rei deixaria seu rei em xeque: um lance meu em seguida poderia capturá-lo.\nA regra 15 escolheria g1f3, mas meu lance fixo de abertura veio antes e escolheu e2e3.\n"},
         {15, 0, "e2e4", "e2e4 was not one of my moves there.\n", "e2e4 não era um dos meus lances ali.\n"},
         // SAN, with the letters of either language where only one has them
         {15, 0, "Nxf3",
-         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nIt checks your king or pins a piece to it: after some reply of yours a follow-up of mine could take your king.\nRule 15 chose it.\n",
-         "Captura seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nDá xeque no seu rei ou crava uma peça sua nele: depois de alguma resposta sua, um lance meu poderia capturar seu rei.\nA regra 15 escolheu este lance.\n"},
+         "It takes your bishop on f3.\nA reply of yours wins my knight on f3.\nAfter it, some move of yours with a piece other than your king would leave your king in check: a follow-up of mine could take it.\nRule 15 chose it.\n",
+         "Captura seu bispo em f3.\nUma resposta sua ganha meu cavalo em f3.\nDepois dele, algum lance seu com uma peça que não o rei deixaria seu rei em xeque: um lance meu em seguida poderia capturá-lo.\nA regra 15 escolheu este lance.\n"},
         {15, 0, "Bc2+",
          "A reply of yours wins my bishop.\nA reply of yours brings a pawn to its last row.\nRule 51 would choose b1c2, but rule 15 came first and chose g1f3.\n",
          "Uma resposta sua ganha meu bispo.\nUma resposta sua leva um peão à última fileira.\nA regra 51 escolheria b1c2, mas a regra 15 veio antes e escolheu g1f3.\n"},
@@ -303,7 +303,18 @@ TEST(ExplainTable, OneLinePerCandidateThenTheWordsTheChoiceAndTheLegend) {
             const Analise a = analisa_posicao(posicao_para_explicar(jogo));
             const std::vector<std::string> l =
                 linhas(tabela_da_analise(a, ingles, true, SEM_LIMITE));
-            const std::size_t n = a.candidatos.size();
+            // The moves that leave my king to be taken are named apart.
+            std::vector<Candidato> legais;
+            std::string proibidos;
+            for (const Candidato& c : a.candidatos) {
+                if (c.marcas & jogada_perder)
+                    (proibidos += proibidos.empty() ? "" : " ") +=
+                        coordenadas(c.de, c.para, a.maquina_tem_brancas);
+                else
+                    legais.push_back(c);
+            }
+            ASSERT_FALSE(legais.empty());
+            std::size_t n = legais.size();
             ASSERT_GE(l.size(), n + 5);
             const std::string cor = a.maquina_tem_brancas ? (ingles ? "White" : "as brancas")
                                                           : (ingles ? "Black" : "as pretas");
@@ -319,7 +330,7 @@ TEST(ExplainTable, OneLinePerCandidateThenTheWordsTheChoiceAndTheLegend) {
             Marcas vistas = 0;
             bool sem_marcas = false;
             for (std::size_t i = 0; i < n; ++i) {
-                const Candidato& c = a.candidatos[i];
+                const Candidato& c = legais[i];
                 const std::string& linha = l[i + 2];
                 const int r = regra_cumprida(c, a.contexto);
                 EXPECT_TRUE(linha.starts_with(coordenadas(c.de, c.para, a.maquina_tem_brancas)));
@@ -336,6 +347,14 @@ TEST(ExplainTable, OneLinePerCandidateThenTheWordsTheChoiceAndTheLegend) {
                 }
                 vistas |= c.marcas;
                 sem_marcas = sem_marcas || c.marcas == 0;
+            }
+            if (!proibidos.empty()) {
+                EXPECT_EQ(l[n + 2], (ingles ? "Moves the rules of chess forbid, since each leaves "
+                                              "my king in check: "
+                                            : "Lances que as regras do xadrez proíbem, pois cada "
+                                              "um deixa meu rei em xeque: ") +
+                                        proibidos);
+                ++n;
             }
             EXPECT_EQ(l[n + 2], ingles ? "The lowest rule number decides; of its moves, the last "
                                          "in scan order is played."
@@ -396,7 +415,9 @@ TEST(ExplainTable, LongLinesBrokenBetweenWords) {
 
 TEST(ExplainTable, EveryCandidateLosesTheKing) {
     // The computer's king alone in the corner, every square around it held
-    // by a player's queen: rule 55, and no move.
+    // by a player's queen: rule 55, no move, the three it has named as
+    // forbidden by the rules of chess, and stalemate said; in check there
+    // (a FEN, Black to move), checkmate.
     JogoSalvo jogo;
     jogo.tabuleiro = teste::posicao({{1, REI}, {11, -DAMA}, {64, -REI}});
     std::ostringstream arquivo;
@@ -407,17 +428,19 @@ TEST(ExplainTable, EveryCandidateLosesTheKing) {
     EXPECT_EQ(e.status, 0);
     EXPECT_EQ(e.saida,
               "I play Black in this saved game; my moves, if it were my move in this position:\n"
-              "move  rule  what my analysis saw\n"
-              "a8b8     -  reply takes king, threatens queen, reply checks\n"
-              "a8a7     -  reply takes king, reply checks\n"
-              "a8b7     -  reply takes king, threatens queen, reply checks\n"
+              "Moves the rules of chess forbid, since each leaves my king in check: a8b8 a8a7\n"
+              "a8b7\n"
+              "I have no legal move, and my king is not in check: stalemate, a draw.\n"
               "The lowest rule number decides; of its moves, the last in scan order is played.\n"
               "Rule 55: I have no move that keeps my king out of your reach: the game is over.\n"
-              "Chosen: none.\n"
-              "Words of the table (after my move, a reply of yours, a follow-up of mine):\n"
-              "  reply takes king  A reply of yours takes my king.\n"
-              "  threatens queen   A follow-up of mine threatens your queen.\n"
-              "  reply checks      A reply of yours checks me.\n");
+              "Chosen: none.\n");
+    arquivos.arquivos["m"] = "k7/1Q6/1K6/8/8/8/8/8 b - - 0 1\n";
+    const Explicado m = explica_arquivo(arquivos, "m", "quelmaro", false);
+    EXPECT_EQ(m.status, 0);
+    EXPECT_NE(m.saida.find("\nNão tenho lance legal, e meu rei está em xeque: xeque-mate.\n"),
+              std::string::npos)
+        << m.saida;
+    EXPECT_EQ(m.saida.find("lance  regra"), std::string::npos) << m.saida; // no table
 }
 
 // A PGN game and the FEN of its last position give the same table, with the

@@ -142,6 +142,43 @@ TEST_F(Fim, AFinishedGameLoadsAsItEnded) {
     EXPECT_FALSE(jogo().acabou());
 }
 
+// A game whose file gives it a result (resigned, a draw agreed) loads as
+// finished with it, in either language; "pgn" writes it back, "undo" goes
+// on. A position with no moves and a result (a puzzle) is to be played.
+TEST_F(Fim, AGameWithAResultLoadsAsFinishedWithIt) {
+    const struct {
+        const char* resultado;
+        const char* ingles;
+        const char* portugues;
+    } casos[] = {
+        {"0-1", "This game is over, as the file says: Black won (0-1).\n",
+         "Esta partida acabou, como diz o arquivo: as pretas venceram (0-1).\n"},
+        {"1-0", "This game is over, as the file says: White won (1-0).\n",
+         "Esta partida acabou, como diz o arquivo: as brancas venceram (1-0).\n"},
+        {"1/2-1/2", "This game is over, as the file says: a draw (1/2-1/2).\n",
+         "Esta partida acabou, como diz o arquivo: empate (1/2-1/2).\n"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.resultado);
+        const std::string r = c.resultado;
+        const std::string pgn = "[Result \"" + r + "\"]\n\n1. e4 e5 2. Nf3 Nc6 " + r + "\n";
+        EXPECT_EQ(abre(pgn), "Enter the name of the file\n" + std::string(c.ingles) + ACABOU);
+        EXPECT_TRUE(jogo().acabou());
+        vez_dele("Bb5\npgn\np.pgn\n");
+        EXPECT_NE(arquivos.arquivos["p.pgn"].find("Nc6 " + r + "\n"), std::string::npos)
+            << arquivos.arquivos["p.pgn"];
+        EXPECT_EQ(jogo().historico().size(), 4u); // no move taken
+        vez_dele("undo\n");
+        EXPECT_FALSE(jogo().acabou());
+        EXPECT_EQ(jogo().historico().size(), 2u);
+        EXPECT_TRUE(abre(pgn, "", false)
+                        .ends_with(c.portugues + std::string("A partida acabou: new, undo, "
+                                                             "moves, pgn, save ou quit.\n")));
+    }
+    abre("[Result \"1-0\"]\n[FEN \"6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1\"]\n\n1-0\n");
+    EXPECT_FALSE(jogo().acabou());
+}
+
 TEST_F(Fim, AFileOfSeveralGamesListsThemAndLoadsTheOneNamed) {
     const std::string ruim = le(QUELMARO_TEST_DATA "/pgn/ruim_no_meio.pgn");
     const std::string lista = "Enter the name of the file\nThe file holds 3 games:\n"
@@ -156,8 +193,8 @@ TEST_F(Fim, AFileOfSeveralGamesListsThemAndLoadsTheOneNamed) {
     };
     const std::string nao = "The game could not be loaded.\n";
     const Caso casos[] = {
-        {"3", PEDIDO, 8},
-        {" 3 ", PEDIDO, 8},
+        {"3", "This game is over, as the file says: a draw (1/2-1/2).\n" + ACABOU, 8},
+        {" 3 ", "This game is over, as the file says: a draw (1/2-1/2).\n" + ACABOU, 8},
         {"1", "Checkmate: Black wins.\n" + ACABOU, 4},
         {"2", nao + "Move 18. Ke2 is not legal there.\n" + PEDIDO, 0},
         {"4", nao + "The file has no game 4.\n" + PEDIDO, 0},

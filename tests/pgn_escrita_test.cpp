@@ -156,15 +156,22 @@ TEST(PgnEscrita, CommentsAndVariationsWithTheirMoveNumbers) {
 }
 
 // Annotations kept from a file are written as they are, when they are only
-// comments, NAGs and variations.
+// comments, NAGs and variations; the move's own comment right after the move
+// and its NAGs, inside the file's comment that stands there.
 TEST(PgnEscrita, OriginalAnnotationsOnlyWhenTheyCannotBreakTheGame) {
     struct Caso {
         const char* original;
         bool escrito;
+        const char* com_o_nosso = ""; // after the move, with our comment "new"
     };
     const Caso casos[] = {
-        {"{a comment} $1 (1. d4 {q} d5 (1... Nf6) 2. c4) $14", true},
-        {"(1. Zz9 {moves in variations are not checked})", true},
+        {"{a comment} $1 (1. d4 {q} d5 (1... Nf6) 2. c4) $14", true,
+         "{a comment new} $1 (1. d4 {q} d5 (1... Nf6) 2. c4) $14"},
+        {"(1. Zz9 {moves in variations are not checked})", true,
+         "{new} (1. Zz9 {moves in variations are not checked})"},
+        {"$1 $13 {good} (1. d4)", true, "$1 $13 {good new} (1. d4)"},
+        {"$2 (1. d4) {after}", true, "$2 {new} (1. d4) {after}"},
+        {"{}", true, "{new}"},
         {"{never closed", false},
         {"(1. d4", false},
         {"(1. d4))", false},
@@ -185,7 +192,7 @@ TEST(PgnEscrita, OriginalAnnotationsOnlyWhenTheyCannotBreakTheGame) {
         std::string texto = s.substr(s.find("\n\n") + 2); // on one line
         std::replace(texto.begin(), texto.end(), '\n', ' ');
         const std::string com =
-            std::string(c.original) + " 1. e4 " + c.original + " {new} 1... e5 *  ";
+            std::string(c.original) + " 1. e4 " + c.com_o_nosso + " 1... e5 *  ";
         EXPECT_EQ(texto, c.escrito ? com : "1. e4 {new} 1... e5 *  ");
         const LeituraPgn l = le_pgn(s);
         ASSERT_TRUE(l.ok()) << s;

@@ -141,6 +141,36 @@ TEST(PgnLeitura, AFileIsAFenLineOrAPgnGameThatCanGoOn) {
     EXPECT_EQ(escreve_fen(le_partida(casos[0].texto)->inicio), "4k3/8/8/8/8/8/8/4K2R b K - 3 40");
 }
 
+// Text, which a PGN file is (in UTF-8 or with Latin-1 letters), against what
+// a program or a picture holds.
+TEST(PgnLeitura, TextIsTextAndAProgramIsNot) {
+    std::string programa = "\x7f"
+                           "ELF\x02\x01\x01";
+    for (int i = 0; i < 4000; ++i) programa += static_cast<char>(i * 7919 % 251 + 1);
+    std::string sem_nul; // invalid UTF-8 and control characters, no NUL
+    for (int i = 0; i < 4000; ++i) sem_nul += static_cast<char>(0x80 + i % 64 + (i % 3 == 0) * 64);
+    const struct {
+        std::string conteudo;
+        bool texto;
+    } casos[] = {
+        {"", true},
+        {"[Event \"Torneio\"]\n[White \"Jo\xc3\xa3o\"]\r\n\t1. e4 *\n\x1a", true},
+        {"[White \"Jo\xe3"
+         "o Gon\xe7"
+         "alves\"]\n\n1. e4 e5 *\n",
+         true}, // Latin-1
+        {"\f[Event \"?\"]\n1. d4 *\n", true},
+        {std::string("[Event \"?\"]\n1. e4") + '\0' + " *\n", false},
+        {programa, false},
+        {sem_nul, false},
+        {std::string(100, '\x01') + std::string(100, 'a'), false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.conteudo.substr(0, 40));
+        EXPECT_EQ(e_texto(c.conteudo), c.texto);
+    }
+}
+
 TEST(PgnLeitura, NumberedMovesInEitherLanguage) {
     struct Caso {
         const char* pgn;

@@ -253,7 +253,7 @@ TEST_F(San, AFileThatIsNoGameLeavesTheGameAsItWas) {
         {"blanks", std::string(400, ' '),
          "It is not a game: neither a saved game, nor a FEN, nor a PGN game."},
         {"empty", "", "It is not a game: neither a saved game, nor a FEN, nor a PGN game."},
-        {"garbage", lixo, "It holds a character that has no place in a PGN game."},
+        {"garbage", lixo, "The file is not text, so it holds no game of chess."},
         {"huge nesting", fundo, "A variation is left open, or a ) has no (."},
     };
     for (const bool ingles : {true, false}) {

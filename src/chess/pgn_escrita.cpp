@@ -102,6 +102,47 @@ class Palavras {
         if (!primeira) v_.back() += '}';
     }
 
+    // Annotations kept from a file, with a comment of ours in the place a
+    // reader looks for the move's comment: right after the move and its
+    // NAGs, inside the file's own comment when one stands there, else ahead
+    // of the rest (a comment after a variation is not read by every reader).
+    void anotacao(std::string_view original, std::string_view nosso) {
+        // Our words one blank apart, braces made parentheses.
+        std::string texto;
+        for (char c : nosso) {
+            if (c == ' ' || controle(c)) {
+                if (!texto.empty() && texto.back() != ' ') texto += ' ';
+                continue;
+            }
+            texto += c == '{' ? '(' : c == '}' ? ')' : c;
+        }
+        if (!texto.empty() && texto.back() == ' ') texto.pop_back();
+        const bool so_brancos = original.find_first_not_of(" \n\t\r") == std::string_view::npos;
+        if (texto.empty() || so_brancos || !so_anotacoes(original)) {
+            this->original(original);
+            comentario(texto);
+            return;
+        }
+        std::size_t p = 0;
+        for (;;) {
+            p = std::min(original.find_first_not_of(" \n\t\r", p), original.size());
+            if (p == original.size() || original[p] != '$') break;
+            p = std::min(original.find_first_of(" \n\t\r{(", p), original.size());
+        }
+        std::string junto(original.substr(0, p));
+        if (p < original.size() && original[p] == '{') {
+            const std::size_t fecha = original.find('}', p);
+            const std::string_view dentro = original.substr(p + 1, fecha - p - 1);
+            const bool vazio = dentro.find_first_not_of(" \n\t\r") == std::string_view::npos;
+            junto.append(original.substr(p, fecha - p)).append((vazio ? "" : " ") + texto);
+            p = fecha;
+        } else {
+            junto += " {" + texto + "} ";
+        }
+        junto += original.substr(p);
+        this->original(junto);
+    }
+
     // Annotations kept from a file, their words as they are.
     void original(std::string_view s) {
         if (!so_anotacoes(s)) return;
@@ -173,8 +214,7 @@ std::vector<Tag> tags_de(const SeteTags& sete, const std::vector<Tag>& outras) {
 
 std::string escreve_pgn(const JogoParaEscrever& jogo) {
     Palavras w;
-    w.original(jogo.original_inicial);
-    w.comentario(jogo.comentario_inicial);
+    w.anotacao(jogo.original_inicial, jogo.comentario_inicial);
     Posicao x = jogo.inicio;
     std::size_t jogados = 0;
     bool numero_das_pretas = true;
@@ -188,8 +228,7 @@ std::string escreve_pgn(const JogoParaEscrever& jogo) {
         if (jogados < jogo.anotacoes.size()) {
             const Anotacao& a = jogo.anotacoes[jogados];
             const std::size_t sem = w.quantas();
-            w.original(a.original);
-            w.comentario(a.comentario);
+            w.anotacao(a.original, a.comentario);
             for (const Variacao& v : a.variacoes) variacao(w, antes, v);
             numero_das_pretas = w.quantas() > sem;
         }
@@ -203,7 +242,7 @@ std::string escreve_pgn(const JogoParaEscrever& jogo) {
     const Fim f = fim(x);
     if (jogados < jogo.lances.size())
         resultado = "*";
-    else if (f != Fim::nenhum)
+    else if (f != Fim::nenhum && !jogo.resultado_como_dado)
         resultado = f == Fim::afogamento ? "1/2-1/2" : x.brancas_a_mover ? "0-1" : "1-0";
     w.poe(resultado);
 

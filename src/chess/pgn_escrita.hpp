@@ -37,11 +37,11 @@ struct Anotacao {
         : comentario(std::move(c)), variacoes(std::move(v)), original(std::move(o)) {}
     std::string comentario; // empty: none
     std::vector<Variacao> variacoes;
-    // Annotations as a file had them (JogoLido::anotacoes), written first as
-    // they are, their words wrapped: comments between braces, NAGs and
-    // variations whose moves are not checked. Left out unless it is only
-    // those: every comment closed, the parentheses matched, no result, no
-    // rest-of-line comment and nothing else outside a variation.
+    // Annotations as a file had them (JogoLido::anotacoes), written as they
+    // are around the comment (see escreve_pgn), their words wrapped: comments between braces, NAGs
+    // and variations whose moves are not checked. Left out unless it is only those: every comment
+    // closed, the parentheses matched, no result, no rest-of-line comment and nothing else outside
+    // a variation.
     std::string original;
 };
 
@@ -59,11 +59,17 @@ struct JogoParaEscrever {
     std::string comentario_inicial;  // before the first move; empty: none
     std::string original_inicial;    // as Anotacao::original, before the first move
     std::string resultado = "*";     // "1-0", "0-1", "1/2-1/2" or "*" (anything else: "*")
+    // The result as given, even when the last position is mate or stalemate
+    // (a game of a file written again).
+    bool resultado_como_dado = false;
 };
 
 // The PGN text of the game, ending in a blank line. A move that is not legal
 // where it stands ends the move list there, and the result becomes "*"; when
-// the last position is mate or stalemate, the result says so. A variation
+// the last position is mate or stalemate, the result says so (unless
+// `resultado_como_dado`). A half-move's comment is written right after it
+// and its NAGs, inside the first comment of its `original` when that has one
+// there, then the rest of `original`, then the variations. A variation
 // keeps its moves up to the first one that is not legal, and is left out
 // when that is its first. Comments are written between braces with their
 // words wrapped like the moves: blanks and control characters become

@@ -307,6 +307,36 @@ std::optional<Partida> le_partida(std::string_view texto) {
     return partida;
 }
 
+bool e_texto(std::string_view s) {
+    std::size_t controles = 0, invalidos = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c == 0) return false;
+        if (c < 0x80) {
+            const bool branco = c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+            controles += (c < 0x20 && !branco && c != 0x1a) || c == 0x7f;
+            ++i;
+            continue;
+        }
+        // A UTF-8 sequence: its length by its first byte, then as many
+        // continuation bytes.
+        const std::size_t n = c >= 0xC2 && c <= 0xDF   ? 2
+                              : c >= 0xE0 && c <= 0xEF ? 3
+                              : c >= 0xF0 && c <= 0xF4 ? 4
+                                                       : 0;
+        std::size_t k = 1;
+        while (k < n && i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80)
+            ++k;
+        if (n != 0 && k == n) {
+            i += n;
+        } else {
+            ++invalidos;
+            ++i;
+        }
+    }
+    return controles * 20 <= s.size() && invalidos * 4 <= s.size();
+}
+
 void para_cada_jogo(std::string_view texto, const OpcoesPgn& opcoes,
                     const std::function<bool(JogoLido&&)>& faz) {
     const Modo modo{.jogos = true,

@@ -110,6 +110,12 @@ std::vector<JogoLido> le_jogos(std::string_view texto, const OpcoesPgn& opcoes =
 void para_cada_jogo(std::string_view texto, const OpcoesPgn& opcoes,
                     const std::function<bool(JogoLido&&)>& faz);
 
+// Does the file's content look like text, which a PGN file or a FEN is:
+// no NUL byte, few control characters (tab, line ends, form feed and a DOS
+// end-of-file mark aside) and mostly UTF-8 (Latin-1 letters here and there
+// are text too)? A program or a picture is not. Linear in its length.
+bool e_texto(std::string_view conteudo);
+
 // A game from the text of a file: a FEN on its first line, else the first
 // PGN game. nullopt when it is neither, or when the side to move at the end
 // has no move (mate or stalemate), since such a game cannot go on.

@@ -16,16 +16,6 @@ bool anotada(LadoAnotado lado, bool brancas) {
     return lado == LadoAnotado::ambos || (lado == LadoAnotado::brancas) == brancas;
 }
 
-// The file's own annotation after a move, when it ends in a comment, takes
-// the program's words into that comment: two comments in a row are sound
-// PGN, but not every reader takes them.
-void junta_comentarios(xadrez::Anotacao& a) {
-    if (a.original.empty() || a.original.back() != '}' || a.comentario.empty()) return;
-    a.original.pop_back();
-    a.original += " " + a.comentario + "}";
-    a.comentario.clear();
-}
-
 } // namespace
 
 xadrez::JogoParaEscrever anota(Quelmaro2& motor, const xadrez::JogoLido& lido, LadoAnotado lado,
@@ -35,7 +25,8 @@ xadrez::JogoParaEscrever anota(Quelmaro2& motor, const xadrez::JogoLido& lido, L
     j.tags = lido.leitura.tags;
     j.inicio = partida.inicio;
     j.lances = partida.lances;
-    j.resultado = lido.leitura.resultado;
+    j.resultado = lido.leitura.resultado; // kept, "*" too, whatever the last position
+    j.resultado_como_dado = true;
     if (!lido.anotacoes.empty()) j.original_inicial = lido.anotacoes[0];
     // The fixed opening moves are due only in a game from the ordinary start.
     const bool do_inicio = partida.inicio == xadrez::Posicao::inicial();
@@ -55,7 +46,6 @@ xadrez::JogoParaEscrever anota(Quelmaro2& motor, const xadrez::JogoLido& lido, L
                         texto(Mensagem::AnotacaoDoLance, ingles),
                         {xadrez::escreve_san(x, *meu, letras), razao_em_palavras(*p, ingles)});
                     if (!(*meu == jogado)) a.variacoes.push_back({{*meu}, {}});
-                    junta_comentarios(a);
                 }
             }
         }
@@ -75,6 +65,12 @@ int anota_arquivo(Arquivos& arquivos, const std::string& nome, const char* progr
         return 2;
     }
     const std::string_view conteudo = *lido.conteudo;
+    if (!xadrez::e_texto(conteudo)) {
+        erro << preenche(texto(Mensagem::NaoAnotou, ingles),
+                         {programa, nome, texto(Mensagem::MotivoNaoETexto, ingles)})
+             << '\n';
+        return 2;
+    }
     Quelmaro2 motor;
     int numero = 0, recusadas = 0;
     xadrez::para_cada_jogo(

@@ -156,12 +156,15 @@ void save(Console& console, Arquivos& arquivos, const Jogo& jogo, const Exibicao
         diz(console, Mensagem::NaoSalvou, e.ingles);
 }
 
-Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& e) {
+Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& e, Termino* fim_dado) {
+    if (fim_dado) *fim_dado = Termino::nenhum;
     diz(console, Mensagem::NomeParaAbrir, e.ingles);
     const std::string nome = console.linha();
     const ArquivoLido lido = arquivos.abre(nome);
     if (!lido.conteudo)
         return nao_carregou(console, motivo_da_falha(lido.falha, e.ingles), e.ingles);
+    if (!xadrez::e_texto(*lido.conteudo))
+        return nao_carregou(console, texto(Mensagem::MotivoNaoETexto, e.ingles), e.ingles);
     const ArquivoDeJogo arquivo = le_arquivo_de_jogo(*lido.conteudo);
     std::ostream& o = console.saida();
     if (arquivo.salvo) {
@@ -188,7 +191,11 @@ Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& e) {
     }
     const std::string motivo = motivo_da_recusa(arquivo, n, pedido, e.ingles);
     if (!motivo.empty()) return nao_carregou(console, motivo, e.ingles);
-    jogo.instala_partida(arquivo.partida(n)->leitura.partida);
+    const xadrez::LeituraPgn& leitura = arquivo.partida(n)->leitura;
+    jogo.instala_partida(leitura.partida);
+    // A position with no moves and a result (a puzzle's "1-0") is to be played.
+    if (fim_dado && !leitura.partida.lances.empty())
+        *fim_dado = termino_do_resultado(leitura.resultado);
     return Aberto::partida;
 }
 

@@ -32,8 +32,12 @@ enum class Aberto { nada, jogo_salvo, partida };
 // game: when the file holds several, they are listed with their tags and
 // the number read from the next line picks one), which goes on from its
 // last position, even when that ends the game; says so when it cannot, with
-// a line that tells why, and the game stays as it was.
-Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& exibicao);
+// a line that tells why, and the game stays as it was. A file that is not
+// text is refused at once. `fim_dado`, when given, gets the end that a PGN
+// game's result says ("1-0", "0-1", "1/2-1/2") when it has moves; nenhum for
+// "*", for a position with no moves (a puzzle) and for anything else loaded.
+Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& exibicao,
+            Termino* fim_dado = nullptr);
 
 // Writes the game from its start as PGN; says so when it cannot.
 void grava_pgn(Console& console, Arquivos& arquivos, const Jogo& jogo, bool ingles);

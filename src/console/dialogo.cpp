@@ -108,6 +108,9 @@ void Dialogo::anuncia_fim() {
     case Termino::material_insuficiente: diz(Mensagem::EmpatePorMaterial); break;
     case Termino::repeticao_tripla: diz(Mensagem::EmpatePorRepeticao); break;
     case Termino::cinquenta_lances: diz(Mensagem::EmpatePorCinquentaLances); break;
+    case Termino::brancas_venceram: diz(Mensagem::FimBrancasVenceram); break;
+    case Termino::pretas_venceram: diz(Mensagem::FimPretasVenceram); break;
+    case Termino::empate_dado: diz(Mensagem::FimEmpateDado); break;
     case Termino::nenhum: break;
     }
 }

@@ -163,11 +163,16 @@ void Dialogo::pos_lance_dele() {
                 le_lance();
             }
             if (casa_para == COD_ABRIR) {
-                const bool aberto = open(console_, arquivos_, jogo_, exibicao_) != Aberto::nada;
+                Termino dado = Termino::nenhum;
+                const bool aberto =
+                    open(console_, arquivos_, jogo_, exibicao_, &dado) != Aberto::nada;
                 escreve_tabuleiro();
-                // A game that is over by the rules of chess loads as it ended.
-                if (aberto && jogo_.fim_pelas_regras() != Termino::nenhum) {
-                    jogo_.encerra(jogo_.fim_pelas_regras());
+                // A game that is over by the rules of chess, or by the result
+                // its file gives it, loads as it ended.
+                const Termino fim =
+                    jogo_.fim_pelas_regras() != Termino::nenhum ? jogo_.fim_pelas_regras() : dado;
+                if (aberto && fim != Termino::nenhum) {
+                    jogo_.encerra(fim);
                     anuncia_fim();
                 }
                 pede_lance();

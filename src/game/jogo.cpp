@@ -347,6 +347,13 @@ xadrez::Partida Jogo::partida() const {
     return partida;
 }
 
+Termino termino_do_resultado(std::string_view resultado) {
+    if (resultado == "1-0") return Termino::brancas_venceram;
+    if (resultado == "0-1") return Termino::pretas_venceram;
+    if (resultado == "1/2-1/2") return Termino::empate_dado;
+    return Termino::nenhum;
+}
+
 Termino Jogo::fim_pelas_regras() const {
     const xadrez::Posicao x = posicao_de_xadrez(estado_);
     switch (xadrez::fim(x)) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chess/lances.hpp"
@@ -51,17 +52,22 @@ struct LanceDaMaquina {
     bool mate = false;                        // ... and is in check
 };
 
-// How a game has ended: by the rules of chess on its last position, or by a
-// draw the player claimed.
+// How a game has ended: by the rules of chess on its last position, by a
+// draw the player claimed, or by the result a file gives a game it holds.
 enum class Termino {
     nenhum,
     mate,                  // the side to move is checkmated
+    brancas_venceram,      // given: White won with no mate on the board (Black resigned, say)
+    pretas_venceram,       // given: the same for Black
     afogamento,            // the side to move has no move and is not in check: a draw
     material_insuficiente, // no series of moves can mate either side: a draw
     repeticao_tripla,      // claimed: the position has stood three times: a draw
     cinquenta_lances,      // claimed: fifty moves each without a capture or pawn move: a draw
+    empate_dado,           // given: a draw that no rule of the board makes (agreed, claimed)
 };
 constexpr bool e_empate(Termino t) { return t >= Termino::afogamento; }
+// The end a game's result gives ("1-0", "0-1", "1/2-1/2"); nenhum for "*".
+Termino termino_do_resultado(std::string_view resultado);
 
 // The piece a pawn of the player's that reaches the last row becomes: 'q',
 // 'n', 'b' or 'r', asked of the front end for each such pawn.

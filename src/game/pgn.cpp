@@ -24,6 +24,9 @@ std::string pgn_do_jogo(const Jogo& jogo, const std::string& data) {
     // A draw the game ended in (a dead position, a claim); mate and
     // stalemate the writer sees in the last position.
     if (e_empate(jogo.termino())) j.resultado = "1/2-1/2";
+    // A result the game's file gave it (resigned, say).
+    if (jogo.termino() == Termino::brancas_venceram) j.resultado = "1-0";
+    if (jogo.termino() == Termino::pretas_venceram) j.resultado = "0-1";
     return xadrez::escreve_pgn(j);
 }
 

@@ -11,7 +11,8 @@ class Jogo;
 // named by the colours the two sides have now. A move that the rules of
 // chess do not allow where it stands ends the move list there, with the
 // result "*"; when the last position is mate or stalemate, that is the
-// result, and so is a draw the game was ended in (Jogo::termino).
+// result, and so is a draw the game was ended in or a result its file gave
+// it (Jogo::termino).
 std::string pgn_do_jogo(const Jogo& jogo, const std::string& data);
 
 } // namespace quelmaro

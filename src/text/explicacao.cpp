@@ -64,9 +64,9 @@ constexpr Palavras PALAVRAS[NUMERO_DE_MARCAS] = {
      "A follow-up of mine threatens your rook{}.",     "Um lance meu em seguida ameaça sua torre{}."},
     {jogada_ameacad,         Onde::nenhuma,    0,      "threatens queen",    "ameaça dama",
      "A follow-up of mine threatens your queen{}.",    "Um lance meu em seguida ameaça sua dama{}."},
-    {jogada_ameacar,         Onde::nenhuma,    0,      "checks or pins",     "xeque ou cravada",
-     "It checks your king or pins a piece to it: after some reply of yours a follow-up of mine could take your king{}.",
-     "Dá xeque no seu rei ou crava uma peça sua nele: depois de alguma resposta sua, um lance meu poderia capturar seu rei{}."},
+    {jogada_ameacar,         Onde::nenhuma,    0,      "reply exposes your king", "resposta expõe seu rei",
+     "After it, some move of yours with a piece other than your king would leave your king in check: a follow-up of mine could take it{}.",
+     "Depois dele, algum lance seu com uma peça que não o rei deixaria seu rei em xeque: um lance meu em seguida poderia capturá-lo{}."},
     {jogada_promove_maquina, Onde::promocao,   0,      "promotes",           "promove",
      "My pawn reaches its last row{} (promotion).",    "Meu peão chega à última fileira{} (promoção)."},
     {jogada_promove_humano,  Onde::nenhuma,    0,      "reply promotes",     "resposta promove",
@@ -220,6 +220,9 @@ void linha(std::ostream& o, std::size_t largura, std::string_view inicio, std::s
     o << '\n';
 }
 
+// A move that a reply answers by taking my king leaves my king in check.
+bool proibido(const Candidato& c) { return (c.marcas & jogada_perder) != 0; }
+
 // The words of the candidate's features, in the order of their bits, "-"
 // when it has none.
 std::string palavras_da_marca(Marcas marcas, bool ingles) {
@@ -247,9 +250,21 @@ std::string tabela_da_analise(const Analise& a, bool ingles, bool fora_da_vez,
     const std::string_view lance = t(Mensagem::ColunaLance), regra = t(Mensagem::ColunaRegra);
     const std::size_t largura_do_lance = std::max<std::size_t>(4, colunas(lance));
     const std::size_t largura_da_regra = std::max<std::size_t>(2, colunas(regra));
-    saida << ate_a_coluna(std::string(lance), largura_do_lance) << "  " << regra << "  "
-          << t(Mensagem::ColunaMarcas) << '\n';
+    // No move at all that the rules of chess allow: mate or stalemate, and no table.
+    const bool sem_lance =
+        !a.fora_das_regras && std::all_of(a.candidatos.begin(), a.candidatos.end(), proibido);
+    if (!sem_lance)
+        saida << ate_a_coluna(std::string(lance), largura_do_lance) << "  " << regra << "  "
+              << t(Mensagem::ColunaMarcas) << '\n';
+    // Moves that leave my king where a reply takes it are no moves of chess:
+    // they are named apart, after the table, their features left out.
+    std::string proibidos;
     for (const Candidato& c : a.candidatos) {
+        if (proibido(c)) {
+            (proibidos += proibidos.empty() ? "" : " ") +=
+                coordenadas(jogada(c), a.maquina_tem_brancas);
+            continue;
+        }
         const int n = regra_cumprida(c, a.contexto);
         const std::string numero = n ? std::to_string(n) : "-";
         linha(saida, largura,
@@ -258,6 +273,13 @@ std::string tabela_da_analise(const Analise& a, bool ingles, bool fora_da_vez,
               palavras_da_marca(c.marcas, ingles), ",");
         vistas |= c.marcas;
         sem_marcas = sem_marcas || c.marcas == 0;
+    }
+    if (!proibidos.empty())
+        linha(saida, largura, "", preenche(t(Mensagem::ExplicaProibidos), {proibidos}));
+    if (sem_lance) {
+        const Casas rei = a.tabuleiro.com_codigo(REI);
+        const bool xeque = rei && a.tabuleiro.atacantes(menor_casa(rei));
+        linha(saida, largura, "", t(xeque ? Mensagem::ExplicaMate : Mensagem::ExplicaAfogado));
     }
     linha(saida, largura, "", t(Mensagem::RegraDecide));
     std::string regra_escolhida;

@@ -249,6 +249,21 @@ constexpr Textos TEXTOS[] = {
      "de um peão adversário."},
     {Mensagem::NaoPesaLance, "Not weighed: none of my rules takes this move.",
      "Não pesado: nenhuma das minhas regras aceita este lance."},
+    {Mensagem::ExplicaProibidos,
+     "Moves the rules of chess forbid, since each leaves my king in check: {}",
+     "Lances que as regras do xadrez proíbem, pois cada um deixa meu rei em xeque: {}"},
+    {Mensagem::ExplicaMate, "I have no legal move, and my king is in check: checkmate.",
+     "Não tenho lance legal, e meu rei está em xeque: xeque-mate."},
+    {Mensagem::ExplicaAfogado, "I have no legal move, and my king is not in check: stalemate, a draw.",
+     "Não tenho lance legal, e meu rei não está em xeque: afogamento, empate."},
+    {Mensagem::FimBrancasVenceram, "This game is over, as the file says: White won (1-0).",
+     "Esta partida acabou, como diz o arquivo: as brancas venceram (1-0)."},
+    {Mensagem::FimPretasVenceram, "This game is over, as the file says: Black won (0-1).",
+     "Esta partida acabou, como diz o arquivo: as pretas venceram (0-1)."},
+    {Mensagem::FimEmpateDado, "This game is over, as the file says: a draw (1/2-1/2).",
+     "Esta partida acabou, como diz o arquivo: empate (1/2-1/2)."},
+    {Mensagem::MotivoNaoETexto, "The file is not text, so it holds no game of chess.",
+     "O arquivo não é de texto, então não contém partida de xadrez."},
 };
 // clang-format on
 

@@ -162,6 +162,15 @@ enum class Mensagem {
     NaoPesaSubpromocao,
     NaoPesaPassoDuplo,
     NaoPesaLance,
+    // the analysis table's moves that the rules of chess forbid, and a
+    // position with none allowed; a finished game loaded; a file not text
+    ExplicaProibidos, // "{}": the moves, in coordinates
+    ExplicaMate,
+    ExplicaAfogado,
+    FimBrancasVenceram,
+    FimPretasVenceram,
+    FimEmpateDado,
+    MotivoNaoETexto,
     Total
 };
 

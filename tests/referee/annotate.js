@@ -7,16 +7,21 @@
 // after every move of the side chosen and none after the others'. Prints
 // the counts, and the positions the program annotated per second (the
 // time of its whole run, file reading and PGN writing included).
+// Then the same for the PGN files --files names (comma-separated), with
+// their own comments, NAGs and variations: each game annotated reads back in
+// chess.js as it is, with the mainline and the result of the game given and
+// the program's words in the comment right after every move.
 //
-//   node annotate.js --program PATH [--games N] [--seed S]
+//   node annotate.js --program PATH [--games N] [--seed S] [--files A.pgn,B.pgn]
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { Chess } from "chess.js";
 import { random, options } from "./run.js";
+import { chessJs } from "./pgn_chessjs.js";
 
-const opt = options(process.argv.slice(2), { program: null, games: 300 }, "program");
+const opt = options(process.argv.slice(2), { program: null, games: 300, files: "" }, "program");
 if (!opt.program) {
   console.error("--program PATH is required");
   process.exit(2);
@@ -95,5 +100,44 @@ for (const [side, lang] of [["both", "en"], ["white", "pt"], ["black", "en"]]) {
   });
 }
 fs.rmSync(dir, { recursive: true });
+
+// The files given: every game, annotated for both sides in English and for
+// Black in Portuguese.
+let file_games = 0;
+for (const given of opt.files ? opt.files.split(",") : []) {
+  const originals = fs
+    .readFileSync(given, "utf8")
+    .split(/\n(?=\[Event )/)
+    .filter((t) => t.includes("[Event "))
+    .map(chessJs);
+  originals.forEach((o, g) => {
+    if (o.error) fail(`${given}, game ${g + 1}: chess.js does not read the file's own game: ${o.error}`);
+  });
+  for (const [side, lang] of [["both", "en"], ["black", "pt"]]) {
+    const out = execFileSync(opt.program, ["--annotate", given, "--side", side, "--lang", lang], { encoding: "utf8" });
+    const texts = out.split(/\n(?=\[Event )/).filter((t) => t.trim());
+    if (texts.length !== originals.length) fail(`${given} (${side}): ${texts.length} games written for ${originals.length}`);
+    texts.forEach((text, g) => {
+      const chess = new Chess();
+      try {
+        chess.loadPgn(text);
+      } catch (e) {
+        fail(`${given}, game ${g + 1} (${side}) does not read back: ${e.message.split("\n")[0]}\n${text}`);
+      }
+      const want = originals[g];
+      if (JSON.stringify(chess.history()) !== JSON.stringify(want.moves)) fail(`${given}, game ${g + 1} (${side}): another mainline\n${text}`);
+      if (chess.getHeaders().Result !== want.result)
+        fail(`${given}, game ${g + 1} (${side}): result ${chess.getHeaders().Result}, the file's ${want.result}\n${text}`);
+      const ours = new Set(chess.getComments().filter((c) => c.comment.includes("Quelmaro: ")).map((c) => c.fen));
+      want.fens.slice(1).forEach((fen, k) => {
+        const black_moved = fen.split(" ")[1] === "w";
+        if ((side === "both" || black_moved) && !ours.has(fen))
+          fail(`${given}, game ${g + 1} (${side}): no comment of the program's after half-move ${k + 1}\n${text}`);
+      });
+      file_games++;
+    });
+  }
+}
+if (opt.files) console.log(`${file_games} games of the files given annotated and read back by chess.js`);
 console.log(`${games.length} games annotated three ways and read back by chess.js: ${positions} positions, ${comments} comments, ${variations} variations`);
 console.log(`positions per second, by --side: ${rates.join(", ")} (${seconds.toFixed(2)} s in all)`);

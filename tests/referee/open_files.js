@@ -8,7 +8,8 @@
 // the console lists, those it loads, those that load as finished games, those
 // chess.js reads, the positions agreeing, and every disagreement. Fails when
 // the console's list has another number of games than the reader, a position
-// differs, or the console refuses a game that chess.js reads.
+// differs, a game's result is not written back as the file gave it, or the
+// console refuses a game that chess.js reads.
 //   node open_files.js --program build/quelmaro --tool build/tests/quelmaro_xadrez FILE...
 import fs from "node:fs";
 import os from "node:os";
@@ -83,7 +84,7 @@ try {
         return;
       }
       count.loads++;
-      count.over += run.text.includes("The game is over: ");
+      count.over += run.text.includes("The game is over: ") || run.text.includes("This game is over, as the file says");
       if (!theirs.fens) {
         notes.push(`${name}: loaded, chess.js refuses it: ${theirs.error}`);
         return;
@@ -93,6 +94,11 @@ try {
         notes.push(`${name}: chess.js refuses the game written again: ${ours.error}`);
         failed = true;
         return;
+      }
+      // A game with a result loads as finished with it, and "pgn" writes it back.
+      if (theirs.result && theirs.result !== "*" && ours.result !== theirs.result) {
+        notes.push(`${name}: written again with the result ${ours.result}, the file's ${theirs.result}`);
+        failed = true;
       }
       if (ours.fens.length !== theirs.fens.length) {
         notes.push(`${name}: ${ours.fens.length - 1} half-moves loaded, chess.js ${theirs.fens.length - 1}`);

@@ -40,5 +40,9 @@ export function chessJs(text) {
     return { error: e.message.split("\n")[0].slice(0, 100) };
   }
   const history = chess.history({ verbose: true });
-  return { fens: history.length ? [history[0].before, ...history.map((m) => m.after)] : [chess.fen()] };
+  return {
+    fens: history.length ? [history[0].before, ...history.map((m) => m.after)] : [chess.fen()],
+    moves: history.map((m) => m.san),
+    result: chess.getHeaders().Result,
+  };
 }
