@@ -154,6 +154,28 @@ enum class Mensagem {
     UciOpcaoMultiPV,
     UciListaSemLance,
     UciListaSoDeRoques,
+    // the web page: its buttons, headings and notes
+    PaginaNovoJogo,
+    PaginaJogoCom, // before the two colours
+    PaginaBrancas,
+    PaginaPretas,
+    PaginaVirar,
+    PaginaDesfazer,
+    PaginaDica,
+    PaginaPorque,
+    PaginaVoltar,
+    PaginaBaixarPgn,
+    PaginaBaixarAnotado,
+    PaginaColar,
+    PaginaCarregar,
+    PaginaLances,
+    PaginaPromoverA,
+    PaginaPorqueNao,
+    PaginaSetas,
+    PaginaAnalise, // "{}": the move of the game analysed, in SAN
+    PaginaAnaliseDaVez,
+    PaginaOutraLingua,
+    PaginaResumo,
     Total
 };
 
