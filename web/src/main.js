@@ -9,6 +9,7 @@ const $ = (id) => document.getElementById(id);
 const tempos = { inicio: performance.now() };
 // What the tests read: the times, and the page's state after each change.
 const pagina = (window.quelmaroPagina = { pronto: false, tempos, ocupado: 0 });
+// Tests and other pages may ask the same Worker (see README).
 
 // --- the Worker: UCI lines and the page's questions ---
 const worker = new Worker("worker.js");
@@ -33,6 +34,7 @@ function pergunta(nome, ...args) {
 async function perguntaJson(nome, ...args) {
   return JSON.parse(await pergunta(nome, ...args));
 }
+pagina.pergunta = (...a) => pergunta(...a);
 // Lines to the engine, and its lines until one that starts with `ate`.
 let filaUci = Promise.resolve();
 function uci(linhas, ate) {
@@ -53,6 +55,7 @@ function uci(linhas, ate) {
   filaUci = feito;
   return feito;
 }
+pagina.uci = uci;
 
 // --- the game ---
 const jogo = {
@@ -79,14 +82,19 @@ const tabuleiro = new Chessboard($("tabuleiro"), {
   extensions: [{ class: Markers, props: { autoMarkers: MARKER_TYPE.frame } }, { class: Arrows }],
 });
 
-function ocupado(f) {
-  return async (...a) => {
+// The page's actions one after the other (a click while the engine answers
+// waits for it); `ocupado` counts those not yet done.
+let fila = Promise.resolve();
+function serie(f) {
+  return (...a) => {
     pagina.ocupado++;
-    try {
-      return await f(...a);
-    } finally {
-      pagina.ocupado--;
-    }
+    const feito = fila.then(() => f(...a));
+    fila = feito
+      .catch((e) => console.error(e))
+      .finally(() => {
+        pagina.ocupado--;
+      });
+    return feito;
   };
 }
 
@@ -163,7 +171,7 @@ function setaDoUltimo() {
   }
 }
 
-const mostra = ocupado(async function mostra() {
+async function mostra() {
   est = await perguntaJson("estado", jogo.inicio, jogo.lances.join(" "), lingua());
   pagina.estado = est;
   pagina.jogo = jogo;
@@ -195,7 +203,7 @@ const mostra = ocupado(async function mostra() {
     $("situacao").className = "";
     await lanceDoComputador();
   }
-});
+}
 
 function posicaoUci() {
   const pos = jogo.inicio ? `position fen ${jogo.inicio}` : "position startpos";
@@ -231,7 +239,7 @@ function entradaDoJogo(e) {
     tabuleiro.removeMarkers(MARKER_TYPE.dot);
     const lances = est.legais.filter((m) => m.de === e.squareFrom && m.para === e.squareTo);
     if (lances.length === 0) return false;
-    if (lances.length === 1) setTimeout(() => joga(lances[0].uci));
+    if (lances.length === 1) joga(lances[0].uci);
     else escolhePromocao(lances);
     return true;
   }
@@ -239,10 +247,10 @@ function entradaDoJogo(e) {
   return true;
 }
 
-function joga(lance) {
+const joga = serie(async function joga(lance) {
   jogo.lances.push(lance);
-  mostra();
-}
+  await mostra();
+});
 
 function escolhePromocao(lances) {
   const d = $("promocao");
@@ -263,7 +271,7 @@ function escolhePromocao(lances) {
     };
     pecas.append(b);
   }
-  d.oncancel = () => mostra();
+  d.oncancel = serie(mostra);
   d.showModal();
 }
 
@@ -277,6 +285,7 @@ async function abrePorque(lances, titulo, jogado) {
   $("jogo").hidden = true;
   $("analise").hidden = false;
   tabuleiro.disableMoveInput();
+  texto("situacao", "");
   await tabuleiro.setPosition(e.fen, false);
   desenhaPorque();
   tabuleiro.enableMoveInput(entradaDoPorque, corDe(e.vez));
@@ -333,7 +342,8 @@ function desenhaPorque(apontado, respostas = []) {
   }
 }
 
-const porqueNao = ocupado(async function porqueNao(lance) {
+const porqueNao = serie(async function porqueNao(lance) {
+  if (!porqueDe) return;
   const r = await perguntaJson("porque", jogo.inicio, porqueDe.lances.join(" "), lance, lingua());
   const div = $("resposta-porque");
   div.replaceChildren();
@@ -364,7 +374,7 @@ function entradaDoPorque(e) {
 
 function fechaPorque() {
   modo = "jogo";
-  porqueDe = null;
+  porqueDe = pagina.porque = null;
   $("resposta-porque").replaceChildren();
   $("analise").hidden = true;
   $("jogo").hidden = false;
@@ -383,7 +393,7 @@ function porque() {
   return abrePorque(jogo.lances.slice(0, k), M.analise.replace("{}", est.san[k]), jogo.lances[k]);
 }
 
-const mostraDica = ocupado(async function mostraDica() {
+const mostraDica = serie(async function mostraDica() {
   if (!vezDoHumano() || est.fim) {
     texto("situacao", M.semLanceSeu);
     return;
@@ -445,7 +455,7 @@ async function carrega(conteudo) {
   await mostra();
 }
 
-function desfaz() {
+async function desfaz() {
   if (modo !== "jogo") return;
   if (jogo.lances.length === 0) {
     texto("situacao", M.nadaADesfazer);
@@ -462,20 +472,21 @@ function desfaz() {
     return (campos[1] === "w") === (jogo.lances.length % 2 === 0) ? "w" : "b";
   };
   if (vez() !== jogo.humano && jogo.lances.length > 0) tira();
-  mostra();
+  await mostra();
 }
 
-$("novo").onclick = novo;
-$("virar").onclick = () =>
-  tabuleiro.setOrientation(tabuleiro.getOrientation() === COLOR.white ? COLOR.black : COLOR.white);
-$("desfazer").onclick = desfaz;
+$("novo").onclick = serie(novo);
+$("virar").onclick = serie(() =>
+  tabuleiro.setOrientation(tabuleiro.getOrientation() === COLOR.white ? COLOR.black : COLOR.white),
+);
+$("desfazer").onclick = serie(desfaz);
 $("dica").onclick = mostraDica;
-$("porque").onclick = porque;
-$("voltar").onclick = fechaPorque;
-$("baixar-pgn").onclick = () => baixa(false);
-$("baixar-anotado").onclick = () => baixa(true);
-$("carregar").onclick = () => carrega($("colar").value);
-$("lingua").onclick = async () => {
+$("porque").onclick = serie(porque);
+$("voltar").onclick = serie(fechaPorque);
+$("baixar-pgn").onclick = serie(() => baixa(false));
+$("baixar-anotado").onclick = serie(() => baixa(true));
+$("carregar").onclick = serie(() => carrega($("colar").value));
+$("lingua").onclick = serie(async () => {
   ingles = !ingles;
   await textos();
   if (modo === "porque") {
@@ -483,27 +494,31 @@ $("lingua").onclick = async () => {
     const k = lances.length;
     await abrePorque(lances, jogado ? M.analise.replace("{}", est.san[k]) : M.analiseDaVez, jogado);
   } else await mostra();
-};
+});
 for (const th of document.querySelectorAll("#tabela th"))
-  th.onclick = () => {
+  th.onclick = serie(async () => {
+    if (!porqueDe) return;
     porqueDe.ordem = th.dataset.coluna;
     desenhaPorque();
-  };
+  });
 document.addEventListener("dragover", (e) => e.preventDefault());
 document.addEventListener("drop", async (e) => {
   e.preventDefault();
   const f = e.dataTransfer.files[0];
   const t = f ? await f.text() : e.dataTransfer.getData("text/plain");
   $("colar").value = t;
-  carrega(t);
+  serie(carrega)(t);
 });
 
-(async () => {
+serie(async () => {
   await uci(["uci"], "uciok");
   await uci(["isready"], "readyok");
   tempos.pronto = performance.now();
   await textos();
-  $("cor").value = "w";
+  // "#b" in the address: the player takes Black, the computer opens.
+  jogo.humano = location.hash === "#b" ? "b" : "w";
+  $("cor").value = jogo.humano;
+  await tabuleiro.setOrientation(corDe(jogo.humano));
   await mostra();
   pagina.pronto = true;
 })();
