@@ -54,8 +54,8 @@ const char* quelmaro_carrega(const char* texto, int ingles) {
 
 const char* quelmaro_pgn(const char* fen, const char* lances, const char* resultado, int anotada,
                          int computador_brancas, int ingles) {
-    return devolve(quelmaro::web::pgn(fen, lances, resultado, anotada != 0,
-                                      computador_brancas != 0, ingles != 0));
+    return devolve(quelmaro::web::pgn(fen, lances, resultado, anotada != 0, computador_brancas != 0,
+                                      ingles != 0));
 }
 
 const char* quelmaro_analise(const char* fen, const char* lances, int ingles) {

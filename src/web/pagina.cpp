@@ -152,8 +152,7 @@ Analise passe(const Jogo& j, xadrez::Posicao& x) {
     const int feitos = lances_feitos(x, x.brancas_a_mover);
     Estado e;
     comeca_de_posicao(e, x, x.brancas_a_mover);
-    e.poe_contadores(e.lance_do_jogo(), e.lances_da_pessoa(),
-                     do_inicio ? std::min(feitos, 2) : 2);
+    e.poe_contadores(e.lance_do_jogo(), e.lances_da_pessoa(), do_inicio ? std::min(feitos, 2) : 2);
     const Tabuleiro antes = e.tabuleiro();
     Quelmaro2 motor;
     const Escolha escolha = escolhe(e, motor, nullptr, false);
@@ -399,9 +398,9 @@ std::string porque(std::string_view fen, std::string_view lances, std::string_vi
             xadrez::Posicao y = x;
             xadrez::joga(y, lance);
             for (const xadrez::Movimento& r : xadrez::legais(y)) {
-                const bool toma = y.pecas[r.para] != xadrez::VAZIA ||
-                                  (r.para == y.en_passant &&
-                                   xadrez::tipo_da_peca(y.pecas[r.de]) == 'P');
+                const bool toma =
+                    y.pecas[r.para] != xadrez::VAZIA ||
+                    (r.para == y.en_passant && xadrez::tipo_da_peca(y.pecas[r.de]) == 'P');
                 if (toma && r.promocao != 'R' && r.promocao != 'B' && r.promocao != 'N')
                     j.abre('[')
                         .texto(xadrez::nome_da_casa(r.de))
