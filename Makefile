@@ -79,8 +79,9 @@ serve-web:
 
 # The web page's tests: the WebAssembly engine's UCI lines against the native
 # engine build's, and whole games through the page in headless Chromium.
-web-test: web
+web-test:
 	bash .ci/deps.sh
+	$(MAKE) web
 	cmake -S . -B $(BUILD) $(call generator,$(BUILD)) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS) --target quelmaro_xb quelmaro_bench
 	cd web && node test/run.mjs --native ../$(BUILD) --module ../$(WEB_BUILD) --site ../$(WEB_BUILD)/site --out ../$(WEB_BUILD)/test
