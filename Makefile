@@ -84,6 +84,7 @@ web-test:
 	$(MAKE) web
 	cmake -S . -B $(BUILD) $(call generator,$(BUILD)) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS) --target quelmaro_xb quelmaro_bench
+	NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS) --target quelmaro_bench
 	cd web && node test/run.mjs --native ../$(BUILD) --module ../$(WEB_BUILD) --site ../$(WEB_BUILD)/site --out ../$(WEB_BUILD)/test
 
 sanitize:

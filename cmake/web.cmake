@@ -13,3 +13,9 @@ target_link_options(
   -sENVIRONMENT=web,worker,node -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0
   -sEXPORTED_FUNCTIONS=${funcoes} -sEXPORTED_RUNTIME_METHODS=ccall)
 set_target_properties(quelmaro_web PROPERTIES SUFFIX ".js")
+
+# The bench under node (web/test/run.mjs compares its passes per second with
+# the native bench's): node's own file system for the positions.
+if(TARGET quelmaro_bench)
+  target_link_options(quelmaro_bench PRIVATE -sNODERAWFS=1 -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1)
+endif()

@@ -220,7 +220,7 @@ async function lanceDoComputador() {
   // same position; the engine's own words when that pass chose otherwise.
   const a = await perguntaJson("analise", jogo.inicio, jogo.lances.join(" "), lingua());
   const mesma = a.lance && a.lance.uci === melhor;
-  jogo.razoes[k] = { lance: melhor, protocolo: info.slice(12), texto: mesma ? a.escolha.trim() : info.slice(12) };
+  jogo.razoes[k] = { lance: melhor, mesma, texto: mesma ? a.escolha.trim() : info.slice(12) };
   jogo.lances.push(melhor);
   if (!tempos.primeiroLance) tempos.primeiroLance = performance.now();
   await mostra();

@@ -120,7 +120,7 @@ for (const [nome, linhas] of Object.entries(sessoes)) {
 console.log(`UCI under node: ${Object.keys(sessoes).length} sessions, ${linhasComparadas} lines compared with quelmaro_xb`);
 figuras.linhasUci = linhasComparadas;
 
-// Passes per second: the same positions, 5 rounds, in one session each.
+// UCI answers per second: the same positions, 5 rounds, in one session each.
 {
   const rodadas = ["uci", ...Array(5).fill(porFen).flat(), "quit"];
   const vazia = ["uci", "quit"];
@@ -129,8 +129,33 @@ figuras.linhasUci = linhasComparadas;
   const m = await QuelmaroModulo();
   const wasm = Math.min(...[0, 1, 2].map(() => t(() => { for (const l of rodadas) m.ccall("quelmaro_uci", "string", ["string"], [l]); })));
   const n = 5 * P.length;
-  figuras.passesPorSegundo = { nativo: Math.round(n / (nativo / 1000)), wasm: Math.round(n / (wasm / 1000)), razao: +(nativo / wasm).toFixed(2) };
-  console.log(`engine passes (go) per second: native ${figuras.passesPorSegundo.nativo}, wasm in node ${figuras.passesPorSegundo.wasm} (${figuras.passesPorSegundo.razao} of native)`);
+  // Each go with its lines written: the native program's through a pipe.
+  figuras.goPorSegundo = { nativo: Math.round(n / (nativo / 1000)), wasm: Math.round(n / (wasm / 1000)) };
+  console.log(`UCI "go" per second with its lines: quelmaro_xb through a pipe ${figuras.goPorSegundo.nativo}, the module in node ${figuras.goPorSegundo.wasm}`);
+}
+
+// The bench's passes per second, native and WebAssembly (node) in the same
+// run, three runs each interleaved, the best of each; their moves the same.
+{
+  const pasta = resolve("../bench/positions");
+  const sav = readdirSync(pasta).filter((f) => f.endsWith(".sav")).sort().map((f) => join(pasta, f));
+  const argumentos = ["--repeat", "30", ...sav];
+  const bench = (cmd, args) => spawnSync(cmd, args, { encoding: "utf8", maxBuffer: 1 << 26 }).stdout;
+  const lances = (s) => s.split("\n").filter((l) => l.endsWith(".sav") || /\.sav \S+ /.test(l)).map((l) => l.split(" ").slice(0, 2).join(" ")).join("\n");
+  const porSegundo = (s) => Number((s.match(/passes_per_s (\d+)/) || [])[1]);
+  const v = { nativo: [], wasm: [] };
+  let iguais = true;
+  for (let i = 0; i < 3; i++) {
+    const n = bench(join(native, "quelmaro_bench"), argumentos);
+    const w = bench(process.execPath, ["--no-experimental-fetch", join(modulo, "quelmaro_bench.js"), ...argumentos]);
+    iguais = iguais && lances(n) === lances(w) && lances(n).length > 0;
+    v.nativo.push(porSegundo(n));
+    v.wasm.push(porSegundo(w));
+  }
+  confere(iguais, "the bench's moves under WebAssembly are not the native bench's");
+  const nativo = Math.max(...v.nativo), wasm = Math.max(...v.wasm);
+  figuras.bench = { passesPorSegundoNativo: nativo, passesPorSegundoWasm: wasm, razao: +(wasm / nativo).toFixed(2) };
+  console.log(`bench, ${sav.length} positions: native ${nativo} passes/s, WebAssembly in node ${wasm} (${figuras.bench.razao} of native), same moves`);
 }
 
 // Page weight.
@@ -271,6 +296,8 @@ try {
   const jogos = [
     { lingua: "en", humano: "w", semente: 1 }, { lingua: "pt", humano: "b", semente: 2 },
     { lingua: "en", humano: "b", semente: 3 }, { lingua: "pt", humano: "w", semente: 4 },
+    // A game pasted: the player takes the side to move.
+    { lingua: "en", semente: 5, colar: "[Event \"?\"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bc4 Bc5 4. b4 *\n", humano: "b" },
   ];
   for (const [g, j] of jogos.entries()) {
     const p = await abre(g === 1 ? 390 : 1200, g === 1 ? 844 : 900);
@@ -284,9 +311,14 @@ try {
     }
     const rotulo = await p.$eval("#novo", (e) => e.textContent);
     confere(rotulo === (j.lingua === "en" ? "New game" : "Jogo novo"), `game ${g}: the page's words in ${j.lingua} (${rotulo})`);
-    await p.select("#cor", j.humano);
+    await p.select("#cor", j.colar ? "w" : j.humano);
     await p.click("#novo");
-    await quieta(p, j.humano === "w" ? -1 : 0, j.humano);
+    await quieta(p, j.humano === "w" || j.colar ? -1 : 0, j.colar ? "w" : j.humano);
+    if (j.colar) {
+      await p.type("#colar", j.colar);
+      await p.click("#carregar");
+      await quieta(p, 6, j.humano);
+    }
     const rr = aleatorio(j.semente);
     const c = new Chess();
     let verificados = 0, razoes = 0, k = 0;
@@ -359,7 +391,11 @@ try {
     if (g === 0) await p.screenshot({ path: join(out, "tela-jogo.png") });
     if (g === 1) await p.screenshot({ path: join(out, "tela-telefone.png"), fullPage: true });
     const final = await p.evaluate(() => ({ estado: window.quelmaroPagina.estado, jogo: window.quelmaroPagina.jogo }));
-    figuras.partidas.push({ lingua: j.lingua, humano: j.humano, meiosLances: final.jogo.lances.length, fim: final.estado.fim || "(not over in 400 moves)" });
+    const razoesDoJogo = Object.values(final.jogo.razoes);
+    figuras.partidas.push({
+      lingua: j.lingua, humano: j.humano, meiosLances: final.jogo.lances.length, fim: final.estado.fim || "(not over in 400 moves)",
+      razoesMostradas: razoes, lancesDoComputador: razoesDoJogo.length, analiseComOutroLance: razoesDoJogo.filter((x) => !x.mesma).length,
+    });
     // The PGN downloaded, read back by chess.js; the annotated one as --annotate writes it.
     await p.click("#baixar-pgn");
     await p.click("#baixar-anotado");
