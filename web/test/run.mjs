@@ -23,6 +23,7 @@ import { servidor, navegador } from "./navegador.mjs";
 const opcoes = {};
 for (let i = 2; i < process.argv.length; i += 2) opcoes[process.argv[i].replace(/^--/, "")] = resolve(process.argv[i + 1]);
 const { native, module: modulo, site, out } = opcoes;
+rmSync(out, { recursive: true, force: true });
 mkdirSync(out, { recursive: true });
 const xb = join(native, "quelmaro_xb");
 let falhas = 0;
