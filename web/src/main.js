@@ -239,9 +239,13 @@ function entradaDoJogo(e) {
     tabuleiro.removeMarkers(MARKER_TYPE.dot);
     const lances = est.legais.filter((m) => m.de === e.squareFrom && m.para === e.squareTo);
     if (lances.length === 0) return false;
-    if (lances.length === 1) joga(lances[0].uci);
-    else escolhePromocao(lances);
-    return true;
+    if (lances.length === 1) {
+      joga(lances[0].uci);
+      return true;
+    }
+    // A promotion: the pawn stays until its piece is chosen.
+    setTimeout(() => escolhePromocao(lances));
+    return false;
   }
   if (e.type === INPUT_EVENT_TYPE.moveInputCanceled) tabuleiro.removeMarkers(MARKER_TYPE.dot);
   return true;

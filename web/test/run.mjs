@@ -299,7 +299,9 @@ try {
     { lingua: "en", humano: "w", semente: 1 }, { lingua: "pt", humano: "b", semente: 2 },
     { lingua: "en", humano: "b", semente: 3 }, { lingua: "pt", humano: "w", semente: 4 },
     // A game pasted: the player takes the side to move.
-    { lingua: "en", semente: 5, colar: "[Event \"?\"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bc4 Bc5 4. b4 *\n", humano: "b" },
+    { lingua: "en", semente: 5, colar: "[Event \"?\"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bc4 Bc5 4. b4 *\n", colados: 7, humano: "b" },
+    // A FEN pasted, a pawn to promote: the player promotes when it can.
+    { lingua: "pt", semente: 6, colar: "8/1P6/8/8/8/k7/8/K7 w - - 0 1", fen: "8/1P6/8/8/8/k7/8/K7 w - - 0 1", colados: 0, humano: "w" },
   ];
   for (const [g, j] of jogos.entries()) {
     const p = await abre(g === 1 ? 390 : 1200, g === 1 ? 844 : 900);
@@ -319,10 +321,10 @@ try {
     if (j.colar) {
       await p.type("#colar", j.colar);
       await p.click("#carregar");
-      await quieta(p, 6, j.humano);
+      await quieta(p, j.colados - 1, j.humano);
     }
     const rr = aleatorio(j.semente);
-    const c = new Chess();
+    const c = new Chess(j.fen);
     let verificados = 0, razoes = 0, k = 0;
     for (; k < 400; k++) {
       const s = await p.evaluate(() => ({ estado: window.quelmaroPagina.estado, lances: window.quelmaroPagina.jogo.lances, razao: document.getElementById("razao-texto")?.textContent || "", situacao: document.getElementById("situacao").textContent }));
@@ -342,7 +344,8 @@ try {
       confere(nossos === deles, `game ${g}: legal moves differ from chess.js's at ${c.fen()}`);
       const ultimo = s.lances.length - 1;
       // (A pasted game's moves were nobody's here.)
-      if (ultimo >= (j.colar ? 7 : 0) && (ultimo % 2 === 0) === (j.humano === "b")) {
+      const brancasNoInicio = c.history().length % 2 === 0 ? c.turn() === "w" : c.turn() === "b";
+      if (ultimo >= (j.colados || 0) && (ultimo % 2 === 0) === (brancasNoInicio === (j.humano === "b"))) {
         if (confere(s.razao.length > 0, `game ${g}: no reason shown for the computer's move ${s.lances[ultimo]}`)) razoes++;
       }
       if (s.estado.fim) {
@@ -374,7 +377,8 @@ try {
         await new Promise((r) => setTimeout(r, 400));
         confere(antes > 0, "flip");
       }
-      const ms = s.estado.legais;
+      const promocoes = s.estado.legais.filter((x) => x.uci.length === 5);
+      const ms = promocoes.length ? promocoes : s.estado.legais;
       const m = ms[Math.floor(rr() * ms.length)];
       const n0 = s.lances.length;
       try {
