@@ -8,11 +8,13 @@
 # They apply to the optimised builds (Release, RelWithDebInfo, MinSizeRel:
 # `make test` and `make deb` build RelWithDebInfo), for GCC and Clang on
 # systems other than Windows; not with the sanitizers, whose run-time checks
-# overlap them. Without dpkg-buildflags the same flags are named here.
+# overlap them, and not in the WebAssembly build, whose toolchain has no
+# stack protector to link nor executables to relocate. Without
+# dpkg-buildflags the same flags are named here.
 option(QUELMARO_HARDENING "Build optimised builds with Debian's hardening flags" ON)
 
 set(QUELMARO_HARDENING_ATIVO OFF)
-if(QUELMARO_HARDENING AND NOT QUELMARO_SANITIZE AND NOT WIN32
+if(QUELMARO_HARDENING AND NOT QUELMARO_SANITIZE AND NOT WIN32 AND NOT EMSCRIPTEN
    AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   set(QUELMARO_HARDENING_ATIVO ON)
 endif()

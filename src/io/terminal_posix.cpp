@@ -47,10 +47,20 @@ class ModoCru {
     ModoCru& operator=(const ModoCru&) = delete;
 };
 
+// Under WebAssembly isatty answers 1 for any standard input, piped or not:
+// there the input is read as a stream's.
+bool e_terminal() {
+#ifdef __EMSCRIPTEN__
+    return false;
+#else
+    return isatty(STDIN_FILENO) != 0;
+#endif
+}
+
 } // namespace
 
 ConsoleDeTerminal::ConsoleDeTerminal()
-    : ConsoleDeFluxo(std::cin, std::cout), terminal_(isatty(STDIN_FILENO) != 0) {
+    : ConsoleDeFluxo(std::cin, std::cout), terminal_(e_terminal()) {
     if (terminal_) {
         for (int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
             if (std::signal(s, ao_sinal) == SIG_IGN) std::signal(s, SIG_IGN);

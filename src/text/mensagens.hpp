@@ -171,6 +171,28 @@ enum class Mensagem {
     FimPretasVenceram,
     FimEmpateDado,
     MotivoNaoETexto,
+    // the web page: its buttons, headings and notes
+    PaginaNovoJogo,
+    PaginaJogoCom, // before the two colours
+    PaginaBrancas,
+    PaginaPretas,
+    PaginaVirar,
+    PaginaDesfazer,
+    PaginaDica,
+    PaginaPorque,
+    PaginaVoltar,
+    PaginaBaixarPgn,
+    PaginaBaixarAnotado,
+    PaginaColar,
+    PaginaCarregar,
+    PaginaLances,
+    PaginaPromoverA,
+    PaginaPorqueNao,
+    PaginaSetas,
+    PaginaAnalise, // "{}": the move of the game analysed, in SAN
+    PaginaAnaliseDaVez,
+    PaginaOutraLingua,
+    PaginaResumo,
     Total
 };
 
