@@ -60,6 +60,7 @@ enum class Termino {
     material_insuficiente, // no series of moves can mate either side: a draw
     repeticao_tripla,      // claimed: the position has stood three times: a draw
     cinquenta_lances,      // claimed: fifty moves each without a capture or pawn move: a draw
+    empate_acordado,       // the player offered a draw and the computer took it
 };
 constexpr bool e_empate(Termino t) { return t >= Termino::afogamento; }
 
