@@ -311,6 +311,7 @@ void Dialogo::empate(const Traducao&) {
         return pede_lance();
     }
     jogo_.encerra(t);
+    por_registrar_ = true; // a game loaded and drawn here has ended here
     anuncia_fim();
     pede_lance();
 }
