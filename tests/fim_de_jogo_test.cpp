@@ -128,6 +128,10 @@ TEST_F(Fim, AFinishedGameLoadsAsItEnded) {
     EXPECT_EQ(jogo().historico().size(), 19u);
     EXPECT_EQ(jogo().termino(), Termino::mate);
     EXPECT_FALSE(estado().jogador_tem_brancas()); // the side to move, mated
+    // Its moves were not chosen here: nothing of mine to explain.
+    vez_dele("why\nwhy Qd8\n");
+    EXPECT_EQ(impresso(), "There is no move of mine to explain yet.\n" + ACABOU +
+                              "There is no move of mine to explain yet.\n" + ACABOU);
     vez_dele("moves\n");
     EXPECT_TRUE(impresso().ends_with("10. Qd8#\n" + ACABOU));
     vez_dele("undo\n");
