@@ -81,8 +81,13 @@ TEST(Console, TheWidthTheColumnsVariableNames) {
     const struct {
         const char* valor;
         std::optional<std::size_t> largura;
-    } casos[] = {{"50", 50}, {"132", 132}, {nullptr, std::nullopt}, {"", std::nullopt},
-                 {"0", std::nullopt}, {"50x", std::nullopt}, {"-3", std::nullopt},
+    } casos[] = {{"50", 50},
+                 {"132", 132},
+                 {nullptr, std::nullopt},
+                 {"", std::nullopt},
+                 {"0", std::nullopt},
+                 {"50x", std::nullopt},
+                 {"-3", std::nullopt},
                  {"99999999999999999999", std::nullopt}};
     for (const auto& c : casos) EXPECT_EQ(largura_de_columns(c.valor), c.largura);
 }

@@ -53,17 +53,29 @@ TEST_F(Registro, EveryGameAddedWhenItEnds) {
         {"no move: no game", "", "quit\n", 0, {}},
         {"new with no move: no game", "", "new\ne\nn\ny\nquit\n", 0, {}},
         // The player mates: recorded before the key the program waits for.
-        {"the player mates", "6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1", "Ra8\n", 1,
+        {"the player mates",
+         "6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1",
+         "Ra8\n",
+         1,
          {"[Result \"1-0\"]", "1. Ra8# 1-0"}},
         // The computer mates: "Game over! I win." ends the program at once.
-        {"the computer mates", "1r4k1/5ppp/8/8/8/8/P5PP/7K w - - 0 1", "a3\n", 1,
+        {"the computer mates",
+         "1r4k1/5ppp/8/8/8/8/P5PP/7K w - - 0 1",
+         "a3\n",
+         1,
          {"[Result \"0-1\"]", "1. a3 Rb1# 0-1"}},
         {"a draw claimed", REPETIDA, "draw\nquit\n", 1, {"4. Ng1 Ng8 1/2-1/2"}},
         // A draw agreed in a position loaded: the game ended here.
-        {"a draw agreed", "4k2r/8/8/8/8/8/8/R3K3 w - - 20 40", "draw\nquit\n", 1,
+        {"a draw agreed",
+         "4k2r/8/8/8/8/8/8/R3K3 w - - 20 40",
+         "draw\nquit\n",
+         1,
          {"[Result \"1/2-1/2\"]"}},
         // Over, then taken back and played on: recorded again when left.
-        {"ended, taken back, played on", REPETIDA, "draw\nundo\ne4\nquit\n", 2,
+        {"ended, taken back, played on",
+         REPETIDA,
+         "draw\nundo\ne4\nquit\n",
+         2,
          {"4. Ng1 Ng8 1/2-1/2", "3. Nf3 Nf6 4. e4 Nxe4 *"}},
         {"ended, taken back, not played on", REPETIDA, "draw\nundo\nquit\n", 1, {}},
     };
@@ -89,8 +101,9 @@ TEST_F(Registro, AddedAfterTheFilesGamesOrSaidWhyNot) {
 
     arquivos.falhar_gravacao = true;
     const std::string antes = registrado();
-    EXPECT_NE(joga(INICIO + "e4\nquit\n").find("The game could not be added to jogos.pgn: the "
-                                                 "disk is full.\n"),
+    EXPECT_NE(joga(INICIO + "e4\nquit\n")
+                  .find("The game could not be added to jogos.pgn: the "
+                        "disk is full.\n"),
               std::string::npos);
     EXPECT_EQ(registrado(), antes);
     arquivos.falhar_gravacao = false;
