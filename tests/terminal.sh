@@ -74,6 +74,7 @@ for estreito in "50" "100 50"; do
     set -- $estreito
     cat >"$pasta/estreito.sh" <<ROTEIRO
 cd '$pasta'
+unset COLUMNS
 ${2:+COLUMNS=$2} '$programa'
 echo END
 sleep 60

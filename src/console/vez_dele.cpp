@@ -110,9 +110,8 @@ std::string entre_lances(std::string_view lances, std::size_t largura) {
 }
 
 // The piece a letter typed right after a move in coordinates names
-// ("a7a8q", "a7-a8q"), as
-// SAN names it: the English letters, and in Portuguese its own too ("a7a8d").
-// 0 when the line is no such move.
+// ("a7a8q", "a7-a8q"), as SAN names it: the English letters, and in a
+// Portuguese game its own too ("a7a8d"). 0 when the line is no such move.
 char promocao_por_letra(std::string_view linha, bool ingles) {
     constexpr std::string_view INGLESAS = "qnbr", PORTUGUESAS = "dcbt", PECAS = "QNBR";
     const std::size_t p = linha.size() > 2 && (linha[2] == '-' || linha[2] == 'x') ? 5 : 4;
