@@ -9,12 +9,13 @@
 int main(int argc, char** argv) {
     const quelmaro::Processo processo(argc, argv);
     quelmaro::ArquivosDoDisco arquivos;
-    bool san = false;
-    if (const auto status = quelmaro::trata_opcoes(processo.argc(), processo.argv(), false,
-                                                   arquivos, std::cout, std::cerr, nullptr, &san))
+    quelmaro::OpcoesDoConsole opcoes;
+    if (const auto status =
+            quelmaro::trata_opcoes(processo.argc(), processo.argv(), false, arquivos, std::cout,
+                                   std::cerr, nullptr, &opcoes))
         return quelmaro::Processo::status_de_saida(*status);
     quelmaro::ConsoleDeTerminal console;
     quelmaro::Dialogo dialogo(console, arquivos);
-    dialogo.exibicao().san = san;
+    dialogo.usa_opcoes(opcoes);
     return quelmaro::Processo::status_de_saida(dialogo.executa());
 }

@@ -236,6 +236,47 @@ TEST_F(ArquivosDoDiscoTest, AFileTooLargeIsRefusedWhole) {
     EXPECT_FALSE(lido.conteudo);
 }
 
+// Text added at the end of a file: the file made when missing, an empty line
+// after what it held; else why not, the file as it was.
+TEST_F(ArquivosDoDiscoTest, AppendsAfterAnEmptyLineOrSaysWhy) {
+    const auto nome = [&](const char* n) { return (pasta / n).string(); };
+    struct Caso {
+        const char* nome;
+        std::string antes; // the file's content first; "-": no file
+        std::string depois;
+    };
+    const Caso casos[] = {
+        {"novo.pgn", "-", "jogo\n"},
+        {"vazio.pgn", "", "jogo\n"},
+        {"com_linha.pgn", "velho\n", "velho\n\njogo\n"},
+        {"sem_linha.pgn", "velho", "velho\n\njogo\n"},
+        {"com_vazia.pgn", "velho\n\n", "velho\n\njogo\n"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        if (c.antes != "-") {
+            ASSERT_TRUE(disco.grava(nome(c.nome), c.antes));
+        }
+        EXPECT_EQ(disco.acrescenta(nome(c.nome), "jogo\n"), FalhaAoAcrescentar::nenhuma);
+        EXPECT_EQ(disco.le(nome(c.nome)), c.depois);
+    }
+    fs::create_directories(pasta / "dentro");
+    EXPECT_EQ(disco.acrescenta(nome("dentro"), "x"), FalhaAoAcrescentar::pasta);
+    EXPECT_EQ(disco.acrescenta((pasta / "sem-pasta" / "x.pgn").string(), "x"),
+              FalhaAoAcrescentar::sem_pasta);
+    EXPECT_EQ(disco.acrescenta("", "x"), FalhaAoAcrescentar::sem_nome);
+#ifndef _WIN32
+    if (fs::exists("/dev/full")) {
+        EXPECT_EQ(disco.acrescenta("/dev/full", "x"), FalhaAoAcrescentar::sem_espaco);
+    }
+    if (geteuid() != 0) { // root writes anything
+        fs::permissions(nome("com_linha.pgn"), fs::perms::owner_read);
+        EXPECT_EQ(disco.acrescenta(nome("com_linha.pgn"), "x"), FalhaAoAcrescentar::sem_permissao);
+        EXPECT_EQ(disco.le(nome("com_linha.pgn")), "velho\n\njogo\n");
+    }
+#endif
+}
+
 TEST(ArquivosNaMemoria, FailingWritesKeepTheOldContent) {
     ArquivosNaMemoria m;
     ASSERT_TRUE(m.grava("a", "1"));

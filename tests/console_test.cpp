@@ -6,6 +6,7 @@
 #include <string>
 
 #include "io/console.hpp"
+#include "io/terminal.hpp"
 
 namespace quelmaro {
 namespace {
@@ -41,6 +42,54 @@ TEST(Console, TheRestOfALongLineIsTheNextReadOfAnyKind) {
     std::ostringstream out;
     ConsoleDeFluxo console(vazio, out);
     EXPECT_THROW(console.pedaco(100), FimDoPrograma);
+}
+
+// Text in lines that leave the screen's last column free, broken at blanks
+// only; text that fits is passed on as it is.
+TEST(Console, LinesBrokenBetweenWordsAtTheWidth) {
+    struct Caso {
+        std::size_t largura;
+        std::string texto, impresso;
+    };
+    const Caso casos[] = {
+        {80, "short line\n", "short line\n"},
+        {80, std::string(79, 'a') + "\n", std::string(79, 'a') + "\n"},
+        {20, "one two three four five six\n", "one two three four\nfive six\n"},
+        {20, "  indented words go on and on\n", "  indented words go\non and on\n"},
+        // Accented letters take one column each.
+        {20, "posição até você já é\n", "posição até você já\né\n"},
+        // A word longer than the line stays whole.
+        {20, "a " + std::string(25, 'x') + " b\n", "a\n" + std::string(25, 'x') + "\nb\n"},
+        // A prompt without its line end, and what follows on its line.
+        {20, "My move is: e2e4 and more\n", "My move is: e2e4\nand more\n"},
+        // Widths below the narrowest are taken as the narrowest.
+        {5, "one two three four five six\n", "one two three four\nfive six\n"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        std::istringstream in;
+        std::ostringstream out;
+        ConsoleDeFluxo console(in, out, c.largura);
+        console.saida() << "unbroken " << std::string(90, '-') << '\n';
+        console.quebra_linhas();
+        console.saida() << c.texto << std::flush;
+        EXPECT_EQ(out.str(), "unbroken " + std::string(90, '-') + "\n" + c.impresso);
+    }
+}
+
+TEST(Console, TheWidthTheColumnsVariableNames) {
+    const struct {
+        const char* valor;
+        std::optional<std::size_t> largura;
+    } casos[] = {{"50", 50},
+                 {"132", 132},
+                 {nullptr, std::nullopt},
+                 {"", std::nullopt},
+                 {"0", std::nullopt},
+                 {"50x", std::nullopt},
+                 {"-3", std::nullopt},
+                 {"99999999999999999999", std::nullopt}};
+    for (const auto& c : casos) EXPECT_EQ(largura_de_columns(c.valor), c.largura);
 }
 
 } // namespace

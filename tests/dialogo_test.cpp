@@ -513,7 +513,15 @@ TEST_F(NoConsole, LinesReadAtThePrompt) {
     EXPECT_EQ(em("d4"), -PEAO);
 }
 
+// The player's "draw" with no claim standing: the draw the computer would
+// offer itself is agreed, any other declined; both said in words.
 TEST_F(NoConsole, DrawOfferedAfterTenMovesWithoutAMaterialLead) {
+    const std::string ACEITO =
+        "No draw can be claimed here, but I accept your offer: the game is a draw.\n";
+    const std::string RECUSADO =
+        "No draw can be claimed here, and I decline your offer: play on.\n";
+    const std::string ACABOU = "The game is over: new, undo, moves, pgn, save or quit.\n";
+    const std::string PEDIDO = "What is your move?\n";
     struct Caso {
         int lance_do_jogo;
         const char* vazia; // a square emptied in the starting position
@@ -533,9 +541,11 @@ TEST_F(NoConsole, DrawOfferedAfterTenMovesWithoutAMaterialLead) {
         e.poe_posicao(t, true, true, {}, 0);
         e.poe_contadores(c.lance_do_jogo, c.lance_do_jogo, 2);
         jogo().poe_estado(e);
-        EXPECT_TRUE(vez_dele("draw\ne2e4\n"));
-        EXPECT_EQ(impresso(), c.oferece ? "offer draw\n" : "");
-        EXPECT_EQ(em("e4"), -PEAO);
+        // Agreed, the game is over and e2e4 is not played; declined, it is.
+        EXPECT_EQ(vez_dele("draw\ne2e4\n"), !c.oferece);
+        EXPECT_EQ(impresso(), c.oferece ? ACEITO + ACABOU + ACABOU : RECUSADO + PEDIDO);
+        EXPECT_EQ(em("e4"), c.oferece ? VAZIO : -PEAO);
+        EXPECT_EQ(jogo().termino(), c.oferece ? Termino::empate_acordado : Termino::nenhum);
     }
 }
 

@@ -84,12 +84,17 @@ def mutacao(rnd, dados):
     return bytes(dados)
 
 
+# Output to a file is 80 columns wide unless COLUMNS says otherwise: both
+# builds run at that width whatever the caller's terminal.
+AMBIENTE = {k: v for k, v in os.environ.items() if k != "COLUMNS"}
+
+
 def roda(pasta_build, programa, entrada):
     with tempfile.TemporaryDirectory(prefix="dif-") as pasta:
         Path(pasta, "g.sav").write_bytes(SALVO)
         try:
             r = subprocess.run([str(Path(pasta_build, programa).resolve())], input=entrada,
-                               cwd=pasta, capture_output=True, timeout=60)
+                               cwd=pasta, capture_output=True, timeout=60, env=AMBIENTE)
             status, saida = r.returncode, r.stdout
         except subprocess.TimeoutExpired:
             status, saida = "timeout", b""

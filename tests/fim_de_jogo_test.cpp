@@ -93,10 +93,14 @@ TEST_F(Fim, ADrawClaimedWhenTheRulesAllowIt) {
         {"fifty moves", "4k3/8/8/8/8/8/8/R3K3 w - - 100 80\n",
          "Fifty moves each without a capture or a pawn move: the game is a draw.\n",
          Termino::cinquenta_lances},
-        // Neither: the computer's offer as before (not ahead, more than ten moves).
-        {"no claim, an offer", "4k2r/8/8/8/8/8/8/R3K3 w - - 20 40\n", "offer draw\n",
+        // Neither: the player's offer, agreed when the computer would offer
+        // one itself (not ahead, more than ten moves), else declined, said.
+        {"no claim, agreed", "4k2r/8/8/8/8/8/8/R3K3 w - - 20 40\n",
+         "No draw can be claimed here, but I accept your offer: the game is a draw.\n",
+         Termino::empate_acordado},
+        {"no claim, declined", pgn_de(INICIO, "1. Nf3 Nf6 2. Ng1 Ng8"),
+         "No draw can be claimed here, and I decline your offer: play on.\nWhat is your move?\n",
          Termino::nenhum},
-        {"no claim, no offer", pgn_de(INICIO, "1. Nf3 Nf6 2. Ng1 Ng8"), "", Termino::nenhum},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -124,6 +128,10 @@ TEST_F(Fim, AFinishedGameLoadsAsItEnded) {
     EXPECT_EQ(jogo().historico().size(), 19u);
     EXPECT_EQ(jogo().termino(), Termino::mate);
     EXPECT_FALSE(estado().jogador_tem_brancas()); // the side to move, mated
+    // Its moves were not chosen here: nothing of mine to explain.
+    vez_dele("why\nwhy Qd8\n");
+    EXPECT_EQ(impresso(), "There is no move of mine to explain yet.\n" + ACABOU +
+                              "There is no move of mine to explain yet.\n" + ACABOU);
     vez_dele("moves\n");
     EXPECT_TRUE(impresso().ends_with("10. Qd8#\n" + ACABOU));
     vez_dele("undo\n");
@@ -232,13 +240,22 @@ TEST_F(Fim, TheHintAndMyMoveInSan) {
         {true, "6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1", "Hint: Ra8# (a1a8)\n"},
         {false, "6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1", "Sugestão: Ta8# (a1a8)\n"},
         {true, "4k3/1P6/8/8/8/8/8/4K3 w - - 0 1", "Hint: b8=Q+ (b7b8q)\n"},
-        {false, "4k3/1P6/8/8/8/8/8/4K3 w - - 0 1", "Sugestão: b8=D+ (b7b8q)\n"},
+        {false, "4k3/1P6/8/8/8/8/8/4K3 w - - 0 1", "Sugestão: b8=D+ (b7b8d)\n"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.dica);
         abre(c.fen, "", c.ingles);
         vez_dele("hint\n");
         EXPECT_EQ(impresso(), c.dica + std::string(c.ingles ? PEDIDO : "Qual e' seu movimento?\n"));
+        // The coordinates the hint names, typed as they are, are the move it
+        // names: no question asked.
+        const std::string dica = c.dica;
+        const std::string coordenadas =
+            dica.substr(dica.find('(') + 1, dica.find(')') - dica.find('(') - 1);
+        EXPECT_TRUE(vez_dele(coordenadas + "\n"));
+        EXPECT_EQ(jogo().historico().size(), 1u);
+        EXPECT_EQ(impresso(), "");
+        EXPECT_EQ(em(coordenadas.substr(2, 2).c_str()), coordenadas[1] == '7' ? -DAMA : -TORRE);
     }
     // --san: the computer's move in SAN after its coordinates.
     monta();

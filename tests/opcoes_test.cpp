@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "console/opcoes.hpp"
 
@@ -50,18 +52,48 @@ TEST(Opcoes, HelpVersionUnknownAndNone) {
     }
 }
 
-TEST(Opcoes, SanOnlyInTheConsoleGame) {
+// The console game's own options set its fields; the engine build knows
+// none of them.
+TEST(Opcoes, ConsoleOptionsOnlyInTheConsoleGame) {
+    struct Caso {
+        std::vector<const char*> argv;
+        bool san, sem_tecla;
+        std::string registro;
+    };
+    const Caso casos[] = {
+        {{"--san"}, true, false, ""},
+        {{"--record", "jogos.pgn"}, false, false, "jogos.pgn"},
+        {{"--no-exit-key", "--record", "a b.pgn", "--san"}, true, true, "a b.pgn"},
+    };
+    for (const Caso& c : casos) {
+        std::ostringstream saida, erro;
+        ArquivosNaMemoria arquivos;
+        std::vector<const char*> argv{"quelmaro"};
+        argv.insert(argv.end(), c.argv.begin(), c.argv.end());
+        OpcoesDoConsole o;
+        EXPECT_EQ(trata_opcoes(static_cast<int>(argv.size()), argv.data(), false, arquivos, saida,
+                               erro, nullptr, &o),
+                  std::nullopt)
+            << c.argv[0];
+        EXPECT_EQ(o.san, c.san) << c.argv[0];
+        EXPECT_EQ(o.sem_tecla_no_fim, c.sem_tecla) << c.argv[0];
+        EXPECT_EQ(o.registro, c.registro) << c.argv[0];
+        argv[0] = "quelmaro_xb";
+        OpcoesDoConsole xb;
+        EXPECT_EQ(trata_opcoes(static_cast<int>(argv.size()), argv.data(), true, arquivos, saida,
+                               erro, nullptr, &xb),
+                  2);
+        EXPECT_NE(erro.str().find(std::string("unknown option '") + c.argv[0] + "'"),
+                  std::string::npos)
+            << erro.str();
+    }
+    // --record without its file.
     std::ostringstream saida, erro;
     ArquivosNaMemoria arquivos;
-    bool san = false;
-    const char* console[] = {"quelmaro", "--san"};
-    EXPECT_EQ(trata_opcoes(2, console, false, arquivos, saida, erro, nullptr, &san), std::nullopt);
-    EXPECT_TRUE(san);
-    const char* xb[] = {"quelmaro_xb", "--san"};
-    san = false;
-    EXPECT_EQ(trata_opcoes(2, xb, true, arquivos, saida, erro, nullptr, &san), 2);
-    EXPECT_FALSE(san);
-    EXPECT_NE(erro.str().find("unknown option '--san'"), std::string::npos) << erro.str();
+    const char* sem_arquivo[] = {"quelmaro", "--record"};
+    OpcoesDoConsole o;
+    EXPECT_EQ(trata_opcoes(2, sem_arquivo, false, arquivos, saida, erro, nullptr, &o), 2);
+    EXPECT_NE(erro.str().find("'--record' needs a value"), std::string::npos) << erro.str();
 }
 
 TEST(Opcoes, UciOnlyInTheEngineBuild) {

@@ -67,6 +67,17 @@ TEST_F(San, MovesInSanInBothLanguages) {
          {{"a8", -TORRE}, {"b8", VAZIO}}},
         {"promotion without its piece: the dialog", true, PEAO_NA_SETIMA, "b8\n4\n", OPCOES,
          {{"b8", -TORRE}}},
+        // Coordinates with the piece's letter: the English ones, and in a
+        // Portuguese game its own too; any other letter leaves the dialog.
+        {"coordinates with q", true, PEAO_NA_SETIMA, "b7b8q\n", "", {{"b8", -DAMA}}},
+        {"coordinates with N", true, PEAO_NA_SETIMA, "b7b8N\n", "", {{"b8", -CAVALO}}},
+        {"coordinates with d, Portuguese", false, PEAO_NA_SETIMA, "b7b8d\n", "", {{"b8", -DAMA}}},
+        {"coordinates with c, Portuguese", false, PEAO_NA_SETIMA, "b7b8c\n", "", {{"b8", -CAVALO}}},
+        {"coordinates with t, Portuguese", false, PEAO_NA_SETIMA, "b7b8t\n", "", {{"b8", -TORRE}}},
+        {"coordinates with r, Portuguese", false, PEAO_NA_SETIMA, "b7b8r\n", "", {{"b8", -TORRE}}},
+        {"coordinates with b, Portuguese", false, PEAO_NA_SETIMA, "b7-b8b\n", "", {{"b8", -BISPO}}},
+        {"a Portuguese letter in English: the dialog", true, PEAO_NA_SETIMA, "b7b8d\n2\n", OPCOES,
+         {{"b8", -CAVALO}}},
         {"capture in passing", true, EN_PASSANT, "exd6\n", "", {{"d6", -PEAO}, {"d5", VAZIO}}},
         {"capture in passing without x", true, EN_PASSANT, "ed6\n", "", {{"d6", -PEAO}, {"d5", VAZIO}}},
         {"capture in passing with a colon", true, EN_PASSANT, "e:d6\n", "", {{"d5", VAZIO}}},

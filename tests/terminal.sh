@@ -55,4 +55,50 @@ espera 'What is your move? Ex:'
 tela | grep -q '    Human' || falha "no board after Enter: $(tela)"
 tecla quit Enter
 espera END
+
+# A long game in a terminal 50 columns wide, then in one 100 wide with
+# COLUMNS=50: the lines of "moves" and "why" as the program wrote them (the
+# terminal's own breaks joined) are at most 49 columns, and hold the same
+# words as the program writes at a great width.
+printf '[Event "e"]\n\n%s *\n' "$(seq 1 30 | awk '{ printf "%d. Nf3 Nf6 %d. Ng1 Ng8 ", 2 * $1 - 1, 2 * $1 }')" >"$pasta/danca.pgn"
+entrada='e\nn\ny\nopen\ndanca.pgn\ne4\nmoves\nwhy\nquit\n'
+(cd "$pasta" && printf "$entrada" | COLUMNS=10000 "$programa") >"$pasta/largo.txt"
+grep '^1\. Nf3' "$pasta/largo.txt" | head -1 >"$pasta/lances_largo"
+grep -E '^Rule |^Regra ' "$pasta/largo.txt" | head -1 >"$pasta/porque_largo"
+[ -s "$pasta/lances_largo" ] && [ -s "$pasta/porque_largo" ] || falha "no moves or why: $(cat "$pasta/largo.txt")"
+juntas() { # the program's lines, from the one starting with $1 up to the prompt
+    tmux -L "$servidor_tmux" capture-pane -p -J -S - -t "t$sessao_tmux" |
+        awk -v de="$1" 'index($0, de) == 1 { em = 1 } em && /What is your move/ { exit } em'
+}
+for estreito in "50" "100 50"; do
+    set -- $estreito
+    cat >"$pasta/estreito.sh" <<ROTEIRO
+cd '$pasta'
+unset COLUMNS
+${2:+COLUMNS=$2} '$programa'
+echo END
+sleep 60
+ROTEIRO
+    inicia_tmux "sh '$pasta/estreito.sh'" "$1"
+    espera 'English(e) or Portuguese(p)?'
+    tecla e
+    espera 'Do you want chessboard? y/n?'
+    tecla n
+    espera 'Do you want to start?'
+    tecla y
+    espera 'What is your move?'
+    for linha in open danca.pgn e4 moves why; do tecla "$linha" Enter; sleep 0.3; done
+    espera 'Rule '
+    sleep 0.5
+    juntas '1. Nf3' >"$pasta/lances"
+    juntas "$(cut -c1-7 "$pasta/porque_largo")" >"$pasta/porque"
+    for f in lances porque; do
+        [ "$(wc -l <"$pasta/$f")" -gt 1 ] || falha "$estreito: $f in one line: $(cat "$pasta/$f")"
+        awk 'length($0) > 49 { exit 1 }' "$pasta/$f" || falha "$estreito: $f wider than 49: $(cat "$pasta/$f")"
+        [ "$(tr '\n' ' ' <"$pasta/$f" | sed 's/ $//')" = "$(cat "$pasta/${f}_largo")" ] ||
+            falha "$estreito: $f broken inside a word: $(cat "$pasta/$f")"
+    done
+    tecla quit Enter
+    espera END
+done
 exit 0

@@ -4,6 +4,8 @@
 #include <ostream>
 
 #include "game/notacao.hpp"
+#include "game/pgn.hpp"
+#include "io/hoje.hpp"
 
 namespace quelmaro {
 namespace {
@@ -36,12 +38,42 @@ bool sim(char c) { return c == 's' || c == 'S'; }
 } // namespace
 
 int Dialogo::executa() {
+    console_.quebra_linhas();
     try {
         Quelmaro(jogo_, *this);
     } catch (const FimDoPrograma&) {
+        // "quit", the end of the input, the end of the game: a game still
+        // unrecorded is kept now.
+        registra_partida();
     }
     saida().flush();
     return 0;
+}
+
+namespace {
+// clang-format off
+constexpr struct { FalhaAoAcrescentar falha; Mensagem mensagem; } FALHAS_DO_REGISTRO[] = {
+    {FalhaAoAcrescentar::sem_nome,      Mensagem::RegistroSemNome},
+    {FalhaAoAcrescentar::sem_pasta,     Mensagem::RegistroSemPasta},
+    {FalhaAoAcrescentar::pasta,         Mensagem::RegistroPasta},
+    {FalhaAoAcrescentar::sem_permissao, Mensagem::RegistroSemPermissao},
+    {FalhaAoAcrescentar::sem_espaco,    Mensagem::RegistroSemEspaco},
+};
+// clang-format on
+} // namespace
+
+void Dialogo::registra_partida(const std::string& pgn) {
+    if (opcoes_.registro.empty() || !por_registrar_) return;
+    por_registrar_ = false;
+    const FalhaAoAcrescentar falha =
+        arquivos_.acrescenta(opcoes_.registro, pgn.empty() ? pgn_do_jogo(jogo_, hoje()) : pgn);
+    if (falha == FalhaAoAcrescentar::nenhuma) return;
+    Mensagem motivo = Mensagem::RegistroErro;
+    for (const auto& f : FALHAS_DO_REGISTRO)
+        if (f.falha == falha) motivo = f.mensagem;
+    saida() << preenche(texto(Mensagem::NaoRegistrou, exibicao_.ingles),
+                        {opcoes_.registro, texto(motivo, exibicao_.ingles)})
+            << '\n';
 }
 
 void Dialogo::diz(Mensagem m) { saida() << texto(m, exibicao_.ingles) << '\n'; }
@@ -74,9 +106,14 @@ void Dialogo::Apresentacao() {
     }
 }
 
-void Dialogo::novo_jogo() { Apresentacao(); }
+void Dialogo::novo_jogo() {
+    registra_partida();
+    Apresentacao();
+    por_registrar_ = false;
+}
 
 void Dialogo::meu_lance(const LanceDaMaquina& l) {
+    por_registrar_ = true;
     saida() << '\n';
     poe(Mensagem::MeuMovimento);
     saida() << l.lance;
@@ -85,6 +122,7 @@ void Dialogo::meu_lance(const LanceDaMaquina& l) {
     escreve_tabuleiro();
     if (l.sem_lance_dele) {
         diz(l.mate ? Mensagem::FimEuGanhei : Mensagem::Afogado);
+        registra_partida();
         throw FimDoPrograma{};
     }
     fim_por_material();
@@ -111,8 +149,10 @@ void Dialogo::anuncia_fim() {
     case Termino::brancas_venceram: diz(Mensagem::FimBrancasVenceram); break;
     case Termino::pretas_venceram: diz(Mensagem::FimPretasVenceram); break;
     case Termino::empate_dado: diz(Mensagem::FimEmpateDado); break;
+    case Termino::empate_acordado: diz(Mensagem::EmpateAceito); break;
     case Termino::nenhum: break;
     }
+    registra_partida();
 }
 
 bool Dialogo::fim_por_material() {
@@ -124,8 +164,12 @@ bool Dialogo::fim_por_material() {
 
 void Dialogo::fim_do_passe(Desfecho desfecho) {
     diz(desfecho == Desfecho::Xequemate ? Mensagem::VoceGanhou : Mensagem::NaoPossoMexer);
-    diz(Mensagem::PressioneTecla);
-    console_.tecla();
+    registra_partida();
+    // Under the menu's wrapper, which waits for a key of its own, one key is enough.
+    if (!opcoes_.sem_tecla_no_fim) {
+        diz(Mensagem::PressioneTecla);
+        console_.tecla();
+    }
     throw FimDoPrograma{};
 }
 

@@ -17,6 +17,13 @@
 
 namespace quelmaro {
 
+// What the console game's own options ask of it.
+struct OpcoesDoConsole {
+    bool san = false;              // --san: the computer's moves in SAN too
+    std::string registro;          // --record FILE: every game added to FILE; empty: none
+    bool sem_tecla_no_fim = false; // --no-exit-key: the end of a game waits for no key
+};
+
 class Dialogo : public Frente {
   public:
     Dialogo(Console& console, Arquivos& arquivos) : console_(console), arquivos_(arquivos) {}
@@ -37,6 +44,11 @@ class Dialogo : public Frente {
 
     Jogo& jogo() { return jogo_; }
     Exibicao& exibicao() { return exibicao_; }
+    // Takes the options: --san for the display, the rest for the dialog.
+    void usa_opcoes(const OpcoesDoConsole& opcoes) {
+        opcoes_ = opcoes;
+        exibicao_.san = opcoes.san;
+    }
 
   private:
     // The words of the console's own commands and what each does.
@@ -72,6 +84,12 @@ class Dialogo : public Frente {
     // The board drawing; `inicial` is the starting board of the dialog.
     void desenha(bool inicial);
     void novo_jogo();
+    // With --record: the game as PGN (`pgn`, else the game in play) added to
+    // the file, when a move has been played since the game began, was
+    // loaded or was last added; a failure is said, with why.
+    void registra_partida(const std::string& pgn = {});
+    // A computer move with no pass of its own to tell (a game loaded).
+    static bool sem_escolha(const Analise& analise);
 
     // The console's commands at the move prompt.
     void empate(const Traducao&);
@@ -89,6 +107,8 @@ class Dialogo : public Frente {
     Traducao lido_;                 // the last move or command read
     int casa_de = 1, casa_para = 1; // its squares, or its command codes
     char promocao_san_ = 0;         // the piece a move typed in SAN promotes to, or 0
+    OpcoesDoConsole opcoes_;
+    bool por_registrar_ = false; // a move played since the game was last recorded
 };
 
 } // namespace quelmaro

@@ -39,11 +39,18 @@ void uso(std::ostream& o, bool motor) {
           << EXPLICAR;
         return;
     }
-    o << "Usage: quelmaro [--help | --version | --san |\n"
+    o << "Usage: quelmaro [--help | --version |\n"
+         "                [--san] [--record FILE.pgn] [--no-exit-key] |\n"
          "                --explain FILE [--game N] [--lang en|pt] |\n"
          "                --annotate FILE [--side white|black|both] [--lang en|pt]]\n"
          "Play chess against the computer in the console, in English or Portuguese.\n"
          "--san writes the computer's moves in SAN too: \"My move is: f8b4 (Bb4+)\".\n"
+         "--record FILE.pgn adds every game, with its result, to the PGN file FILE.pgn\n"
+         "(created when missing) when it ends: mate, stalemate, a draw, new, quit or the\n"
+         "end of the input; open FILE.pgn lists them. The Games menu's Quelmaro records\n"
+         "into $XDG_DATA_HOME/quelmaro/games.pgn (~/.local/share/quelmaro/games.pgn).\n"
+         "--no-exit-key: when the computer can no longer move, end without waiting for a\n"
+         "key (the menu's window waits for one).\n"
       << EXPLICAR << Dialogo::ajuda(true) << '\n';
 }
 
@@ -78,7 +85,8 @@ int explica_arquivo(Arquivos& arquivos, const std::string& nome, std::string_vie
 std::string_view versao() { return VERSAO; }
 
 std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, Arquivos& arquivos,
-                                std::ostream& saida, std::ostream& erro, bool* uci, bool* san) {
+                                std::ostream& saida, std::ostream& erro, bool* uci,
+                                OpcoesDoConsole* console) {
     const char* programa = motor ? "quelmaro_xb" : "quelmaro";
     const char* explicar = nullptr;
     const char* anotar = nullptr;
@@ -95,8 +103,12 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, A
             *uci = true;
             continue;
         }
-        if (a == "--san" && !motor && san) {
-            *san = true;
+        if (a == "--san" && !motor && console) {
+            console->san = true;
+            continue;
+        }
+        if (a == "--no-exit-key" && !motor && console) {
+            console->sem_tecla_no_fim = true;
             continue;
         }
         if (a == "--version") {
@@ -105,7 +117,8 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, A
         }
         // The options that take a value.
         const bool com_valor = a == "--explain" || a == "--lang" || a == "--game" ||
-                               a == "--annotate" || a == "--side";
+                               a == "--annotate" || a == "--side" ||
+                               (a == "--record" && !motor && console);
         const std::string_view valor = com_valor && i + 1 < argc ? argv[i + 1] : "";
         if (com_valor && valor.empty()) {
             erro << programa << ": option '" << a << "' needs a value\n";
@@ -113,6 +126,8 @@ std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, A
         }
         if (a == "--explain") {
             explicar = argv[++i];
+        } else if (a == "--record" && com_valor) {
+            console->registro = argv[++i];
         } else if (a == "--game") {
             partida = argv[++i];
         } else if (a == "--lang" && (valor == "en" || valor == "pt")) {

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "console/dialogo.hpp"
 #include "io/arquivos.hpp"
 
 namespace quelmaro {
@@ -15,12 +16,13 @@ namespace quelmaro {
 // (--help, --version, --explain: 0; an unknown option, a missing value or a
 // file that cannot be loaded: 2), nullopt when it is to play.
 // The engine build also takes --uci, which sets *uci when `uci` is given;
-// the console game --san, which sets *san when `san` is given.
+// the console game --san, --record FILE and --no-exit-key, which set the
+// fields of *console when `console` is given.
 // `motor` tells which program reads them: the engine build (true) or the
 // console game.
 std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, Arquivos& arquivos,
                                 std::ostream& saida, std::ostream& erro, bool* uci = nullptr,
-                                bool* san = nullptr);
+                                OpcoesDoConsole* console = nullptr);
 
 // The program's version, as --version prints it.
 std::string_view versao();

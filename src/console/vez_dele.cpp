@@ -6,6 +6,8 @@
 
 #include "console/dialogo.hpp"
 #include "game/notacao.hpp"
+#include "game/pgn.hpp"
+#include "io/hoje.hpp"
 #include "text/explicacao.hpp"
 
 namespace quelmaro {
@@ -38,28 +40,28 @@ struct Dialogo::Comando {
 // clang-format off
 const Dialogo::Comando Dialogo::COMANDOS[] = {
     {"draw", &Dialogo::empate, true,
-     "  draw            offer a draw, or claim one (threefold repetition, 50 moves)",
-     "  draw            propõe empate, ou o reclama (repetição tripla, 50 lances)"},
+     "  draw            claim a draw (threefold repetition, 50 moves), or offer one",
+     "  draw            reclama empate (repetição tripla, 50 movimentos) ou propõe um"},
     {"help ", &Dialogo::ajuda, false,
      "  help            list the commands",
      "  help            mostra os comandos"},
     {"why ", &Dialogo::porque, false,
      "  why             tell which rule chose the computer's last move\n"
      "  why MOVE        tell what I saw in MOVE when I chose my last move",
-     "  why             diz qual regra escolheu o último lance do computador\n"
-     "  why LANCE       diz o que vi em LANCE quando escolhi meu último lance"},
+     "  why             diz qual regra escolheu o último movimento do computador\n"
+     "  why MOVIMENTO   diz o que vi em MOVIMENTO ao escolher meu último movimento"},
     {"hint ", &Dialogo::sugere, false,
      "  hint            suggest a move for you, in SAN and in coordinates",
-     "  hint            sugere um lance para você, em SAN e em coordenadas"},
+     "  hint            sugere um movimento para você, em SAN e em coordenadas"},
     {"undo", &Dialogo::desfaz_rodada, false,
      "  undo            take back your last move and the computer's answer",
-     "  undo            desfaz seu último lance e a resposta do computador"},
+     "  undo            desfaz seu último movimento e a resposta do computador"},
     {"pgn ", &Dialogo::grava_pgn, false,
-     "  pgn             write the game to a PGN file",
-     "  pgn             grava a partida num arquivo PGN"},
+     "  pgn             write the whole game to a PGN file",
+     "  pgn             grava a partida inteira num arquivo PGN"},
     {"moves ", &Dialogo::mostra_lances, false,
      "  moves           show the moves of the game",
-     "  moves           mostra os lances da partida"},
+     "  moves           mostra os movimentos da partida"},
 };
 // clang-format on
 
@@ -84,13 +86,12 @@ bool roque_de_outra_forma(std::string_view palavra) {
                std::end(PALAVRAS_DE_ROQUE);
 }
 
-// The numbered moves in lines of at most LARGURA columns, broken between
+// The numbered moves in lines of at most `largura` columns, broken between
 // moves only: a move number stays with the move after it.
-constexpr std::size_t LARGURA = 79;
-std::string entre_lances(std::string_view lances) {
+std::string entre_lances(std::string_view lances, std::size_t largura) {
     std::string s, linha;
     const auto poe = [&](std::string_view pedaco) {
-        if (!linha.empty() && linha.size() + 1 + pedaco.size() > LARGURA) {
+        if (!linha.empty() && colunas(linha) + 1 + colunas(pedaco) > largura) {
             (s += linha) += '\n';
             linha.clear();
         }
@@ -108,6 +109,30 @@ std::string entre_lances(std::string_view lances) {
     return s + linha;
 }
 
+// The piece a letter typed right after a move in coordinates names
+// ("a7a8q", "a7-a8q"), as SAN names it: the English letters, and in a
+// Portuguese game its own too ("a7a8d"). 0 when the line is no such move.
+char promocao_por_letra(std::string_view linha, bool ingles) {
+    constexpr std::string_view INGLESAS = "qnbr", PORTUGUESAS = "dcbt", PECAS = "QNBR";
+    const std::size_t p = linha.size() > 2 && (linha[2] == '-' || linha[2] == 'x') ? 5 : 4;
+    if (linha.size() <= p || (linha.size() > p + 1 && linha[p + 1] != ' ')) return 0;
+    const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(linha[p])));
+    if (const std::size_t i = INGLESAS.find(c); i != std::string_view::npos) return PECAS[i];
+    if (const std::size_t i = PORTUGUESAS.find(c); !ingles && i != std::string_view::npos)
+        return PECAS[i];
+    return 0;
+}
+
+// A move in coordinates with its promotion letter in the game's language:
+// "a7a8q" in English, "a7a8d" in Portuguese.
+std::string coordenadas_na_lingua(std::string lance, bool ingles) {
+    constexpr std::string_view INGLESAS = "qnbr", PORTUGUESAS = "dcbt";
+    if (!ingles && lance.size() == 5)
+        if (const std::size_t i = INGLESAS.find(lance[4]); i != std::string_view::npos)
+            lance[4] = PORTUGUESAS[i];
+    return lance;
+}
+
 } // namespace
 
 void Dialogo::executa(const Traducao& t) {
@@ -119,7 +144,8 @@ std::string Dialogo::ajuda(bool ingles) {
     std::string s(texto(Mensagem::Ajuda, ingles));
     for (const Comando& c : COMANDOS) (s += '\n') += ingles ? c.ajuda_ingles : c.ajuda_portugues;
     ((s += '\n') += texto(Mensagem::AjudaFim, ingles)) += '\n';
-    return s += texto(Mensagem::AjudaSan, ingles);
+    ((s += texto(Mensagem::AjudaNotas, ingles)) += '\n') += texto(Mensagem::AjudaSan, ingles);
+    return s;
 }
 
 void Dialogo::le_lance() {
@@ -127,6 +153,8 @@ void Dialogo::le_lance() {
         promocao_san_ = 0;
         const std::string linha = console_.pedaco(TAMANHO_DA_LINHA);
         lido_ = Tradutor(linha, COMANDOS);
+        if (lido_.tipo == Traducao::Tipo::lance)
+            promocao_san_ = promocao_por_letra(linha, exibicao_.ingles);
         if (lido_.tipo == Traducao::Tipo::comando && COMANDOS[lido_.comando].ao_ler) {
             executa(lido_);
             continue;
@@ -163,9 +191,16 @@ void Dialogo::pos_lance_dele() {
                 le_lance();
             }
             if (casa_para == COD_ABRIR) {
+                // The game left for another is recorded as it was.
+                const std::string antes =
+                    opcoes_.registro.empty() || !por_registrar_ ? "" : pgn_do_jogo(jogo_, hoje());
                 Termino dado = Termino::nenhum;
                 const bool aberto =
                     open(console_, arquivos_, jogo_, exibicao_, &dado) != Aberto::nada;
+                if (aberto) {
+                    registra_partida(antes);
+                    por_registrar_ = false;
+                }
                 escreve_tabuleiro();
                 // A game that is over by the rules of chess, or by the result
                 // its file gives it, loads as it ended.
@@ -210,6 +245,7 @@ void Dialogo::pos_lance_dele() {
             diz(Mensagem::LanceRecusado);
             continue;
         }
+        por_registrar_ = true;
         escreve_tabuleiro();
         if (fim_por_material()) {
             pede_lance();
@@ -268,15 +304,24 @@ bool Dialogo::lance_san(std::string_view palavra) {
 // --- The console's commands ---
 
 // A draw the rules give the player the right to claim ends the game; else
-// the computer offers one when it is not ahead.
+// the player's offer of one: agreed when the computer would offer a draw
+// itself (it is not ahead after more than ten of its moves), else declined.
 void Dialogo::empate(const Traducao&) {
     if (jogo_.acabou()) return pede_lance();
-    if (const Termino t = jogo_.empate_reclamavel(); t != Termino::nenhum) {
-        jogo_.encerra(t);
-        anuncia_fim();
+    Termino t = jogo_.empate_reclamavel();
+    if (t == Termino::nenhum && jogo_.oferece_empate()) t = Termino::empate_acordado;
+    if (t == Termino::nenhum) {
+        diz(Mensagem::EmpateRecusado);
         return pede_lance();
     }
-    if (jogo_.oferece_empate()) saida() << texto(Mensagem::OfereceEmpate, true) << std::endl;
+    jogo_.encerra(t);
+    por_registrar_ = true; // a game loaded and drawn here has ended here
+    anuncia_fim();
+    pede_lance();
+}
+
+bool Dialogo::sem_escolha(const Analise& a) {
+    return a.escolhido < 0 && !a.fora_das_regras && a.regra == 0 && a.abertura == Abertura::nenhuma;
 }
 
 void Dialogo::ajuda(const Traducao&) {
@@ -288,7 +333,7 @@ void Dialogo::porque(const Traducao& t) {
     const auto& h = jogo_.historico();
     const auto meu =
         std::find_if(h.rbegin(), h.rend(), [](const Lembranca& l) { return l.da_maquina; });
-    if (meu == h.rend())
+    if (meu == h.rend() || sem_escolha(meu->analise))
         diz(Mensagem::NadaAExplicar);
     else if (!t.argumento.empty())
         saida() << explica_lance(meu->analise, t.argumento, exibicao_.ingles);
@@ -308,8 +353,8 @@ void Dialogo::sugere(const Traducao&) {
         const xadrez::Posicao x = posicao_de_xadrez(jogo_.estado());
         const std::optional<xadrez::Movimento> m = xadrez::le_coordenadas(s->lance);
         if (m && xadrez::legal(x, *m))
-            saida() << xadrez::escreve_san(x, *m, letras(exibicao_.ingles)) << " (" << s->lance
-                    << ")\n";
+            saida() << xadrez::escreve_san(x, *m, letras(exibicao_.ingles)) << " ("
+                    << coordenadas_na_lingua(s->lance, exibicao_.ingles) << ")\n";
         else
             saida() << s->lance << '\n';
     } else {
@@ -345,7 +390,8 @@ void Dialogo::mostra_lances(const Traducao&) {
     if (partida.lances.empty())
         diz(Mensagem::NenhumLanceAinda);
     else
-        saida() << entre_lances(xadrez::lances_numerados(partida, letras(exibicao_.ingles)))
+        saida() << entre_lances(xadrez::lances_numerados(partida, letras(exibicao_.ingles)),
+                                std::max(console_.largura(), LARGURA_MINIMA) - 1)
                 << '\n';
     pede_lance();
 }

@@ -64,6 +64,7 @@ enum class Termino {
     repeticao_tripla,      // claimed: the position has stood three times: a draw
     cinquenta_lances,      // claimed: fifty moves each without a capture or pawn move: a draw
     empate_dado,           // given: a draw that no rule of the board makes (agreed, claimed)
+    empate_acordado,       // the player offered a draw and the computer took it
 };
 constexpr bool e_empate(Termino t) { return t >= Termino::afogamento; }
 // The end a game's result gives ("1-0", "0-1", "1/2-1/2"); nenhum for "*".

@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace quelmaro {
 
@@ -25,6 +26,17 @@ enum class FalhaDeLeitura {
 // PGN collections of thousands of games stay well below.
 inline constexpr std::size_t TAMANHO_MAXIMO_DE_ARQUIVO = std::size_t{64} << 20;
 
+// Why text could not be added at the end of a file.
+enum class FalhaAoAcrescentar {
+    nenhuma,
+    sem_nome,      // an empty name, or one holding a NUL byte
+    sem_pasta,     // a folder on the way is missing (or the name is too long)
+    pasta,         // the name is a folder's
+    sem_permissao, // the file (or its folder) may not be written
+    sem_espaco,    // the disk, or the user's share of it, is full
+    erro,          // any other failure of the system
+};
+
 // A file read: its whole content, or why not.
 struct ArquivoLido {
     std::optional<std::string> conteudo;
@@ -41,7 +53,16 @@ class Arquivos {
     // Replaces the named file with the content, all or nothing: on failure an
     // existing file of that name is left as it was. Returns false on failure.
     virtual bool grava(const std::string& nome, const std::string& conteudo) = 0;
+    // Adds the content at the end of the named file, creating it when it is
+    // missing; in a file that holds something already, an empty line comes
+    // first (two line ends after text without one). On failure the file is
+    // left as it was, what it held before kept whole.
+    virtual FalhaAoAcrescentar acrescenta(const std::string& nome, const std::string& conteudo) = 0;
 };
+
+// What goes before text added to a file that ends so: nothing in an empty
+// file, else what makes an empty line between.
+std::string_view separador_para_acrescentar(std::string_view fim_do_arquivo);
 
 // A name holding a NUL byte, or an empty one, names no file (it would be cut
 // at the NUL).
@@ -56,14 +77,19 @@ class ArquivosDoDisco : public Arquivos {
   public:
     ArquivoLido abre(const std::string& nome) override;
     bool grava(const std::string& nome, const std::string& conteudo) override;
+    // Opened to append (O_APPEND on POSIX systems), the content written and
+    // flushed to the disk; a write that fails half-way is cut off again.
+    FalhaAoAcrescentar acrescenta(const std::string& nome, const std::string& conteudo) override;
 };
 
-// Files in memory, for tests. `falhar_gravacao` makes every write fail; a
-// name in `pastas` is a folder's.
+// Files in memory, for tests. `falhar_gravacao` makes every write fail
+// (an append with FalhaAoAcrescentar::sem_espaco); a name in `pastas` is a
+// folder's.
 class ArquivosNaMemoria : public Arquivos {
   public:
     ArquivoLido abre(const std::string& nome) override;
     bool grava(const std::string& nome, const std::string& conteudo) override;
+    FalhaAoAcrescentar acrescenta(const std::string& nome, const std::string& conteudo) override;
 
     std::map<std::string, std::string> arquivos;
     std::set<std::string> pastas;

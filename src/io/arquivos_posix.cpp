@@ -32,6 +32,34 @@ mode_t permissoes(const std::string& nome) {
     return 0666 & ~mascara;
 }
 
+FalhaAoAcrescentar falha_ao_acrescentar(int erro) {
+    switch (erro) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG: return FalhaAoAcrescentar::sem_pasta;
+    case EISDIR: return FalhaAoAcrescentar::pasta;
+    case EACCES:
+    case EPERM:
+    case EROFS: return FalhaAoAcrescentar::sem_permissao;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return FalhaAoAcrescentar::sem_espaco;
+    default: return FalhaAoAcrescentar::erro;
+    }
+}
+
+// The last two bytes of the named file of `tamanho` bytes (fewer in a
+// shorter one), read through a descriptor of its own (the appending one only
+// writes); "x" when they cannot be read, so that an empty line comes first.
+std::string fim_do_arquivo(const std::string& nome, off_t tamanho) {
+    char fim[2] = {'x', 'x'};
+    const off_t n = tamanho < 2 ? tamanho : 2;
+    const int fd = open(nome.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool lido = fd >= 0 && pread(fd, fim, static_cast<std::size_t>(n), tamanho - n) == n;
+    if (fd >= 0) close(fd);
+    return std::string(fim, lido ? static_cast<std::size_t>(n) : 1);
+}
+
 } // namespace
 
 ArquivoLido ArquivosDoDisco::abre(const std::string& nome) {
@@ -86,6 +114,32 @@ bool ArquivosDoDisco::grava(const std::string& nome, const std::string& conteudo
     ok = ok && std::rename(temporario.c_str(), nome.c_str()) == 0;
     if (!ok) unlink(temporario.c_str());
     return ok;
+}
+
+FalhaAoAcrescentar ArquivosDoDisco::acrescenta(const std::string& nome,
+                                               const std::string& conteudo) {
+    if (!nome_valido(nome)) return FalhaAoAcrescentar::sem_nome;
+    const int fd = open(nome.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return falha_ao_acrescentar(errno);
+    // A device or a pipe (/dev/null) takes the text as it comes.
+    struct stat st;
+    const bool comum = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    const std::string fim =
+        comum && st.st_size > 0 ? fim_do_arquivo(nome, st.st_size) : std::string();
+    const std::string_view separador = separador_para_acrescentar(fim);
+    std::string texto;
+    texto.reserve(separador.size() + conteudo.size());
+    texto.append(separador).append(conteudo);
+    errno = 0;
+    int erro = 0;
+    if (!grava_tudo(fd, texto) || (comum && fsync(fd) != 0)) {
+        erro = errno != 0 ? errno : EIO;
+        // What the file held before stays; the part of the game written goes
+        // (should that fail too, the write's reason is the one told).
+        [[maybe_unused]] const int cortado = comum ? ftruncate(fd, st.st_size) : 0;
+    }
+    if (close(fd) != 0 && erro == 0) erro = errno;
+    return erro == 0 ? FalhaAoAcrescentar::nenhuma : falha_ao_acrescentar(erro);
 }
 
 } // namespace quelmaro

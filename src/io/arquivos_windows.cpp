@@ -72,6 +72,35 @@ HANDLE temporario_novo(const std::wstring& pasta, std::wstring& nome) {
     return INVALID_HANDLE_VALUE;
 }
 
+FalhaAoAcrescentar falha_ao_acrescentar(DWORD erro) {
+    switch (erro) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_FILENAME_EXCED_RANGE: return FalhaAoAcrescentar::sem_pasta;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_WRITE_PROTECT: return FalhaAoAcrescentar::sem_permissao;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return FalhaAoAcrescentar::sem_espaco;
+    default: return FalhaAoAcrescentar::erro;
+    }
+}
+
+// The last two bytes of the open file of `tamanho` bytes (fewer in a
+// shorter one); the file pointer is left at its end.
+std::string fim_do_arquivo(HANDLE h, long long tamanho) {
+    char fim[2];
+    const DWORD n = static_cast<DWORD>(tamanho < 2 ? tamanho : 2);
+    LARGE_INTEGER posicao;
+    posicao.QuadPart = tamanho - n;
+    DWORD lidos = 0;
+    if (n == 0 || !SetFilePointerEx(h, posicao, nullptr, FILE_BEGIN) ||
+        !ReadFile(h, fim, n, &lidos, nullptr) || lidos != n)
+        return {};
+    return std::string(fim, n);
+}
+
 } // namespace
 
 ArquivoLido ArquivosDoDisco::abre(const std::string& nome) {
@@ -131,6 +160,38 @@ bool ArquivosDoDisco::grava(const std::string& nome, const std::string& conteudo
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) DeleteFileW(temporario.c_str());
     return ok;
+}
+
+FalhaAoAcrescentar ArquivosDoDisco::acrescenta(const std::string& nome,
+                                               const std::string& conteudo) {
+    if (!nome_valido(nome)) return FalhaAoAcrescentar::sem_nome;
+    const auto largo = caminho(nome);
+    if (!largo) return FalhaAoAcrescentar::sem_nome;
+    const DWORD atributos = GetFileAttributesW(largo->c_str());
+    if (atributos != INVALID_FILE_ATTRIBUTES && (atributos & FILE_ATTRIBUTE_DIRECTORY))
+        return FalhaAoAcrescentar::pasta;
+    const HANDLE h = CreateFileW(largo->c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                 nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return falha_ao_acrescentar(GetLastError());
+    LARGE_INTEGER tamanho{};
+    if (!GetFileSizeEx(h, &tamanho)) {
+        const DWORD erro = GetLastError();
+        CloseHandle(h);
+        return falha_ao_acrescentar(erro);
+    }
+    std::string fim = fim_do_arquivo(h, tamanho.QuadPart);
+    if (tamanho.QuadPart > 0 && fim.empty()) fim = "x"; // unreadable: an empty line, to be sure
+    const std::string texto = std::string(separador_para_acrescentar(fim)) + conteudo;
+    const LARGE_INTEGER zero{};
+    DWORD erro = 0;
+    if (!SetFilePointerEx(h, zero, nullptr, FILE_END) || !grava_tudo(h, texto) ||
+        !FlushFileBuffers(h)) {
+        erro = GetLastError();
+        // What the file held before stays; the part of the game written goes.
+        if (SetFilePointerEx(h, tamanho, nullptr, FILE_BEGIN)) SetEndOfFile(h);
+    }
+    if (!CloseHandle(h) && erro == 0) erro = GetLastError();
+    return erro == 0 ? FalhaAoAcrescentar::nenhuma : falha_ao_acrescentar(erro);
 }
 
 } // namespace quelmaro

@@ -46,6 +46,7 @@ char Console::resposta() {
 }
 
 std::string ConsoleDeFluxo::le_linha() {
+    if (quebrar_) quebrada_.flush();
     std::string s;
     if (!std::getline(entrada_, s)) throw FimDoPrograma{};
     if (!s.empty() && s.back() == '\r') s.pop_back();
@@ -53,6 +54,7 @@ std::string ConsoleDeFluxo::le_linha() {
 }
 
 char ConsoleDeFluxo::le_tecla() {
+    if (quebrar_) quebrada_.flush();
     for (;;) {
         for (char c : linha())
             if (!std::isspace(static_cast<unsigned char>(c))) return c;

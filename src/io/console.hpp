@@ -3,12 +3,20 @@
 // implementation of it (terminal.hpp).
 #pragma once
 
+#include <cstddef>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
 
+#include "io/quebra_de_linhas.hpp"
+
 namespace quelmaro {
+
+// The width of a screen that says nothing of its own, and the narrowest one
+// text is broken for.
+inline constexpr std::size_t LARGURA_PADRAO = 80;
+inline constexpr std::size_t LARGURA_MINIMA = 20;
 
 // Thrown to end the program at once with exit status 0: standard input has
 // ended while the program needed input, or the player typed "quit".
@@ -35,6 +43,12 @@ class Console {
     // is never blank.)
     char resposta();
     virtual std::ostream& saida() = 0;
+    // The width of the screen in columns: 80 unless the console knows better.
+    virtual std::size_t largura() { return LARGURA_PADRAO; }
+    // From now on `saida` writes in lines that leave the screen's last column
+    // free (a person's dialog; a GUI's protocol lines are never broken).
+    // Consoles that cannot do it write on as they did.
+    virtual void quebra_linhas() {}
     // Reads a line holding a whole number (blanks around it allowed);
     // nullopt when the line holds anything else.
     std::optional<int> numero();
@@ -47,18 +61,31 @@ class Console {
     std::optional<std::string> resto_;
 };
 
-// Console over streams. A key is the first non-blank character of the next
-// line that has one; the rest of that line is discarded.
+// Console over streams, `largura` columns wide. A key is the first
+// non-blank character of the next line that has one; the rest of that line
+// is discarded.
 class ConsoleDeFluxo : public Console {
   public:
-    ConsoleDeFluxo(std::istream& entrada, std::ostream& saida) : entrada_(entrada), saida_(saida) {}
-    std::ostream& saida() override { return saida_; }
+    ConsoleDeFluxo(std::istream& entrada, std::ostream& saida, std::size_t largura = LARGURA_PADRAO)
+        : entrada_(entrada), saida_(saida), largura_(largura) {}
+    std::ostream& saida() override { return quebrar_ ? quebrada_ : saida_; }
+    std::size_t largura() override { return largura_; }
+    void quebra_linhas() override { quebrar_ = true; }
 
   protected:
     std::string le_linha() override;
     char le_tecla() override;
     std::istream& entrada_;
     std::ostream& saida_;
+
+  private:
+    std::size_t largura_;
+    bool quebrar_ = false;
+    QuebraDeLinhas quebra_{saida_.rdbuf(), [this] {
+                               const std::size_t l = largura();
+                               return (l < LARGURA_MINIMA ? LARGURA_MINIMA : l) - 1;
+                           }};
+    std::ostream quebrada_{&quebra_};
 };
 
 } // namespace quelmaro

@@ -5,7 +5,9 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -67,12 +69,20 @@ ConsoleDeTerminal::ConsoleDeTerminal()
     }
 }
 
+std::size_t ConsoleDeTerminal::largura() {
+    if (const auto n = largura_de_columns(std::getenv("COLUMNS"))) return *n;
+    winsize w{};
+    if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &w) == 0 && w.ws_col > 0)
+        return w.ws_col;
+    return LARGURA_PADRAO;
+}
+
 std::string ConsoleDeTerminal::le_linha() { return ConsoleDeFluxo::le_linha(); }
 
 char ConsoleDeTerminal::le_tecla() {
     // Characters already read past the last line are keys in waiting.
     if (!terminal_ || std::cin.rdbuf()->in_avail() > 0) return ConsoleDeFluxo::le_tecla();
-    saida_.flush();
+    saida().flush();
     ModoCru cru;
     char c = 0;
     for (;;) {

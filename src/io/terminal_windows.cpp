@@ -4,6 +4,7 @@
 
 #include "io/terminal.hpp"
 
+#include <cstdlib>
 #include <iostream>
 #include <windows.h>
 
@@ -28,12 +29,21 @@ constexpr wchar_t FIM_DE_ENTRADA = 0x1a;
 ConsoleDeTerminal::ConsoleDeTerminal()
     : ConsoleDeFluxo(std::cin, std::cout), terminal_(e_console(entrada_padrao())) {}
 
+std::size_t ConsoleDeTerminal::largura() {
+    if (const auto n = largura_de_columns(std::getenv("COLUMNS"))) return *n;
+    CONSOLE_SCREEN_BUFFER_INFO info;
+    if (GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info) &&
+        info.srWindow.Right >= info.srWindow.Left)
+        return static_cast<std::size_t>(info.srWindow.Right - info.srWindow.Left + 1);
+    return LARGURA_PADRAO;
+}
+
 // A line as the console edits it (echo, backspace, Enter), read in wide
 // characters so that any letter the player types reaches the program in UTF-8
 // whatever the console's code page.
 std::string ConsoleDeTerminal::le_linha() {
     if (!terminal_) return ConsoleDeFluxo::le_linha();
-    saida_.flush();
+    saida().flush();
     std::wstring linha;
     wchar_t bloco[256];
     for (;;) {
@@ -52,7 +62,7 @@ std::string ConsoleDeTerminal::le_linha() {
 // the first byte of its UTF-8 form, which no one-key answer takes.
 char ConsoleDeTerminal::le_tecla() {
     if (!terminal_) return ConsoleDeFluxo::le_tecla();
-    saida_.flush();
+    saida().flush();
     for (;;) {
         INPUT_RECORD evento;
         DWORD n = 0;

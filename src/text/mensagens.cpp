@@ -50,15 +50,15 @@ constexpr Textos TEXTOS[] = {
      "Or as players write them: e4, exd5, Nf3, Nbd2, R1a3, Qh4e1, e8=Q, O-O+.\n"
      "Commands at the move prompt:\n"
      "  turn, reverse   turn the board drawing upside down\n"
-     "  save            save the game to a file\n"
+     "  save            save the position to a file (not the moves)\n"
      "  open, load      load a saved game, a game of a PGN file or a FEN\n"
      "  new             start a new game\n"
      "  play, go        let the computer play your side",
-     "Lances: e2e4, c2-c3, e4xd5, Cb1a3, O-O, O-O-O.\n"
+     "Movimentos: e2e4, c2-c3, e4xd5, Cb1a3, O-O, O-O-O.\n"
      "Ou como os jogadores escrevem: e4, exd5, Cf3, Cbd2, T1a3, Dh4e1, e8=D, O-O+.\n"
      "Comandos (na sua vez):\n"
      "  turn, reverse   inverte o tabuleiro\n"
-     "  save            salva o jogo num arquivo\n"
+     "  save            salva a posição num arquivo (sem os movimentos)\n"
      "  open, load      carrega um jogo salvo, uma partida PGN ou uma FEN\n"
      "  new             começa um jogo novo\n"
      "  play, go        o computador passa a jogar com as suas peças"},
@@ -178,6 +178,36 @@ constexpr Textos TEXTOS[] = {
     {Mensagem::SugestaoEmSan, "Hint: ", "Sugestão: "},
     {Mensagem::AjudaSan, "With --san my moves are shown in SAN too: My move is: f8b4 (Bb4+).",
      "Com --san meus lances aparecem também em SAN: Meu movimento e': f8b4 (Bb4+)."},
+    // The console game: games recorded, a draw offered, the help's notes.
+    {Mensagem::NaoRegistrou, "The game could not be added to {}: {}",
+     "Não foi possível acrescentar a partida a {}: {}"},
+    {Mensagem::RegistroSemNome, "no file name was given.", "nenhum nome de arquivo foi dado."},
+    {Mensagem::RegistroSemPasta, "a folder on its way does not exist.",
+     "uma pasta do caminho não existe."},
+    {Mensagem::RegistroPasta, "that name is a folder's, not a file's.",
+     "esse nome é de uma pasta, não de um arquivo."},
+    {Mensagem::RegistroSemPermissao, "it may not be written (no permission).",
+     "não há permissão para escrever nele."},
+    {Mensagem::RegistroSemEspaco, "the disk is full.", "o disco está cheio."},
+    {Mensagem::RegistroErro, "the system could not write it.",
+     "o sistema não conseguiu escrevê-lo."},
+    {Mensagem::EmpateAceito, "No draw can be claimed here, but I accept your offer: the game is a draw.",
+     "Não há empate a reclamar aqui, mas aceito sua proposta: a partida empatou."},
+    {Mensagem::EmpateRecusado, "No draw can be claimed here, and I decline your offer: play on.",
+     "Não há empate a reclamar aqui, e recuso sua proposta: o jogo continua."},
+    {Mensagem::AjudaNotas,
+     "A promotion asks for a number: type it, then Enter (or type the move with its\n"
+     "piece letter: e7e8q, e7e8n).\n"
+     "The board's heading counts your moves, then mine; * marks my pieces.\n"
+     "save keeps the position only, not the moves: pgn, or --record, keeps the whole\n"
+     "game. new asks the start-up questions again. After a mate or a stalemate the\n"
+     "program ends.",
+     "Uma promoção pede um número: digite-o e tecle Enter (ou digite o movimento com\n"
+     "a letra da peça: e7e8d, e7e8c).\n"
+     "O cabeçalho do tabuleiro conta seus movimentos, depois os meus; * marca minhas\n"
+     "peças. save guarda só a posição, não os movimentos: pgn, ou --record, guarda\n"
+     "a partida inteira. new faz de novo as perguntas do início. Depois de um mate\n"
+     "ou de um afogamento o programa termina."},
     // The --explain table.
     {Mensagem::ExplicaJogoSalvo,
      "I play {} in this saved game; my moves, if it were my move in this position:",

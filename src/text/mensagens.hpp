@@ -116,6 +116,18 @@ enum class Mensagem {
     PartidaAcabou, // the prompt while the game is over
     SugestaoEmSan, // the console's hint: printed without a line end, before the move
     AjudaSan,      // the help's last line: the --san option
+    // the console game: games recorded (--record), a draw offered, the
+    // help's notes
+    NaoRegistrou, // "{}": the file's name, then one of the Registro... reasons
+    RegistroSemNome,
+    RegistroSemPasta,
+    RegistroPasta,
+    RegistroSemPermissao,
+    RegistroSemEspaco,
+    RegistroErro,
+    EmpateAceito,
+    EmpateRecusado,
+    AjudaNotas, // several lines, after the commands
     // the --explain table
     ExplicaJogoSalvo, // "{}": the computer's colour (CorBrancas, CorPretas)
     ExplicaPartida,   // the same

@@ -7,6 +7,8 @@
 set -u
 programa=$1 entrada=$2 esperado=$3
 pasta=$(mktemp -d)
+# A transcript is written to a file: 80 columns, whatever the caller's terminal.
+unset COLUMNS
 trap 'rm -rf "$pasta"' EXIT
 (cd "$pasta" && "$programa" <"$entrada" >saida.txt)
 status=$?
