@@ -16,10 +16,12 @@ ArquivoLido ArquivosNaMemoria::abre(const std::string& nome) {
     return {it->second, FalhaDeLeitura::nenhuma};
 }
 
-bool ArquivosNaMemoria::grava(const std::string& nome, const std::string& conteudo) {
-    if (!nome_valido(nome) || falhar_gravacao) return false;
+Gravacao ArquivosNaMemoria::substitui(const std::string& nome, const std::string& conteudo) {
+    if (!nome_valido(nome)) return {FalhaDeGravacao::sem_nome};
+    if (pastas.contains(nome)) return {FalhaDeGravacao::pasta};
+    if (falhar_gravacao) return {falha_de_gravacao};
     arquivos[nome] = conteudo;
-    return true;
+    return {};
 }
 
 } // namespace quelmaro
