@@ -1,9 +1,30 @@
 #include "io/arquivos.hpp"
 
+#include <algorithm>
+
 namespace quelmaro {
 
 bool nome_valido(const std::string& nome) {
     return !nome.empty() && nome.find('\0') == std::string::npos;
+}
+
+long processo_do_temporario(std::string_view nome) {
+    if (!nome.starts_with(PREFIXO_DE_TEMPORARIO)) return -1;
+    nome.remove_prefix(PREFIXO_DE_TEMPORARIO.size());
+    long pid = 0;
+    if (const auto traco = nome.find('-'); traco != std::string_view::npos) {
+        if (traco == 0 || traco > 9) return -1;
+        for (char c : nome.substr(0, traco)) {
+            if (c < '0' || c > '9') return -1;
+            pid = 10 * pid + (c - '0');
+        }
+        nome.remove_prefix(traco + 1);
+    }
+    const auto letra = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    };
+    if (nome.size() != 6 || !std::all_of(nome.begin(), nome.end(), letra)) return -1;
+    return pid;
 }
 
 ArquivoLido ArquivosNaMemoria::abre(const std::string& nome) {

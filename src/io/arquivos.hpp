@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace quelmaro {
 
@@ -77,6 +78,16 @@ class Arquivos {
 // A name holding a NUL byte, or an empty one, names no file (it would be cut
 // at the NUL).
 bool nome_valido(const std::string& nome);
+
+// The temporary files of saves on disk: ".quelmaro-", the number of the
+// writing process, '-' and six letters or digits (an older pattern lacks
+// the number and its '-'). One is stale when its process has ended, or
+// whoever wrote it once it is TEMPORARIO_VELHO seconds old.
+inline constexpr std::string_view PREFIXO_DE_TEMPORARIO = ".quelmaro-";
+inline constexpr long TEMPORARIO_VELHO = 600;
+// The process number in such a name, 0 when the name holds none, -1 when
+// the name is not of that pattern.
+long processo_do_temporario(std::string_view nome);
 
 // Files on disk. A read opens without waiting (a FIFO would) and reads only
 // a regular file. A write goes to a temporary file with a short name in the

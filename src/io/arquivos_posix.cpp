@@ -83,36 +83,6 @@ Destino destino(const std::string& nome) {
     }
 }
 
-// The temporary files of saves: ".quelmaro-", the writing process's number,
-// '-' and six characters of mkstemp's (before that pattern, six characters
-// only, of an unknown process).
-constexpr std::string_view PREFIXO = ".quelmaro-";
-constexpr time_t VELHO = 600; // seconds after which a temporary file is stale whoever wrote it
-
-bool letra_do_mkstemp(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
-
-// The process number in the name of a temporary file of saves, 0 when the
-// name holds none, -1 when the name is not of that pattern.
-long processo_do_temporario(std::string_view nome) {
-    if (!nome.starts_with(PREFIXO)) return -1;
-    nome.remove_prefix(PREFIXO.size());
-    long pid = 0;
-    if (const auto traco = nome.find('-'); traco != std::string_view::npos) {
-        if (traco == 0 || traco > 9) return -1;
-        for (char c : nome.substr(0, traco)) {
-            if (c < '0' || c > '9') return -1;
-            pid = 10 * pid + (c - '0');
-        }
-        nome.remove_prefix(traco + 1);
-    }
-    if (nome.size() != 6) return -1;
-    for (char c : nome)
-        if (!letra_do_mkstemp(c)) return -1;
-    return pid;
-}
-
 // Removes the temporary files that saves killed mid-way left in the folder:
 // regular files of the user's, of that pattern, whose process has ended or
 // which are old. A living save's file is young and its process alive, and
@@ -133,7 +103,7 @@ void limpa_sobras(const std::string& pasta) {
         if (fstatat(dfd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
             st.st_uid != geteuid())
             continue;
-        const bool velho = agora - st.st_mtime >= VELHO;
+        const bool velho = agora - st.st_mtime >= TEMPORARIO_VELHO;
         const bool acabou = pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
         if (velho || acabou) unlinkat(dfd, e->d_name, 0);
     }
@@ -215,7 +185,8 @@ Gravacao ArquivosDoDisco::substitui(const std::string& nome, const std::string& 
     limpa_sobras(pasta);
     // In that folder, under a short name of its own: a name of the longest
     // length the folder allows leaves no room for a suffix.
-    std::string temporario = pasta + std::string(PREFIXO) + std::to_string(getpid()) + "-XXXXXX";
+    std::string temporario =
+        pasta + std::string(PREFIXO_DE_TEMPORARIO) + std::to_string(getpid()) + "-XXXXXX";
     const int fd = mkstemp(temporario.data());
     if (fd < 0) return {falha_de(errno)};
     // The permissions a new file would get, or those of the file replaced
