@@ -322,9 +322,12 @@ TEST_F(NoConsole, PgnThatCannotBeWrittenLosesNothing) {
     const std::size_t historia = jogo().historico().size();
     impresso();
     vez_dele("pgn\nvelho.pgn\npgn\n\n");
-    EXPECT_EQ(impresso(),
-              "Enter the name of the file.\nThe PGN file could not be written.\n" + PEDIDO +
-                  "Enter the name of the file.\nThe PGN file could not be written.\n" + PEDIDO);
+    EXPECT_EQ(impresso(), "Enter the name of the file.\nThe PGN file could not be written.\n"
+                          "The system could not write it.\n" +
+                              PEDIDO +
+                              "Enter the name of the file.\nThe PGN file could not be written.\n"
+                              "No file name was given.\n" +
+                              PEDIDO);
     EXPECT_EQ(arquivos.arquivos["velho.pgn"], "old");
     EXPECT_EQ(estado(), antes);
     EXPECT_EQ(jogo().historico().size(), historia);
@@ -332,7 +335,15 @@ TEST_F(NoConsole, PgnThatCannotBeWrittenLosesNothing) {
     exibicao().ingles = false;
     vez_dele("pgn\n\n");
     EXPECT_EQ(impresso(), "Entre o nome do arquivo.\nNão foi possível gravar o arquivo PGN.\n"
-                          "Qual e' seu movimento?\n");
+                          "Nenhum nome de arquivo foi dado.\nQual e' seu movimento?\n");
+    // every reason of a failed write, in the game's language
+    arquivos.falhar_gravacao = true;
+    arquivos.falha_de_gravacao = FalhaDeGravacao::protegido;
+    vez_dele("pgn\nvelho.pgn\n");
+    EXPECT_EQ(impresso(), "Entre o nome do arquivo.\nNão foi possível gravar o arquivo PGN.\n"
+                          "O arquivo não pode ser escrito (protegido contra escrita, ou sem "
+                          "permissão); ficou como estava.\nQual e' seu movimento?\n");
+    EXPECT_EQ(arquivos.arquivos["velho.pgn"], "old");
 }
 
 } // namespace

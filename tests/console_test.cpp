@@ -92,5 +92,30 @@ TEST(Console, TheWidthTheColumnsVariableNames) {
     for (const auto& c : casos) EXPECT_EQ(largura_de_columns(c.valor), c.largura);
 }
 
+// Pieces of a long line, each where the last ended, then the rest whole.
+TEST(Console, PiecesOfALongLineInOrderThenTheRest) {
+    std::string longa;
+    for (int i = 0; i < 1050; ++i) longa += static_cast<char>('a' + i % 26);
+    for (const std::size_t tamanho : {std::size_t{200}, std::size_t{1050}}) {
+        for (const int pedacos : {1, 2, 3}) {
+            SCOPED_TRACE(std::to_string(tamanho) + " " + std::to_string(pedacos));
+            const std::string linha = longa.substr(0, tamanho);
+            std::istringstream in(linha + "\nproxima\n");
+            std::ostringstream out;
+            ConsoleDeFluxo console(in, out);
+            std::string lido;
+            for (int i = 0; i < pedacos && (i == 0 || console.cortada()); ++i) {
+                const std::string p = console.pedaco(100);
+                EXPECT_EQ(p, linha.substr(lido.size(), 100));
+                lido += p;
+            }
+            EXPECT_EQ(console.cortada(), lido.size() < tamanho);
+            if (console.cortada()) lido += console.linha();
+            EXPECT_EQ(lido, linha);
+            EXPECT_EQ(console.pedaco(100), "proxima");
+        }
+    }
+}
+
 } // namespace
 } // namespace quelmaro

@@ -424,7 +424,9 @@ TEST_F(NoConsole, NamesThatNameNoFile) {
     const std::string pedido = "What is your move?\n";
     arquivos.arquivos["a"] = "";
     vez_dele("save\n" + nulo);
-    EXPECT_EQ(impresso(), "Enter the name of the file.\nThe game could not be saved.\n" + pedido);
+    EXPECT_EQ(impresso(), "Enter the name of the file.\nThe game could not be saved.\n"
+                          "No file name was given.\n" +
+                              pedido);
     EXPECT_EQ(arquivos.arquivos.size(), 1u);
     vez_dele("open\nnada\nopen\n" + nulo);
     EXPECT_EQ(impresso(), "Enter the name of the file\nThe game could not be loaded.\n"
@@ -438,8 +440,21 @@ TEST_F(NoConsole, NamesThatNameNoFile) {
     EXPECT_TRUE(arquivos.arquivos.contains(longo));
     arquivos.falhar_gravacao = true;
     impresso();
-    vez_dele("save\na\n");
-    EXPECT_EQ(impresso(), "Enter the name of the file.\nThe game could not be saved.\n" + pedido);
+    // each reason a write can fail for, said after the failure
+    for (const auto& [falha, motivo] :
+         std::initializer_list<std::pair<FalhaDeGravacao, const char*>>{
+             {FalhaDeGravacao::erro, "The system could not write it."},
+             {FalhaDeGravacao::especial,
+              "That name is not a regular file: a device, a FIFO or a socket."},
+             {FalhaDeGravacao::sem_espaco, "The disk is full."},
+             {FalhaDeGravacao::so_leitura, "The file system is read-only."},
+             {FalhaDeGravacao::pasta_sem_permissao,
+              "Its folder may not be written (no permission)."}}) {
+        arquivos.falha_de_gravacao = falha;
+        vez_dele("save\na\n");
+        EXPECT_EQ(impresso(), "Enter the name of the file.\nThe game could not be saved.\n" +
+                                  std::string(motivo) + "\n" + pedido);
+    }
     EXPECT_EQ(arquivos.arquivos["a"], "");
 }
 

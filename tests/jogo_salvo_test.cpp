@@ -87,9 +87,22 @@ TEST(JogoSalvo, RefusesFilesThatDoNotFollowTheLayout) {
         // would be written back running into the counter before it
         {"last move of digits", bom.substr(0, 726) + "\n1234" + bom.substr(730)},
         {"king attacked", salvo(atacado)},
+        // no played game puts a pawn there
+        {"computer pawn on row 1", com(0, "          1")},
+        {"player pawn on row 1", com(77, "         -1")},
+        {"player pawn on row 8", com(11 * 63, "         -1")},
+        {"computer pawn on row 8", com(11 * 56, "          1")},
     };
-    for (const Caso& c : casos) EXPECT_FALSE(le(c.texto)) << c.nome;
+    for (const Caso& c : casos) {
+        EXPECT_FALSE(le(c.texto)) << c.nome;
+        // a damaged saved game, and said so when a pawn is its only fault
+        const ArquivoDeJogo a = le_arquivo_de_jogo(c.texto);
+        EXPECT_EQ(a.peao_na_ponta,
+                  std::string_view(c.nome).find("pawn on row") != std::string_view::npos)
+            << c.nome;
+    }
     EXPECT_TRUE(le(bom));
+    EXPECT_FALSE(le_arquivo_de_jogo(bom).peao_na_ponta);
 }
 
 } // namespace

@@ -70,9 +70,9 @@ TEST(Pagina, TheAnalysisAndWhyNot) {
     // One row per candidate, the chosen one marked; the legend's rows.
     EXPECT_TRUE(tem(a,
                     "{\"uci\":\"f1b5\",\"san\":\"Bb5\",\"de\":\"f1\",\"para\":\"b5\",\"regra\":9,"
-                    "\"marcas\":\"checks or pins\",\"escolhido\":false}"))
+                    "\"marcas\":\"reply exposes your king\",\"escolhido\":false}"))
         << a;
-    EXPECT_TRUE(tem(a, "[\"checks or pins\",\"It checks your king")) << a;
+    EXPECT_TRUE(tem(a, "[\"reply exposes your king\",\"After it, some move of yours")) << a;
     EXPECT_TRUE(tem(a, "\"abertura\":true")) << a;
     // Why not Ba6: a reply takes the bishop there, with the pawn or the knight.
     const std::string r = porque("", "e2e4 e7e5", "f1a6", true);

@@ -25,8 +25,21 @@ constexpr struct { FalhaDeLeitura falha; Mensagem mensagem; } FALHAS[] = {
     {FalhaDeLeitura::sem_nome,      Mensagem::MotivoSemNome},
     {FalhaDeLeitura::nao_existe,    Mensagem::MotivoNaoExiste},
     {FalhaDeLeitura::pasta,         Mensagem::MotivoPasta},
+    {FalhaDeLeitura::especial,      Mensagem::MotivoEspecial},
     {FalhaDeLeitura::sem_permissao, Mensagem::MotivoSemPermissao},
     {FalhaDeLeitura::grande_demais, Mensagem::MotivoGrandeDemais},
+};
+constexpr struct { FalhaDeGravacao falha; Mensagem mensagem; } FALHAS_DE_GRAVACAO[] = {
+    {FalhaDeGravacao::sem_nome,            Mensagem::MotivoSemNome},
+    {FalhaDeGravacao::sem_pasta,           Mensagem::GravacaoSemPasta},
+    {FalhaDeGravacao::nome_longo,          Mensagem::GravacaoNomeLongo},
+    {FalhaDeGravacao::pasta,               Mensagem::MotivoPasta},
+    {FalhaDeGravacao::especial,            Mensagem::MotivoEspecial},
+    {FalhaDeGravacao::protegido,           Mensagem::GravacaoProtegido},
+    {FalhaDeGravacao::pasta_sem_permissao, Mensagem::GravacaoPastaSemPermissao},
+    {FalhaDeGravacao::ligacoes,            Mensagem::GravacaoLigacoes},
+    {FalhaDeGravacao::so_leitura,          Mensagem::GravacaoSoLeitura},
+    {FalhaDeGravacao::sem_espaco,          Mensagem::GravacaoSemEspaco},
 };
 // Why a PGN game was refused; a refused move and a FEN have their own words.
 constexpr struct { xadrez::ErroPgn erro; Mensagem mensagem; } ERROS_PGN[] = {
@@ -78,7 +91,23 @@ std::size_t numero(std::string_view s) {
     return erro == std::errc() && fim == s.data() + s.size() ? n : 0;
 }
 
+// Writes the file; when it cannot, says so (`nao_gravou`) and why.
+void grava(Console& console, Arquivos& arquivos, const std::string& nome,
+           const std::string& conteudo, Mensagem nao_gravou, bool ingles) {
+    const Gravacao g = arquivos.substitui(nome, conteudo);
+    if (g.separou_ligacoes) diz(console, Mensagem::GravacaoSeparouLigacoes, ingles);
+    if (g.falha == FalhaDeGravacao::nenhuma) return;
+    diz(console, nao_gravou, ingles);
+    console.saida() << motivo_da_gravacao(g.falha, ingles) << '\n';
+}
+
 } // namespace
+
+std::string_view motivo_da_gravacao(FalhaDeGravacao falha, bool ingles) {
+    for (const auto& f : FALHAS_DE_GRAVACAO)
+        if (f.falha == falha) return texto(f.mensagem, ingles);
+    return texto(Mensagem::GravacaoErro, ingles);
+}
 
 std::string_view motivo_da_falha(FalhaDeLeitura falha, bool ingles) {
     for (const auto& f : FALHAS)
@@ -112,7 +141,10 @@ std::string motivo_do_jogo(const xadrez::JogoLido& jogo, bool ingles) {
 std::string motivo_da_recusa(const ArquivoDeJogo& arquivo, std::size_t n, std::string_view pedido,
                              bool ingles) {
     if (arquivo.salvo && n == 1) return {};
-    if (arquivo.salvo_danificado) return std::string(texto(Mensagem::MotivoJogoSalvoRuim, ingles));
+    if (arquivo.salvo_danificado)
+        return std::string(texto(arquivo.peao_na_ponta ? Mensagem::MotivoJogoSalvoPeaoNaPonta
+                                                       : Mensagem::MotivoJogoSalvoRuim,
+                                 ingles));
     if (!arquivo.salvo && arquivo.partidas.empty())
         return std::string(texto(Mensagem::MotivoNaoEJogo, ingles));
     const xadrez::JogoLido* j = arquivo.partida(n);
@@ -151,9 +183,9 @@ std::string descricao_da_partida(const xadrez::JogoLido& jogo, bool ingles) {
 
 void save(Console& console, Arquivos& arquivos, const Jogo& jogo, const Exibicao& e) {
     diz(console, Mensagem::NomeParaSalvar, e.ingles);
-    const std::string nome = console.linha();
-    if (!arquivos.grava(nome, texto_do_jogo_salvo(jogo.salvo(e.tabuleironormal, e.ingles))))
-        diz(console, Mensagem::NaoSalvou, e.ingles);
+    grava(console, arquivos, console.linha(),
+          texto_do_jogo_salvo(jogo.salvo(e.tabuleironormal, e.ingles)), Mensagem::NaoSalvou,
+          e.ingles);
 }
 
 Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& e, Termino* fim_dado) {
@@ -201,9 +233,8 @@ Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& e, Termi
 
 void grava_pgn(Console& console, Arquivos& arquivos, const Jogo& jogo, bool ingles) {
     diz(console, Mensagem::NomeParaSalvar, ingles);
-    const std::string nome = console.linha();
-    if (!arquivos.grava(nome, pgn_do_jogo(jogo, hoje())))
-        diz(console, Mensagem::NaoGravouPgn, ingles);
+    grava(console, arquivos, console.linha(), pgn_do_jogo(jogo, hoje()), Mensagem::NaoGravouPgn,
+          ingles);
 }
 
 } // namespace quelmaro

@@ -23,7 +23,8 @@ struct Exibicao {
     bool san = false;            // the computer's moves in SAN too (--san)
 };
 
-// Writes the saved-game file; says so when it cannot.
+// Writes the saved-game file; says so when it cannot, with a line that
+// tells why (and when it took the name from a file of several names).
 void save(Console& console, Arquivos& arquivos, const Jogo& jogo, const Exibicao& exibicao);
 
 enum class Aberto { nada, jogo_salvo, partida };
@@ -39,9 +40,11 @@ enum class Aberto { nada, jogo_salvo, partida };
 Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& exibicao,
             Termino* fim_dado = nullptr);
 
-// Writes the game from its start as PGN; says so when it cannot.
+// Writes the game from its start as PGN; says so when it cannot, and why.
 void grava_pgn(Console& console, Arquivos& arquivos, const Jogo& jogo, bool ingles);
 
+// Why a file could not be written, in words.
+std::string_view motivo_da_gravacao(FalhaDeGravacao falha, bool ingles);
 // Why a file could not be read, in words.
 std::string_view motivo_da_falha(FalhaDeLeitura falha, bool ingles);
 // Why a game read from a file was refused, in words; empty when it was not.

@@ -47,9 +47,13 @@ bool lance_gravavel(const std::array<char, 4>& l) {
     return coluna(l[0]) && fileira(l[1]) && coluna(l[2]) && fileira(l[3]);
 }
 
-} // namespace
+// The first and the last rank, where no pawn of a played game stands.
+constexpr Casas PONTAS = Casas{0xFF} | Casas{0xFF} << 56;
 
-std::optional<JogoSalvo> le_jogo_salvo(std::istream& entrada) {
+// A saved game, or nullopt; `peao_na_ponta` tells when the file is one in
+// all but a pawn on the first or last rank.
+std::optional<JogoSalvo> le(std::istream& entrada, bool& peao_na_ponta) {
+    peao_na_ponta = false;
     JogoSalvo jogo;
     for (int n = 1; n <= 64; ++n) {
         const auto v = le_inteiro(entrada);
@@ -77,7 +81,18 @@ std::optional<JogoSalvo> le_jogo_salvo(std::istream& entrada) {
     const Casas rei = t.com_codigo(REI);
     if (std::popcount(rei) != 1 || std::popcount(t.com_codigo(-REI)) != 1) return std::nullopt;
     if (t.alcancada(t.pecas_do_jogador(), menor_casa(rei))) return std::nullopt;
+    if ((t.com_codigo(PEAO) | t.com_codigo(-PEAO)) & PONTAS) {
+        peao_na_ponta = true;
+        return std::nullopt;
+    }
     return jogo;
+}
+
+} // namespace
+
+std::optional<JogoSalvo> le_jogo_salvo(std::istream& entrada) {
+    bool peao_na_ponta;
+    return le(entrada, peao_na_ponta);
 }
 
 void escreve_jogo_salvo(std::ostream& saida, const JogoSalvo& jogo) {
@@ -99,8 +114,12 @@ std::string texto_do_jogo_salvo(const JogoSalvo& jogo) {
 ArquivoDeJogo le_arquivo_de_jogo(std::string_view conteudo) {
     ArquivoDeJogo a;
     std::istringstream entrada{std::string(conteudo)};
-    a.salvo = le_jogo_salvo(entrada);
+    a.salvo = le(entrada, a.peao_na_ponta);
     if (a.salvo) return a;
+    if (a.peao_na_ponta) {
+        a.salvo_danificado = true;
+        return a;
+    }
     std::istringstream inicio{std::string(conteudo.substr(0, 200))};
     long long x, y;
     if (inicio >> x >> y && (inicio.eof() || std::isspace(inicio.peek()))) {

@@ -34,8 +34,9 @@ struct JogoSalvo {
 
 // Reads a saved game. Returns nullopt unless the text holds, in this order,
 // 64 integers each a piece code with exactly one king of each side, two
-// counters 0 or more, four move characters and seven flag characters, and the
-// computer's king is not attacked by a player's piece.
+// counters 0 or more, four move characters and seven flag characters, the
+// computer's king is not attacked by a player's piece, and no pawn stands on
+// the first or last rank.
 std::optional<JogoSalvo> le_jogo_salvo(std::istream& entrada);
 
 // Writes the 737-character line and its line end.
@@ -49,10 +50,12 @@ std::string texto_do_jogo_salvo(const JogoSalvo& jogo);
 // field (the side to move, the castling, the counters, the kings, ...) is
 // that FEN refused. A text that begins with two whole numbers is a saved
 // game or nothing (`salvo_danificado` when le_jogo_salvo refuses it).
+// (`peao_na_ponta` too when a pawn on the first or last rank is its fault.)
 // Neither: no saved game and no game of chess.
 struct ArquivoDeJogo {
     std::optional<JogoSalvo> salvo;
     bool salvo_danificado = false;
+    bool peao_na_ponta = false; // damaged by that alone: a pawn on the first or last rank
     std::vector<xadrez::JogoLido> partidas;
     // The game numbered n from 1, or nullptr when there is none.
     const xadrez::JogoLido* partida(std::size_t n) const {

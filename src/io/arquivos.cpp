@@ -8,6 +8,25 @@ bool nome_valido(const std::string& nome) {
     return !nome.empty() && nome.find('\0') == std::string::npos;
 }
 
+long processo_do_temporario(std::string_view nome) {
+    if (!nome.starts_with(PREFIXO_DE_TEMPORARIO)) return -1;
+    nome.remove_prefix(PREFIXO_DE_TEMPORARIO.size());
+    long pid = 0;
+    if (const auto traco = nome.find('-'); traco != std::string_view::npos) {
+        if (traco == 0 || traco > 9) return -1;
+        for (char c : nome.substr(0, traco)) {
+            if (c < '0' || c > '9') return -1;
+            pid = 10 * pid + (c - '0');
+        }
+        nome.remove_prefix(traco + 1);
+    }
+    const auto letra = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    };
+    if (nome.size() != 6 || !std::all_of(nome.begin(), nome.end(), letra)) return -1;
+    return pid;
+}
+
 ArquivoLido ArquivosNaMemoria::abre(const std::string& nome) {
     if (!nome_valido(nome)) return {std::nullopt, FalhaDeLeitura::sem_nome};
     if (pastas.contains(nome)) return {std::nullopt, FalhaDeLeitura::pasta};
@@ -18,10 +37,12 @@ ArquivoLido ArquivosNaMemoria::abre(const std::string& nome) {
     return {it->second, FalhaDeLeitura::nenhuma};
 }
 
-bool ArquivosNaMemoria::grava(const std::string& nome, const std::string& conteudo) {
-    if (!nome_valido(nome) || falhar_gravacao) return false;
+Gravacao ArquivosNaMemoria::substitui(const std::string& nome, const std::string& conteudo) {
+    if (!nome_valido(nome)) return {FalhaDeGravacao::sem_nome};
+    if (pastas.contains(nome)) return {FalhaDeGravacao::pasta};
+    if (falhar_gravacao) return {falha_de_gravacao};
     arquivos[nome] = conteudo;
-    return true;
+    return {};
 }
 
 std::string_view separador_para_acrescentar(std::string_view fim) {

@@ -1,5 +1,6 @@
 #include "io/console.hpp"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
@@ -19,16 +20,26 @@ std::optional<int> Console::numero() {
 
 std::string Console::linha() {
     if (!resto_) return le_linha();
-    std::string s = std::move(*resto_);
+    std::string s = inicio_ == 0 ? std::move(*resto_) : resto_->substr(inicio_);
     resto_.reset();
+    inicio_ = 0;
     return s;
 }
 
+// The cut line stays whole; its pieces are copied from where the last one
+// ended, so that a long line costs its length, not the square of it.
 std::string Console::pedaco(std::size_t limite) {
-    std::string s = linha();
-    if (s.size() > limite) {
-        resto_ = s.substr(limite);
-        s.resize(limite);
+    if (!resto_) {
+        std::string s = le_linha();
+        if (s.size() <= limite) return s;
+        resto_ = std::move(s);
+    }
+    const std::size_t n = std::min(limite, resto_->size() - inicio_);
+    std::string s = resto_->substr(inicio_, n);
+    inicio_ += n;
+    if (inicio_ == resto_->size()) {
+        resto_.reset();
+        inicio_ = 0;
     }
     return s;
 }

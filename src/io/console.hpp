@@ -58,7 +58,8 @@ class Console {
     virtual char le_tecla() = 0;
 
   private:
-    std::optional<std::string> resto_;
+    std::optional<std::string> resto_; // a line that `pedaco` cut, read up to `inicio_`
+    std::size_t inicio_ = 0;
 };
 
 // Console over streams, `largura` columns wide. A key is the first

@@ -79,6 +79,20 @@ enum class Mensagem {
     MotivoSemPermissao,
     MotivoGrandeDemais,
     MotivoErroDeLeitura,
+    // files written and read on disk: why not (the line after NaoSalvou or
+    // NaoGravouPgn; MotivoEspecial also after NaoCarregou), a damaged saved
+    // game, and a note after a save that split a file of several names
+    MotivoEspecial,
+    GravacaoSemPasta,
+    GravacaoNomeLongo,
+    GravacaoProtegido,
+    GravacaoPastaSemPermissao,
+    GravacaoLigacoes,
+    GravacaoSoLeitura,
+    GravacaoSemEspaco,
+    GravacaoErro,
+    GravacaoSeparouLigacoes,
+    MotivoJogoSalvoPeaoNaPonta,
     MotivoNaoEJogo,
     MotivoJogoSalvoRuim,
     MotivoFen, // "{}": one of the Fen... words below
