@@ -317,9 +317,11 @@ FalhaAoAcrescentar ArquivosDoDisco::acrescenta(const std::string& nome,
         CloseHandle(h);
         return falha_ao_acrescentar(erro);
     }
-    std::string fim = fim_do_arquivo(h, tamanho.QuadPart);
-    if (tamanho.QuadPart > 0 && fim.empty()) fim = "x"; // unreadable: an empty line, to be sure
-    const std::string texto = std::string(separador_para_acrescentar(fim)) + conteudo;
+    const std::string fim = fim_do_arquivo(h, tamanho.QuadPart);
+    // An end that cannot be read gets an empty line, to be sure.
+    const bool ilegivel = tamanho.QuadPart > 0 && fim.empty();
+    const std::string texto =
+        std::string(separador_para_acrescentar(ilegivel ? std::string_view("x") : fim)) + conteudo;
     const LARGE_INTEGER zero{};
     DWORD erro = 0;
     if (!SetFilePointerEx(h, zero, nullptr, FILE_END) || !grava_tudo(h, texto) ||
