@@ -356,7 +356,7 @@ TEST(Inicio, ABlankKeyIsNoAnswerToAStartUpQuestion) {
     ConsoleDeTeclas console("\n", saida);
     ArquivosNaMemoria arquivos;
     Dialogo d(console, arquivos);
-    EXPECT_THROW(d.fim_do_passe(Desfecho::Xequemate), FimDoPrograma);
+    EXPECT_FALSE(d.fim_do_passe(Termino::mate));
     EXPECT_EQ(saida.str(), "Você ganhou!\nPressione um caracter para sair.\n");
 }
 

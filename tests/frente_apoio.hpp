@@ -63,8 +63,7 @@ struct Bancada {
     bool vez_dele(const std::string& linhas) {
         digita(linhas);
         try {
-            frente->pos_lance_dele();
-            return true;
+            return frente->pos_lance_dele();
         } catch (const FimDoPrograma&) {
             return false;
         }
@@ -104,11 +103,8 @@ struct BancadaDoConsole : Bancada<Dialogo> {
     bool joga_maquina() {
         try {
             const LanceDaMaquina l = jogo().lance_da_maquina();
-            if (l.desfecho == Desfecho::Lance)
-                frente->meu_lance(l);
-            else
-                frente->fim_do_passe(l.desfecho);
-            return true;
+            return l.termino == Termino::nenhum ? frente->meu_lance(l)
+                                                : frente->fim_do_passe(l.termino);
         } catch (const FimDoPrograma&) {
             return false;
         }

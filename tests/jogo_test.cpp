@@ -45,7 +45,7 @@ TEST(Jogo, NewGameFromAPositionCountsAndRights) {
         jogo.poe_estado(e);
         ASSERT_TRUE(
             jogo.lance_dele(lparanumero('e', '2', false), lparanumero('e', '4', false), dama));
-        jogo.termina();
+        jogo.encerra(Termino::interrompido);
 
         const xadrez::Posicao x = de_fen(c.fen);
         jogo.comeca_de_posicao(x, c.maquina_brancas);
@@ -108,7 +108,7 @@ TEST(Jogo, TheComputersOnlyMoveACaptureInPassingIsPlayed) {
     Jogo jogo;
     jogo.comeca_de_posicao(x, false);
     const LanceDaMaquina l = jogo.lance_da_maquina();
-    ASSERT_EQ(l.desfecho, Desfecho::Lance);
+    ASSERT_EQ(l.termino, Termino::nenhum);
     EXPECT_EQ(l.lance, "e4d3");
     EXPECT_TRUE(l.pensamento.fora_das_regras);
     EXPECT_EQ(l.pensamento.regra, 0);

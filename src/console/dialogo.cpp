@@ -42,10 +42,11 @@ int Dialogo::executa() {
     try {
         Quelmaro(jogo_, *this);
     } catch (const FimDoPrograma&) {
-        // "quit", the end of the input, the end of the game: a game still
-        // unrecorded is kept now.
-        registra_partida();
+        // The end of the input.
     }
+    // "quit", the end of the input, the end of the game: a game still
+    // unrecorded is kept now.
+    registra_partida();
     saida().flush();
     return 0;
 }
@@ -112,7 +113,7 @@ void Dialogo::novo_jogo() {
     por_registrar_ = false;
 }
 
-void Dialogo::meu_lance(const LanceDaMaquina& l) {
+bool Dialogo::meu_lance(const LanceDaMaquina& l) {
     por_registrar_ = true;
     saida() << '\n';
     poe(Mensagem::MeuMovimento);
@@ -123,10 +124,11 @@ void Dialogo::meu_lance(const LanceDaMaquina& l) {
     if (l.sem_lance_dele) {
         diz(l.mate ? Mensagem::FimEuGanhei : Mensagem::Afogado);
         registra_partida();
-        throw FimDoPrograma{};
+        return false;
     }
     fim_por_material();
     pede_lance();
+    return true;
 }
 
 std::string Dialogo::san_do_meu_lance() const {
@@ -150,6 +152,7 @@ void Dialogo::anuncia_fim() {
     case Termino::pretas_venceram: diz(Mensagem::FimPretasVenceram); break;
     case Termino::empate_dado: diz(Mensagem::FimEmpateDado); break;
     case Termino::empate_acordado: diz(Mensagem::EmpateAceito); break;
+    case Termino::interrompido:
     case Termino::nenhum: break;
     }
     registra_partida();
@@ -162,15 +165,15 @@ bool Dialogo::fim_por_material() {
     return true;
 }
 
-void Dialogo::fim_do_passe(Desfecho desfecho) {
-    diz(desfecho == Desfecho::Xequemate ? Mensagem::VoceGanhou : Mensagem::NaoPossoMexer);
+bool Dialogo::fim_do_passe(Termino termino) {
+    diz(termino == Termino::mate ? Mensagem::VoceGanhou : Mensagem::NaoPossoMexer);
     registra_partida();
     // Under the menu's wrapper, which waits for a key of its own, one key is enough.
     if (!opcoes_.sem_tecla_no_fim) {
         diz(Mensagem::PressioneTecla);
         console_.tecla();
     }
-    throw FimDoPrograma{};
+    return false;
 }
 
 char Dialogo::promocao() {

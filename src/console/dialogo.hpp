@@ -32,9 +32,9 @@ class Dialogo : public Frente {
     int executa();
 
     void Apresentacao() override;
-    void pos_lance_dele() override;
-    void meu_lance(const LanceDaMaquina& lance) override;
-    void fim_do_passe(Desfecho desfecho) override;
+    bool pos_lance_dele() override;
+    bool meu_lance(const LanceDaMaquina& lance) override;
+    bool fim_do_passe(Termino termino) override;
 
     // Prints the board drawing when the player asked for it.
     void escreve_tabuleiro();
@@ -72,8 +72,8 @@ class Dialogo : public Frente {
 
     // Reads lines until one is a move (coordinates or SAN) or a command
     // word; answers "draw" on the way. Leaves the squares or command codes
-    // in casa_de, casa_para.
-    void le_lance();
+    // in casa_de, casa_para; false when the line is "quit".
+    bool le_lance();
     // A word of SAN in the game's piece letters: true when it names one move,
     // which then stands in `lido_` as coordinates; else its answer printed.
     bool lance_san(std::string_view palavra);

@@ -148,7 +148,7 @@ std::string Dialogo::ajuda(bool ingles) {
     return s;
 }
 
-void Dialogo::le_lance() {
+bool Dialogo::le_lance() {
     for (;;) {
         promocao_san_ = 0;
         const std::string linha = console_.pedaco(TAMANHO_DA_LINHA);
@@ -164,17 +164,18 @@ void Dialogo::le_lance() {
             const std::string_view palavra = std::string_view(linha).substr(0, linha.find(' '));
             if (palavra.empty() || !lance_san(palavra)) continue;
         }
-        if (lido_.tipo == Traducao::Tipo::palavra && lido_.e("quit")) throw FimDoPrograma{};
+        if (lido_.tipo == Traducao::Tipo::palavra && lido_.e("quit")) return false;
         break;
     }
     const bool b = jogo_.estado().maquina_tem_brancas();
     casa_de = lparanumero(lido_.saidatrad[0], lido_.saidatrad[1], b);
     casa_para = lparanumero(lido_.saidatrad[2], lido_.saidatrad[3], b);
+    return true;
 }
 
-void Dialogo::pos_lance_dele() {
+bool Dialogo::pos_lance_dele() {
     for (;;) {
-        le_lance();
+        if (!le_lance()) return false;
         // The game's commands carried out in place; the code of a line is its
         // second half. Each is followed by the next line read, so that two of
         // them typed one after the other show the board once more between.
@@ -183,12 +184,12 @@ void Dialogo::pos_lance_dele() {
                 exibicao_.tabuleironormal = !exibicao_.tabuleironormal;
                 escreve_tabuleiro();
                 pede_lance();
-                le_lance();
+                if (!le_lance()) return false;
             }
             if (casa_para == COD_SALVAR) {
                 save(console_, arquivos_, jogo_, exibicao_);
                 pede_lance();
-                le_lance();
+                if (!le_lance()) return false;
             }
             if (casa_para == COD_ABRIR) {
                 // The game left for another is recorded as it was.
@@ -211,7 +212,7 @@ void Dialogo::pos_lance_dele() {
                     anuncia_fim();
                 }
                 pede_lance();
-                le_lance();
+                if (!le_lance()) return false;
             }
             if (casa_para != COD_VIRAR && casa_para != COD_SALVAR && casa_para != COD_ABRIR) break;
             escreve_tabuleiro();
@@ -230,12 +231,12 @@ void Dialogo::pos_lance_dele() {
                 jogo_.vira_tabuleiro();
                 jogo_.promove_peoes_dele([this] { return promocao(); });
             }
-            return;
+            return true;
         }
         if (casa_de == COD_NOVO) {
             novo_jogo();
             if (jogo_.estado().jogador_tem_brancas()) continue;
-            return;
+            return true;
         }
         if (jogo_.acabou()) {
             pede_lance();
@@ -251,7 +252,7 @@ void Dialogo::pos_lance_dele() {
             pede_lance();
             continue;
         }
-        return;
+        return true;
     }
 }
 

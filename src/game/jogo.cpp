@@ -24,7 +24,6 @@ void Jogo::novo(bool jogador_tem_brancas) {
     estado_.novo_jogo(jogador_tem_brancas);
     historico_.clear();
     fen_inicial_.clear();
-    acabou_ = false;
     termino_ = Termino::nenhum;
 }
 
@@ -32,7 +31,6 @@ void Jogo::comeca_de_posicao(const xadrez::Posicao& x, bool maquina_tem_brancas)
     quelmaro::comeca_de_posicao(estado_, x, maquina_tem_brancas);
     historico_.clear();
     fen_inicial_ = inicio_de_partida(x) ? std::string() : xadrez::escreve_fen(x);
-    acabou_ = false;
     termino_ = Termino::nenhum;
 }
 
@@ -49,7 +47,6 @@ void Jogo::instala_partida(const xadrez::Partida& partida) {
     estado_.poe_ultimo_lance(SEM_ULTIMO_LANCE);
     estado_.zera_contagem_empate();
     estado_.poe_posicao_montada(!inicio_de_partida(partida.inicio));
-    acabou_ = false;
     termino_ = Termino::nenhum;
     xadrez::Posicao x = partida.inicio;
     for (const xadrez::Movimento& m : partida.lances) {
@@ -88,7 +85,6 @@ void Jogo::carrega(const JogoSalvo& jogo) {
     estado_.poe_posicao_montada(true);
     historico_.clear();
     fen_inicial_ = fen_de_jogo_salvo(estado_);
-    acabou_ = false;
     termino_ = Termino::nenhum;
 }
 
@@ -212,11 +208,13 @@ LanceDaMaquina Jogo::lance_da_maquina() {
     LanceDaMaquina l;
     const Escolha escolha = escolhe(estado_, motor_);
     const Resultado& r = escolha.resultado;
-    l.desfecho = r.desfecho;
     if (!escolha.lance()) {
-        acabou_ = true;
+        // The engine's end, in the game's terms: its only mapping.
+        l.termino = r.desfecho == Desfecho::Xequemate ? Termino::mate : Termino::afogamento;
+        termino_ = l.termino;
         return l;
     }
+    l.termino = Termino::nenhum;
     l.pensamento = escolha.pensamento;
     antes.analise = analise_do_passe(motor_, r, estado_.tabuleiro(), estado_.maquina_tem_brancas());
     antes.analise.fora_das_regras = l.pensamento.fora_das_regras;
@@ -309,7 +307,6 @@ void Jogo::desfaz(int meios_lances) {
     for (; meios_lances > 0 && !historico_.empty(); --meios_lances) {
         estado_ = historico_.back().antes;
         historico_.pop_back();
-        acabou_ = false;
         termino_ = Termino::nenhum;
     }
 }

@@ -43,19 +43,12 @@ struct Pensamento {
     bool fora_das_regras = false;
 };
 
-// The computer's turn: the engine's pass, and the move played.
-struct LanceDaMaquina {
-    Desfecho desfecho = Desfecho::Afogamento; // Lance: a move was played
-    std::string lance;                        // in coordinates, as the game prints it
-    Pensamento pensamento;                    // of the move, before it was played
-    bool sem_lance_dele = false;              // the player has no move left after it
-    bool mate = false;                        // ... and is in check
-};
-
-// How a game has ended: by the rules of chess on its last position, by a
-// draw the player claimed, or by the result a file gives a game it holds.
+// How a game has ended: by the rules of chess on its last position, by the
+// engine finding no move for the computer, by a draw the player claimed, by
+// the result a file gives a game it holds, or by the GUI's word.
 enum class Termino {
     nenhum,
+    interrompido,          // the GUI says the game is over ("result"); no result kept
     mate,                  // the side to move is checkmated
     brancas_venceram,      // given: White won with no mate on the board (Black resigned, say)
     pretas_venceram,       // given: the same for Black
@@ -67,6 +60,17 @@ enum class Termino {
     empate_acordado,       // the player offered a draw and the computer took it
 };
 constexpr bool e_empate(Termino t) { return t >= Termino::afogamento; }
+// The computer's turn: the engine's pass, and the move played.
+struct LanceDaMaquina {
+    // nenhum: a move was played; else the pass found none, the computer mated
+    // (mate) or not in check (afogamento), as the engine sees it.
+    Termino termino = Termino::afogamento;
+    std::string lance;           // in coordinates, as the game prints it
+    Pensamento pensamento;       // of the move, before it was played
+    bool sem_lance_dele = false; // the player has no move left after it
+    bool mate = false;           // ... and is in check
+};
+
 // The end a game's result gives ("1-0", "0-1", "1/2-1/2"); nenhum for "*".
 Termino termino_do_resultado(std::string_view resultado);
 
@@ -85,16 +89,12 @@ class Jogo {
     const std::vector<Lembranca>& historico() const { return historico_; }
     // The FEN this game started from; empty for the ordinary start.
     const std::string& fen_inicial() const { return fen_inicial_; }
-    bool acabou() const { return acabou_; }
-    // The GUI says the game is over ("result").
-    void termina() { acabou_ = true; }
-    // The game ends so: a front end found it over by the rules of chess (a
-    // dead position, a finished game loaded) or took the player's claim of
-    // a draw. Taking a move back, a new game or a game loaded clears it.
-    void encerra(Termino termino) {
-        acabou_ = true;
-        termino_ = termino;
-    }
+    bool acabou() const { return termino_ != Termino::nenhum; }
+    // The game ends so: the GUI says it is over (interrompido), a front end
+    // found it over by the rules of chess (a dead position, a finished game
+    // loaded) or took the player's claim of a draw. Taking a move back, a new
+    // game or a game loaded clears it.
+    void encerra(Termino termino) { termino_ = termino; }
     Termino termino() const { return termino_; }
     // How the rules of chess see the game's last position, the side to move
     // as the state has it: mate, stalemate, a position dead by its material
@@ -125,7 +125,6 @@ class Jogo {
         estado_ = estado;
         historico_.clear();
         fen_inicial_.clear();
-        acabou_ = false;
         termino_ = Termino::nenhum;
     }
     // A saved game loaded: its board, counters and castling flags; the
@@ -180,7 +179,6 @@ class Jogo {
     Estado estado_;
     std::vector<Lembranca> historico_; // the state before each move of this game
     std::string fen_inicial_;
-    bool acabou_ = false;
     Termino termino_ = Termino::nenhum;
     Quelmaro2 motor_;
 };

@@ -2,18 +2,19 @@
 
 namespace quelmaro {
 
-void Quelmaro(Jogo& jogo, Frente& frente) {
+Encerramento Quelmaro(Jogo& jogo, Frente& frente) {
     frente.Apresentacao();
-    if (jogo.estado().jogador_tem_brancas()) frente.pos_lance_dele();
+    if (jogo.estado().jogador_tem_brancas() && !frente.pos_lance_dele())
+        return Encerramento::pedido;
     for (;;) {
         if (!jogo.acabou()) {
             const LanceDaMaquina lance = jogo.lance_da_maquina();
-            if (lance.desfecho == Desfecho::Lance)
-                frente.meu_lance(lance);
-            else
-                frente.fim_do_passe(lance.desfecho);
+            const bool segue = lance.termino == Termino::nenhum
+                                   ? frente.meu_lance(lance)
+                                   : frente.fim_do_passe(lance.termino);
+            if (!segue) return Encerramento::partida_acabou;
         }
-        frente.pos_lance_dele();
+        if (!frente.pos_lance_dele()) return Encerramento::pedido;
     }
 }
 

@@ -75,6 +75,7 @@ int SessaoXboard::executa() {
     try {
         Quelmaro(jogo_, *this);
     } catch (const FimDoPrograma&) {
+        // The end of the input.
     }
     saida().flush();
     return 0;
@@ -89,7 +90,7 @@ void SessaoXboard::Apresentacao() {
     jogo_.novo(true);
 }
 
-void SessaoXboard::meu_lance(const LanceDaMaquina& l) {
+bool SessaoXboard::meu_lance(const LanceDaMaquina& l) {
     if (mostra_pensamento_) pensamento(l.pensamento);
     // The move as the protocol writes it, a promotion with its letter ("a7a8q").
     poe(Mensagem::Move);
@@ -98,15 +99,17 @@ void SessaoXboard::meu_lance(const LanceDaMaquina& l) {
         diz(!l.mate                                ? Mensagem::EmpateAfogamento
             : jogo_.estado().jogador_tem_brancas() ? Mensagem::PretasDaoMate
                                                    : Mensagem::BrancasDaoMate);
+    return true;
 }
 
-void SessaoXboard::fim_do_passe(Desfecho desfecho) {
-    diz(desfecho != Desfecho::Xequemate        ? Mensagem::EmpatePorAfogamento
+bool SessaoXboard::fim_do_passe(Termino termino) {
+    diz(termino != Termino::mate               ? Mensagem::EmpatePorAfogamento
         : jogo_.estado().jogador_tem_brancas() ? Mensagem::BrancasVencem
                                                : Mensagem::PretasVencem);
+    return true;
 }
 
-void SessaoXboard::le_lance() {
+bool SessaoXboard::le_lance() {
     for (;;) {
         std::string linha = console_.pedaco(TAMANHO_DA_LINHA);
         lido_ = Tradutor(linha, COMANDOS);
@@ -123,11 +126,11 @@ void SessaoXboard::le_lance() {
         if (lido_.tipo == Traducao::Tipo::nada) continue;
         if (lido_.tipo == Traducao::Tipo::palavra && lido_.e("quit")) {
             // In analysis "exit" leaves it; "quit", and "exit" elsewhere, end the program.
-            if (!analise_ || !linha.starts_with("exit")) throw FimDoPrograma{};
+            if (!analise_ || !linha.starts_with("exit")) return false;
             analise_ = false;
             continue;
         }
-        return;
+        return true;
     }
 }
 
@@ -142,9 +145,9 @@ char SessaoXboard::promocao() {
     return c;
 }
 
-void SessaoXboard::pos_lance_dele() {
+bool SessaoXboard::pos_lance_dele() {
     for (;;) {
-        le_lance();
+        if (!le_lance()) return false;
         if (lido_.tipo == Traducao::Tipo::comando) {
             executa(lido_);
             continue;
@@ -165,7 +168,7 @@ void SessaoXboard::pos_lance_dele() {
                 jogo_.vira_tabuleiro();
                 jogo_.promove_peoes_dele([this] { return promocao(); });
             }
-            return;
+            return true;
         } else if (lido_.e("nova")) {
             forcado_ = analise_;
             Apresentacao();
@@ -180,7 +183,7 @@ void SessaoXboard::pos_lance_dele() {
                 saida().write(lido_.saidatrad.data(), 4) << '\n';
             }
         } else if (!forcado_) {
-            return;
+            return true;
         } else {
             mostra_analise();
         }
@@ -228,7 +231,7 @@ void SessaoXboard::remove(const Traducao&) {
     mostra_analise();
 }
 
-void SessaoXboard::resultado(const Traducao&) { jogo_.termina(); }
+void SessaoXboard::resultado(const Traducao&) { jogo_.encerra(Termino::interrompido); }
 
 // A new game from the FEN, in force mode, the computer keeping its colour; a
 // bad FEN changes nothing. A board without a piece is no person's set-up but

@@ -27,9 +27,9 @@ class SessaoXboard : public Frente {
     int executa();
 
     void Apresentacao() override;
-    void pos_lance_dele() override;
-    void meu_lance(const LanceDaMaquina& lance) override;
-    void fim_do_passe(Desfecho desfecho) override;
+    bool pos_lance_dele() override;
+    bool meu_lance(const LanceDaMaquina& lance) override;
+    bool fim_do_passe(Termino termino) override;
 
     const Jogo& jogo() const { return jogo_; }
     // Force mode: the computer plays neither side.
@@ -46,8 +46,9 @@ class SessaoXboard : public Frente {
     void poe(Mensagem m);
     void pede_lance() { diz(Mensagem::PedidoDeLance); }
     // Reads lines until one is a move or a command of the turn; answers the
-    // lines that only ask for an answer ("protover", "ping", "draw") on the way.
-    void le_lance();
+    // lines that only ask for an answer ("protover", "ping", "draw") on the
+    // way; false when the line ends the program ("quit").
+    bool le_lance();
     // The piece a pawn that reaches the last row becomes: the letter typed
     // with the move, else a queen.
     char promocao();
