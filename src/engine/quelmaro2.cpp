@@ -215,10 +215,7 @@ bool Quelmaro2::abertura_fixa(Resultado& r, const Permitidos* permitidos) const 
     return false;
 }
 
-bool Quelmaro2::eh_candidato(int de, int para) const {
-    const Tabuleiro& t = tabuleiro_;
-    return t[de] > 0 && t[para] <= 0 && t.validade(de, para);
-}
+bool Quelmaro2::eh_candidato(int de, int para) const { return e_candidato(tabuleiro_, de, para); }
 
 bool Quelmaro2::rei_da_maquina_atacado() const {
     return algum_atacado(tabuleiro_, tabuleiro_.com_codigo(REI));

@@ -75,6 +75,12 @@ class Quelmaro2 {
     std::span<const Candidato> candidatos() const {
         return {candidatos_.data(), static_cast<std::size_t>(numero_de_candidatos_)};
     }
+    // Is the move from `de` to `para` one a pass would try on the board: a
+    // piece of the computer's going by its movement test to a square that is
+    // empty or holds a piece of the player's?
+    static bool e_candidato(const Tabuleiro& t, int de, int para) {
+        return t[de] > 0 && t[para] <= 0 && t.validade(de, para);
+    }
 
   private:
     // The fixed opening move due by the opening-move counter, when it can be

@@ -320,6 +320,30 @@ std::string razao(int regra, Abertura abertura, bool fora_das_regras) {
     return r + descricao_do_protocolo(regra, abertura);
 }
 
+namespace {
+
+// Why the rules never weigh a move, by its kind.
+struct PorqueSemPeso {
+    SemPeso tipo;
+    Mensagem mensagem;
+};
+constexpr PorqueSemPeso SEM_PESO[] = {
+    {SemPeso::roque, Mensagem::NaoPesaRoque},
+    {SemPeso::en_passant, Mensagem::NaoPesaEnPassant},
+    {SemPeso::subpromocao, Mensagem::NaoPesaSubpromocao},
+    {SemPeso::passo_duplo, Mensagem::NaoPesaPassoDuplo},
+    {SemPeso::lance, Mensagem::NaoPesaLance},
+};
+
+} // namespace
+
+std::string razao(const LinhaDoParecer& linha) {
+    if (!linha.sem_peso) return razao(linha.regra, linha.abertura, linha.fora_das_regras);
+    for (const PorqueSemPeso& p : SEM_PESO)
+        if (p.tipo == *linha.sem_peso) return std::string(texto(p.mensagem, true));
+    return std::string(texto(Mensagem::NaoPesaLance, true));
+}
+
 std::string razao_em_palavras(const Pensamento& p, bool ingles) {
     if (p.fora_das_regras) return std::string(texto(Mensagem::ForaDasRegras, ingles));
     std::string r;

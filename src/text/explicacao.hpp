@@ -9,6 +9,7 @@
 
 #include "game/analise.hpp"
 #include "game/jogo.hpp"
+#include "game/parecer.hpp"
 
 namespace quelmaro {
 
@@ -42,6 +43,9 @@ std::string razao(int regra, Abertura abertura, bool fora_das_regras = false);
 inline std::string razao(const Pensamento& p) {
     return razao(p.regra, p.abertura, p.fora_das_regras);
 }
+// A line of the engine's answer (MultiPV), the same way: a candidate's rule,
+// or why the rules never weigh the move.
+std::string razao(const LinhaDoParecer& linha);
 // The same in the player's words and language ("Rule N: " or "Regra N: ",
 // the rule's words as the console shows them).
 std::string razao_em_palavras(const Pensamento& p, bool ingles);

@@ -64,36 +64,6 @@ bool parametro(std::string_view w) {
 // millisecond. GUIs take a line of time 0 for no analysis and show none.
 constexpr int MILISSEGUNDOS = 1;
 
-// A line's score: the material after its move (valor_do_lance), the same
-// whatever the number of lines; "mate 1" for a mating move.
-std::string pontos(const xadrez::Posicao& x, const xadrez::Movimento& m) {
-    const ValorDoLance v = valor_do_lance(x, m);
-    return v.mate ? std::string("mate 1") : "cp " + std::to_string(v.pontos);
-}
-
-// Why the rules never weigh a legal move that is none of their candidates,
-// by its kind.
-Mensagem fora_das_candidatas(const xadrez::Posicao& x, const xadrez::Movimento& m) {
-    const char peca = xadrez::tipo_da_peca(x.pecas[m.de]);
-    const int colunas = xadrez::coluna_de(m.para) - xadrez::coluna_de(m.de);
-    if (peca == 'K' && (colunas == 2 || colunas == -2)) return Mensagem::NaoPesaRoque;
-    if (peca == 'P' && colunas != 0 && x.pecas[m.para] == xadrez::VAZIA)
-        return Mensagem::NaoPesaEnPassant;
-    if (m.promocao && m.promocao != 'Q') return Mensagem::NaoPesaSubpromocao;
-    if (peca == 'P' && (m.para - m.de == 16 || m.de - m.para == 16))
-        return Mensagem::NaoPesaPassoDuplo;
-    return Mensagem::NaoPesaLance;
-}
-
-// The move of the list with the squares of `m`: `m` itself when listed, else
-// the first listed (a promotion to another piece); `m` when none.
-xadrez::Movimento da_lista(const std::vector<xadrez::Movimento>* lista, xadrez::Movimento m) {
-    if (!lista || std::find(lista->begin(), lista->end(), m) != lista->end()) return m;
-    for (const xadrez::Movimento& l : *lista)
-        if (l.de == m.de && l.para == m.para) return l;
-    return m;
-}
-
 } // namespace
 
 int SessaoUci::executa() {
@@ -238,7 +208,7 @@ void SessaoUci::go(Argumentos argumentos) {
             if (const auto m = xadrez::le_coordenadas(*(w + 1)); m && xadrez::legal(atual_, *m))
                 lista->push_back(*m);
     }
-    const std::string lance = lista ? escolhe_entre(*lista) : escolhe_livre();
+    const std::string lance = escolhe(lista ? &*lista : nullptr);
     melhor_lance_ = lance.empty() ? std::string(texto(Mensagem::UciSemLance, true))
                                   : std::string(texto(Mensagem::UciMelhorLance, true)) + lance;
     meu_lance_ = xadrez::le_coordenadas(lance);
@@ -246,91 +216,53 @@ void SessaoUci::go(Argumentos argumentos) {
     if (espera == Espera::nada) responde();
 }
 
-std::string SessaoUci::escolhe_livre() { return escolhe_com(nullptr, nullptr); }
-
-// The choice among the moves of searchmoves: the cascade over those that are
-// candidates; castling and captures in passing, which no rule looks at, only
-// when the list holds nothing else. The answer is always a move of the list.
-std::string SessaoUci::escolhe_entre(const std::vector<xadrez::Movimento>& lista) {
+// The engine's answer (game/parecer.hpp) in info lines. Each line's reason
+// comes before its score line: an adapter such as polyglot turns an "info
+// string" into a thinking line of its own, and the GUI shows the last one,
+// which must be the one with the move. The answer is always a move of the
+// searchmoves list when there is one.
+std::string SessaoUci::escolhe(const std::vector<xadrez::Movimento>* lista) {
     std::ostream& o = console_.saida();
-    if (lista.empty()) {
-        o << texto(Mensagem::UciListaSemLance, true) << '\n';
-        return {};
+    ultimo_passe_ = opina(estado_do_passe_, motor_, atual_, lista, linhas_);
+    const Parecer& parecer = *ultimo_passe_;
+    switch (parecer.lista) {
+    case Parecer::Lista::vazia: o << texto(Mensagem::UciListaSemLance, true) << '\n'; return {};
+    case Parecer::Lista::sem_candidatas:
+        o << texto(Mensagem::UciListaSoDeRoques, true) << '\n';
+        return xadrez::escreve_coordenadas(*parecer.lance());
+    case Parecer::Lista::livre:
+    case Parecer::Lista::com_candidatas: break;
     }
-    Permitidos permitidos;
-    bool algum = false;
-    const Tabuleiro& t = estado_do_passe_.tabuleiro();
-    for (const xadrez::Movimento& m : lista) {
-        const int de = xadrez::casa_do_tabuleiro(m.de, maquina_tem_brancas_);
-        const int para = xadrez::casa_do_tabuleiro(m.para, maquina_tem_brancas_);
-        if (t[de] > 0 && t[para] <= 0 && t.validade(de, para)) {
-            permitidos.permite(de, para);
-            algum = true;
-        }
-    }
-    if (algum) return escolhe_com(&permitidos, &lista);
-    const std::string lance = xadrez::escreve_coordenadas(lista.front());
-    o << texto(Mensagem::UciListaSoDeRoques, true) << '\n';
-    return lance;
-}
-
-// Each line's reason comes before its score line: an adapter such as polyglot
-// turns an "info string" into a thinking line of its own, and the GUI shows
-// the last one, which must be the one with the move.
-std::string SessaoUci::escolhe_com(const Permitidos* permitidos,
-                                   const std::vector<xadrez::Movimento>* lista) {
-    std::ostream& o = console_.saida();
-    const Escolha e = escolhe(estado_do_passe_, motor_, permitidos);
-    if (!e.lance()) {
+    if (!parecer.lance()) {
         // The rule of the end of the game says why there is no move.
-        o << "info string " << razao(e.resultado.regra, e.resultado.abertura) << '\n';
+        const Resultado& r = parecer.escolha.resultado;
+        o << "info string " << razao(r.regra, r.abertura) << '\n';
         return {};
-    }
-    const Pensamento& p = e.pensamento;
-    // The lines: the choice first, then the other candidates in the cascade's
-    // order, then the legal moves the rules never weigh, each with its reason.
-    struct Linha {
-        xadrez::Movimento lance;
-        std::string razao;
-    };
-    std::vector<Linha> linhas;
-    const auto ja_tem = [&](const xadrez::Movimento& m) {
-        return std::any_of(linhas.begin(), linhas.end(),
-                           [&](const Linha& l) { return l.lance == m; });
-    };
-    xadrez::Movimento escolhido = da_lista(lista, *xadrez::le_coordenadas(p.lance));
-    // The rescue of a position without candidates does not know the list.
-    if (lista && std::find(lista->begin(), lista->end(), escolhido) == lista->end())
-        escolhido = lista->front();
-    linhas.push_back({escolhido, razao(p)});
-    const Resultado& r = e.resultado;
-    if (linhas_ > 1) {
-        for (const Lugar& l : classificacao(motor_.candidatos(), r.contexto, permitidos)) {
-            if (static_cast<int>(linhas.size()) >= linhas_) break;
-            if (l.regra == 0) continue; // it lets the player take the king: no legal move
-            const Candidato& c = motor_.candidatos()[l.candidato];
-            const xadrez::Movimento m =
-                da_lista(lista, movimento_da_maquina(estado_do_passe_, c.de, c.para));
-            if (ja_tem(m) || (escolhido.de == m.de && escolhido.para == m.para) ||
-                !xadrez::legal(atual_, m))
-                continue;
-            linhas.push_back({m, razao(l.regra, Abertura::nenhuma)});
-        }
-        for (const xadrez::Movimento& m : xadrez::legais(atual_)) {
-            if (static_cast<int>(linhas.size()) >= linhas_) break;
-            if (ja_tem(m) || (lista && std::find(lista->begin(), lista->end(), m) == lista->end()))
-                continue;
-            linhas.push_back({m, std::string(texto(fora_das_candidatas(atual_, m), true))});
-        }
     }
     int k = 0;
-    for (const Linha& l : linhas) {
-        o << "info string " << l.razao << '\n' << "info ";
+    for (const LinhaDoParecer& l : parecer.linhas) {
+        o << "info string " << razao(l) << '\n' << "info ";
         if (linhas_ > 1) o << "multipv " << ++k << ' ';
-        o << "depth 1 score " << pontos(atual_, l.lance) << " nodes " << p.nos << " time "
-          << MILISSEGUNDOS << " pv " << xadrez::escreve_coordenadas(l.lance) << '\n';
+        o << "depth 1 score "
+          << (l.valor.mate ? std::string("mate 1") : "cp " + std::to_string(l.valor.pontos))
+          << " nodes " << parecer.escolha.pensamento.nos << " time " << MILISSEGUNDOS << " pv "
+          << xadrez::escreve_coordenadas(l.lance) << '\n';
     }
-    return xadrez::escreve_coordenadas(escolhido);
+    return xadrez::escreve_coordenadas(*parecer.lance());
+}
+
+const Analise*
+SessaoUci::analise_do_ultimo_passe(const xadrez::Posicao& inicio,
+                                   const std::vector<xadrez::Movimento>& lances) const {
+    if (!ultimo_passe_ || !tem_jogo_ || !(inicio == inicio_) || lances != lances_ ||
+        parecer_lista_sem_passe())
+        return nullptr;
+    return &ultimo_passe_->analise;
+}
+
+bool SessaoUci::parecer_lista_sem_passe() const {
+    return ultimo_passe_->lista == Parecer::Lista::vazia ||
+           ultimo_passe_->lista == Parecer::Lista::sem_candidatas;
 }
 
 } // namespace quelmaro::uci

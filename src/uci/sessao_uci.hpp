@@ -14,6 +14,7 @@
 #include "chess/lances.hpp"
 #include "engine/quelmaro2.hpp"
 #include "game/estado.hpp"
+#include "game/parecer.hpp"
 #include "io/console.hpp"
 
 namespace quelmaro::uci {
@@ -29,6 +30,10 @@ class SessaoUci {
     bool comando(std::string_view linha);
     // The position of the last "position" accepted (the start before any).
     const xadrez::Posicao& posicao() const { return atual_; }
+    // What the last "go" saw, when it ran a pass on the position of the game
+    // from `inicio` with `lances` played (the last one given), else nullptr.
+    const Analise* analise_do_ultimo_passe(const xadrez::Posicao& inicio,
+                                           const std::vector<xadrez::Movimento>& lances) const;
 
   private:
     using Argumentos = const std::vector<std::string_view>&;
@@ -43,11 +48,9 @@ class SessaoUci {
     void nada(Argumentos) {}
 
     // The engine's choice, its info lines printed; empty when there is none.
-    std::string escolhe_livre();
-    std::string escolhe_entre(const std::vector<xadrez::Movimento>& lista);
-    // With `lista` (searchmoves) every line is a move of it.
-    std::string escolhe_com(const Permitidos* permitidos,
-                            const std::vector<xadrez::Movimento>* lista);
+    // With `lista` (searchmoves) the choice is a move of it.
+    std::string escolhe(const std::vector<xadrez::Movimento>* lista);
+    bool parecer_lista_sem_passe() const;
     // Prints the bestmove that waits, if one does.
     void responde();
 
@@ -71,6 +74,7 @@ class SessaoUci {
     xadrez::Posicao atual_ = xadrez::Posicao::inicial();
     bool maquina_tem_brancas_ = false;
     std::optional<xadrez::Movimento> meu_lance_; // the last bestmove, not yet in the list
+    std::optional<Parecer> ultimo_passe_;        // the last go's answer
 
     static constexpr int MAXIMO_DE_LINHAS = 64;
     int linhas_ = 1; // MultiPV
