@@ -250,6 +250,9 @@ void Quelmaro2::alinha_dama_rei(Marcas& m) {
 
 // The player's replies to the candidate (i, j) on the board, and what each
 // allows. `mudou` holds the squares whose occupancy the candidate changed.
+// Kept as one function: it is the pass's inner loop, run once per candidate,
+// and its steps share the attack sets and the squares computed at its top;
+// split up, they would pass a dozen of them around or compute them again.
 void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
     Tabuleiro& t = tabuleiro_;
     const Geometria& g = GEOMETRIA;
