@@ -63,8 +63,29 @@ TEST(PgnEscrita, GamesWithoutAnnotationsAsTheConsoleGameWritesThem) {
          "15. Nf3 Nf6 16. Ng1 Ng8 17. Nf3 Nf6 18. Ng1 Ng8 19. Nf3 Nf6 20. Ng1 Ng8 21. Nf3\n"
          "Nf6 22. Ng1 Ng8 23. Nf3 Nf6 24. Ng1 Ng8 25. e4 0-1\n"},
         {"passing, castling, promotion", "r3k2r/6P1/8/3pP3/8/8/8/4K2R w Kkq d6 0 1",
-         {"e5d6", "e8c8", "g7h8q", "c8b7", "e1g1"}, "*", "*", "1. exd6 O-O-O 2. gxh8=Q Kb7 3. O-O *\n"},
+         {"e5d6", "e8c8", "g7h8q", "c8b7", "e1g1"}, "*", "*",
+         "1. exd6 O-O-O 2. gxh8=Q Kb7 3. O-O *\n"},
         {"no moves", "4k3/8/8/8/8/8/8/4K3 w - - 0 1", {}, "1/2-1/2", "1/2-1/2", "1/2-1/2\n"},
+        {"no moves, a win kept", "4k3/8/8/8/8/8/8/4K3 w - - 0 1", {}, "1-0", "1-0", "1-0\n"},
+        // The moves in SAN: what each kind of move is written as.
+        {"mate by Black", "", {"f2f3", "e7e5", "g2g4", "d8h4"}, "*", "0-1",
+         "1. f3 e5 2. g4 Qh4# 0-1\n"},
+        {"check", "", {"e2e4", "f7f6", "d1h5"}, "*", "*", "1. e4 f6 2. Qh5+ *\n"},
+        {"castling both sides", "r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", {"e1g1", "e8c8"}, "*", "*",
+         "1. O-O O-O-O *\n"},
+        {"file disambiguation", "4k3/8/8/8/8/8/8/1N2KN2 w - - 0 1", {"b1d2"}, "*", "*",
+         "1. Nbd2 *\n"},
+        {"rank disambiguation", "4k3/8/8/R7/8/8/8/R3K3 w - - 0 1", {"a1a3"}, "*", "*",
+         "1. R1a3 *\n"},
+        {"full disambiguation", "k7/8/4Q3/8/4Q1Q1/8/8/4K3 w - - 0 1", {"e4f5"}, "*", "*",
+         "1. Qe4f5 *\n"},
+        {"pinned piece needs no disambiguation", "4k3/8/8/8/8/8/8/2N1K1Nr w - - 0 1", {"c1e2"}, "*",
+         "*", "1. Ne2 *\n"},
+        {"promotion with capture", "3rk3/4P3/8/8/8/8/8/4K3 w - - 0 1", {"e7d8q"}, "*", "*",
+         "1. exd8=Q+ *\n"},
+        {"under-promotion", "8/P3k3/8/8/8/8/8/4K3 w - - 0 1", {"a7a8n"}, "*", "*", "1. a8=N *\n"},
+        {"en passant after a double step", "4k3/8/8/8/3p4/8/4P3/4K3 w - - 0 1", {"e2e4", "d4e3"},
+         "*", "*", "1. e4 dxe3 *\n"},
     };
     // clang-format on
     for (const Caso& c : casos) {

@@ -1,6 +1,8 @@
-// Command-line options of both programs: --help, --version, and
+// Command-line options of both programs: --help, --version,
 // --explain FILE [--game N] [--lang en|pt], which prints the analysis of a
-// position and ends; without options the game starts as usual.
+// position and ends, and --annotate FILE [--side white|black|both]
+// [--lang en|pt], which writes a PGN file's games again with the program's
+// words; without options the game starts as usual.
 #pragma once
 
 #include <optional>

@@ -1,6 +1,6 @@
 // The move-feature tables. Each table is one bit of a mask kept per candidate
 // move (from-square, to-square); a pass clears every mask first and then only
-// sets bits (the pawn-loss bit alone can be taken back, by the recapture rule).
+// sets bits, never clearing one.
 #pragma once
 
 #include <array>

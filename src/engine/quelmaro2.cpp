@@ -5,9 +5,10 @@
 //   threat), or lands on the reply's square after the reply took a pawn (the
 //   recapture rule); both are read from which computer pieces attack which
 //   squares after the reply.
-// - The recapture rule only ever clears the mark that the same reply made
-//   (backuppeao keeps an earlier one), so the pawn-loss mark is exactly "some
-//   reply takes a pawn that no computer piece, the king included, retakes".
+// - The pawn-loss mark means exactly "some reply takes a pawn that no computer
+//   piece, the king included, retakes", so it is set only after the retakes
+//   are known and never cleared (the step-by-step reference pass of the tests
+//   sets it, then lets the recapture rule take it back).
 // - No reply is played either, except to probe a check for mate: what it
 //   changes is known (its square emptied, its target taken or filled), so the
 //   attacks after it follow from those after the candidate. A player's piece
@@ -246,6 +247,9 @@ void Quelmaro2::alinha_dama_rei(Marcas& m) {
 
 // The player's replies to the candidate (i, j) on the board, and what each
 // allows. `mudou` holds the squares whose occupancy the candidate changed.
+// Kept as one function: it is the pass's inner loop, run once per candidate,
+// and its steps share the attack sets and the squares computed at its top;
+// split up, they would pass a dozen of them around or compute them again.
 void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
     Tabuleiro& t = tabuleiro_;
     const Geometria& g = GEOMETRIA;

@@ -18,7 +18,7 @@ namespace quelmaro {
 
 // What a pass hands to the game driver. The engine never prints.
 enum class Desfecho {
-    Lance,      // a move was chosen: (cc, dd)
+    Lance,      // a move was chosen (Resultado::de, Resultado::para)
     Xequemate,  // no move to play and a player's piece attacks the computer's king
     Afogamento, // no move to play and the computer's king is not attacked
 };

@@ -40,8 +40,8 @@ struct Regra {
     const char* ingles;    // what the rule does, in words for the player
     const char* portugues; // the same in Portuguese
     // The words the engine build's protocol lines (thinking lines, UCI info
-    // strings) carry, which GUIs have always been given; nullptr: `ingles`.
-    // Set where the player's words were made more exact since.
+    // strings) carry; nullptr: `ingles`. Set where they differ from the
+    // player's words, so that the lines GUIs and their users read stay as they were.
     const char* protocolo = nullptr;
 };
 
