@@ -223,8 +223,7 @@ void SessaoUci::go(Argumentos argumentos) {
 // searchmoves list when there is one.
 std::string SessaoUci::escolhe(const std::vector<xadrez::Movimento>* lista) {
     std::ostream& o = console_.saida();
-    ultimo_passe_ = opina(estado_do_passe_, motor_, atual_, lista, linhas_);
-    const Parecer& parecer = *ultimo_passe_;
+    const Parecer parecer = opina(estado_do_passe_, motor_, atual_, lista, linhas_);
     switch (parecer.lista) {
     case Parecer::Lista::vazia: o << texto(Mensagem::UciListaSemLance, true) << '\n'; return {};
     case Parecer::Lista::sem_candidatas:
@@ -249,20 +248,6 @@ std::string SessaoUci::escolhe(const std::vector<xadrez::Movimento>* lista) {
           << xadrez::escreve_coordenadas(l.lance) << '\n';
     }
     return xadrez::escreve_coordenadas(*parecer.lance());
-}
-
-const Analise*
-SessaoUci::analise_do_ultimo_passe(const xadrez::Posicao& inicio,
-                                   const std::vector<xadrez::Movimento>& lances) const {
-    if (!ultimo_passe_ || !tem_jogo_ || !(inicio == inicio_) || lances != lances_ ||
-        parecer_lista_sem_passe())
-        return nullptr;
-    return &ultimo_passe_->analise;
-}
-
-bool SessaoUci::parecer_lista_sem_passe() const {
-    return ultimo_passe_->lista == Parecer::Lista::vazia ||
-           ultimo_passe_->lista == Parecer::Lista::sem_candidatas;
 }
 
 } // namespace quelmaro::uci

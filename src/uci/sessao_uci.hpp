@@ -30,10 +30,6 @@ class SessaoUci {
     bool comando(std::string_view linha);
     // The position of the last "position" accepted (the start before any).
     const xadrez::Posicao& posicao() const { return atual_; }
-    // What the last "go" saw, when it ran a pass on the position of the game
-    // from `inicio` with `lances` played (the last one given), else nullptr.
-    const Analise* analise_do_ultimo_passe(const xadrez::Posicao& inicio,
-                                           const std::vector<xadrez::Movimento>& lances) const;
 
   private:
     using Argumentos = const std::vector<std::string_view>&;
@@ -50,7 +46,6 @@ class SessaoUci {
     // The engine's choice, its info lines printed; empty when there is none.
     // With `lista` (searchmoves) the choice is a move of it.
     std::string escolhe(const std::vector<xadrez::Movimento>* lista);
-    bool parecer_lista_sem_passe() const;
     // Prints the bestmove that waits, if one does.
     void responde();
 
@@ -74,7 +69,6 @@ class SessaoUci {
     xadrez::Posicao atual_ = xadrez::Posicao::inicial();
     bool maquina_tem_brancas_ = false;
     std::optional<xadrez::Movimento> meu_lance_; // the last bestmove, not yet in the list
-    std::optional<Parecer> ultimo_passe_;        // the last go's answer
 
     static constexpr int MAXIMO_DE_LINHAS = 64;
     int linhas_ = 1; // MultiPV
