@@ -2,9 +2,9 @@
 #include <iostream>
 
 #include "console/dialogo.hpp"
-#include "console/opcoes.hpp"
 #include "io/processo.hpp"
 #include "io/terminal.hpp"
+#include "programs/opcoes.hpp"
 
 int main(int argc, char** argv) {
     const quelmaro::Processo processo(argc, argv);

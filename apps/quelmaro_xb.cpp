@@ -1,10 +1,10 @@
 // The engine build, driven by an XBoard or UCI GUI through standard input and output.
 #include <iostream>
 
-#include "console/opcoes.hpp"
 #include "io/processo.hpp"
 #include "io/terminal.hpp"
-#include "xboard/protocolos.hpp"
+#include "programs/opcoes.hpp"
+#include "programs/protocolos.hpp"
 
 int main(int argc, char** argv) {
     const quelmaro::Processo processo(argc, argv);

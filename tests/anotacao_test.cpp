@@ -7,8 +7,8 @@
 #include <string>
 
 #include "chess/pgn_leitura.hpp"
-#include "console/opcoes.hpp"
 #include "io/arquivos.hpp"
+#include "programs/opcoes.hpp"
 
 namespace quelmaro {
 namespace {

@@ -7,9 +7,9 @@
 #include <limits>
 #include <sstream>
 
-#include "console/opcoes.hpp"
 #include "engine_apoio.hpp"
 #include "game/notacao.hpp"
+#include "programs/opcoes.hpp"
 #include "text/explicacao.hpp"
 
 namespace quelmaro {

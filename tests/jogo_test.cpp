@@ -9,7 +9,7 @@
 #include "frente_apoio.hpp"
 #include "game/jogo.hpp"
 #include "game/pgn.hpp"
-#include "xboard/protocolos.hpp"
+#include "programs/protocolos.hpp"
 
 namespace quelmaro {
 namespace {

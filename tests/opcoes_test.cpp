@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "console/opcoes.hpp"
+#include "programs/opcoes.hpp"
 
 namespace quelmaro {
 namespace {

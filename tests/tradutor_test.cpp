@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/tradutor.hpp"
+#include "frontend/tradutor.hpp"
 
 namespace quelmaro {
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "console/dialogo.hpp"
-#include "xboard/protocolos.hpp"
+#include "programs/protocolos.hpp"
 
 namespace quelmaro {
 namespace {

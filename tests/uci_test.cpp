@@ -11,10 +11,10 @@
 
 #include "chess/lances.hpp"
 #include "frente_apoio.hpp"
+#include "programs/protocolos.hpp"
 #include "uci/palavras.hpp"
 #include "uci/posicao_uci.hpp"
 #include "uci/sessao_uci.hpp"
-#include "xboard/protocolos.hpp"
 
 namespace quelmaro {
 namespace {

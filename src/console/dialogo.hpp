@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "chess/san.hpp"
-#include "console/arquivo.hpp"
+#include "frontend/arquivo.hpp"
+#include "frontend/tradutor.hpp"
 #include "game/jogo.hpp"
 #include "game/quelmaro.hpp"
-#include "game/tradutor.hpp"
 #include "io/arquivos.hpp"
 #include "io/console.hpp"
 #include "text/mensagens.hpp"

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "console/arquivo.hpp"
+#include "frontend/arquivo.hpp"
+#include "frontend/tradutor.hpp"
 #include "game/jogo.hpp"
 #include "game/quelmaro.hpp"
-#include "game/tradutor.hpp"
 #include "io/arquivos.hpp"
 #include "io/console.hpp"
 #include "text/mensagens.hpp"

@@ -1,9 +1,9 @@
-#include "console/anotacao.hpp"
+#include "frontend/anotacao.hpp"
 
 #include <algorithm>
 
 #include "chess/san.hpp"
-#include "console/arquivo.hpp"
+#include "frontend/arquivo.hpp"
 #include "game/jogo.hpp"
 #include "game/notacao.hpp"
 #include "text/explicacao.hpp"

@@ -1,4 +1,4 @@
-#include "xboard/protocolos.hpp"
+#include "programs/protocolos.hpp"
 
 #include <optional>
 #include <string>

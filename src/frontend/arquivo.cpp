@@ -1,4 +1,4 @@
-#include "console/arquivo.hpp"
+#include "frontend/arquivo.hpp"
 
 #include <algorithm>
 #include <charconv>

@@ -1,11 +1,11 @@
-#include "console/opcoes.hpp"
+#include "programs/opcoes.hpp"
 
 #include <charconv>
 #include <string_view>
 
-#include "console/anotacao.hpp"
-#include "console/arquivo.hpp"
 #include "console/dialogo.hpp"
+#include "frontend/anotacao.hpp"
+#include "frontend/arquivo.hpp"
 #include "game/analise.hpp"
 #include "text/explicacao.hpp"
 #include "text/mensagens.hpp"

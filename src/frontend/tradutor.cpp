@@ -1,4 +1,4 @@
-#include "game/tradutor.hpp"
+#include "frontend/tradutor.hpp"
 
 #include <algorithm>
 
