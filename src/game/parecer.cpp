@@ -102,9 +102,6 @@ Parecer opina(Estado& estado, Quelmaro2& motor, const xadrez::Posicao& x,
     }
     const Permitidos* p = permitidos ? &*permitidos : nullptr;
     parecer.escolha = escolhe(estado, motor, p);
-    parecer.analise = analise_do_passe(motor, parecer.escolha.resultado, estado.tabuleiro(),
-                                       estado.maquina_tem_brancas());
-    parecer.analise.fora_das_regras = parecer.escolha.pensamento.fora_das_regras;
     if (parecer.escolha.lance())
         classifica(parecer, estado, motor, x, p, lista, static_cast<std::size_t>(maximo));
     return parecer;

@@ -1,8 +1,7 @@
 // The engine's answer for a position as the front ends show it: one pass on
-// the game's state, its choice, what the pass saw (for "why" and the web
-// page's table), and the ranking of the other moves: the candidates in the
-// cascade's order, then the legal moves the rules never weigh, each with
-// its reason. Values only: the protocol layers put them in words.
+// the game's state, its choice, and the ranking of the other moves: the
+// candidates in the cascade's order, then the legal moves the rules never
+// weigh, each with its reason. Values only: the protocol layers put them in words.
 #pragma once
 
 #include <optional>
@@ -49,7 +48,6 @@ struct Parecer {
         vazia,          // every listed move was illegal: no move to play
     } lista = Lista::livre;
     Escolha escolha;                    // the pass (none with sem_candidatas or vazia)
-    Analise analise;                    // what the pass saw
     std::vector<LinhaDoParecer> linhas; // the choice first; empty when there is no move
     // The move to answer, the first line's; nullopt when there is none.
     std::optional<xadrez::Movimento> lance() const {
