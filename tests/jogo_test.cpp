@@ -9,6 +9,7 @@
 #include "frente_apoio.hpp"
 #include "game/jogo.hpp"
 #include "game/pgn.hpp"
+#include "game/quelmaro.hpp"
 #include "programs/protocolos.hpp"
 
 namespace quelmaro {
@@ -248,6 +249,43 @@ TEST(Termino, AnEndLastsUntilTheGameChanges) {
     Jogo mate = jogo_de(pgn_de(INICIO, "1. f3 e5 2. g4 Qh4#"));
     mate.encerra(Termino::mate);
     EXPECT_NE(pgn_do_jogo(mate, "").find("[Result \"0-1\"]"), std::string::npos);
+}
+
+// The main procedure ends by returning, with the end its front end chose:
+// the player's "quit" (its turn says false) or the front end ending the
+// program after the computer's move. Each row: who has White, what each
+// player's turn and each computer move answer in order, the end, and how many
+// computer moves were said.
+TEST(ProcedimentoPrincipal, EndsByReturningTheFrontEndsEnd) {
+    struct Roteiro : Frente {
+        std::vector<bool> vezes, lances;
+        std::size_t vez = 0, lance = 0;
+        void Apresentacao() override {}
+        bool pos_lance_dele() override { return vezes.at(vez++); }
+        bool meu_lance(const LanceDaMaquina&) override { return lances.at(lance++); }
+        bool fim_do_passe(Termino) override { return false; }
+    };
+    const struct {
+        bool jogador_tem_brancas;
+        std::vector<bool> vezes, lances;
+        Encerramento fim;
+        std::size_t lances_ditos;
+    } casos[] = {
+        {true, {false}, {}, Encerramento::pedido, 0},
+        {false, {}, {false}, Encerramento::partida_acabou, 1},
+        {true, {true, false}, {true}, Encerramento::pedido, 1},
+        {false, {true}, {true, false}, Encerramento::partida_acabou, 2},
+    };
+    for (const auto& c : casos) {
+        Jogo jogo;
+        jogo.novo(c.jogador_tem_brancas);
+        Roteiro r;
+        r.vezes = c.vezes;
+        r.lances = c.lances;
+        EXPECT_EQ(Quelmaro(jogo, r), c.fim) << c.jogador_tem_brancas;
+        EXPECT_EQ(r.lance, c.lances_ditos);
+        EXPECT_EQ(r.vez, c.vezes.size());
+    }
 }
 
 } // namespace
