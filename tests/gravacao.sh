@@ -107,7 +107,7 @@ CASOS
             : >"$pasta/entrada"
             roda "$u" "$d" "$p" $opcao fifo
             s=$?
-            [ $s -eq 2 ] || falha "$q: $(basename "$p") $opcao fifo: status $s"
+            [ $s -eq 2 ] || falha "$q: $(basename "$p") $opcao fifo: status $s: $(tail -n 3 "$pasta/saida")"
             diz "not a regular file" || falha "$q: $(basename "$p") $opcao fifo: no reason"
         done
     done
