@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "alocacoes.hpp"
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 #include "engine_referencia.hpp"
 #include "game/jogo_salvo.hpp"
 #include "game/notacao.hpp"
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         const bool maquina_tem_brancas = !jogo->jogador_tem_brancas();
         std::vector<double> deste;
         std::string lance;
-        Quelmaro2 motor;
+        MotorDeRegras motor;
         // The saved game's state, past the opening moves.
         const Entrada entrada{jogo->tabuleiro, jogo->lance_do_jogo, 2, 0, 2};
         Resultado resultado;

@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 #include "game/jogo_salvo.hpp"
 #include "game/notacao.hpp"
 
@@ -50,9 +50,9 @@ constexpr std::array<const char*, TIPOS> PREFIXO = {"mate", "promo", "check", "e
 constexpr std::array<int, TIPOS> QUANTOS = {18, 18, 20, 40, 36, 46};
 
 // What kind of position the computer faces, judged from its candidates.
-Tipo classifica(Tabuleiro& t, Quelmaro2& motor, int lance_do_jogo) {
+Tipo classifica(Tabuleiro& t, MotorDeRegras& motor, int lance_do_jogo) {
     for (const Candidato& c : motor.candidatos())
-        if (c.marcas & mataele2) return mate_em_um;
+        if (c.marcas & lance_da_mate) return mate_em_um;
     if (lance_do_jogo > 5 &&
         ((t.com_codigo(PEAO) & (0xFFull << 48)) || (t.com_codigo(-PEAO) & (0xFFull << 8))))
         return promocao;
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
         const bool jogador_tem_brancas = p % 2 == 0;
         Tabuleiro t;
         t.posicao_inicial(jogador_tem_brancas);
-        Quelmaro2 motor;
+        MotorDeRegras motor;
         // What the game carries from one pass of the computer to the next.
         int lance_do_jogo = 0, numero_de_meu_movimento = 0, contagem_empate = 0,
             numero_b_inimigo = 2;
@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
                 if (seguros.empty()) break;
                 std::pair<int, int> lance = seguros[rng() % seguros.size()];
                 if (rng() % 4 != 0) {
-                    Quelmaro2 outro;
+                    MotorDeRegras outro;
                     const Resultado e = outro.passe({virado(t), lances_dele});
                     if (e.desfecho == Desfecho::Lance) lance = {65 - e.de, 65 - e.para};
                 }
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
             }
             if (!atacado(t, REI) && numero_de_meu_movimento == 2) {
                 Tabuleiro copia = t;
-                Quelmaro2 sonda;
+                MotorDeRegras sonda;
                 sonda.passe({copia, lance_do_jogo});
                 JogoSalvo jogo;
                 jogo.tabuleiro = t;

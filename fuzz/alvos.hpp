@@ -20,7 +20,7 @@
 #include "chess/posicao.hpp"
 #include "chess/san.hpp"
 #include "console/dialogo.hpp"
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 #include "frontend/anotacao.hpp"
 #include "frontend/tradutor.hpp"
 #include "game/analise.hpp"
@@ -64,8 +64,8 @@ inline std::string tradutor(std::string_view dados) {
     for (std::string linha; std::getline(entrada, linha);) {
         for (std::size_t i = 0; i == 0 || i < linha.size(); i += TAMANHO_DA_LINHA) {
             const std::string pedaco = linha.substr(i, TAMANHO_DA_LINHA);
-            const Traducao t = Tradutor(pedaco, std::span<const std::string_view>(PALAVRAS));
-            const auto& s = t.saidatrad;
+            const Traducao t = traduz(pedaco, std::span<const std::string_view>(PALAVRAS));
+            const auto& s = t.saida;
             const std::string_view palavra(s.data(), s.size());
             const bool lance = s[0] >= 'a' && s[0] <= 'h' && s[1] >= '1' && s[1] <= '8' &&
                                s[2] >= 'a' && s[2] <= 'h' && s[3] >= '1' && s[3] <= '8';
@@ -217,7 +217,7 @@ inline std::string pgn_jogos(std::string_view dados) {
                    com_originais;
         // Annotated by the program, with the file's own annotations: the same
         // game again, with the program's word after every move.
-        Quelmaro2 motor;
+        MotorDeRegras motor;
         const std::string anotado = xadrez::escreve_pgn(anota(motor, j, LadoAnotado::ambos, true));
         const auto lido_anotado = xadrez::le_jogos(anotado);
         if (lido_anotado.size() != 1 || !lido_anotado[0].ok() ||
@@ -354,7 +354,7 @@ inline std::string passe(std::string_view dados) {
     }
     if (detalhe::rei_atacado(t, -REI)) return {};
 
-    Quelmaro2 motor;
+    MotorDeRegras motor;
     const auto extra = [&](std::size_t i, int n) { return i < dados.size() ? byte(i) % n : 0; };
     const Resultado r =
         motor.passe({t, extra(67, 40), extra(66, 3), extra(68, 6), 1 + extra(69, 2)});

@@ -287,9 +287,9 @@ TEST(ChessBoard, SquaresAgreeWithTheConsoleNotationForBothColours) {
     for (const bool maquina_brancas : {true, false}) {
         for (int n = 1; n <= 64; ++n) {
             const int s = casa_de_xadrez(n, maquina_brancas);
-            EXPECT_EQ(nome_da_casa(s), nparaletra(n, maquina_brancas)) << n;
+            EXPECT_EQ(nome_da_casa(s), texto_da_casa(n, maquina_brancas)) << n;
             EXPECT_EQ(casa_do_tabuleiro(s, maquina_brancas), n);
-            EXPECT_EQ(lparanumero(nome_da_casa(s)[0], nome_da_casa(s)[1], maquina_brancas), n);
+            EXPECT_EQ(numero_da_casa(nome_da_casa(s)[0], nome_da_casa(s)[1], maquina_brancas), n);
         }
     }
 }
@@ -300,8 +300,8 @@ TEST(ChessBoard, PositionToBoardAndBack) {
     for (const bool maquina_brancas : {true, false}) {
         Tabuleiro t;
         para_tabuleiro(x, maquina_brancas, t);
-        EXPECT_EQ(t[lparanumero('e', '1', maquina_brancas)], maquina_brancas ? REI : -REI);
-        EXPECT_EQ(t[lparanumero('e', '7', maquina_brancas)], maquina_brancas ? -DAMA : DAMA);
+        EXPECT_EQ(t[numero_da_casa('e', '1', maquina_brancas)], maquina_brancas ? REI : -REI);
+        EXPECT_EQ(t[numero_da_casa('e', '7', maquina_brancas)], maquina_brancas ? -DAMA : DAMA);
         EXPECT_EQ(do_tabuleiro(t, maquina_brancas).pecas, x.pecas);
         // The program's own starting position is the ordinary one.
         t.posicao_inicial(!maquina_brancas);

@@ -290,7 +290,7 @@ TEST_F(NoConsole, PgnOfALoadedGame) {
     salvo.lances_da_pessoa = 30;
     salvo.ingles = true;
     const auto poe = [&](const char* nome, int codigo) {
-        salvo.tabuleiro.poe(lparanumero(nome[0], nome[1], true), codigo);
+        salvo.tabuleiro.poe(numero_da_casa(nome[0], nome[1], true), codigo);
     };
     poe("e8", -REI);
     poe("h8", -TORRE);

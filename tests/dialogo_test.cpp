@@ -232,7 +232,7 @@ TEST_F(NoConsole, DrawingInBothOrientationsAndLanguages) {
                       "    Human",
                       ""}));
     exibicao().ingles = false;
-    exibicao().tabuleironormal = false;
+    exibicao().maquina_no_alto = false;
     frente->escreve_tabuleiro();
     EXPECT_EQ(impresso(),
               linhas({"     Humano                              Quelmaro          3          4",
@@ -267,7 +267,7 @@ TEST_F(NoConsole, CommandsBetweenMoves) {
     // turn, then save: the prompt, then the save dialog
     EXPECT_TRUE(vez_dele("turn\nsave\njogo\ne2e4\n"));
     EXPECT_EQ(impresso(), "What is your move?\nEnter the name of the file.\nWhat is your move?\n");
-    EXPECT_FALSE(exibicao().tabuleironormal);
+    EXPECT_FALSE(exibicao().maquina_no_alto);
     // with the drawing on, save then turn shows the board once more in between
     exibicao().usa_tabuleiro = 's';
     EXPECT_TRUE(vez_dele("save\njogo\nturn\ne4e5\n"));
@@ -275,7 +275,7 @@ TEST_F(NoConsole, CommandsBetweenMoves) {
     std::size_t desenhos = 0;
     for (std::size_t p = 0; (p = s.find("Quelmaro ", p)) != std::string::npos; ++p) ++desenhos;
     EXPECT_EQ(desenhos, 3u); // extra, after turn, after the move
-    EXPECT_TRUE(exibicao().tabuleironormal);
+    EXPECT_TRUE(exibicao().maquina_no_alto);
     EXPECT_TRUE(s.starts_with("Enter the name of the file.\nWhat is your move?\n     Human  "));
 }
 
@@ -291,7 +291,7 @@ TEST_F(NoConsole, SaveAtTheStart) {
     for (const Caso& c : casos) {
         monta();
         exibicao().ingles = c.ingles;
-        exibicao().tabuleironormal = c.normal;
+        exibicao().maquina_no_alto = c.normal;
         EXPECT_FALSE(vez_dele("save\ninicio.sav\n"));
         const std::string& f = arquivos.arquivos["inicio.sav"];
         ASSERT_EQ(f.size(), 738u);
@@ -312,7 +312,7 @@ TEST_F(NoConsole, SaveOpenRoundTrip) {
     e.poe_contadores(7, 6, 2);
     e.poe_ultimo_lance({'&', '1', 'a', '1'});
     jogo().poe_estado(e);
-    exibicao().tabuleironormal = false;
+    exibicao().maquina_no_alto = false;
     vez_dele("save\na.sav\n");
     const std::string salvo = arquivos.arquivos["a.sav"];
     EXPECT_EQ(salvo.substr(726), "&1a1TFFFFFT\n");
@@ -325,7 +325,7 @@ TEST_F(NoConsole, SaveOpenRoundTrip) {
     EXPECT_EQ(estado().tabuleiro(), e.tabuleiro());
     EXPECT_FALSE(estado().jogador_tem_brancas());
     EXPECT_TRUE(exibicao().ingles);
-    EXPECT_FALSE(exibicao().tabuleironormal);
+    EXPECT_FALSE(exibicao().maquina_no_alto);
     EXPECT_EQ(estado().lance_do_jogo(), 7);
     EXPECT_EQ(estado().lances_da_pessoa(), 6);
     EXPECT_EQ(estado().roques()[PRETAS], roques[PRETAS]);
@@ -411,7 +411,7 @@ TEST_F(NoConsole, BadFilesLeaveTheGameAsItWas) {
         EXPECT_EQ(impresso(), "Entre o nome do arquivo\nNão foi possível carregar o jogo.\n" +
                                   std::string(c.motivo) + "\nQual e' seu movimento?\n");
         // only the move was made
-        e.move(lparanumero('e', '2', false), lparanumero('e', '4', false));
+        e.move(numero_da_casa('e', '2', false), numero_da_casa('e', '4', false));
         EXPECT_EQ(estado().tabuleiro(), e.tabuleiro());
         EXPECT_EQ(estado().lances_da_pessoa(), 1);
         EXPECT_FALSE(exibicao().ingles);
@@ -552,7 +552,7 @@ TEST_F(NoConsole, DrawOfferedAfterTenMovesWithoutAMaterialLead) {
         Estado e;
         e.novo_jogo(true);
         Tabuleiro t = e.tabuleiro();
-        if (*c.vazia) t.poe(lparanumero(c.vazia[0], c.vazia[1], false), VAZIO);
+        if (*c.vazia) t.poe(numero_da_casa(c.vazia[0], c.vazia[1], false), VAZIO);
         e.poe_posicao(t, true, true, {}, 0);
         e.poe_contadores(c.lance_do_jogo, c.lance_do_jogo, 2);
         jogo().poe_estado(e);

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "board/tabuleiro.hpp"
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 #include "game/jogo_salvo.hpp"
 
 namespace quelmaro::teste {
@@ -73,7 +73,7 @@ struct Momento {
 // kept as the game keeps them; `r` is the last pass.
 struct MotorComEstado {
     Tabuleiro t;
-    Quelmaro2 q;
+    MotorDeRegras q;
     int lance_do_jogo = 10;
     int numero_de_meu_movimento = 2;
     int contagem_empate = 0;

@@ -18,7 +18,7 @@ TEST(PassCost, NoAllocationInAPass) {
     ASSERT_GT(momentos.size(), 300u);
     ASSERT_GT(alocacoes, inicio) << "the allocation counter does not count";
     for (std::size_t i = 0; i < momentos.size(); ++i) {
-        Quelmaro2 motor;
+        MotorDeRegras motor;
         const long antes = alocacoes;
         motor.passe(momentos[i].entrada());
         EXPECT_EQ(alocacoes, antes) << "position " << i;
@@ -55,7 +55,7 @@ TEST(PassCost, CountsTheTrialPositionsOfEachPass) {
     for (const Caso& c : casos) {
         Tabuleiro t = c.tabuleiro;
         const int esperado = candidatos_e_respostas(t);
-        Quelmaro2 motor;
+        MotorDeRegras motor;
         const int primeiro = motor.passe({c.tabuleiro}).posicoes_examinadas;
         if (c.com_sondas)
             EXPECT_GT(primeiro, esperado) << c.nome;

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "board/tabuleiro.hpp"
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 #include "validade_passo_a_passo.hpp"
 
 namespace quelmaro::teste {
@@ -315,10 +315,10 @@ class PasseDeReferencia {
     }
 
     void mate(int i, int j) {
-        if (sem_fuga(1)) tabela(exequemate)[i][j] = true;
+        if (sem_fuga(1)) tabela(resposta_da_mate)[i][j] = true;
     }
     void mate_ele2(int i, int j) {
-        if (sem_fuga(-1)) tabela(mataele2)[i][j] = true;
+        if (sem_fuga(-1)) tabela(lance_da_mate)[i][j] = true;
     }
 
     Tabuleiro& t_;

@@ -172,13 +172,13 @@ TEST(MateProbes, TheCandidateMatesThePlayer) {
     const Pecas fileira = {{1, 999}, {64, -999}, {55, -1}, {56, -1}, {33, 7}};
     // clang-format off
     const Registro casos[] = {
-        {"back-row mate", fileira, 33, 57, mataele2, mataele2},
-        {"the king escapes to 55", {{1, 999}, {64, -999}, {56, -1}, {33, 7}}, 33, 57, mataele2, 0},
-        {"a knight on 42 takes the rook", {{1, 999}, {64, -999}, {55, -1}, {56, -1}, {33, 7}, {42, -4}}, 33, 57, mataele2, 0},
-        {"a rook blocks on 62", {{1, 999}, {64, -999}, {55, -1}, {56, -1}, {33, 7}, {38, -7}}, 33, 57, mataele2, 0},
+        {"back-row mate", fileira, 33, 57, lance_da_mate, lance_da_mate},
+        {"the king escapes to 55", {{1, 999}, {64, -999}, {56, -1}, {33, 7}}, 33, 57, lance_da_mate, 0},
+        {"a knight on 42 takes the rook", {{1, 999}, {64, -999}, {55, -1}, {56, -1}, {33, 7}, {42, -4}}, 33, 57, lance_da_mate, 0},
+        {"a rook blocks on 62", {{1, 999}, {64, -999}, {55, -1}, {56, -1}, {33, 7}, {38, -7}}, 33, 57, lance_da_mate, 0},
         // The knight on 58 uncovers the rook on 57: a real mate, but the
         // moved piece does not attack the king, so it is not probed.
-        {"discovered mate not seen", {{1, 999}, {64, -999}, {55, -1}, {56, -1}, {57, 7}, {58, 4}}, 58, 43, mataele2, 0},
+        {"discovered mate not seen", {{1, 999}, {64, -999}, {55, -1}, {56, -1}, {57, 7}, {58, 4}}, 58, 43, lance_da_mate, 0},
     };
     // clang-format on
     for (const Registro& c : casos) confere(c);
@@ -194,12 +194,12 @@ TEST(MateProbes, AReplyMatesTheComputer) {
     // checks along row 1. My knight on 46 is the piece that moves.
     // clang-format off
     const Registro casos[] = {
-        {"back-row mate by the rook", {{8, 999}, {15, 1}, {16, 1}, {46, 4}, {33, -7}, {64, -999}}, 46, 29, expoem_a_xeque | exequemate, expoem_a_xeque | exequemate},
-        {"escape by taking the rook", {{8, 999}, {15, 1}, {16, 1}, {46, 4}, {10, 3}, {33, -7}, {64, -999}}, 46, 29, expoem_a_xeque | exequemate, expoem_a_xeque},
-        {"escape by a king move", {{8, 999}, {15, 1}, {16, 1}, {46, 4}, {33, -7}, {64, -999}}, 16, 24, expoem_a_xeque | exequemate, expoem_a_xeque},
+        {"back-row mate by the rook", {{8, 999}, {15, 1}, {16, 1}, {46, 4}, {33, -7}, {64, -999}}, 46, 29, expoem_a_xeque | resposta_da_mate, expoem_a_xeque | resposta_da_mate},
+        {"escape by taking the rook", {{8, 999}, {15, 1}, {16, 1}, {46, 4}, {10, 3}, {33, -7}, {64, -999}}, 46, 29, expoem_a_xeque | resposta_da_mate, expoem_a_xeque},
+        {"escape by a king move", {{8, 999}, {15, 1}, {16, 1}, {46, 4}, {33, -7}, {64, -999}}, 16, 24, expoem_a_xeque | resposta_da_mate, expoem_a_xeque},
         // The player's knight on 4 stands between the rook on 1 and my king:
         // moving it uncovers a check that no moved piece gives, so nothing is marked.
-        {"discovered check by the reply", {{8, 999}, {15, 1}, {16, 1}, {46, 4}, {1, -7}, {4, -4}, {14, -1}, {64, -999}}, 46, 29, expoem_a_xeque | exequemate, 0},
+        {"discovered check by the reply", {{8, 999}, {15, 1}, {16, 1}, {46, 4}, {1, -7}, {4, -4}, {14, -1}, {64, -999}}, 46, 29, expoem_a_xeque | resposta_da_mate, 0},
     };
     // clang-format on
     for (const Registro& c : casos) confere(c);
@@ -223,7 +223,7 @@ TEST(Cascade, Preferences) {
     const Contexto um_bispo{0, false, 7, 1};
     // clang-format off
     const Preferencia casos[] = {
-        {"mate first", {{1, 2, false, jogada_pegad}, {3, 4, false, mataele2}}, normal, 1, 1},
+        {"mate first", {{1, 2, false, jogada_pegad}, {3, 4, false, lance_da_mate}}, normal, 1, 1},
         {"two ways to take the queen: the later pair", {{10, 20, false, jogada_pegad}, {12, 5, false, jogada_pegad}, {12, 9, false, jogada_pegad}}, normal, 2, 2},
         {"queen for queen refused while level", {{10, 20, false, jogada_pegad | jogada_perded}}, normal, 52, 0},
         {"queen for queen played while ahead", {{10, 20, false, jogada_pegad | jogada_perded}}, a_frente, 2, 0},
@@ -249,7 +249,7 @@ TEST(Cascade, Preferences) {
         {"quiet move allowing a check", {{20, 19, false, expoem_a_xeque}}, normal, 42, 0},
         {"pawn move allowing a check in draw danger", {{9, 17, true, expoem_a_xeque}, {58, 43, false, expoem_a_xeque}}, perigo, 43, 0},
         {"lose a pawn before a knight", {{9, 17, false, jogada_perdep}, {58, 43, false, jogada_perdec}}, normal, 44, 0},
-        {"lose the queen rather than be mated", {{3, 4, false, jogada_perded}, {5, 6, false, jogada_perded | exequemate | expoem_a_xeque}}, normal, 52, 0},
+        {"lose the queen rather than be mated", {{3, 4, false, jogada_perded}, {5, 6, false, jogada_perded | resposta_da_mate | expoem_a_xeque}}, normal, 52, 0},
         {"every move loses the king", {{1, 2, false, jogada_perder}, {1, 9, false, jogada_perder}}, normal, 55, 1},
         {"no candidate at all", {}, normal, 0, -1},
     };
@@ -453,7 +453,7 @@ TEST(WholeGames, APassNeverLetsThePlayerTakeTheKingAndLeavesTheBoard) {
     int lances = 0;
     for (const auto& momento : momentos) {
         Tabuleiro t = momento.tabuleiro;
-        Quelmaro2 q;
+        MotorDeRegras q;
         const Resultado r = q.passe(momento.entrada());
         if (r.desfecho != Desfecho::Lance) continue;
         ++lances;

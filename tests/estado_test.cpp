@@ -8,7 +8,7 @@ namespace quelmaro {
 namespace {
 
 int casa_de(const Estado& e, const char* nome) {
-    return lparanumero(nome[0], nome[1], e.maquina_tem_brancas());
+    return numero_da_casa(nome[0], nome[1], e.maquina_tem_brancas());
 }
 
 TEST(Estado, AMoveLosesTheCastlingItBars) {

@@ -72,7 +72,7 @@ TEST(Meets, EachColumnOfTheRowDecides) {
         {"no guard: on makes no difference", 31, jogada_pegap,                         false, {5, true, 10, 2}, true},
         {"queen loss refused when behind",    2, jogada_pegad | jogada_perded,         false, {0, false, 10, 2}, false},
         {"queen loss forgiven when ahead",    2, jogada_pegad | jogada_perded,         false, {1, false, 10, 2}, true},
-        {"only the forgiven table",           2, jogada_pegad | jogada_perded | exequemate, false, {1, false, 10, 2}, false},
+        {"only the forgiven table",           2, jogada_pegad | jogada_perded | resposta_da_mate, false, {1, false, 10, 2}, false},
         {"two bishops after move 6",         15, jogada_pegab,                         false, {0, false, 7, 2}, true},
         {"two bishops at move 6",            15, jogada_pegab,                         false, {0, false, 6, 2}, false},
         {"one bishop",                       15, jogada_pegab,                         false, {0, false, 7, 1}, false},
@@ -94,7 +94,7 @@ TEST(Meets, TheFirstRuleOnlyAndNeverTheEndOfTheGame) {
     EXPECT_EQ(regra_cumprida({1, 2, true, 0}, x), 39);
     EXPECT_EQ(regra_cumprida({1, 2, false, 0}, x), 40);
     // A move that loses the king meets only rule 55, which is no choice.
-    EXPECT_EQ(regra_cumprida({1, 2, false, jogada_perder | mataele2}, x), 0);
+    EXPECT_EQ(regra_cumprida({1, 2, false, jogada_perder | lance_da_mate}, x), 0);
 }
 
 // What a pass chose, and what each candidate meets, never disagree.
@@ -183,7 +183,7 @@ TEST(Meets, InvariantOnPositionsFromGames) {
     Contagem n;
     int i = 0;
     for (const teste::Momento& m : teste::momentos_de_partidas(14, 60, 120)) {
-        Quelmaro2 motor;
+        MotorDeRegras motor;
         Entrada entrada = m.entrada(); // the draw danger too
         entrada.numero_de_meu_movimento = 2;
         const Resultado r = motor.passe(entrada);

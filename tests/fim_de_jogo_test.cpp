@@ -345,7 +345,7 @@ TEST(Inicio, ABlankKeyIsNoAnswerToAStartUpQuestion) {
         ConsoleDeTeclas console(c.teclas, saida);
         ArquivosNaMemoria arquivos;
         Dialogo d(console, arquivos);
-        d.Apresentacao();
+        d.apresenta();
         EXPECT_EQ(d.exibicao().ingles, c.ingles);
         EXPECT_EQ(d.exibicao().usa_tabuleiro == 's', c.tabuleiro);
         EXPECT_EQ(d.jogo().estado().jogador_tem_brancas(), c.brancas);

@@ -27,7 +27,7 @@ using Pecas = std::map<std::string, int>;
 inline Estado estado_com(bool jogador_tem_brancas, const Pecas& pecas) {
     Tabuleiro t;
     for (const auto& [nome, codigo] : pecas)
-        t.poe(lparanumero(nome[0], nome[1], !jogador_tem_brancas), codigo);
+        t.poe(numero_da_casa(nome[0], nome[1], !jogador_tem_brancas), codigo);
     Estado e;
     e.poe_posicao(t, jogador_tem_brancas, jogador_tem_brancas, {}, 0);
     return e;
@@ -35,7 +35,7 @@ inline Estado estado_com(bool jogador_tem_brancas, const Pecas& pecas) {
 
 // The code on the square named in chess notation.
 inline int em(const Estado& e, const char* nome) {
-    return e.tabuleiro()[lparanumero(nome[0], nome[1], e.maquina_tem_brancas())];
+    return e.tabuleiro()[numero_da_casa(nome[0], nome[1], e.maquina_tem_brancas())];
 }
 
 inline xadrez::Posicao de_fen(const std::string& fen) {
@@ -113,7 +113,7 @@ struct BancadaDoConsole : Bancada<Dialogo> {
     // drawing, the player White); what it printed is dropped.
     void comeca(const std::string& teclas = "e\nn\ns\n") {
         digita(teclas);
-        frente->Apresentacao();
+        frente->apresenta();
         saida.str("");
     }
     // The pieces alone on the board, the player to move.
@@ -129,7 +129,7 @@ struct BancadaDoXboard : Bancada<SessaoXboard> {
     BancadaDoXboard() { monta(); }
     void monta() final {
         Bancada::monta();
-        frente->Apresentacao();
+        frente->apresenta();
     }
 };
 

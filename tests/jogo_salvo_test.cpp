@@ -40,7 +40,7 @@ TEST(JogoSalvo, RoundTripKeepsEveryField) {
     j.lances_da_pessoa = 13;
     j.ultimo_lance = {'&', '7', '&', '5'};
     j.rei_saiu_61 = j.torre_saiu_57 = true;
-    j.tabuleironormal = false;
+    j.maquina_no_alto = false;
     const std::string s = salvo(j);
     const auto lido = le(s);
     ASSERT_TRUE(lido);

@@ -9,7 +9,7 @@
 #include "frente_apoio.hpp"
 #include "game/jogo.hpp"
 #include "game/pgn.hpp"
-#include "game/quelmaro.hpp"
+#include "game/procedimento_principal.hpp"
 #include "programs/protocolos.hpp"
 
 namespace quelmaro {
@@ -44,8 +44,8 @@ TEST(Jogo, NewGameFromAPositionCountsAndRights) {
         e.depois_do_passe(passe);
         Jogo jogo;
         jogo.poe_estado(e);
-        ASSERT_TRUE(
-            jogo.lance_dele(lparanumero('e', '2', false), lparanumero('e', '4', false), dama));
+        ASSERT_TRUE(jogo.lance_dele(numero_da_casa('e', '2', false),
+                                    numero_da_casa('e', '4', false), dama));
         jogo.encerra(Termino::interrompido);
 
         const xadrez::Posicao x = de_fen(c.fen);
@@ -93,7 +93,7 @@ TEST(Jogo, MovesTheEngineDoesNotSeeArePlayedWhenTheyAreAll) {
         const xadrez::Posicao x = de_fen(c.fen);
         Estado e;
         comeca_de_posicao(e, x, x.brancas_a_mover);
-        Quelmaro2 motor;
+        MotorDeRegras motor;
         const Escolha escolha = escolhe(e, motor);
         const std::string_view lance = c.lance;
         EXPECT_EQ(escolha.lance(), !lance.empty());
@@ -126,7 +126,7 @@ TEST(Jogo, TheComputersOnlyMoveACaptureInPassingIsPlayed) {
     // The engine's choice alone, not played.
     Estado e;
     comeca_de_posicao(e, x, false);
-    Quelmaro2 motor;
+    MotorDeRegras motor;
     const Escolha escolha = escolhe(e, motor);
     ASSERT_TRUE(escolha.lance());
     EXPECT_EQ(coordenadas(escolha.resultado.de, escolha.resultado.para, false), "e4d3");
@@ -260,7 +260,7 @@ TEST(ProcedimentoPrincipal, EndsByReturningTheFrontEndsEnd) {
     struct Roteiro : Frente {
         std::vector<bool> vezes, lances;
         std::size_t vez = 0, lance = 0;
-        void Apresentacao() override {}
+        void apresenta() override {}
         bool pos_lance_dele() override { return vezes.at(vez++); }
         bool meu_lance(const LanceDaMaquina&) override { return lances.at(lance++); }
         bool fim_do_passe(Termino) override { return false; }
@@ -282,7 +282,7 @@ TEST(ProcedimentoPrincipal, EndsByReturningTheFrontEndsEnd) {
         Roteiro r;
         r.vezes = c.vezes;
         r.lances = c.lances;
-        EXPECT_EQ(Quelmaro(jogo, r), c.fim) << c.jogador_tem_brancas;
+        EXPECT_EQ(executa_jogo(jogo, r), c.fim) << c.jogador_tem_brancas;
         EXPECT_EQ(r.lance, c.lances_ditos);
         EXPECT_EQ(r.vez, c.vezes.size());
     }

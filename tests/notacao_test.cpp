@@ -21,21 +21,21 @@ TEST(Notacao, KnownSquaresInBothOrientations) {
     };
     // clang-format on
     for (const Caso& c : casos) {
-        EXPECT_EQ(lparanumero(c.texto[0], c.texto[1], c.maquina_tem_brancas), c.casa) << c.texto;
-        EXPECT_EQ(nparaletra(c.casa, c.maquina_tem_brancas), c.texto) << c.casa;
+        EXPECT_EQ(numero_da_casa(c.texto[0], c.texto[1], c.maquina_tem_brancas), c.casa) << c.texto;
+        EXPECT_EQ(texto_da_casa(c.casa, c.maquina_tem_brancas), c.texto) << c.casa;
     }
-    EXPECT_EQ(lparanumero('E', '2', false), 53);
-    EXPECT_EQ(lparanumero('E', '2', true), 12);
+    EXPECT_EQ(numero_da_casa('E', '2', false), 53);
+    EXPECT_EQ(numero_da_casa('E', '2', true), 12);
     EXPECT_EQ(coordenadas(53, 37, false), "e2e4");
 }
 
 TEST(Notacao, InverseOnAllSquares) {
     for (const bool maquina : {false, true})
         for (int n = 1; n <= 64; ++n) {
-            const std::string t = nparaletra(n, maquina);
-            EXPECT_EQ(lparanumero(t[0], t[1], maquina), n) << t;
+            const std::string t = texto_da_casa(n, maquina);
+            EXPECT_EQ(numero_da_casa(t[0], t[1], maquina), n) << t;
             // the two orientations are the board turned half a turn
-            EXPECT_EQ(lparanumero(t[0], t[1], !maquina), 65 - n);
+            EXPECT_EQ(numero_da_casa(t[0], t[1], !maquina), 65 - n);
         }
 }
 
@@ -54,13 +54,13 @@ TEST(Notacao, CommandPairs) {
     // clang-format on
     for (const Caso& c : casos) {
         const char* p = c.palavra;
-        EXPECT_EQ(lparanumero(p[0], p[1], false), c.brancas_1) << p;
-        EXPECT_EQ(lparanumero(p[2], p[3], false), c.brancas_2) << p;
-        EXPECT_EQ(lparanumero(p[0], p[1], true), c.pretas_1) << p;
-        EXPECT_EQ(lparanumero(p[2], p[3], true), c.pretas_2) << p;
+        EXPECT_EQ(numero_da_casa(p[0], p[1], false), c.brancas_1) << p;
+        EXPECT_EQ(numero_da_casa(p[2], p[3], false), c.brancas_2) << p;
+        EXPECT_EQ(numero_da_casa(p[0], p[1], true), c.pretas_1) << p;
+        EXPECT_EQ(numero_da_casa(p[2], p[3], true), c.pretas_2) << p;
     }
-    EXPECT_EQ(lparanumero('i', '2', false), COD_NENHUM);
-    EXPECT_EQ(lparanumero('e', '9', false), COD_NENHUM);
+    EXPECT_EQ(numero_da_casa('i', '2', false), COD_NENHUM);
+    EXPECT_EQ(numero_da_casa('e', '9', false), COD_NENHUM);
 }
 
 // A chess position put on the state and read back, the computer on either
@@ -107,7 +107,7 @@ TEST(Notacao, ThePlayersPositionAndTheSavedGamesFen) {
     EXPECT_EQ(xadrez::escreve_fen(posicao_de_xadrez(e)), xadrez::FEN_INICIAL);
     // The computer, White, has played e2e4.
     e.novo_jogo(false);
-    e.move(lparanumero('e', '2', true), lparanumero('e', '4', true));
+    e.move(numero_da_casa('e', '2', true), numero_da_casa('e', '4', true));
     e.conta_lance_da_maquina();
     EXPECT_EQ(xadrez::escreve_fen(posicao_de_xadrez(e)),
               "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");

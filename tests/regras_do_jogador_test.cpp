@@ -18,7 +18,7 @@ Estado do_jogador(const std::string& fen) {
 }
 
 int casa_de(const Estado& e, const char* nome) {
-    return lparanumero(nome[0], nome[1], e.maquina_tem_brancas());
+    return numero_da_casa(nome[0], nome[1], e.maquina_tem_brancas());
 }
 
 TEST(RegrasDoJogador, MateAndStalemateOfThePlayer) {
@@ -46,7 +46,7 @@ TEST(RegrasDoJogador, MateAndStalemateOfThePlayer) {
             for (const auto& [nome, codigo] : c.pecas)
                 pecas[{nome[0], static_cast<char>('9' - nome[1] + '0')}] = codigo;
             const Estado e = estado_com(brancas, brancas ? c.pecas : pecas);
-            EXPECT_EQ(matenele(e), c.sem_lance);
+            EXPECT_EQ(jogador_sem_lance(e), c.sem_lance);
             EXPECT_EQ(rei_dele_atacado(e), c.atacado);
         }
     }
@@ -65,7 +65,8 @@ TEST(RegrasDoJogador, ACaptureInPassingAsTheOnlyMove) {
         {"7k/8/5N2/8/3Pp3/4P3/8/K5R1 b - d3 0 2", false},
         {"7k/8/5N2/8/3Pp3/4P3/8/K5R1 b - - 0 2", true},
     };
-    for (const Caso& c : casos) EXPECT_EQ(matenele(do_jogador(c.fen)), c.sem_lance) << c.fen;
+    for (const Caso& c : casos)
+        EXPECT_EQ(jogador_sem_lance(do_jogador(c.fen)), c.sem_lance) << c.fen;
 }
 
 TEST(RegrasDoJogador, CaptureInPassing) {
@@ -107,7 +108,7 @@ TEST(RegrasDoJogador, CastlingOnlyForTheKingOnItsSquare) {
         for (const char* destino : {"g", "c"}) {
             const int de = casa_de(e, c('e').c_str()), para = casa_de(e, c(destino[0]).c_str());
             EXPECT_TRUE(roque_do_lance(e, de, para)) << destino;
-            EXPECT_FALSE(roque_hpermitido(e, de, para)) << destino;
+            EXPECT_FALSE(roque_permitido(e, de, para)) << destino;
         }
         Jogo jogo;
         jogo.poe_estado(e);

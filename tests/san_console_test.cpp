@@ -106,7 +106,7 @@ TEST_F(San, MovesInSanInBothLanguages) {
 struct Sessao : BancadaDoConsole {
     explicit Sessao(const std::string& teclas) {
         digita(teclas);
-        frente->Apresentacao();
+        frente->apresenta();
     }
 };
 

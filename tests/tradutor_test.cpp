@@ -19,8 +19,8 @@ constexpr std::array<std::string_view, 5> PALAVRAS = {"help ", "why ", "undo", "
 // What the parser makes of the line: "move e2e4", "word play", "command 1" or
 // "nothing".
 std::string le(std::string_view linha) {
-    const Traducao t = Tradutor(linha, std::span<const std::string_view>(PALAVRAS));
-    const std::string s(t.saidatrad.begin(), t.saidatrad.end());
+    const Traducao t = traduz(linha, std::span<const std::string_view>(PALAVRAS));
+    const std::string s(t.saida.begin(), t.saida.end());
     switch (t.tipo) {
     case Traducao::Tipo::lance: return "move " + s;
     case Traducao::Tipo::palavra: return "word " + s;
@@ -30,7 +30,7 @@ std::string le(std::string_view linha) {
     return "nothing";
 }
 
-TEST(Tradutor, MovesWordsAndLinesReadPast) {
+TEST(traduz, MovesWordsAndLinesReadPast) {
     struct Caso {
         const char* linha;
         const char* lido;
@@ -65,19 +65,19 @@ TEST(Tradutor, MovesWordsAndLinesReadPast) {
 
 // The game's words come before the front end's, and without a table only
 // they are words.
-TEST(Tradutor, TheGamesWordsFirstThenTheTable) {
+TEST(traduz, TheGamesWordsFirstThenTheTable) {
     const std::string_view tabela[] = {"go", "new ", "e2e4"};
     const auto tipo = [&](std::string_view l) {
-        return Tradutor(l, std::span<const std::string_view>(tabela)).tipo;
+        return traduz(l, std::span<const std::string_view>(tabela)).tipo;
     };
     EXPECT_EQ(tipo("go"), Traducao::Tipo::palavra);
     EXPECT_EQ(tipo("new"), Traducao::Tipo::palavra);
     EXPECT_EQ(tipo("e2e4"), Traducao::Tipo::comando);
-    EXPECT_EQ(Tradutor("help").tipo, Traducao::Tipo::nada);
-    EXPECT_EQ(Tradutor("save").tipo, Traducao::Tipo::palavra);
+    EXPECT_EQ(traduz("help").tipo, Traducao::Tipo::nada);
+    EXPECT_EQ(traduz("save").tipo, Traducao::Tipo::palavra);
 }
 
-TEST(Tradutor, WhatFollowsAWord) {
+TEST(traduz, WhatFollowsAWord) {
     struct Caso {
         const char* linha;
         const char* argumento;
@@ -94,13 +94,13 @@ TEST(Tradutor, WhatFollowsAWord) {
         {"e2e4 now", "", ""}, // a move has none
     };
     for (const Caso& c : casos) {
-        const Traducao t = Tradutor(c.linha, std::span<const std::string_view>(PALAVRAS));
+        const Traducao t = traduz(c.linha, std::span<const std::string_view>(PALAVRAS));
         EXPECT_EQ(t.argumento, c.argumento) << c.linha;
         EXPECT_EQ(t.resto, c.resto) << c.linha;
     }
 }
 
-TEST(Tradutor, PromotionLetterOnlyRightAfterAPlainMove) {
+TEST(traduz, PromotionLetterOnlyRightAfterAPlainMove) {
     struct Caso {
         const char* linha;
         char letra;
@@ -113,21 +113,21 @@ TEST(Tradutor, PromotionLetterOnlyRightAfterAPlainMove) {
         {"e7e9q", '\0'},
     };
     // clang-format on
-    for (const Caso& c : casos) EXPECT_EQ(Tradutor(c.linha).promocao_caracter, c.letra) << c.linha;
+    for (const Caso& c : casos) EXPECT_EQ(traduz(c.linha).promocao_caracter, c.letra) << c.linha;
 }
 
 // The parser takes a front end's table of command rows by their words.
-TEST(Tradutor, ATableOfCommandRows) {
+TEST(traduz, ATableOfCommandRows) {
     struct Linha {
         std::string_view palavra;
         int outro;
     };
     const Linha comandos[] = {{"draw", 1}, {"hint ", 2}};
-    const Traducao t = Tradutor("hint e2e4", comandos);
+    const Traducao t = traduz("hint e2e4", comandos);
     EXPECT_EQ(t.tipo, Traducao::Tipo::comando);
     EXPECT_EQ(t.comando, 1);
     EXPECT_EQ(t.argumento, "e2e4");
-    EXPECT_EQ(Tradutor("hints", comandos).tipo, Traducao::Tipo::nada);
+    EXPECT_EQ(traduz("hints", comandos).tipo, Traducao::Tipo::nada);
 }
 
 } // namespace

@@ -242,7 +242,7 @@ TEST_F(NoXboard, PlayersMoveAfterTheComputerIsMatedThenGoThenSave) {
     const Pecas casas = {{"a3", -PEAO}, {"a2", VAZIO},  {"f7", -DAMA},
                          {"e8", REI},   {"f6", CAVALO}, {"e1", -REI}};
     for (const auto& [nome, codigo] : casas)
-        EXPECT_EQ(campo(lparanumero(nome[0], nome[1], false) - 1), codigo) << nome;
+        EXPECT_EQ(campo(numero_da_casa(nome[0], nome[1], false) - 1), codigo) << nome;
     for (int i = 0; i < 64; ++i) EXPECT_EQ(campo(i), estado().tabuleiro()[i + 1]) << i;
     EXPECT_EQ(campo(64), 3);
     EXPECT_EQ(campo(65), 5);

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "board/squares.hpp"
+#include "board/casas.hpp"
 
 namespace quelmaro {
 

@@ -5,9 +5,9 @@
 #include <cassert>
 #include <cstdint>
 
+#include "board/casas.hpp"
 #include "board/geometria.hpp"
-#include "board/pieces.hpp"
-#include "board/squares.hpp"
+#include "board/pecas.hpp"
 
 namespace quelmaro {
 

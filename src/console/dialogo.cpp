@@ -40,7 +40,7 @@ bool sim(char c) { return c == 's' || c == 'S'; }
 int Dialogo::executa() {
     console_.quebra_linhas();
     try {
-        Quelmaro(jogo_, *this);
+        executa_jogo(jogo_, *this);
     } catch (const FimDoPrograma&) {
         // The end of the input.
     }
@@ -80,7 +80,7 @@ void Dialogo::registra_partida(const std::string& pgn) {
 void Dialogo::diz(Mensagem m) { saida() << texto(m, exibicao_.ingles) << '\n'; }
 void Dialogo::poe(Mensagem m) { saida() << texto(m, exibicao_.ingles); }
 
-void Dialogo::Apresentacao() {
+void Dialogo::apresenta() {
     saida() << '\n';
     diz(Mensagem::BoasVindas);
     diz(Mensagem::EscolhaDeLingua);
@@ -109,7 +109,7 @@ void Dialogo::Apresentacao() {
 
 void Dialogo::novo_jogo() {
     registra_partida();
-    Apresentacao();
+    apresenta();
     por_registrar_ = false;
 }
 
@@ -198,7 +198,7 @@ void Dialogo::escreve_tabuleiro() {
 void Dialogo::desenha(bool inicial) {
     std::ostream& o = saida();
     const Estado& e = jogo_.estado();
-    const bool normal = exibicao_.tabuleironormal;
+    const bool normal = exibicao_.maquina_no_alto;
     poe(normal ? Mensagem::TituloNormal
                : (inicial ? Mensagem::TituloInicialVirado : Mensagem::TituloVirado));
     if (!inicial) o << std::setw(11) << e.lances_da_pessoa() << std::setw(11) << e.lance_do_jogo();

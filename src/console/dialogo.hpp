@@ -10,7 +10,7 @@
 #include "frontend/arquivo.hpp"
 #include "frontend/tradutor.hpp"
 #include "game/jogo.hpp"
-#include "game/quelmaro.hpp"
+#include "game/procedimento_principal.hpp"
 #include "io/arquivos.hpp"
 #include "io/console.hpp"
 #include "text/mensagens.hpp"
@@ -31,7 +31,7 @@ class Dialogo : public Frente {
     // Plays the game to its end; returns the exit status.
     int executa();
 
-    void Apresentacao() override;
+    void apresenta() override;
     bool pos_lance_dele() override;
     bool meu_lance(const LanceDaMaquina& lance) override;
     bool fim_do_passe(Termino termino) override;

@@ -152,7 +152,7 @@ bool Dialogo::le_lance() {
     for (;;) {
         promocao_san_ = 0;
         const std::string linha = console_.pedaco(TAMANHO_DA_LINHA);
-        lido_ = Tradutor(linha, COMANDOS);
+        lido_ = traduz(linha, COMANDOS);
         if (lido_.tipo == Traducao::Tipo::lance)
             promocao_san_ = promocao_por_letra(linha, exibicao_.ingles);
         if (lido_.tipo == Traducao::Tipo::comando && COMANDOS[lido_.comando].ao_ler) {
@@ -168,8 +168,8 @@ bool Dialogo::le_lance() {
         break;
     }
     const bool b = jogo_.estado().maquina_tem_brancas();
-    casa_de = lparanumero(lido_.saidatrad[0], lido_.saidatrad[1], b);
-    casa_para = lparanumero(lido_.saidatrad[2], lido_.saidatrad[3], b);
+    casa_de = numero_da_casa(lido_.saida[0], lido_.saida[1], b);
+    casa_para = numero_da_casa(lido_.saida[2], lido_.saida[3], b);
     return true;
 }
 
@@ -181,13 +181,13 @@ bool Dialogo::pos_lance_dele() {
         // them typed one after the other show the board once more between.
         for (;;) {
             if (casa_para == COD_VIRAR) {
-                exibicao_.tabuleironormal = !exibicao_.tabuleironormal;
+                exibicao_.maquina_no_alto = !exibicao_.maquina_no_alto;
                 escreve_tabuleiro();
                 pede_lance();
                 if (!le_lance()) return false;
             }
             if (casa_para == COD_SALVAR) {
-                save(console_, arquivos_, jogo_, exibicao_);
+                grava_jogo(console_, arquivos_, jogo_, exibicao_);
                 pede_lance();
                 if (!le_lance()) return false;
             }
@@ -197,7 +197,7 @@ bool Dialogo::pos_lance_dele() {
                     opcoes_.registro.empty() || !por_registrar_ ? "" : pgn_do_jogo(jogo_, hoje());
                 Termino dado = Termino::nenhum;
                 const bool aberto =
-                    open(console_, arquivos_, jogo_, exibicao_, &dado) != Aberto::nada;
+                    abre_jogo(console_, arquivos_, jogo_, exibicao_, &dado) != Aberto::nada;
                 if (aberto) {
                     registra_partida(antes);
                     por_registrar_ = false;
@@ -297,7 +297,7 @@ bool Dialogo::lance_san(std::string_view palavra) {
     }
     const std::string coordenadas = xadrez::escreve_coordenadas(m);
     lido_.tipo = Traducao::Tipo::lance;
-    std::copy_n(coordenadas.begin(), 4, lido_.saidatrad.begin());
+    std::copy_n(coordenadas.begin(), 4, lido_.saida.begin());
     promocao_san_ = m.promocao;
     return true;
 }

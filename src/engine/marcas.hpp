@@ -30,8 +30,8 @@ constexpr Marcas jogada_ameacar         = 1u << 15; // ... the king
 constexpr Marcas jogada_promove_maquina = 1u << 16; // my pawn on its last row after a reply
 constexpr Marcas jogada_promove_humano  = 1u << 17; // a player's pawn on its last row
 constexpr Marcas expoem_a_xeque         = 1u << 18; // a reply's piece attacks my king
-constexpr Marcas exequemate             = 1u << 19; // some such reply mates me
-constexpr Marcas mataele2               = 1u << 20; // the move mates the player
+constexpr Marcas resposta_da_mate       = 1u << 19; // some such reply mates me (the rules' "exequemate")
+constexpr Marcas lance_da_mate          = 1u << 20; // the move mates the player ("mataele2")
 constexpr Marcas alinha                 = 1u << 21; // queen or king moved onto one open line
 
 constexpr int NUMERO_DE_MARCAS = 22;
@@ -40,7 +40,7 @@ constexpr std::array<const char*, NUMERO_DE_MARCAS> NOMES_DAS_MARCAS = {
     "jogada_perdep", "jogada_perdeb", "jogada_perdec", "jogada_perdet", "jogada_perded",
     "jogada_perder", "jogada_ameacab", "jogada_ameacac", "jogada_ameacat", "jogada_ameacad",
     "jogada_ameacar", "jogada_promove_maquina", "jogada_promove_humano", "expoem_a_xeque",
-    "exequemate", "mataele2", "alinha",
+    "resposta_da_mate", "lance_da_mate", "alinha",
 };
 
 // The loss tables, all six, and all but the pawn's.

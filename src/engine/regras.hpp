@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "board/squares.hpp"
+#include "board/casas.hpp"
 #include "engine/marcas.hpp"
 
 namespace quelmaro {

@@ -18,7 +18,7 @@ bool anotada(LadoAnotado lado, bool brancas) {
 
 } // namespace
 
-xadrez::JogoParaEscrever anota(Quelmaro2& motor, const xadrez::JogoLido& lido, LadoAnotado lado,
+xadrez::JogoParaEscrever anota(MotorDeRegras& motor, const xadrez::JogoLido& lido, LadoAnotado lado,
                                bool ingles) {
     const xadrez::Partida& partida = lido.leitura.partida;
     xadrez::JogoParaEscrever j;
@@ -71,7 +71,7 @@ int anota_arquivo(Arquivos& arquivos, const std::string& nome, const char* progr
              << '\n';
         return 2;
     }
-    Quelmaro2 motor;
+    MotorDeRegras motor;
     int numero = 0, recusadas = 0;
     xadrez::para_cada_jogo(
         conteudo, {.numero_zero_e_um = true, .guarda_anotacoes = true},

@@ -10,7 +10,7 @@
 
 #include "chess/pgn_escrita.hpp"
 #include "chess/pgn_leitura.hpp"
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 #include "io/arquivos.hpp"
 
 namespace quelmaro {
@@ -19,7 +19,7 @@ namespace quelmaro {
 enum class LadoAnotado { brancas, pretas, ambos };
 
 // One game read from a file, annotated; the comments in English or Portuguese.
-xadrez::JogoParaEscrever anota(Quelmaro2& motor, const xadrez::JogoLido& jogo, LadoAnotado lado,
+xadrez::JogoParaEscrever anota(MotorDeRegras& motor, const xadrez::JogoLido& jogo, LadoAnotado lado,
                                bool ingles);
 
 // Every game of the file on `saida`; a game that cannot be read is reported

@@ -181,14 +181,14 @@ std::string descricao_da_partida(const xadrez::JogoLido& jogo, bool ingles) {
     return s;
 }
 
-void save(Console& console, Arquivos& arquivos, const Jogo& jogo, const Exibicao& e) {
+void grava_jogo(Console& console, Arquivos& arquivos, const Jogo& jogo, const Exibicao& e) {
     diz(console, Mensagem::NomeParaSalvar, e.ingles);
     grava(console, arquivos, console.linha(),
-          texto_do_jogo_salvo(jogo.salvo(e.tabuleironormal, e.ingles)), Mensagem::NaoSalvou,
+          texto_do_jogo_salvo(jogo.salvo(e.maquina_no_alto, e.ingles)), Mensagem::NaoSalvou,
           e.ingles);
 }
 
-Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& e, Termino* fim_dado) {
+Aberto abre_jogo(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& e, Termino* fim_dado) {
     if (fim_dado) *fim_dado = Termino::nenhum;
     diz(console, Mensagem::NomeParaAbrir, e.ingles);
     const std::string nome = console.linha();
@@ -201,7 +201,7 @@ Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& e, Termi
     std::ostream& o = console.saida();
     if (arquivo.salvo) {
         jogo.carrega(*arquivo.salvo);
-        e.tabuleironormal = arquivo.salvo->tabuleironormal;
+        e.maquina_no_alto = arquivo.salvo->maquina_no_alto;
         e.ingles = arquivo.salvo->ingles;
         o << texto(Mensagem::MeuUltimoLance, e.ingles);
         for (char c : arquivo.salvo->ultimo_lance) o << (c == '&' ? 'e' : c);

@@ -19,13 +19,13 @@ namespace quelmaro {
 struct Exibicao {
     bool ingles = false;
     char usa_tabuleiro = 'n';    // 's' or 'S': the drawing is printed
-    bool tabuleironormal = true; // the computer's side at the top of the drawing
+    bool maquina_no_alto = true; // the computer's side at the top of the drawing
     bool san = false;            // the computer's moves in SAN too (--san)
 };
 
 // Writes the saved-game file; says so when it cannot, with a line that
 // tells why (and when it took the name from a file of several names).
-void save(Console& console, Arquivos& arquivos, const Jogo& jogo, const Exibicao& exibicao);
+void grava_jogo(Console& console, Arquivos& arquivos, const Jogo& jogo, const Exibicao& exibicao);
 
 enum class Aberto { nada, jogo_salvo, partida };
 // Loads a saved game (with its orientation and language, and says the
@@ -37,8 +37,8 @@ enum class Aberto { nada, jogo_salvo, partida };
 // text is refused at once. `fim_dado`, when given, gets the end that a PGN
 // game's result says ("1-0", "0-1", "1/2-1/2") when it has moves; nenhum for
 // "*", for a position with no moves (a puzzle) and for anything else loaded.
-Aberto open(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& exibicao,
-            Termino* fim_dado = nullptr);
+Aberto abre_jogo(Console& console, Arquivos& arquivos, Jogo& jogo, Exibicao& exibicao,
+                 Termino* fim_dado = nullptr);
 
 // Writes the game from its start as PGN; says so when it cannot, and why.
 void grava_pgn(Console& console, Arquivos& arquivos, const Jogo& jogo, bool ingles);

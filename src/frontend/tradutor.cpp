@@ -43,7 +43,7 @@ void argumento(Traducao& t, std::string_view linha, std::size_t depois) {
 
 } // namespace
 
-Traducao Tradutor(std::string_view linha, std::span<const std::string_view> palavras) {
+Traducao traduz(std::string_view linha, std::span<const std::string_view> palavras) {
     Traducao t;
     std::string s(linha);
     if (s.size() < 8) s.resize(8, ' ');
@@ -56,7 +56,7 @@ Traducao Tradutor(std::string_view linha, std::span<const std::string_view> pala
     for (const Chave& c : CHAVES)
         if (s.starts_with(c.entrada)) {
             t.tipo = Traducao::Tipo::palavra;
-            std::copy(c.saida.begin(), c.saida.end(), t.saidatrad.begin());
+            std::copy(c.saida.begin(), c.saida.end(), t.saida.begin());
             argumento(t, linha, c.entrada.size());
             return t;
         }
@@ -71,11 +71,11 @@ Traducao Tradutor(std::string_view linha, std::span<const std::string_view> pala
     if (LETRAS_DE_PECA.find(s[0]) != std::string_view::npos) s.erase(0, 1);
     if (letra(s[0]) && digito(s[1]) && letra(s[2]) && digito(s[3])) {
         t.tipo = Traducao::Tipo::lance;
-        t.saidatrad = {s[0], s[1], s[2], s[3]};
+        t.saida = {s[0], s[1], s[2], s[3]};
     } else if (letra(s[0]) && digito(s[1]) && (s[2] == '-' || s[2] == 'x') && letra(s[3]) &&
                digito(s[4])) {
         t.tipo = Traducao::Tipo::lance;
-        t.saidatrad = {s[0], s[1], s[3], s[4]};
+        t.saida = {s[0], s[1], s[3], s[4]};
     }
     return t;
 }

@@ -17,11 +17,11 @@ namespace quelmaro {
 struct Traducao {
     enum class Tipo {
         nada,    // read past
-        lance,   // saidatrad holds the move
-        palavra, // saidatrad holds an output word
+        lance,   // saida holds the move
+        palavra, // saida holds an output word
         comando, // a word of the front end's table: `comando`
     } tipo = Tipo::nada;
-    std::array<char, 4> saidatrad{};
+    std::array<char, 4> saida{};
     // q, n, b or r typed right after a plain move, or NUL.
     char promocao_caracter = '\0';
     int comando = -1;
@@ -30,7 +30,7 @@ struct Traducao {
     std::string argumento, resto;
 
     bool e(std::string_view palavra) const {
-        return std::string_view(saidatrad.data(), saidatrad.size()) == palavra;
+        return std::string_view(saida.data(), saida.size()) == palavra;
     }
 };
 
@@ -46,15 +46,15 @@ inline constexpr std::size_t TAMANHO_DA_LINHA = 100;
 // then the move forms: a plain move, then one with '-' or 'x' between the
 // squares, each after at most one upper-case piece letter (N, K, Q, B, P, R,
 // D, C).
-Traducao Tradutor(std::string_view linha, std::span<const std::string_view> palavras = {});
+Traducao traduz(std::string_view linha, std::span<const std::string_view> palavras = {});
 
 // The same with the words of a front end's command table, each row's `palavra`.
 template <class Comando, std::size_t N>
 requires requires(const Comando& c) { std::string_view(c.palavra); }
-Traducao Tradutor(std::string_view linha, const Comando (&comandos)[N]) {
+Traducao traduz(std::string_view linha, const Comando (&comandos)[N]) {
     std::array<std::string_view, N> palavras;
     for (std::size_t i = 0; i < N; ++i) palavras[i] = comandos[i].palavra;
-    return Tradutor(linha, std::span<const std::string_view>(palavras));
+    return traduz(linha, std::span<const std::string_view>(palavras));
 }
 
 } // namespace quelmaro

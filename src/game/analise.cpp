@@ -23,7 +23,7 @@ bool digito(char c) { return c >= '1' && c <= '8'; }
 
 } // namespace
 
-Analise analise_do_passe(const Quelmaro2& motor, const Resultado& r, const Tabuleiro& tabuleiro,
+Analise analise_do_passe(const MotorDeRegras& motor, const Resultado& r, const Tabuleiro& tabuleiro,
                          bool maquina_tem_brancas) {
     const std::span<const Candidato> c = motor.candidatos();
     Analise a{tabuleiro, maquina_tem_brancas, {c.begin(), c.end()}, r.contexto, r.regra, r.abertura,
@@ -47,7 +47,7 @@ std::optional<Jogada> jogada_da_palavra(std::string_view p, const Analise& anali
     }
     const bool b = analise.maquina_tem_brancas;
     if (p.size() == 4 && letra(p[0]) && digito(p[1]) && letra(p[2]) && digito(p[3]))
-        return Jogada{lparanumero(p[0], p[1], b), lparanumero(p[2], p[3], b)};
+        return Jogada{numero_da_casa(p[0], p[1], b), numero_da_casa(p[2], p[3], b)};
     // SAN with the language's piece letters. A pawn's move to the last row
     // names its squares whatever piece it would become (the computer's
     // pawns always become queens).
@@ -88,7 +88,7 @@ std::optional<PosicaoParaExplicar> posicao_para_explicar(std::string_view conteu
 }
 
 Analise analisa_posicao(const PosicaoParaExplicar& posicao) {
-    Quelmaro2 motor;
+    MotorDeRegras motor;
     // The fixed opening moves are behind; the draw counter at 0.
     const Resultado r = motor.passe({.tabuleiro = posicao.tabuleiro,
                                      .lance_do_jogo = posicao.lance_do_jogo,

@@ -9,7 +9,7 @@
 
 #include "board/tabuleiro.hpp"
 #include "chess/pgn_leitura.hpp"
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 #include "game/jogo_salvo.hpp"
 
 namespace quelmaro {
@@ -28,7 +28,7 @@ struct Analise {
 };
 
 // Right after `motor` made the pass `r` on `tabuleiro`.
-Analise analise_do_passe(const Quelmaro2& motor, const Resultado& r, const Tabuleiro& tabuleiro,
+Analise analise_do_passe(const MotorDeRegras& motor, const Resultado& r, const Tabuleiro& tabuleiro,
                          bool maquina_tem_brancas);
 
 // A computer move: from-square and to-square.

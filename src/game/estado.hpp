@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "board/tabuleiro.hpp"
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 
 namespace quelmaro {
 

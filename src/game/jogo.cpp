@@ -73,7 +73,7 @@ void Jogo::carrega(const JogoSalvo& jogo) {
     // The computer's colour: a king or rook away from its home square has moved.
     const char fila = brancas ? '8' : '1';
     const auto em_casa = [&](char coluna, int codigo) {
-        return t[lparanumero(coluna, fila, !brancas)] == codigo;
+        return t[numero_da_casa(coluna, fila, !brancas)] == codigo;
     };
     roques[brancas ? PRETAS : BRANCAS] = {.rei_saiu = !em_casa('e', REI),
                                           .torre_a_saiu = !em_casa('a', TORRE),
@@ -91,7 +91,7 @@ void Jogo::carrega(const JogoSalvo& jogo) {
 // The file keeps the player's castling flags by the squares of the board seen
 // from the computer's side: the king starts on 61 when the player has White
 // and on 60 when the player has Black; the rooks start on 57 and 64.
-JogoSalvo Jogo::salvo(bool tabuleironormal, bool ingles) const {
+JogoSalvo Jogo::salvo(bool maquina_no_alto, bool ingles) const {
     JogoSalvo jogo;
     jogo.tabuleiro = estado_.tabuleiro();
     jogo.lance_do_jogo = estado_.lance_do_jogo();
@@ -104,7 +104,7 @@ JogoSalvo Jogo::salvo(bool tabuleironormal, bool ingles) const {
     jogo.torre_saiu_57 = brancas ? d.torre_a_saiu : d.torre_h_saiu;
     jogo.torre_saiu_64 = brancas ? d.torre_h_saiu : d.torre_a_saiu;
     jogo.ja_rocou = d.ja_rocou;
-    jogo.tabuleironormal = tabuleironormal;
+    jogo.maquina_no_alto = maquina_no_alto;
     jogo.ingles = ingles;
     return jogo;
 }
@@ -173,7 +173,7 @@ bool resgata(const Estado& e, Resultado& r) {
 
 } // namespace
 
-Escolha escolhe(Estado& e, Quelmaro2& motor, const Permitidos* permitidos, bool com_pontos) {
+Escolha escolhe(Estado& e, MotorDeRegras& motor, const Permitidos* permitidos, bool com_pontos) {
     Entrada entrada = e.entrada();
     entrada.permitidos = permitidos;
     Escolha x{motor.passe(entrada), {}};
@@ -192,7 +192,7 @@ Escolha escolhe(Estado& e, Quelmaro2& motor, const Permitidos* permitidos, bool 
     return x;
 }
 
-std::optional<Pensamento> conselho(Quelmaro2& motor, const xadrez::Posicao& x,
+std::optional<Pensamento> conselho(MotorDeRegras& motor, const xadrez::Posicao& x,
                                    int numero_de_meu_movimento, bool montada) {
     Estado e;
     comeca_de_posicao(e, x, x.brancas_a_mover);
@@ -229,7 +229,7 @@ LanceDaMaquina Jogo::lance_da_maquina() {
     for (int n = 64; n >= 57; --n)
         if (estado_.tabuleiro()[n] == PEAO) estado_.promove(n, DAMA);
     registra(std::move(antes), r.de, r.para);
-    l.sem_lance_dele = matenele(estado_);
+    l.sem_lance_dele = jogador_sem_lance(estado_);
     l.mate = l.sem_lance_dele && rei_dele_atacado(estado_);
     return l;
 }
@@ -243,7 +243,7 @@ bool Jogo::aplica_lance_dele(int de, int para, const EscolhaDePromocao& promocao
     }
     if (!casa_valida(de) || !casa_valida(para)) return false;
     const std::optional<RoqueDoJogador> r = roque_do_lance(estado_, de, para);
-    if (r && roque_hpermitido(estado_, de, para)) {
+    if (r && roque_permitido(estado_, de, para)) {
         estado_.roca(r->de, r->para, r->torre_de, r->torre_para);
     } else if (palavra || !lance_permitido(estado_, de, para)) {
         return false;

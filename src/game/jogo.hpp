@@ -12,7 +12,7 @@
 
 #include "chess/lances.hpp"
 #include "chess/pgn_leitura.hpp"
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 #include "game/analise.hpp"
 #include "game/estado.hpp"
 #include "game/jogo_salvo.hpp"
@@ -132,7 +132,7 @@ class Jogo {
     // outside. The engine's carried values stay.
     void carrega(const JogoSalvo& jogo);
     // The saved game of this state, with the two display settings it keeps.
-    JogoSalvo salvo(bool tabuleironormal, bool ingles) const;
+    JogoSalvo salvo(bool maquina_no_alto, bool ingles) const;
 
     // The computer's move: the engine pass on the board, then its move
     // played (a pawn on the last row becomes a queen) and kept in the history.
@@ -180,7 +180,7 @@ class Jogo {
     std::vector<Lembranca> historico_; // the state before each move of this game
     std::string fen_inicial_;
     Termino termino_ = Termino::nenhum;
-    Quelmaro2 motor_;
+    MotorDeRegras motor_;
 };
 
 // A mating move's score in the xboard thinking line.
@@ -211,7 +211,7 @@ struct Escolha {
 // aside, which the caller judges).
 // Without `com_pontos` the score and the mate test are left out (the move,
 // rule and reason stand).
-Escolha escolhe(Estado& estado, Quelmaro2& motor, const Permitidos* permitidos = nullptr,
+Escolha escolhe(Estado& estado, MotorDeRegras& motor, const Permitidos* permitidos = nullptr,
                 bool com_pontos = true);
 
 // The move the program would play in a chess position, the side to move as
@@ -220,7 +220,7 @@ Escolha escolhe(Estado& estado, Quelmaro2& motor, const Permitidos* permitidos =
 // while a fixed opening move is due, 2 after); the draw counter is 0;
 // `montada` when the game of the position began from a position set up from
 // outside (Estado::de_posicao_montada).
-std::optional<Pensamento> conselho(Quelmaro2& motor, const xadrez::Posicao& x,
+std::optional<Pensamento> conselho(MotorDeRegras& motor, const xadrez::Posicao& x,
                                    int numero_de_meu_movimento, bool montada);
 
 // What the engine's choice (de, para) of the pass `r` on the state is worth.

@@ -72,7 +72,7 @@ std::optional<JogoSalvo> le(std::istream& entrada, bool& peao_na_ponta) {
     }
     if (!lance_gravavel(jogo.ultimo_lance)) return std::nullopt;
     for (bool* flag : {&jogo.rei_saiu_60, &jogo.rei_saiu_61, &jogo.torre_saiu_57,
-                       &jogo.torre_saiu_64, &jogo.ja_rocou, &jogo.tabuleironormal, &jogo.ingles}) {
+                       &jogo.torre_saiu_64, &jogo.ja_rocou, &jogo.maquina_no_alto, &jogo.ingles}) {
         const auto v = le_caractere(entrada);
         if (!v) return std::nullopt;
         *flag = *v == 'T';
@@ -100,7 +100,7 @@ void escreve_jogo_salvo(std::ostream& saida, const JogoSalvo& jogo) {
     saida << std::setw(11) << jogo.lance_do_jogo << std::setw(11) << jogo.lances_da_pessoa;
     saida.write(jogo.ultimo_lance.data(), 4);
     for (bool flag : {jogo.rei_saiu_60, jogo.rei_saiu_61, jogo.torre_saiu_57, jogo.torre_saiu_64,
-                      jogo.ja_rocou, jogo.tabuleironormal, jogo.ingles})
+                      jogo.ja_rocou, jogo.maquina_no_alto, jogo.ingles})
         saida << (flag ? 'T' : 'F');
     saida << '\n';
 }

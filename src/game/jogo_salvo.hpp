@@ -24,7 +24,7 @@ struct JogoSalvo {
     bool torre_saiu_57 = false;
     bool torre_saiu_64 = false;
     bool ja_rocou = false;
-    bool tabuleironormal = true;
+    bool maquina_no_alto = true; // the drawing's orientation (the file's "tabuleironormal")
     bool ingles = false;
 
     // Who has White follows from the counters: equal at the player's turn when

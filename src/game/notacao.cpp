@@ -1,6 +1,6 @@
 #include "game/notacao.hpp"
 
-#include "board/squares.hpp"
+#include "board/casas.hpp"
 #include "chess/tabuleiro_xadrez.hpp"
 
 namespace quelmaro {
@@ -76,7 +76,7 @@ DireitosDeRoque direitos(bool pequeno, bool grande) {
 
 } // namespace
 
-int lparanumero(char letra, char digito, bool maquina_tem_brancas) {
+int numero_da_casa(char letra, char digito, bool maquina_tem_brancas) {
     for (const ParDeComando& p : PARES)
         if (p.a == letra && p.b == digito)
             return maquina_tem_brancas ? p.codigo_pretas : p.codigo_brancas;
@@ -93,14 +93,14 @@ int lparanumero(char letra, char digito, bool maquina_tem_brancas) {
     return casa(9 - rank, col);
 }
 
-std::string nparaletra(int n, bool maquina_tem_brancas) {
+std::string texto_da_casa(int n, bool maquina_tem_brancas) {
     const int r = linha(n), c = coluna(n);
     if (maquina_tem_brancas) return {static_cast<char>('a' + 8 - c), static_cast<char>('0' + r)};
     return {static_cast<char>('a' + c - 1), static_cast<char>('0' + 9 - r)};
 }
 
 std::string coordenadas(int de, int para, bool maquina_tem_brancas) {
-    return nparaletra(de, maquina_tem_brancas) + nparaletra(para, maquina_tem_brancas);
+    return texto_da_casa(de, maquina_tem_brancas) + texto_da_casa(para, maquina_tem_brancas);
 }
 
 xadrez::Roques roques_de_xadrez(const Estado& estado) { return roques(estado); }

@@ -14,7 +14,7 @@
 
 namespace quelmaro {
 
-// Command codes that lparanumero returns for the halves of command words.
+// Command codes that numero_da_casa returns for the halves of command words.
 constexpr int COD_ABRIR = 90;
 constexpr int COD_SALVAR = 100;
 constexpr int COD_VIRAR = 110;
@@ -28,9 +28,9 @@ constexpr int COD_NENHUM = 0; // neither a square nor a command
 
 // A letter and a digit to a square 1..64, or a command pair to its code.
 // Upper-case file letters are accepted.
-int lparanumero(char letra, char digito, bool maquina_tem_brancas);
+int numero_da_casa(char letra, char digito, bool maquina_tem_brancas);
 // A square 1..64 to its lower-case file letter and rank digit, e.g. "e2".
-std::string nparaletra(int casa, bool maquina_tem_brancas);
+std::string texto_da_casa(int casa, bool maquina_tem_brancas);
 // A move from square to square in coordinates, "e2e4".
 std::string coordenadas(int de, int para, bool maquina_tem_brancas);
 

@@ -35,7 +35,7 @@ bool listado(const std::vector<xadrez::Movimento>* lista, const xadrez::Moviment
 // The lines after the pass `e` that chose a move: the choice, then the other
 // candidates in the cascade's order (those legal in chess), then the legal
 // moves the rules never weigh.
-void classifica(Parecer& parecer, const Estado& estado, const Quelmaro2& motor,
+void classifica(Parecer& parecer, const Estado& estado, const MotorDeRegras& motor,
                 const xadrez::Posicao& x, const Permitidos* permitidos,
                 const std::vector<xadrez::Movimento>* lista, std::size_t maximo) {
     const Pensamento& p = parecer.escolha.pensamento;
@@ -71,7 +71,7 @@ void classifica(Parecer& parecer, const Estado& estado, const Quelmaro2& motor,
 
 } // namespace
 
-Parecer opina(Estado& estado, Quelmaro2& motor, const xadrez::Posicao& x,
+Parecer opina(Estado& estado, MotorDeRegras& motor, const xadrez::Posicao& x,
               const std::vector<xadrez::Movimento>* lista, int maximo) {
     Parecer parecer;
     std::optional<Permitidos> permitidos;
@@ -87,7 +87,7 @@ Parecer opina(Estado& estado, Quelmaro2& motor, const xadrez::Posicao& x,
         for (const xadrez::Movimento& m : *lista) {
             const int de = xadrez::casa_do_tabuleiro(m.de, b);
             const int para = xadrez::casa_do_tabuleiro(m.para, b);
-            if (Quelmaro2::e_candidato(estado.tabuleiro(), de, para)) {
+            if (MotorDeRegras::e_candidato(estado.tabuleiro(), de, para)) {
                 if (!permitidos) permitidos.emplace();
                 permitidos->permite(de, para);
             }

@@ -9,7 +9,7 @@
 
 #include "chess/lances.hpp"
 #include "chess/posicao.hpp"
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 #include "game/analise.hpp"
 #include "game/estado.hpp"
 #include "game/jogo.hpp"
@@ -59,7 +59,7 @@ struct Parecer {
 // `x` with the computer to move, and up to `maximo` lines (at least the
 // choice). With `lista` (searchmoves: legal moves of `x`) every line is a
 // move of it. The state takes the pass's carried values, as escolhe.
-Parecer opina(Estado& estado, Quelmaro2& motor, const xadrez::Posicao& x,
+Parecer opina(Estado& estado, MotorDeRegras& motor, const xadrez::Posicao& x,
               const std::vector<xadrez::Movimento>* lista, int maximo);
 
 } // namespace quelmaro

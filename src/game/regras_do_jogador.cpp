@@ -43,13 +43,13 @@ std::optional<RoqueDoJogador> roque_do_lance(const Estado& e, int de, int para) 
     return std::nullopt;
 }
 
-bool roque_hpermitido(const Estado& e, int de, int para) {
+bool roque_permitido(const Estado& e, int de, int para) {
     // The king's move of two files, not another piece's move between the same squares.
     if (!roque_do_lance(e, de, para) || e.tabuleiro()[de] != -REI) return false;
     return xadrez::legal(posicao_com_a_vez_do_jogador(e), movimento_dele(e, de, para));
 }
 
-bool expoemreidele(const Estado& e, int de, int para) {
+bool expoe_rei_do_jogador(const Estado& e, int de, int para) {
     xadrez::Posicao x = posicao_com_a_vez_do_jogador(e);
     xadrez::joga(x, movimento_dele(e, de, para));
     x.brancas_a_mover = !x.brancas_a_mover;
@@ -66,10 +66,10 @@ bool captura_en_passant(const Estado& e, int de, int para) {
 bool lance_permitido(const Estado& e, int de, int para) {
     const Tabuleiro& t = e.tabuleiro();
     if (captura_en_passant(e, de, para)) return true;
-    return t[de] < 0 && t[para] >= 0 && t.validade(de, para) && !expoemreidele(e, de, para);
+    return t[de] < 0 && t[para] >= 0 && t.validade(de, para) && !expoe_rei_do_jogador(e, de, para);
 }
 
-bool matenele(const Estado& e) {
+bool jogador_sem_lance(const Estado& e) {
     return xadrez::legais(posicao_com_a_vez_do_jogador(e)).size() == 0;
 }
 

@@ -30,10 +30,10 @@ std::optional<RoqueDoJogador> roque_do_lance(const Estado& estado, int de, int p
 // right (neither the king nor that rook has moved, no castling yet), the
 // squares between empty, the king neither in check nor crossing or landing
 // on an attacked square.
-bool roque_hpermitido(const Estado& estado, int de, int para);
+bool roque_permitido(const Estado& estado, int de, int para);
 
 // Would the player's king be attacked after this move of the player's?
-bool expoemreidele(const Estado& estado, int de, int para);
+bool expoe_rei_do_jogador(const Estado& estado, int de, int para);
 
 // Does the move take, in passing, the computer's pawn that has just passed
 // over the to-square (and leave the player's king safe)?
@@ -48,7 +48,7 @@ bool lance_permitido(const Estado& estado, int de, int para);
 // Has the player no move at all that the game would accept? (Mate or
 // stalemate; castling is never the only move, since the king could then step
 // to the square it crosses.)
-bool matenele(const Estado& estado);
+bool jogador_sem_lance(const Estado& estado);
 
 // Is the player's king attacked now?
 bool rei_dele_atacado(const Estado& estado);

@@ -74,9 +74,9 @@ constexpr Palavras PALAVRAS[NUMERO_DE_MARCAS] = {
      "Uma resposta sua leva um peão à última fileira{}."},
     {expoem_a_xeque,         Onde::nenhuma,    0,      "reply checks",       "resposta dá xeque",
      "A reply of yours checks me{}.",                  "Uma resposta sua me dá xeque{}."},
-    {exequemate,             Onde::nenhuma,    0,      "reply mates",        "resposta dá mate",
+    {resposta_da_mate,             Onde::nenhuma,    0,      "reply mates",        "resposta dá mate",
      "A reply of yours mates me{}.",                   "Uma resposta sua me dá xeque-mate{}."},
-    {mataele2,               Onde::nenhuma,    0,      "mates",              "dá mate",
+    {lance_da_mate,               Onde::nenhuma,    0,      "mates",              "dá mate",
      "It mates you{}.",                                "Este lance dá xeque-mate{}."},
     {alinha,                 Onde::nenhuma,    0,      "queen-king line",    "dama e rei alinhados",
      "It leaves my queen and king on one open line{}.",
@@ -116,12 +116,6 @@ std::string coordenadas(Jogada j, bool maquina_tem_brancas) {
 
 } // namespace
 
-std::string_view nome_curto(int marca) {
-    std::string_view nome = NOMES_DAS_MARCAS[marca];
-    if (nome.starts_with("jogada_")) nome.remove_prefix(7);
-    return nome;
-}
-
 std::string explica_lance(const Analise& a, std::string_view palavra, bool ingles) {
     std::string saida;
     const auto diz = [&](Mensagem m, std::initializer_list<std::string_view> valores) {
@@ -144,7 +138,7 @@ std::string explica_lance(const Analise& a, std::string_view palavra, bool ingle
         if (!(c.marcas & p.marca)) continue;
         const int casa = casa_da_marca(p, a.tabuleiro, *j);
         const std::string onde = casa ? preenche(texto(Mensagem::NaCasa, ingles),
-                                                 {nparaletra(casa, a.maquina_tem_brancas)})
+                                                 {texto_da_casa(casa, a.maquina_tem_brancas)})
                                       : "";
         saida += preenche(ingles ? p.ingles : p.portugues, {onde}) + '\n';
     }

@@ -13,10 +13,6 @@
 
 namespace quelmaro {
 
-// The short name of a feature table, "jogada_" left off: "pegad", "perdeb", ...
-// (for tests and tools; the table shows the features in words).
-std::string_view nome_curto(int marca);
-
 // "why MOVE": one line per feature set for the move, then the rule it meets
 // against the choice; or one line that it was not one of the candidates.
 std::string explica_lance(const Analise& analise, std::string_view palavra, bool ingles);

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "chess/lances.hpp"
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 #include "game/estado.hpp"
 #include "game/parecer.hpp"
 #include "io/console.hpp"
@@ -62,7 +62,7 @@ class SessaoUci {
     Console& console_;
     Estado estado_;
     Estado estado_do_passe_; // the last go's pass ran on it, with the values it carries over
-    Quelmaro2 motor_;
+    MotorDeRegras motor_;
     bool tem_jogo_ = false;                 // a game is going on: later positions may extend it
     xadrez::Posicao inicio_{};              // where the game's last position started
     std::vector<xadrez::Movimento> lances_; // and the moves after it

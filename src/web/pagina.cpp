@@ -154,7 +154,7 @@ Analise passe(const Jogo& j, xadrez::Posicao& x) {
     comeca_de_posicao(e, x, x.brancas_a_mover);
     e.poe_contadores(e.lance_do_jogo(), e.lances_da_pessoa(), do_inicio ? std::min(feitos, 2) : 2);
     const Tabuleiro antes = e.tabuleiro();
-    Quelmaro2 motor;
+    MotorDeRegras motor;
     const Escolha escolha = escolhe(e, motor, nullptr, false);
     Analise a = analise_do_passe(motor, escolha.resultado, antes, x.brancas_a_mover);
     a.fora_das_regras = escolha.pensamento.fora_das_regras;
@@ -319,7 +319,7 @@ std::string pgn(std::string_view fen, std::string_view lances, std::string_view 
     lido.leitura.tags = xadrez::tags_de(sete, outras);
     lido.leitura.resultado = std::string(resultado);
     if (anotada) {
-        Quelmaro2 motor;
+        MotorDeRegras motor;
         return xadrez::escreve_pgn(anota(
             motor, lido, computador_brancas ? LadoAnotado::brancas : LadoAnotado::pretas, ingles));
     }

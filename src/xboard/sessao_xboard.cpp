@@ -73,7 +73,7 @@ SessaoXboard::SessaoXboard(Console& console, Arquivos& arquivos)
 
 int SessaoXboard::executa() {
     try {
-        Quelmaro(jogo_, *this);
+        executa_jogo(jogo_, *this);
     } catch (const FimDoPrograma&) {
         // The end of the input.
     }
@@ -85,7 +85,7 @@ void SessaoXboard::diz(Mensagem m) { saida() << texto(m, exibicao_.ingles) << '\
 void SessaoXboard::poe(Mensagem m) { saida() << texto(m, exibicao_.ingles); }
 
 // The GUI has White; nothing is asked and nothing shown.
-void SessaoXboard::Apresentacao() {
+void SessaoXboard::apresenta() {
     exibicao_.ingles = true;
     jogo_.novo(true);
 }
@@ -112,12 +112,12 @@ bool SessaoXboard::fim_do_passe(Termino termino) {
 bool SessaoXboard::le_lance() {
     for (;;) {
         std::string linha = console_.pedaco(TAMANHO_DA_LINHA);
-        lido_ = Tradutor(linha, COMANDOS);
+        lido_ = traduz(linha, COMANDOS);
         linha_lida_ = linha;
         if (lido_.tipo == Traducao::Tipo::comando) {
             const Comando& c = COMANDOS[lido_.comando];
             if (c.linha_inteira && console_.cortada())
-                lido_ = Tradutor(linha += console_.linha(), COMANDOS);
+                lido_ = traduz(linha += console_.linha(), COMANDOS);
             if (c.ao_ler) {
                 (this->*c.executa)(lido_);
                 continue;
@@ -153,13 +153,14 @@ bool SessaoXboard::pos_lance_dele() {
             continue;
         }
         if (lido_.e("turn")) {
-            exibicao_.tabuleironormal = !exibicao_.tabuleironormal;
+            exibicao_.maquina_no_alto = !exibicao_.maquina_no_alto;
         } else if (lido_.e("save")) {
-            save(console_, arquivos_, jogo_, exibicao_);
+            grava_jogo(console_, arquivos_, jogo_, exibicao_);
             pede_lance();
         } else if (lido_.e("open")) {
             // A game loaded from a chess file goes on out of force mode.
-            if (open(console_, arquivos_, jogo_, exibicao_) == Aberto::partida) forcado_ = false;
+            if (abre_jogo(console_, arquivos_, jogo_, exibicao_) == Aberto::partida)
+                forcado_ = false;
             pede_lance();
         } else if (lido_.e("play")) {
             // The computer takes the side to move.
@@ -171,7 +172,7 @@ bool SessaoXboard::pos_lance_dele() {
             return true;
         } else if (lido_.e("nova")) {
             forcado_ = analise_;
-            Apresentacao();
+            apresenta();
             mostra_analise();
         } else if (!lance()) {
             poe(Mensagem::LanceIlegal);
@@ -180,7 +181,7 @@ bool SessaoXboard::pos_lance_dele() {
                 const std::size_t fim = linha_lida_.find_last_not_of(" \t\r\n");
                 saida() << texto_visivel(linha_lida_.substr(0, fim + 1)) << '\n';
             } else {
-                saida().write(lido_.saidatrad.data(), 4) << '\n';
+                saida().write(lido_.saida.data(), 4) << '\n';
             }
         } else if (!forcado_) {
             return true;
@@ -192,16 +193,16 @@ bool SessaoXboard::pos_lance_dele() {
 
 bool SessaoXboard::lance() {
     const Estado& e = jogo_.estado();
-    const auto& s = lido_.saidatrad;
+    const auto& s = lido_.saida;
     const auto promocao = [this] { return this->promocao(); };
     // A move for the computer's colour is read as if that colour were the player's.
     if (forcado_ && !e.vez_do_jogador()) {
         const bool virado = e.jogador_tem_brancas();
-        return jogo_.lance_dado_a_maquina(lparanumero(s[0], s[1], virado),
-                                          lparanumero(s[2], s[3], virado), promocao);
+        return jogo_.lance_dado_a_maquina(numero_da_casa(s[0], s[1], virado),
+                                          numero_da_casa(s[2], s[3], virado), promocao);
     }
     const bool b = e.maquina_tem_brancas();
-    return jogo_.lance_dele(lparanumero(s[0], s[1], b), lparanumero(s[2], s[3], b), promocao);
+    return jogo_.lance_dele(numero_da_casa(s[0], s[1], b), numero_da_casa(s[2], s[3], b), promocao);
 }
 
 // --- The commands ---

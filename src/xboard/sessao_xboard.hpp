@@ -11,7 +11,7 @@
 #include "frontend/arquivo.hpp"
 #include "frontend/tradutor.hpp"
 #include "game/jogo.hpp"
-#include "game/quelmaro.hpp"
+#include "game/procedimento_principal.hpp"
 #include "io/arquivos.hpp"
 #include "io/console.hpp"
 #include "text/mensagens.hpp"
@@ -26,7 +26,7 @@ class SessaoXboard : public Frente {
     // returns the exit status (0).
     int executa();
 
-    void Apresentacao() override;
+    void apresenta() override;
     bool pos_lance_dele() override;
     bool meu_lance(const LanceDaMaquina& lance) override;
     bool fim_do_passe(Termino termino) override;

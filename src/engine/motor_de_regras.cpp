@@ -26,7 +26,7 @@
 //   probe is needed.
 // - A reply that takes the computer's king marks jogada_perder, which every
 //   rule refuses; it is not tested for check.
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 
 #include <bit>
 
@@ -76,7 +76,7 @@ bool eh_deslizante(int codigo) {
 
 } // namespace
 
-void Quelmaro2::Alcances::anota(const Tabuleiro& t, Casas casas, bool com_destinos) {
+void MotorDeRegras::Alcances::anota(const Tabuleiro& t, Casas casas, bool com_destinos) {
     n = 0;
     for (; casas; casas &= casas - 1) {
         const int c = menor_casa(casas);
@@ -124,13 +124,13 @@ bool alguma_fuga(Tabuleiro& t, Casas origens, int rei, int& examinadas) {
 
 } // namespace
 
-Marcas Quelmaro2::marcas(int de, int para) const {
+Marcas MotorDeRegras::marcas(int de, int para) const {
     for (const Candidato& c : candidatos())
         if (c.de == de && c.para == para) return c.marcas;
     return 0;
 }
 
-Resultado Quelmaro2::passe(const Entrada& e) {
+Resultado MotorDeRegras::passe(const Entrada& e) {
     tabuleiro_ = e.tabuleiro;
     vigia_promocoes_ = e.de_posicao_montada || e.lance_do_jogo > 5;
     Tabuleiro& t = tabuleiro_;
@@ -182,7 +182,7 @@ Resultado Quelmaro2::passe(const Entrada& e) {
     return r;
 }
 
-bool Quelmaro2::abertura_fixa(Resultado& r, const Permitidos* permitidos) const {
+bool MotorDeRegras::abertura_fixa(Resultado& r, const Permitidos* permitidos) const {
     const Tabuleiro& t = tabuleiro_;
     // The computer's king on square 4 means the computer has White.
     if (r.numero_de_meu_movimento == 0) {
@@ -216,13 +216,15 @@ bool Quelmaro2::abertura_fixa(Resultado& r, const Permitidos* permitidos) const 
     return false;
 }
 
-bool Quelmaro2::eh_candidato(int de, int para) const { return e_candidato(tabuleiro_, de, para); }
+bool MotorDeRegras::eh_candidato(int de, int para) const {
+    return e_candidato(tabuleiro_, de, para);
+}
 
-bool Quelmaro2::rei_da_maquina_atacado() const {
+bool MotorDeRegras::rei_da_maquina_atacado() const {
     return algum_atacado(tabuleiro_, tabuleiro_.com_codigo(REI));
 }
 
-void Quelmaro2::analisa_candidato(Candidato& c) {
+void MotorDeRegras::analisa_candidato(Candidato& c) {
     Tabuleiro& t = tabuleiro_;
     LanceDeTeste candidato(t, c.de, c.para);
     ++posicoes_examinadas_;
@@ -230,12 +232,12 @@ void Quelmaro2::analisa_candidato(Candidato& c) {
     m |= pega(candidato.capturada());
     if (candidato.movida() == DAMA || candidato.movida() == REI) alinha_dama_rei(m);
     if (posicao_do_rei_dele_ != 0 && t.validade(c.para, posicao_do_rei_dele_) && mate_ele2())
-        m |= mataele2;
+        m |= lance_da_mate;
     // The squares whose occupancy the candidate changed.
     segundo_lance(m, c.de, c.para, bit(c.de) | (candidato.capturada() == VAZIO ? bit(c.para) : 0));
 }
 
-void Quelmaro2::alinha_dama_rei(Marcas& m) {
+void MotorDeRegras::alinha_dama_rei(Marcas& m) {
     const Tabuleiro& t = tabuleiro_;
     const Casas damas = t.com_codigo(DAMA), reis = t.com_codigo(REI);
     if (damas == 0 || reis == 0) return;
@@ -250,7 +252,7 @@ void Quelmaro2::alinha_dama_rei(Marcas& m) {
 // Kept as one function: it is the pass's inner loop, run once per candidate,
 // and its steps share the attack sets and the squares computed at its top;
 // split up, they would pass a dozen of them around or compute them again.
-void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
+void MotorDeRegras::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
     Tabuleiro& t = tabuleiro_;
     const Geometria& g = GEOMETRIA;
     const Casas ocupadas = t.ocupadas(), minhas = t.pecas_da_maquina(), dele = t.pecas_do_jogador();
@@ -375,9 +377,9 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
 
             // Does the replying piece check the computer's king, and mate it?
             if (tomada != REI && contem(xeque, l)) {
-                if (!(m & exequemate) && !fuga_do_rei(rei, k, l, codigo)) {
+                if (!(m & resposta_da_mate) && !fuga_do_rei(rei, k, l, codigo)) {
                     LanceDeTeste resposta(t, k, l);
-                    if (mate()) m |= exequemate;
+                    if (mate()) m |= resposta_da_mate;
                 }
                 m |= expoem_a_xeque;
             }
@@ -401,7 +403,7 @@ void Quelmaro2::segundo_lance(Marcas& m, int i, int j, Casas mudou) {
 // yet played: can the computer's king on `rei`, the only one, step onto a
 // square that no player's piece then attacks? Only a shortcut: when it finds
 // no such square, the mate probe decides.
-bool Quelmaro2::fuga_do_rei(int rei, int k, int l, int codigo) {
+bool MotorDeRegras::fuga_do_rei(int rei, int k, int l, int codigo) {
     const Tabuleiro& t = tabuleiro_;
     if (varias(t.com_codigo(REI))) return false;
     const Casas minhas = t.pecas_da_maquina() & ~bit(l);
@@ -420,18 +422,18 @@ bool Quelmaro2::fuga_do_rei(int rei, int k, int l, int codigo) {
 
 // After the candidate and a checking reply: does every follow-up leave the
 // computer's king attackable?
-bool Quelmaro2::mate() { return sem_fuga(REI); }
+bool MotorDeRegras::mate() { return sem_fuga(REI); }
 
 // After a candidate that attacks the player's king: does every reply leave
 // the player's king attackable?
-bool Quelmaro2::mate_ele2() { return sem_fuga(-REI); }
+bool MotorDeRegras::mate_ele2() { return sem_fuga(-REI); }
 
 // Does every move of the side whose king has code `rei` leave some piece of
 // that code attackable? The king's moves are tried first, and with one king
 // they are judged without being played: its target square is safe when no
 // opposing piece but the one taken there attacks it with the king gone from
 // its square.
-bool Quelmaro2::sem_fuga(int rei) {
+bool MotorDeRegras::sem_fuga(int rei) {
     Tabuleiro& t = tabuleiro_;
     const Casas reis = t.com_codigo(rei);
     if (reis && !varias(reis)) {

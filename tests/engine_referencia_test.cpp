@@ -24,7 +24,7 @@ std::string nomes(Marcas m) {
 // suggestion is a pass with no opening move whose carried values are dropped.
 void compara(const Momento& momento, bool sugestao, const std::string& nome) {
     Tabuleiro b = momento.tabuleiro;
-    Quelmaro2 motor;
+    MotorDeRegras motor;
     PasseDeReferencia ref(b);
     ref.lance_do_jogo = momento.lance_do_jogo;
     ref.contagem_empate = momento.contagem_empate;

@@ -5,7 +5,7 @@
 // a GUI); the game itself changes only through Jogo.
 #pragma once
 
-#include "engine/quelmaro2.hpp"
+#include "engine/motor_de_regras.hpp"
 #include "game/jogo.hpp"
 
 namespace quelmaro {
@@ -15,7 +15,7 @@ class Frente {
   public:
     virtual ~Frente() = default;
     // The start-up of the program's first game.
-    virtual void Apresentacao() = 0;
+    virtual void apresenta() = 0;
     // The player's turn: true once the player's move has been played (or
     // the move handed to the computer, or a new game begun with the
     // computer to move first); false when the player ends the program.
@@ -38,6 +38,6 @@ enum class Encerramento {
 // the player has White, then turn after turn (the computer's skipped while
 // the game is over), until the front end says the program ends. The end of
 // the input ends it too, by the exception the input throws (FimDoPrograma).
-Encerramento Quelmaro(Jogo& jogo, Frente& frente);
+Encerramento executa_jogo(Jogo& jogo, Frente& frente);
 
 } // namespace quelmaro

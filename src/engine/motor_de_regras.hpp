@@ -60,7 +60,7 @@ struct Resultado {
     int posicoes_examinadas = 0;
 };
 
-class Quelmaro2 {
+class MotorDeRegras {
   public:
     // One engine pass. Works on a board of its own (the input is never
     // written) and allocates nothing. The fixed opening moves are played

@@ -1,9 +1,9 @@
-#include "game/quelmaro.hpp"
+#include "game/procedimento_principal.hpp"
 
 namespace quelmaro {
 
-Encerramento Quelmaro(Jogo& jogo, Frente& frente) {
-    frente.Apresentacao();
+Encerramento executa_jogo(Jogo& jogo, Frente& frente) {
+    frente.apresenta();
     if (jogo.estado().jogador_tem_brancas() && !frente.pos_lance_dele())
         return Encerramento::pedido;
     for (;;) {
