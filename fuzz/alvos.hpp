@@ -58,14 +58,12 @@ inline std::string jogo_salvo(std::string_view dados) {
 // comes only with a plain move.
 inline std::string tradutor(std::string_view dados) {
     static constexpr std::string_view PALAVRAS[] = {"draw", "undo", "hint ", "setboard "};
-    static constexpr std::string_view SAIDAS[] = {"play", "save", "open", "turn",
-                                                  "quit", "proq", "groq", "nova"};
     std::istringstream entrada{std::string(dados)};
     for (std::string linha; std::getline(entrada, linha);) {
         for (std::size_t i = 0; i == 0 || i < linha.size(); i += TAMANHO_DA_LINHA) {
             const std::string pedaco = linha.substr(i, TAMANHO_DA_LINHA);
             const Traducao t = traduz(pedaco, std::span<const std::string_view>(PALAVRAS));
-            const auto& s = t.saida;
+            const auto& s = t.lance;
             const std::string_view palavra(s.data(), s.size());
             const bool lance = s[0] >= 'a' && s[0] <= 'h' && s[1] >= '1' && s[1] <= '8' &&
                                s[2] >= 'a' && s[2] <= 'h' && s[3] >= '1' && s[3] <= '8';
@@ -74,8 +72,8 @@ inline std::string tradutor(std::string_view dados) {
                 if (!lance) return "the parser handed on \"" + std::string(palavra) + "\"";
                 break;
             case Traducao::Tipo::palavra:
-                if (std::find(std::begin(SAIDAS), std::end(SAIDAS), palavra) == std::end(SAIDAS))
-                    return "the parser handed on the word \"" + std::string(palavra) + "\"";
+                if (t.palavra == Palavra::nenhuma || t.palavra > Palavra::nova)
+                    return "the parser handed on a word of no name for " + pedaco;
                 break;
             case Traducao::Tipo::comando:
                 if (t.comando < 0 || t.comando >= static_cast<int>(std::size(PALAVRAS)) ||

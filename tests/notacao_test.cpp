@@ -26,6 +26,9 @@ TEST(Notacao, KnownSquaresInBothOrientations) {
     }
     EXPECT_EQ(numero_da_casa('E', '2', false), 53);
     EXPECT_EQ(numero_da_casa('E', '2', true), 12);
+    // No square: a letter past h, a digit past 8, the halves of a word.
+    for (const char* nada : {"i2", "e9", "sa", "pr", "\0\0"})
+        EXPECT_EQ(numero_da_casa(nada[0], nada[1], false), 0) << nada;
     EXPECT_EQ(coordenadas(53, 37, false), "e2e4");
 }
 
@@ -37,30 +40,6 @@ TEST(Notacao, InverseOnAllSquares) {
             // the two orientations are the board turned half a turn
             EXPECT_EQ(numero_da_casa(t[0], t[1], !maquina), 65 - n);
         }
-}
-
-TEST(Notacao, CommandPairs) {
-    struct Caso {
-        const char* palavra;
-        int brancas_1, brancas_2, pretas_1, pretas_2; // the player White / Black
-    };
-    // clang-format off
-    const Caso casos[] = {
-        {"save", 100, 100, 100, 100}, {"open", 90, 90, 90, 90}, {"turn", 110, 110, 110, 110},
-        {"play", 300, 300, 300, 300}, {"nova", 400, 400, 400, 400},
-        {"proq", 200, 200, 220, 220}, {"groq", 210, 200, 230, 220},
-        {"quit", COD_NENHUM, COD_NENHUM, COD_NENHUM, COD_NENHUM},
-    };
-    // clang-format on
-    for (const Caso& c : casos) {
-        const char* p = c.palavra;
-        EXPECT_EQ(numero_da_casa(p[0], p[1], false), c.brancas_1) << p;
-        EXPECT_EQ(numero_da_casa(p[2], p[3], false), c.brancas_2) << p;
-        EXPECT_EQ(numero_da_casa(p[0], p[1], true), c.pretas_1) << p;
-        EXPECT_EQ(numero_da_casa(p[2], p[3], true), c.pretas_2) << p;
-    }
-    EXPECT_EQ(numero_da_casa('i', '2', false), COD_NENHUM);
-    EXPECT_EQ(numero_da_casa('e', '9', false), COD_NENHUM);
 }
 
 // A chess position put on the state and read back, the computer on either

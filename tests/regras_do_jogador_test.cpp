@@ -113,9 +113,9 @@ TEST(RegrasDoJogador, CastlingOnlyForTheKingOnItsSquare) {
         Jogo jogo;
         jogo.poe_estado(e);
         const auto dama = [] { return 'q'; };
-        EXPECT_FALSE(jogo.lance_dele(brancas ? COD_ROQUE_PEQUENO_BRANCAS : COD_ROQUE_PEQUENO_PRETAS,
-                                     0, dama));
-        ASSERT_TRUE(jogo.lance_dele(casa_de(e, c('e').c_str()), casa_de(e, c('g').c_str()), dama));
+        EXPECT_FALSE(jogo.lance_dele({.roque = LanceDoJogador::Roque::pequeno}, dama));
+        ASSERT_TRUE(
+            jogo.lance_dele({casa_de(e, c('e').c_str()), casa_de(e, c('g').c_str())}, dama));
         EXPECT_EQ(em(jogo.estado(), c('g').c_str()), -TORRE);
         EXPECT_EQ(em(jogo.estado(), c('h').c_str()), -TORRE);
         EXPECT_EQ(em(jogo.estado(), c('f').c_str()), VAZIO);

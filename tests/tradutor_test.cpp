@@ -19,11 +19,13 @@ constexpr std::array<std::string_view, 5> PALAVRAS = {"help ", "why ", "undo", "
 // What the parser makes of the line: "move e2e4", "word play", "command 1" or
 // "nothing".
 std::string le(std::string_view linha) {
+    // The game's words in the order of Traducao::Palavra.
+    constexpr const char* NOMES[] = {"none", "play", "save", "open", "turn",
+                                     "quit", "proq", "groq", "nova"};
     const Traducao t = traduz(linha, std::span<const std::string_view>(PALAVRAS));
-    const std::string s(t.saida.begin(), t.saida.end());
     switch (t.tipo) {
-    case Traducao::Tipo::lance: return "move " + s;
-    case Traducao::Tipo::palavra: return "word " + s;
+    case Traducao::Tipo::lance: return "move " + std::string(t.lance.begin(), t.lance.end());
+    case Traducao::Tipo::palavra: return std::string("word ") + NOMES[int(t.palavra)];
     case Traducao::Tipo::comando: return "command " + std::to_string(t.comando);
     case Traducao::Tipo::nada: break;
     }

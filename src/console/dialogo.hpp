@@ -71,9 +71,14 @@ class Dialogo : public Frente {
     std::string san_do_meu_lance() const;
 
     // Reads lines until one is a move (coordinates or SAN) or a command
-    // word; answers "draw" on the way. Leaves the squares or command codes
-    // in casa_de, casa_para; false when the line is "quit".
+    // word, left in `lido_`; answers "draw" on the way. False when the line
+    // is "quit".
     bool le_lance();
+    // The move read, in squares of the board, or the castling word read.
+    LanceDoJogador lance_lido() const;
+    // "open": a game loaded from a file, the game left recorded (--record);
+    // one over by its rules or its file's result is said to be over.
+    void abre_partida();
     // A word of SAN in the game's piece letters: true when it names one move,
     // which then stands in `lido_` as coordinates; else its answer printed.
     bool lance_san(std::string_view palavra);
@@ -104,9 +109,8 @@ class Dialogo : public Frente {
     Arquivos& arquivos_;
     Jogo jogo_;
     Exibicao exibicao_;
-    Traducao lido_;                 // the last move or command read
-    int casa_de = 1, casa_para = 1; // its squares, or its command codes
-    char promocao_san_ = 0;         // the piece a move typed in SAN promotes to, or 0
+    Traducao lido_;         // the last move or command read
+    char promocao_san_ = 0; // the piece a move typed in SAN promotes to, or 0
     OpcoesDoConsole opcoes_;
     bool por_registrar_ = false; // a move played since the game was last recorded
 };

@@ -164,64 +164,74 @@ bool Dialogo::le_lance() {
             const std::string_view palavra = std::string_view(linha).substr(0, linha.find(' '));
             if (palavra.empty() || !lance_san(palavra)) continue;
         }
-        if (lido_.tipo == Traducao::Tipo::palavra && lido_.e("quit")) return false;
+        if (lido_.e(Palavra::sair)) return false;
         break;
     }
-    const bool b = jogo_.estado().maquina_tem_brancas();
-    casa_de = numero_da_casa(lido_.saida[0], lido_.saida[1], b);
-    casa_para = numero_da_casa(lido_.saida[2], lido_.saida[3], b);
     return true;
+}
+
+LanceDoJogador Dialogo::lance_lido() const {
+    using enum LanceDoJogador::Roque;
+    if (lido_.e(Palavra::roque_pequeno)) return {.roque = pequeno};
+    if (lido_.e(Palavra::roque_grande)) return {.roque = grande};
+    const auto& s = lido_.lance;
+    const bool b = jogo_.estado().maquina_tem_brancas();
+    return {numero_da_casa(s[0], s[1], b), numero_da_casa(s[2], s[3], b)};
+}
+
+void Dialogo::abre_partida() {
+    // The game left for another is recorded as it was.
+    const std::string antes =
+        opcoes_.registro.empty() || !por_registrar_ ? "" : pgn_do_jogo(jogo_, hoje());
+    Termino dado = Termino::nenhum;
+    const bool aberto = abre_jogo(console_, arquivos_, jogo_, exibicao_, &dado) != Aberto::nada;
+    if (aberto) {
+        registra_partida(antes);
+        por_registrar_ = false;
+    }
+    escreve_tabuleiro();
+    // A game that is over by the rules of chess, or by the result its file
+    // gives it, loads as it ended.
+    const Termino fim =
+        jogo_.fim_pelas_regras() != Termino::nenhum ? jogo_.fim_pelas_regras() : dado;
+    if (aberto && fim != Termino::nenhum) {
+        jogo_.encerra(fim);
+        anuncia_fim();
+    }
 }
 
 bool Dialogo::pos_lance_dele() {
     for (;;) {
         if (!le_lance()) return false;
-        // The game's commands carried out in place; the code of a line is its
-        // second half. Each is followed by the next line read, so that two of
-        // them typed one after the other show the board once more between.
+        // The words turn, save and open carried out in place, in this order.
+        // Each is followed by the next line read, so that two of them typed
+        // one after the other show the board once more between.
         for (;;) {
-            if (casa_para == COD_VIRAR) {
+            if (lido_.e(Palavra::virar)) {
                 exibicao_.maquina_no_alto = !exibicao_.maquina_no_alto;
                 escreve_tabuleiro();
                 pede_lance();
                 if (!le_lance()) return false;
             }
-            if (casa_para == COD_SALVAR) {
+            if (lido_.e(Palavra::salvar)) {
                 grava_jogo(console_, arquivos_, jogo_, exibicao_);
                 pede_lance();
                 if (!le_lance()) return false;
             }
-            if (casa_para == COD_ABRIR) {
-                // The game left for another is recorded as it was.
-                const std::string antes =
-                    opcoes_.registro.empty() || !por_registrar_ ? "" : pgn_do_jogo(jogo_, hoje());
-                Termino dado = Termino::nenhum;
-                const bool aberto =
-                    abre_jogo(console_, arquivos_, jogo_, exibicao_, &dado) != Aberto::nada;
-                if (aberto) {
-                    registra_partida(antes);
-                    por_registrar_ = false;
-                }
-                escreve_tabuleiro();
-                // A game that is over by the rules of chess, or by the result
-                // its file gives it, loads as it ended.
-                const Termino fim =
-                    jogo_.fim_pelas_regras() != Termino::nenhum ? jogo_.fim_pelas_regras() : dado;
-                if (aberto && fim != Termino::nenhum) {
-                    jogo_.encerra(fim);
-                    anuncia_fim();
-                }
+            if (lido_.e(Palavra::abrir)) {
+                abre_partida();
                 pede_lance();
                 if (!le_lance()) return false;
             }
-            if (casa_para != COD_VIRAR && casa_para != COD_SALVAR && casa_para != COD_ABRIR) break;
+            if (!lido_.e(Palavra::virar) && !lido_.e(Palavra::salvar) && !lido_.e(Palavra::abrir))
+                break;
             escreve_tabuleiro();
         }
         if (lido_.tipo == Traducao::Tipo::comando) {
             executa(lido_);
             continue;
         }
-        if (casa_de == COD_JOGAR || casa_para == COD_JOGAR) {
+        if (lido_.e(Palavra::jogar)) {
             // The computer takes the side to move; a game over has none.
             if (jogo_.acabou()) {
                 pede_lance();
@@ -233,7 +243,7 @@ bool Dialogo::pos_lance_dele() {
             }
             return true;
         }
-        if (casa_de == COD_NOVO) {
+        if (lido_.e(Palavra::nova)) {
             novo_jogo();
             if (jogo_.estado().jogador_tem_brancas()) continue;
             return true;
@@ -242,7 +252,7 @@ bool Dialogo::pos_lance_dele() {
             pede_lance();
             continue;
         }
-        if (!jogo_.lance_dele(casa_de, casa_para, [this] { return promocao(); })) {
+        if (!jogo_.lance_dele(lance_lido(), [this] { return promocao(); })) {
             diz(Mensagem::LanceRecusado);
             continue;
         }
@@ -297,7 +307,7 @@ bool Dialogo::lance_san(std::string_view palavra) {
     }
     const std::string coordenadas = xadrez::escreve_coordenadas(m);
     lido_.tipo = Traducao::Tipo::lance;
-    std::copy_n(coordenadas.begin(), 4, lido_.saida.begin());
+    std::copy_n(coordenadas.begin(), 4, lido_.lance.begin());
     promocao_san_ = m.promocao;
     return true;
 }

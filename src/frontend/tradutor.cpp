@@ -1,27 +1,26 @@
 #include "frontend/tradutor.hpp"
 
-#include <algorithm>
-
 namespace quelmaro {
 namespace {
 
 struct Chave {
     std::string_view entrada; // compared with the start of the line, blanks included
-    std::string_view saida;
+    Palavra palavra;
 };
 
+using enum Palavra;
 // The game's own words, in the order of the tests.
 // clang-format off
 constexpr Chave CHAVES[] = {
-    {"go ", "play"}, {"GO ", "play"}, {"Go ", "play"},
-    {"play", "play"}, {"PLAY", "play"}, {"Play", "play"},
-    {"save", "save"},
-    {"open", "open"}, {"load", "open"},
-    {"turn", "turn"}, {"reverse", "turn"},
-    {"quit", "quit"}, {"exit", "quit"},
-    {"O-O ", "proq"}, {"o-o ", "proq"}, {"0-0 ", "proq"},
-    {"O-O-O", "groq"}, {"o-o-o", "groq"},
-    {"new ", "nova"},
+    {"go ", jogar}, {"GO ", jogar}, {"Go ", jogar},
+    {"play", jogar}, {"PLAY", jogar}, {"Play", jogar},
+    {"save", salvar},
+    {"open", abrir}, {"load", abrir},
+    {"turn", virar}, {"reverse", virar},
+    {"quit", sair}, {"exit", sair},
+    {"O-O ", roque_pequeno}, {"o-o ", roque_pequeno}, {"0-0 ", roque_pequeno},
+    {"O-O-O", roque_grande}, {"o-o-o", roque_grande},
+    {"new ", nova},
 };
 // clang-format on
 
@@ -56,7 +55,7 @@ Traducao traduz(std::string_view linha, std::span<const std::string_view> palavr
     for (const Chave& c : CHAVES)
         if (s.starts_with(c.entrada)) {
             t.tipo = Traducao::Tipo::palavra;
-            std::copy(c.saida.begin(), c.saida.end(), t.saida.begin());
+            t.palavra = c.palavra;
             argumento(t, linha, c.entrada.size());
             return t;
         }
@@ -71,11 +70,11 @@ Traducao traduz(std::string_view linha, std::span<const std::string_view> palavr
     if (LETRAS_DE_PECA.find(s[0]) != std::string_view::npos) s.erase(0, 1);
     if (letra(s[0]) && digito(s[1]) && letra(s[2]) && digito(s[3])) {
         t.tipo = Traducao::Tipo::lance;
-        t.saida = {s[0], s[1], s[2], s[3]};
+        t.lance = {s[0], s[1], s[2], s[3]};
     } else if (letra(s[0]) && digito(s[1]) && (s[2] == '-' || s[2] == 'x') && letra(s[3]) &&
                digito(s[4])) {
         t.tipo = Traducao::Tipo::lance;
-        t.saida = {s[0], s[1], s[3], s[4]};
+        t.lance = {s[0], s[1], s[3], s[4]};
     }
     return t;
 }

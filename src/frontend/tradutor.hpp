@@ -1,10 +1,9 @@
 // The parser of move and command text: what one line the player (or the GUI)
 // typed is. A move is four characters, letter digit letter digit, as
-// "e2e4"; a word of the game's own vocabulary is one of the output words
-// "play", "save", "open", "turn", "quit", "proq" (short castling), "groq"
-// (long castling) and "nova" (new game); a front end's own command is the
-// index of its word in the table the front end passes. Anything else is read
-// past. The parser reads and prints nothing itself.
+// "e2e4"; a word of the game's own vocabulary is one of `Palavra` (play,
+// save, open, turn, quit, short and long castling, new game); a front end's
+// own command is the index of its word in the table the front end passes.
+// Anything else is read past. The parser reads and prints nothing itself.
 #pragma once
 
 #include <array>
@@ -17,11 +16,23 @@ namespace quelmaro {
 struct Traducao {
     enum class Tipo {
         nada,    // read past
-        lance,   // saida holds the move
-        palavra, // saida holds an output word
+        lance,   // `lance` holds the move
+        palavra, // a word of the game's: `palavra`
         comando, // a word of the front end's table: `comando`
     } tipo = Tipo::nada;
-    std::array<char, 4> saida{};
+    // The game's own words, which every front end that reads moves takes.
+    enum class Palavra {
+        nenhuma,
+        jogar,         // "go", "play": the computer takes the side to move
+        salvar,        // "save"
+        abrir,         // "open", "load"
+        virar,         // "turn", "reverse": the drawing turned
+        sair,          // "quit", "exit"
+        roque_pequeno, // "O-O"
+        roque_grande,  // "O-O-O"
+        nova,          // "new": a new game
+    } palavra = Palavra::nenhuma;
+    std::array<char, 4> lance{}; // "e2e4", the squares as typed
     // q, n, b or r typed right after a plain move, or NUL.
     char promocao_caracter = '\0';
     int comando = -1;
@@ -29,18 +40,17 @@ struct Traducao {
     // of "why e7e5"); empty after a move. `resto` is the same as it stands.
     std::string argumento, resto;
 
-    bool e(std::string_view palavra) const {
-        return std::string_view(saida.data(), saida.size()) == palavra;
-    }
+    bool e(Palavra p) const { return tipo == Tipo::palavra && palavra == p; }
 };
+using Palavra = Traducao::Palavra;
 
 // A line holds at most this many characters; the rest of a longer line stays
 // in the input: it is the next line, or the file name or number that the
 // command just read asks for.
 inline constexpr std::size_t TAMANHO_DA_LINHA = 100;
 
-// The line (at most TAMANHO_DA_LINHA characters) as a move, an output word or
-// a word of `palavras`, each compared, blanks included, with the start of
+// The line (at most TAMANHO_DA_LINHA characters) as a move, a word of the
+// game's or a word of `palavras`, each compared, blanks included, with the start of
 // the line made at least 8 characters long with blanks ("go" is "go      ").
 // The game's words are tested first, then the front end's in their order,
 // then the move forms: a plain move, then one with '-' or 'x' between the

@@ -234,13 +234,16 @@ LanceDaMaquina Jogo::lance_da_maquina() {
     return l;
 }
 
-bool Jogo::aplica_lance_dele(int de, int para, const EscolhaDePromocao& promocao) {
+bool Jogo::aplica_lance_dele(LanceDoJogador& lance, const EscolhaDePromocao& promocao) {
     // A castling word names the king's move; it is castling or nothing.
-    const std::optional<RoqueDoJogador> palavra = roque_da_palavra(estado_, de);
+    const bool palavra = lance.roque != LanceDoJogador::Roque::nenhum;
     if (palavra) {
-        de = palavra->de;
-        para = palavra->para;
+        const RoqueDoJogador r =
+            roque_do_jogador(estado_, lance.roque == LanceDoJogador::Roque::pequeno);
+        lance.de = r.de;
+        lance.para = r.para;
     }
+    const int de = lance.de, para = lance.para;
     if (!casa_valida(de) || !casa_valida(para)) return false;
     const std::optional<RoqueDoJogador> r = roque_do_lance(estado_, de, para);
     if (r && roque_permitido(estado_, de, para)) {
@@ -257,35 +260,33 @@ bool Jogo::aplica_lance_dele(int de, int para, const EscolhaDePromocao& promocao
     return true;
 }
 
-bool Jogo::lance_dele(int de, int para, const EscolhaDePromocao& promocao) {
+bool Jogo::lance_dele(const LanceDoJogador& lance, const EscolhaDePromocao& promocao) {
     Lembranca antes{estado_, {}, false, {}};
-    const std::optional<RoqueDoJogador> palavra = roque_da_palavra(estado_, de);
-    if (!aplica_lance_dele(de, para, promocao)) return false;
-    if (palavra) de = palavra->de, para = palavra->para;
-    registra(std::move(antes), de, para);
+    LanceDoJogador l = lance;
+    if (!aplica_lance_dele(l, promocao)) return false;
+    registra(std::move(antes), l.de, l.para);
     return true;
 }
 
 // The board is turned so that the computer's colour is the player's, the move
 // goes through the player's checks, and the board is turned back.
-bool Jogo::lance_dado_a_maquina(int de, int para, const EscolhaDePromocao& promocao) {
+bool Jogo::lance_dado_a_maquina(const LanceDoJogador& lance, const EscolhaDePromocao& promocao) {
     Lembranca antes{estado_, {}, false, {}};
     const int pessoa = estado_.lances_da_pessoa();
     estado_.vira();
-    const std::optional<RoqueDoJogador> palavra = roque_da_palavra(estado_, de);
-    const bool aceito = aplica_lance_dele(de, para, promocao);
+    LanceDoJogador l = lance;
+    const bool aceito = aplica_lance_dele(l, promocao);
     estado_.vira();
     if (!aceito) {
         estado_ = antes.antes;
         return false;
     }
-    if (palavra) de = palavra->de, para = palavra->para;
     estado_.poe_contadores(estado_.lance_do_jogo(), pessoa, estado_.numero_de_meu_movimento());
     estado_.conta_lance_dado_a_maquina();
     // The move's squares on the board turned back.
-    const std::string lance = coordenadas(65 - de, 65 - para, estado_.maquina_tem_brancas());
-    estado_.anota_ultimo_lance(lance);
-    registra(std::move(antes), 65 - de, 65 - para);
+    const std::string texto = coordenadas(65 - l.de, 65 - l.para, estado_.maquina_tem_brancas());
+    estado_.anota_ultimo_lance(texto);
+    registra(std::move(antes), 65 - l.de, 65 - l.para);
     return true;
 }
 

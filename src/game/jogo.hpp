@@ -16,6 +16,7 @@
 #include "game/analise.hpp"
 #include "game/estado.hpp"
 #include "game/jogo_salvo.hpp"
+#include "game/regras_do_jogador.hpp"
 
 namespace quelmaro {
 
@@ -137,15 +138,14 @@ class Jogo {
     // The computer's move: the engine pass on the board, then its move
     // played (a pawn on the last row becomes a queen) and kept in the history.
     LanceDaMaquina lance_da_maquina();
-    // The player's move from `de` to `para`, or the castling that a castling
-    // word's code in `de` names: castling, capture in passing and promotion
+    // The player's move: castling, capture in passing and promotion
     // included, checked by the player's rules; false (and nothing changed)
     // when it is refused. The move is kept in the history.
-    bool lance_dele(int de, int para, const EscolhaDePromocao& promocao);
+    bool lance_dele(const LanceDoJogador& lance, const EscolhaDePromocao& promocao);
     // A move the GUI sends for the computer's colour (force mode), in squares
     // of the board seen from the computer's colour (as if it were the
     // player's), checked by the same rules: it counts as the computer's.
-    bool lance_dado_a_maquina(int de, int para, const EscolhaDePromocao& promocao);
+    bool lance_dado_a_maquina(const LanceDoJogador& lance, const EscolhaDePromocao& promocao);
     // The player's pawns on the last row become what the front end says.
     void promove_peoes_dele(const EscolhaDePromocao& promocao);
 
@@ -174,7 +174,9 @@ class Jogo {
 
   private:
     void registra(Lembranca antes, int de, int para);
-    bool aplica_lance_dele(int de, int para, const EscolhaDePromocao& promocao);
+    // The move on the board, or false; `lance` gets the king's squares of a
+    // castling word.
+    bool aplica_lance_dele(LanceDoJogador& lance, const EscolhaDePromocao& promocao);
 
     Estado estado_;
     std::vector<Lembranca> historico_; // the state before each move of this game

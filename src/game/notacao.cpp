@@ -6,29 +6,6 @@
 namespace quelmaro {
 namespace {
 
-struct ParDeComando {
-    char a, b;
-    int codigo_brancas, codigo_pretas; // player White / computer White
-};
-
-// clang-format off
-constexpr ParDeComando PARES[] = {
-    {'s', 'a', COD_SALVAR, COD_SALVAR},
-    {'v', 'e', COD_SALVAR, COD_SALVAR},
-    {'o', 'p', COD_ABRIR, COD_ABRIR},
-    {'e', 'n', COD_ABRIR, COD_ABRIR},
-    {'p', 'r', COD_ROQUE_PEQUENO_BRANCAS, COD_ROQUE_PEQUENO_PRETAS},
-    {'o', 'q', COD_ROQUE_PEQUENO_BRANCAS, COD_ROQUE_PEQUENO_PRETAS},
-    {'g', 'r', COD_ROQUE_GRANDE_BRANCAS, COD_ROQUE_GRANDE_PRETAS},
-    {'p', 'l', COD_JOGAR, COD_JOGAR},
-    {'a', 'y', COD_JOGAR, COD_JOGAR},
-    {'n', 'o', COD_NOVO, COD_NOVO},
-    {'v', 'a', COD_NOVO, COD_NOVO},
-    {'t', 'u', COD_VIRAR, COD_VIRAR},
-    {'r', 'n', COD_VIRAR, COD_VIRAR},
-};
-// clang-format on
-
 // The rights of one colour: a right stands while neither its king nor its
 // rook has left home and the colour has not castled, with both at home.
 xadrez::Roques roques(const Estado& e) {
@@ -77,17 +54,14 @@ DireitosDeRoque direitos(bool pequeno, bool grande) {
 } // namespace
 
 int numero_da_casa(char letra, char digito, bool maquina_tem_brancas) {
-    for (const ParDeComando& p : PARES)
-        if (p.a == letra && p.b == digito)
-            return maquina_tem_brancas ? p.codigo_pretas : p.codigo_brancas;
     int col;
     if (letra >= 'a' && letra <= 'h')
         col = letra - 'a' + 1;
     else if (letra >= 'A' && letra <= 'H')
         col = letra - 'A' + 1;
     else
-        return COD_NENHUM;
-    if (digito < '1' || digito > '8') return COD_NENHUM;
+        return 0;
+    if (digito < '1' || digito > '8') return 0;
     const int rank = digito - '0';
     if (maquina_tem_brancas) return casa(rank, 9 - col);
     return casa(9 - rank, col);

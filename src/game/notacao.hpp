@@ -1,7 +1,6 @@
 // The game's state in the notations around it: square numbers 1..64 to and
-// from the coordinates the player reads and types (with the command codes of
-// the command words' halves), and the whole state to and from a chess
-// position and its FEN. The square mapping follows who has White: the board
+// from the coordinates the player reads and types, and the whole state to and
+// from a chess position and its FEN. The square mapping follows who has White: the board
 // stands from the computer's side, so with the computer White square 1 is h1,
 // with the player White it is a8.
 #pragma once
@@ -14,19 +13,7 @@
 
 namespace quelmaro {
 
-// Command codes that numero_da_casa returns for the halves of command words.
-constexpr int COD_ABRIR = 90;
-constexpr int COD_SALVAR = 100;
-constexpr int COD_VIRAR = 110;
-constexpr int COD_ROQUE_PEQUENO_BRANCAS = 200; // player White, king's side
-constexpr int COD_ROQUE_GRANDE_BRANCAS = 210;  // player White, queen's side
-constexpr int COD_ROQUE_PEQUENO_PRETAS = 220;  // player Black, king's side
-constexpr int COD_ROQUE_GRANDE_PRETAS = 230;   // player Black, queen's side
-constexpr int COD_JOGAR = 300;
-constexpr int COD_NOVO = 400;
-constexpr int COD_NENHUM = 0; // neither a square nor a command
-
-// A letter and a digit to a square 1..64, or a command pair to its code.
+// A letter and a digit to a square 1..64, or 0 when they name none.
 // Upper-case file letters are accepted.
 int numero_da_casa(char letra, char digito, bool maquina_tem_brancas);
 // A square 1..64 to its lower-case file letter and rank digit, e.g. "e2".

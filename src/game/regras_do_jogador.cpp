@@ -24,14 +24,9 @@ xadrez::Movimento movimento_dele(const Estado& e, int de, int para) {
 
 } // namespace
 
-std::optional<RoqueDoJogador> roque_da_palavra(const Estado& e, int codigo) {
-    const bool pequeno = codigo == COD_ROQUE_PEQUENO_BRANCAS || codigo == COD_ROQUE_PEQUENO_PRETAS;
-    if (!pequeno && codigo != COD_ROQUE_GRANDE_BRANCAS && codigo != COD_ROQUE_GRANDE_PRETAS)
-        return std::nullopt;
-    for (const xadrez::Roque& r : xadrez::ROQUES)
-        if (r.brancas == e.jogador_tem_brancas() && (r.lado() > 0) == pequeno)
-            return no_tabuleiro(e, r);
-    return std::nullopt;
+RoqueDoJogador roque_do_jogador(const Estado& e, bool pequeno) {
+    // ROQUES: White's king's side, White's queen's side, then Black's.
+    return no_tabuleiro(e, xadrez::ROQUES[(e.jogador_tem_brancas() ? 0 : 2) + (pequeno ? 0 : 1)]);
 }
 
 std::optional<RoqueDoJogador> roque_do_lance(const Estado& e, int de, int para) {

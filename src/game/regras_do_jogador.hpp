@@ -20,9 +20,18 @@ struct RoqueDoJogador {
     bool pequeno; // on the king's side
 };
 
-// The castling that a castling word's code names for the player (the codes
-// of the king's side, 200 and 220, and of the queen's side, 210 and 230).
-std::optional<RoqueDoJogador> roque_da_palavra(const Estado& estado, int codigo);
+// A move the player gives: from one square of the board to another, or a
+// castling word ("O-O", "O-O-O"), which names the king's move and is
+// castling or nothing.
+struct LanceDoJogador {
+    enum class Roque { nenhum, pequeno, grande };
+    int de = 0, para = 0;
+    Roque roque = Roque::nenhum;
+};
+
+// The castling of the player's colour on the king's side (`pequeno`) or on
+// the queen's.
+RoqueDoJogador roque_do_jogador(const Estado& estado, bool pequeno);
 // The castling of the player's colour whose king move this is, if any.
 std::optional<RoqueDoJogador> roque_do_lance(const Estado& estado, int de, int para);
 

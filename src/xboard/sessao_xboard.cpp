@@ -124,7 +124,7 @@ bool SessaoXboard::le_lance() {
             }
         }
         if (lido_.tipo == Traducao::Tipo::nada) continue;
-        if (lido_.tipo == Traducao::Tipo::palavra && lido_.e("quit")) {
+        if (lido_.e(Palavra::sair)) {
             // In analysis "exit" leaves it; "quit", and "exit" elsewhere, end the program.
             if (!analise_ || !linha.starts_with("exit")) return false;
             analise_ = false;
@@ -152,17 +152,17 @@ bool SessaoXboard::pos_lance_dele() {
             executa(lido_);
             continue;
         }
-        if (lido_.e("turn")) {
+        if (lido_.e(Palavra::virar)) {
             exibicao_.maquina_no_alto = !exibicao_.maquina_no_alto;
-        } else if (lido_.e("save")) {
+        } else if (lido_.e(Palavra::salvar)) {
             grava_jogo(console_, arquivos_, jogo_, exibicao_);
             pede_lance();
-        } else if (lido_.e("open")) {
+        } else if (lido_.e(Palavra::abrir)) {
             // A game loaded from a chess file goes on out of force mode.
             if (abre_jogo(console_, arquivos_, jogo_, exibicao_) == Aberto::partida)
                 forcado_ = false;
             pede_lance();
-        } else if (lido_.e("play")) {
+        } else if (lido_.e(Palavra::jogar)) {
             // The computer takes the side to move.
             forcado_ = false;
             if (jogo_.estado().vez_do_jogador()) {
@@ -170,7 +170,7 @@ bool SessaoXboard::pos_lance_dele() {
                 jogo_.promove_peoes_dele([this] { return promocao(); });
             }
             return true;
-        } else if (lido_.e("nova")) {
+        } else if (lido_.e(Palavra::nova)) {
             forcado_ = analise_;
             apresenta();
             mostra_analise();
@@ -181,7 +181,7 @@ bool SessaoXboard::pos_lance_dele() {
                 const std::size_t fim = linha_lida_.find_last_not_of(" \t\r\n");
                 saida() << texto_visivel(linha_lida_.substr(0, fim + 1)) << '\n';
             } else {
-                saida().write(lido_.saida.data(), 4) << '\n';
+                saida().write(lido_.lance.data(), 4) << '\n';
             }
         } else if (!forcado_) {
             return true;
@@ -193,16 +193,19 @@ bool SessaoXboard::pos_lance_dele() {
 
 bool SessaoXboard::lance() {
     const Estado& e = jogo_.estado();
-    const auto& s = lido_.saida;
     const auto promocao = [this] { return this->promocao(); };
     // A move for the computer's colour is read as if that colour were the player's.
-    if (forcado_ && !e.vez_do_jogador()) {
-        const bool virado = e.jogador_tem_brancas();
-        return jogo_.lance_dado_a_maquina(numero_da_casa(s[0], s[1], virado),
-                                          numero_da_casa(s[2], s[3], virado), promocao);
+    const bool pela_maquina = forcado_ && !e.vez_do_jogador();
+    LanceDoJogador l;
+    if (lido_.e(Palavra::roque_pequeno) || lido_.e(Palavra::roque_grande)) {
+        l.roque = lido_.e(Palavra::roque_pequeno) ? LanceDoJogador::Roque::pequeno
+                                                  : LanceDoJogador::Roque::grande;
+    } else {
+        const auto& s = lido_.lance;
+        const bool b = pela_maquina ? e.jogador_tem_brancas() : e.maquina_tem_brancas();
+        l = {numero_da_casa(s[0], s[1], b), numero_da_casa(s[2], s[3], b)};
     }
-    const bool b = e.maquina_tem_brancas();
-    return jogo_.lance_dele(numero_da_casa(s[0], s[1], b), numero_da_casa(s[2], s[3], b), promocao);
+    return pela_maquina ? jogo_.lance_dado_a_maquina(l, promocao) : jogo_.lance_dele(l, promocao);
 }
 
 // --- The commands ---
