@@ -74,6 +74,11 @@ class Dialogo : public Frente {
     // word, left in `lido_`; answers "draw" on the way. False when the line
     // is "quit".
     bool le_lance();
+    // The words turn, save and open read, carried out in place, in this
+    // order, each followed by the next line read (so that two of them typed
+    // one after the other show the board once more between); false when a
+    // line is "quit".
+    bool palavras_no_lugar();
     // The move read, in squares of the board, or the castling word read.
     LanceDoJogador lance_lido() const;
     // "open": a game loaded from a file, the game left recorded (--record);

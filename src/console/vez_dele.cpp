@@ -200,33 +200,33 @@ void Dialogo::abre_partida() {
     }
 }
 
+bool Dialogo::palavras_no_lugar() {
+    for (;;) {
+        if (lido_.e(Palavra::virar)) {
+            exibicao_.maquina_no_alto = !exibicao_.maquina_no_alto;
+            escreve_tabuleiro();
+            pede_lance();
+            if (!le_lance()) return false;
+        }
+        if (lido_.e(Palavra::salvar)) {
+            grava_jogo(console_, arquivos_, jogo_, exibicao_);
+            pede_lance();
+            if (!le_lance()) return false;
+        }
+        if (lido_.e(Palavra::abrir)) {
+            abre_partida();
+            pede_lance();
+            if (!le_lance()) return false;
+        }
+        if (!lido_.e(Palavra::virar) && !lido_.e(Palavra::salvar) && !lido_.e(Palavra::abrir))
+            return true;
+        escreve_tabuleiro();
+    }
+}
+
 bool Dialogo::pos_lance_dele() {
     for (;;) {
-        if (!le_lance()) return false;
-        // The words turn, save and open carried out in place, in this order.
-        // Each is followed by the next line read, so that two of them typed
-        // one after the other show the board once more between.
-        for (;;) {
-            if (lido_.e(Palavra::virar)) {
-                exibicao_.maquina_no_alto = !exibicao_.maquina_no_alto;
-                escreve_tabuleiro();
-                pede_lance();
-                if (!le_lance()) return false;
-            }
-            if (lido_.e(Palavra::salvar)) {
-                grava_jogo(console_, arquivos_, jogo_, exibicao_);
-                pede_lance();
-                if (!le_lance()) return false;
-            }
-            if (lido_.e(Palavra::abrir)) {
-                abre_partida();
-                pede_lance();
-                if (!le_lance()) return false;
-            }
-            if (!lido_.e(Palavra::virar) && !lido_.e(Palavra::salvar) && !lido_.e(Palavra::abrir))
-                break;
-            escreve_tabuleiro();
-        }
+        if (!le_lance() || !palavras_no_lugar()) return false;
         if (lido_.tipo == Traducao::Tipo::comando) {
             executa(lido_);
             continue;
