@@ -62,6 +62,49 @@ bool seguro(const Posicao& x, const Movimento& m, int rei) {
     return k < 0 || !atacada(y, k, !x.brancas_a_mover);
 }
 
+// The pawn's moves from `s`: one step to an empty square, two from its
+// first rank, a capture (in passing too); on the last rank, each promotion.
+template <class Poe>
+void lances_do_peao(const Posicao& x, int s, Poe&& poe) {
+    const bool b = x.brancas_a_mover;
+    const int frente = b ? 1 : -1;
+    auto anda = [&](int para) {
+        if (fila_de(para) == (b ? 7 : 0))
+            for (char pr : PROMOCOES) poe(s, para, pr);
+        else
+            poe(s, para);
+    };
+    const int um = passo(s, {0, frente});
+    if (um < 0) return;
+    if (x.pecas[um] == VAZIA) {
+        anda(um);
+        const int dois = passo(um, {0, frente});
+        if (fila_de(s) == (b ? 1 : 6) && x.pecas[dois] == VAZIA) poe(s, dois);
+    }
+    for (int lado : {-1, 1}) {
+        const int d = passo(s, {lado, frente});
+        if (d >= 0 && (de_cor(x.pecas[d], !b) || d == x.en_passant)) anda(d);
+    }
+}
+
+// Castling: the right, the squares between king and rook empty, and the
+// king neither in check nor crossing or landing on an attacked square.
+template <class Poe>
+void lances_de_roque(const Posicao& x, int so_de, Poe&& poe) {
+    const bool b = x.brancas_a_mover;
+    for (const Roque& r : ROQUES) {
+        if (r.brancas != b || (so_de >= 0 && so_de != r.rei) || !(x.roques.*r.direito) ||
+            x.pecas[r.rei] != da_cor('K', b) || x.pecas[r.torre] != da_cor('R', b))
+            continue;
+        bool livre = true;
+        for (int s = r.rei + r.lado(); s != r.torre; s += r.lado())
+            livre = livre && x.pecas[s] == VAZIA;
+        if (livre && !atacada(x, r.rei, !b) && !atacada(x, r.destino_da_torre(), !b) &&
+            !atacada(x, r.destino_do_rei(), !b))
+            poe(r.rei, r.destino_do_rei());
+    }
+}
+
 // The moves of the pieces of the side to move by their movement rules and
 // castling, those that leave the own king safe; with `so_de`, those of the
 // piece on that square alone. (Only positions that cannot arise could have
@@ -78,24 +121,7 @@ void gera(const Posicao& x, ListaDeLances& v, int so_de = -1) {
         if (!de_cor(p, b)) continue;
         const char t = tipo_da_peca(p);
         if (t == 'P') {
-            const int frente = b ? 1 : -1;
-            auto anda = [&](int para) {
-                if (fila_de(para) == (b ? 7 : 0))
-                    for (char pr : PROMOCOES) poe(s, para, pr);
-                else
-                    poe(s, para);
-            };
-            const int um = passo(s, {0, frente});
-            if (um < 0) continue;
-            if (x.pecas[um] == VAZIA) {
-                anda(um);
-                const int dois = passo(um, {0, frente});
-                if (fila_de(s) == (b ? 1 : 6) && x.pecas[dois] == VAZIA) poe(s, dois);
-            }
-            for (int lado : {-1, 1}) {
-                const int d = passo(s, {lado, frente});
-                if (d >= 0 && (de_cor(x.pecas[d], !b) || d == x.en_passant)) anda(d);
-            }
+            lances_do_peao(x, s, poe);
             continue;
         }
         for (const Andar& a : ANDARES) {
@@ -108,19 +134,7 @@ void gera(const Posicao& x, ListaDeLances& v, int so_de = -1) {
                 }
         }
     }
-    // Castling: the right, the squares between king and rook empty, and the
-    // king neither in check nor crossing or landing on an attacked square.
-    for (const Roque& r : ROQUES) {
-        if (r.brancas != b || (so_de >= 0 && so_de != r.rei) || !(x.roques.*r.direito) ||
-            x.pecas[r.rei] != da_cor('K', b) || x.pecas[r.torre] != da_cor('R', b))
-            continue;
-        bool livre = true;
-        for (int s = r.rei + r.lado(); s != r.torre; s += r.lado())
-            livre = livre && x.pecas[s] == VAZIA;
-        if (livre && !atacada(x, r.rei, !b) && !atacada(x, r.destino_da_torre(), !b) &&
-            !atacada(x, r.destino_do_rei(), !b))
-            poe(r.rei, r.destino_do_rei());
-    }
+    lances_de_roque(x, so_de, poe);
 }
 
 } // namespace

@@ -203,19 +203,9 @@ void variacao(Palavras& w, Posicao x, const Variacao& v) {
     w.fecha();
 }
 
-} // namespace
-
-std::vector<Tag> tags_de(const SeteTags& sete, const std::vector<Tag>& outras) {
-    std::vector<Tag> v = {{"Event", sete.evento}, {"Site", sete.local},    {"Date", sete.data},
-                          {"Round", sete.rodada}, {"White", sete.brancas}, {"Black", sete.pretas}};
-    v.insert(v.end(), outras.begin(), outras.end());
-    return v;
-}
-
-std::string escreve_pgn(const JogoParaEscrever& jogo) {
-    Palavras w;
-    w.anotacao(jogo.original_inicial, jogo.comentario_inicial);
-    Posicao x = jogo.inicio;
+// The moves as far as the first illegal one, each with its annotation;
+// leaves `x` after the last move written and returns how many there are.
+std::size_t escreve_lances(Palavras& w, const JogoParaEscrever& jogo, Posicao& x) {
     std::size_t jogados = 0;
     bool numero_das_pretas = true;
     for (const Movimento& m : jogo.lances) {
@@ -234,7 +224,11 @@ std::string escreve_pgn(const JogoParaEscrever& jogo) {
         }
         ++jogados;
     }
-    // A list cut short has no result; a game whose side to move has no move is over.
+    return jogados;
+}
+
+// A list cut short has no result; a game whose side to move has no move is over.
+std::string resultado_escrito(const JogoParaEscrever& jogo, const Posicao& x, std::size_t jogados) {
     std::string resultado = std::find(std::begin(RESULTADOS), std::end(RESULTADOS),
                                       jogo.resultado) != std::end(RESULTADOS)
                                 ? jogo.resultado
@@ -244,8 +238,12 @@ std::string escreve_pgn(const JogoParaEscrever& jogo) {
         resultado = "*";
     else if (f != Fim::nenhum && !jogo.resultado_como_dado)
         resultado = f == Fim::afogamento ? "1/2-1/2" : x.brancas_a_mover ? "0-1" : "1-0";
-    w.poe(resultado);
+    return resultado;
+}
 
+// The roster with `resultado`, SetUp and FEN when the game starts elsewhere,
+// then the other tags given, the first of each name.
+std::string tags_escritas(const JogoParaEscrever& jogo, std::string_view resultado) {
     std::string s;
     auto tag = [&](std::string_view nome, std::string_view valor) {
         s += '[';
@@ -259,7 +257,7 @@ std::string escreve_pgn(const JogoParaEscrever& jogo) {
     };
     for (const std::string_view nome : ROSTER) {
         const Tag* t = dado(nome);
-        tag(nome, nome == "Result" ? std::string_view(resultado)
+        tag(nome, nome == "Result" ? resultado
                   : t              ? std::string_view(t->second)
                   : nome == "Date" ? "????.??.??"
                                    : "?");
@@ -276,7 +274,26 @@ std::string escreve_pgn(const JogoParaEscrever& jogo) {
             continue;
         tag(t.first, t.second);
     }
-    return s + '\n' + w.texto() + "\n\n";
+    return s;
+}
+
+} // namespace
+
+std::vector<Tag> tags_de(const SeteTags& sete, const std::vector<Tag>& outras) {
+    std::vector<Tag> v = {{"Event", sete.evento}, {"Site", sete.local},    {"Date", sete.data},
+                          {"Round", sete.rodada}, {"White", sete.brancas}, {"Black", sete.pretas}};
+    v.insert(v.end(), outras.begin(), outras.end());
+    return v;
+}
+
+std::string escreve_pgn(const JogoParaEscrever& jogo) {
+    Palavras w;
+    w.anotacao(jogo.original_inicial, jogo.comentario_inicial);
+    Posicao x = jogo.inicio;
+    const std::size_t jogados = escreve_lances(w, jogo, x);
+    const std::string resultado = resultado_escrito(jogo, x, jogados);
+    w.poe(resultado);
+    return tags_escritas(jogo, resultado) + '\n' + w.texto() + "\n\n";
 }
 
 } // namespace quelmaro::xadrez

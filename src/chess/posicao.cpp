@@ -52,6 +52,56 @@ bool le_numero(std::string_view campo, int& valor) {
     return true;
 }
 
+// The castling field: "-", or letters each known and given once.
+bool le_roques(std::string_view campo, Roques& roques) {
+    if (campo == "-") return true;
+    for (char c : campo) {
+        bool conhecida = false;
+        for (const Roque& d : ROQUES) {
+            if (d.letra != c) continue;
+            if (roques.*d.direito) return false; // twice
+            roques.*d.direito = conhecida = true;
+        }
+        if (!conhecida) return false;
+    }
+    return true;
+}
+
+// Rights the pieces on the board no longer allow, and a passed square
+// that no pawn of the side that has just moved crossed, are dropped.
+void descarta_direitos_perdidos(Posicao& x) {
+    for (const Roque& d : ROQUES)
+        if (x.pecas[d.rei] != (d.brancas ? 'K' : 'k') ||
+            x.pecas[d.torre] != (d.brancas ? 'R' : 'r'))
+            x.roques.*d.direito = false;
+    if (x.en_passant >= 0) {
+        const int e = x.en_passant, frente = x.brancas_a_mover ? 8 : -8;
+        const bool cruzou = fila_de(e) == (x.brancas_a_mover ? 5 : 2) && x.pecas[e] == VAZIA &&
+                            x.pecas[e + frente] == VAZIA &&
+                            x.pecas[e - frente] == (x.brancas_a_mover ? 'p' : 'P');
+        if (!cruzou) x.en_passant = -1;
+    }
+}
+
+// Why a well-formed position cannot arise (a position kept as read, with the
+// reason), or nenhum.
+ErroFen motivo_da_impossibilidade(const Posicao& x) {
+    ErroFen erro = ErroFen::nenhum;
+    int reis_brancos = 0, reis_pretos = 0;
+    for (int s = 0; s < 64; ++s) {
+        const char p = x.pecas[s];
+        reis_brancos += p == 'K';
+        reis_pretos += p == 'k';
+        if ((p == 'P' || p == 'p') && (fila_de(s) == 0 || fila_de(s) == 7))
+            erro = ErroFen::peao_na_ponta;
+    }
+    if (reis_brancos != 1 || reis_pretos != 1) erro = ErroFen::reis;
+    Posicao outro_lado = x;
+    outro_lado.brancas_a_mover = !x.brancas_a_mover;
+    if (erro == ErroFen::nenhum && em_xeque(outro_lado)) erro = ErroFen::xeque_de_quem_nao_move;
+    return erro;
+}
+
 } // namespace
 
 std::optional<int> le_casa(std::string_view texto) {
@@ -86,17 +136,7 @@ LeituraFen le_fen(std::string_view texto, const OpcoesFen& opcoes) {
     if (campo[1] != "w" && campo[1] != "b") return erro(ErroFen::vez);
     x.brancas_a_mover = campo[1] == "w";
 
-    if (campo[2] != "-") {
-        for (char c : campo[2]) {
-            bool conhecida = false;
-            for (const Roque& d : ROQUES) {
-                if (d.letra != c) continue;
-                if (x.roques.*d.direito) return erro(ErroFen::roques); // twice
-                x.roques.*d.direito = conhecida = true;
-            }
-            if (!conhecida) return erro(ErroFen::roques);
-        }
-    }
+    if (!le_roques(campo[2], x.roques)) return erro(ErroFen::roques);
     if (campo[3] != "-") {
         const auto s = le_casa(campo[3]);
         if (!s) return erro(ErroFen::en_passant);
@@ -107,33 +147,8 @@ LeituraFen le_fen(std::string_view texto, const OpcoesFen& opcoes) {
     if (x.numero == 0 && !opcoes.numero_zero_e_um) return erro(ErroFen::contadores);
     if (x.numero == 0) x.numero = 1;
 
-    // Rights the pieces on the board no longer allow, and a passed square
-    // that no pawn of the side that has just moved crossed, are dropped.
-    for (const Roque& d : ROQUES)
-        if (x.pecas[d.rei] != (d.brancas ? 'K' : 'k') ||
-            x.pecas[d.torre] != (d.brancas ? 'R' : 'r'))
-            x.roques.*d.direito = false;
-    if (x.en_passant >= 0) {
-        const int e = x.en_passant, frente = x.brancas_a_mover ? 8 : -8;
-        const bool cruzou = fila_de(e) == (x.brancas_a_mover ? 5 : 2) && x.pecas[e] == VAZIA &&
-                            x.pecas[e + frente] == VAZIA &&
-                            x.pecas[e - frente] == (x.brancas_a_mover ? 'p' : 'P');
-        if (!cruzou) x.en_passant = -1;
-    }
-    // A position that cannot arise is kept as read, with the reason.
-    int reis_brancos = 0, reis_pretos = 0;
-    for (int s = 0; s < 64; ++s) {
-        const char p = x.pecas[s];
-        reis_brancos += p == 'K';
-        reis_pretos += p == 'k';
-        if ((p == 'P' || p == 'p') && (fila_de(s) == 0 || fila_de(s) == 7))
-            r.erro = ErroFen::peao_na_ponta;
-    }
-    if (reis_brancos != 1 || reis_pretos != 1) r.erro = ErroFen::reis;
-    Posicao outro_lado = x;
-    outro_lado.brancas_a_mover = !x.brancas_a_mover;
-    if (r.ok() && em_xeque(outro_lado)) r.erro = ErroFen::xeque_de_quem_nao_move;
-
+    descarta_direitos_perdidos(x);
+    r.erro = motivo_da_impossibilidade(x);
     return r;
 }
 

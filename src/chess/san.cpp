@@ -1,5 +1,7 @@
 #include "chess/san.hpp"
 
+#include <optional>
+
 namespace quelmaro::xadrez {
 namespace {
 
@@ -28,6 +30,48 @@ char tipo_da_letra(const Letras& letras, char c) {
 
 bool roque(const Posicao& x, const Movimento& m) {
     return tipo_da_peca(x.pecas[m.de]) == 'K' && (m.para - m.de == 2 || m.de - m.para == 2);
+}
+
+// What a move's text names, but for castling: the piece, the file and rank
+// it starts from when given (-1: any), the square and the promotion (0: none).
+struct PartesDoSan {
+    char tipo = 'P', promocao = 0;
+    int coluna = -1, fila = -1, para = -1;
+};
+
+// [piece] [file] [rank] [x | :] square [[=] promotion]; nullopt when the
+// text is not of that form.
+std::optional<PartesDoSan> partes_do_san(std::string_view w, const Letras& letras) {
+    PartesDoSan p;
+    if (!w.empty() && w.back() >= 'A' && w.back() <= 'Z') {
+        p.promocao = tipo_da_letra(letras, w.back());
+        if (p.promocao == 0 || p.promocao == 'K') return std::nullopt;
+        w.remove_suffix(1);
+        if (!w.empty() && w.back() == '=') w.remove_suffix(1);
+    }
+    if (w.size() < 2) return std::nullopt;
+    const auto para = le_casa(w.substr(w.size() - 2));
+    if (!para) return std::nullopt;
+    p.para = *para;
+    w.remove_suffix(2);
+    if (!w.empty() && w[0] >= 'A' && w[0] <= 'Z') {
+        p.tipo = tipo_da_letra(letras, w[0]);
+        if (p.tipo == 0) return std::nullopt;
+        w.remove_prefix(1);
+    }
+    if (!w.empty() && (w.back() == 'x' || w.back() == ':')) w.remove_suffix(1);
+    if (!w.empty() && w[0] >= 'a' && w[0] <= 'h') {
+        p.coluna = w[0] - 'a';
+        w.remove_prefix(1);
+    }
+    if (!w.empty() && w[0] >= '1' && w[0] <= '8') {
+        p.fila = w[0] - '1';
+        w.remove_prefix(1);
+    }
+    if (!w.empty() || (p.promocao && p.tipo != 'P')) return std::nullopt;
+    // A pawn named without its file moves along the file of the square.
+    if (p.tipo == 'P' && p.coluna < 0) p.coluna = coluna_de(p.para);
+    return p;
 }
 
 } // namespace
@@ -89,40 +133,13 @@ LeituraSan le_san(const Posicao& x, std::string_view w, const Letras& letras) {
         if (w == pequeno)
             return conta([&](const Movimento& m) { return roque(x, m) && m.para > m.de; });
 
-    // [piece] [file] [rank] [x | :] square [[=] promotion]
-    char tipo = 'P', promocao = 0;
-    int coluna = -1, fila = -1;
-    if (!w.empty() && w.back() >= 'A' && w.back() <= 'Z') {
-        promocao = tipo_da_letra(letras, w.back());
-        if (promocao == 0 || promocao == 'K') return r;
-        w.remove_suffix(1);
-        if (!w.empty() && w.back() == '=') w.remove_suffix(1);
-    }
-    if (w.size() < 2) return r;
-    const auto para = le_casa(w.substr(w.size() - 2));
-    if (!para) return r;
-    w.remove_suffix(2);
-    if (!w.empty() && w[0] >= 'A' && w[0] <= 'Z') {
-        tipo = tipo_da_letra(letras, w[0]);
-        if (tipo == 0) return r;
-        w.remove_prefix(1);
-    }
-    if (!w.empty() && (w.back() == 'x' || w.back() == ':')) w.remove_suffix(1);
-    if (!w.empty() && w[0] >= 'a' && w[0] <= 'h') {
-        coluna = w[0] - 'a';
-        w.remove_prefix(1);
-    }
-    if (!w.empty() && w[0] >= '1' && w[0] <= '8') {
-        fila = w[0] - '1';
-        w.remove_prefix(1);
-    }
-    if (!w.empty() || (promocao && tipo != 'P')) return r;
-    // A pawn named without its file moves along the file of the square.
-    if (tipo == 'P' && coluna < 0) coluna = coluna_de(*para);
+    const std::optional<PartesDoSan> p = partes_do_san(w, letras);
+    if (!p) return r;
     return conta([&](const Movimento& m) {
-        return m.para == *para && tipo_da_peca(x.pecas[m.de]) == tipo && !roque(x, m) &&
-               (coluna < 0 || coluna_de(m.de) == coluna) && (fila < 0 || fila_de(m.de) == fila) &&
-               (promocao == 0 || m.promocao == promocao);
+        return m.para == p->para && tipo_da_peca(x.pecas[m.de]) == p->tipo && !roque(x, m) &&
+               (p->coluna < 0 || coluna_de(m.de) == p->coluna) &&
+               (p->fila < 0 || fila_de(m.de) == p->fila) &&
+               (p->promocao == 0 || m.promocao == p->promocao);
     });
 }
 

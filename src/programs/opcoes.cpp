@@ -80,6 +80,117 @@ int explica_arquivo(Arquivos& arquivos, const std::string& nome, std::string_vie
     return 0;
 }
 
+// What the options read so far ask for, and where the program answers.
+struct Pedido {
+    bool motor;
+    const char* programa;
+    std::ostream& saida;
+    std::ostream& erro;
+    bool* uci;
+    OpcoesDoConsole* console;
+    const char* explicar = nullptr;
+    const char* anotar = nullptr;
+    LadoAnotado lado = LadoAnotado::ambos;
+    std::string_view partida = "1";
+    bool ingles = true;
+};
+
+// Which program knows an option: both, the engine build (given `uci`) or the
+// console game (given `console`); elsewhere it is unknown.
+enum class Programa { ambos, motor, console };
+
+// One option: what it does with its value (nullptr when it takes none), and
+// the exit status when it ends the program there.
+struct Opcao {
+    std::string_view nome;
+    Programa programa;
+    bool com_valor;
+    std::optional<int> (*faz)(Pedido&, const char* valor);
+};
+
+std::optional<int> ajuda(Pedido& p, const char*) {
+    uso(p.saida, p.motor);
+    return 0;
+}
+
+constexpr Opcao OPCOES[] = {
+    {"--help", Programa::ambos, false, ajuda},
+    {"-h", Programa::ambos, false, ajuda},
+    {"--uci", Programa::motor, false,
+     [](Pedido& p, const char*) -> std::optional<int> {
+         *p.uci = true;
+         return std::nullopt;
+     }},
+    {"--san", Programa::console, false,
+     [](Pedido& p, const char*) -> std::optional<int> {
+         p.console->san = true;
+         return std::nullopt;
+     }},
+    {"--no-exit-key", Programa::console, false,
+     [](Pedido& p, const char*) -> std::optional<int> {
+         p.console->sem_tecla_no_fim = true;
+         return std::nullopt;
+     }},
+    {"--version", Programa::ambos, false,
+     [](Pedido& p, const char*) -> std::optional<int> {
+         p.saida << p.programa << ' ' << VERSAO << '\n';
+         return 0;
+     }},
+    {"--explain", Programa::ambos, true,
+     [](Pedido& p, const char* valor) -> std::optional<int> {
+         p.explicar = valor;
+         return std::nullopt;
+     }},
+    {"--record", Programa::console, true,
+     [](Pedido& p, const char* valor) -> std::optional<int> {
+         p.console->registro = valor;
+         return std::nullopt;
+     }},
+    {"--game", Programa::ambos, true,
+     [](Pedido& p, const char* valor) -> std::optional<int> {
+         p.partida = valor;
+         return std::nullopt;
+     }},
+    {"--lang", Programa::ambos, true,
+     [](Pedido& p, const char* valor) -> std::optional<int> {
+         const std::string_view v = valor;
+         if (v != "en" && v != "pt") {
+             p.erro << p.programa << ": unknown language '" << v << "' (en or pt)\n";
+             return 2;
+         }
+         p.ingles = v == "en";
+         return std::nullopt;
+     }},
+    {"--annotate", Programa::ambos, true,
+     [](Pedido& p, const char* valor) -> std::optional<int> {
+         p.anotar = valor;
+         return std::nullopt;
+     }},
+    {"--side", Programa::ambos, true,
+     [](Pedido& p, const char* valor) -> std::optional<int> {
+         const std::string_view v = valor;
+         if (v != "white" && v != "black" && v != "both") {
+             p.erro << p.programa << ": unknown side '" << v << "' (white, black or both)\n";
+             return 2;
+         }
+         p.lado = v == "white"   ? LadoAnotado::brancas
+                  : v == "black" ? LadoAnotado::pretas
+                                 : LadoAnotado::ambos;
+         return std::nullopt;
+     }},
+};
+
+// The row of the option `a` in the program that reads it, nullptr when the
+// program does not know it.
+const Opcao* opcao_conhecida(std::string_view a, const Pedido& p) {
+    for (const Opcao& o : OPCOES)
+        if (o.nome == a &&
+            (o.programa == Programa::ambos || (o.programa == Programa::motor && p.motor && p.uci) ||
+             (o.programa == Programa::console && !p.motor && p.console)))
+            return &o;
+    return nullptr;
+}
+
 } // namespace
 
 std::string_view versao() { return VERSAO; }
@@ -87,74 +198,29 @@ std::string_view versao() { return VERSAO; }
 std::optional<int> trata_opcoes(int argc, const char* const* argv, bool motor, Arquivos& arquivos,
                                 std::ostream& saida, std::ostream& erro, bool* uci,
                                 OpcoesDoConsole* console) {
-    const char* programa = motor ? "quelmaro_xb" : "quelmaro";
-    const char* explicar = nullptr;
-    const char* anotar = nullptr;
-    LadoAnotado lado = LadoAnotado::ambos;
-    std::string_view partida = "1";
-    bool ingles = true;
+    Pedido p{motor, motor ? "quelmaro_xb" : "quelmaro", saida, erro, uci, console};
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
-        if (a == "--help" || a == "-h") {
-            uso(saida, motor);
-            return 0;
-        }
-        if (a == "--uci" && motor && uci) {
-            *uci = true;
-            continue;
-        }
-        if (a == "--san" && !motor && console) {
-            console->san = true;
-            continue;
-        }
-        if (a == "--no-exit-key" && !motor && console) {
-            console->sem_tecla_no_fim = true;
-            continue;
-        }
-        if (a == "--version") {
-            saida << programa << ' ' << VERSAO << '\n';
-            return 0;
-        }
-        // The options that take a value.
-        const bool com_valor = a == "--explain" || a == "--lang" || a == "--game" ||
-                               a == "--annotate" || a == "--side" ||
-                               (a == "--record" && !motor && console);
-        const std::string_view valor = com_valor && i + 1 < argc ? argv[i + 1] : "";
-        if (com_valor && valor.empty()) {
-            erro << programa << ": option '" << a << "' needs a value\n";
-            return 2;
-        }
-        if (a == "--explain") {
-            explicar = argv[++i];
-        } else if (a == "--record" && com_valor) {
-            console->registro = argv[++i];
-        } else if (a == "--game") {
-            partida = argv[++i];
-        } else if (a == "--lang" && (valor == "en" || valor == "pt")) {
-            ingles = valor == "en";
-            ++i;
-        } else if (a == "--lang") {
-            erro << programa << ": unknown language '" << valor << "' (en or pt)\n";
-            return 2;
-        } else if (a == "--annotate") {
-            anotar = argv[++i];
-        } else if (a == "--side" && (valor == "white" || valor == "black" || valor == "both")) {
-            lado = valor == "white"   ? LadoAnotado::brancas
-                   : valor == "black" ? LadoAnotado::pretas
-                                      : LadoAnotado::ambos;
-            ++i;
-        } else if (a == "--side") {
-            erro << programa << ": unknown side '" << valor << "' (white, black or both)\n";
-            return 2;
-        } else {
-            erro << programa << ": unknown option '" << a << "'\n";
+        const Opcao* o = opcao_conhecida(a, p);
+        if (!o) {
+            erro << p.programa << ": unknown option '" << a << "'\n";
             uso(erro, motor);
             return 2;
         }
+        const char* valor = "";
+        if (o->com_valor) {
+            if (i + 1 < argc) valor = argv[++i];
+            if (*valor == '\0') {
+                erro << p.programa << ": option '" << a << "' needs a value\n";
+                return 2;
+            }
+        }
+        if (const std::optional<int> fim = o->faz(p, valor)) return fim;
     }
-    if (explicar)
-        return explica_arquivo(arquivos, explicar, partida, programa, ingles, saida, erro);
-    if (anotar) return anota_arquivo(arquivos, anotar, programa, lado, ingles, saida, erro);
+    if (p.explicar)
+        return explica_arquivo(arquivos, p.explicar, p.partida, p.programa, p.ingles, saida, erro);
+    if (p.anotar)
+        return anota_arquivo(arquivos, p.anotar, p.programa, p.lado, p.ingles, saida, erro);
     return std::nullopt;
 }
 

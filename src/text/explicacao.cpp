@@ -227,31 +227,27 @@ std::string palavras_da_marca(Marcas marcas, bool ingles) {
     return s.empty() ? "-" : s;
 }
 
-} // namespace
-
-std::string tabela_da_analise(const Analise& a, bool ingles, bool fora_da_vez,
-                              std::size_t largura) {
-    const auto t = [&](Mensagem m) { return texto(m, ingles); };
-    std::ostringstream saida;
-    const std::string_view cor =
-        t(a.maquina_tem_brancas ? Mensagem::CorBrancas : Mensagem::CorPretas);
-    linha(saida, largura, "",
-          preenche(t(fora_da_vez ? Mensagem::ExplicaJogoSalvo : Mensagem::ExplicaPartida), {cor}));
-    // The table: the move, the rule right-aligned under its heading, the
-    // features in words (a long list broken after a comma only).
+// The features the table's rows showed, for the legend.
+struct MarcasVistas {
     Marcas vistas = 0;
     bool sem_marcas = false;
+};
+
+// The table: the move, the rule right-aligned under its heading, the
+// features in words (a long list broken after a comma only); no heading when
+// there is no move at all. Moves that leave my king where a reply takes it
+// are no moves of chess: they are named apart, after the table, their
+// features left out.
+MarcasVistas tabela_dos_candidatos(std::ostream& saida, const Analise& a, bool ingles,
+                                   bool sem_lance, std::size_t largura) {
+    const auto t = [&](Mensagem m) { return texto(m, ingles); };
+    MarcasVistas r;
     const std::string_view lance = t(Mensagem::ColunaLance), regra = t(Mensagem::ColunaRegra);
     const std::size_t largura_do_lance = std::max<std::size_t>(4, colunas(lance));
     const std::size_t largura_da_regra = std::max<std::size_t>(2, colunas(regra));
-    // No move at all that the rules of chess allow: mate or stalemate, and no table.
-    const bool sem_lance =
-        !a.fora_das_regras && std::all_of(a.candidatos.begin(), a.candidatos.end(), proibido);
     if (!sem_lance)
         saida << ate_a_coluna(std::string(lance), largura_do_lance) << "  " << regra << "  "
               << t(Mensagem::ColunaMarcas) << '\n';
-    // Moves that leave my king where a reply takes it are no moves of chess:
-    // they are named apart, after the table, their features left out.
     std::string proibidos;
     for (const Candidato& c : a.candidatos) {
         if (proibido(c)) {
@@ -265,16 +261,17 @@ std::string tabela_da_analise(const Analise& a, bool ingles, bool fora_da_vez,
               ate_a_coluna(coordenadas(jogada(c), a.maquina_tem_brancas), largura_do_lance) + "  " +
                   std::string(largura_da_regra - colunas(numero), ' ') + numero + "  ",
               palavras_da_marca(c.marcas, ingles), ",");
-        vistas |= c.marcas;
-        sem_marcas = sem_marcas || c.marcas == 0;
+        r.vistas |= c.marcas;
+        r.sem_marcas = r.sem_marcas || c.marcas == 0;
     }
     if (!proibidos.empty())
         linha(saida, largura, "", preenche(t(Mensagem::ExplicaProibidos), {proibidos}));
-    if (sem_lance) {
-        const Casas rei = a.tabuleiro.com_codigo(REI);
-        const bool xeque = rei && a.tabuleiro.atacantes(menor_casa(rei));
-        linha(saida, largura, "", t(xeque ? Mensagem::ExplicaMate : Mensagem::ExplicaAfogado));
-    }
+    return r;
+}
+
+// The rule that decides, in words, and the move it chooses.
+void decisao(std::ostream& saida, const Analise& a, bool ingles, std::size_t largura) {
+    const auto t = [&](Mensagem m) { return texto(m, ingles); };
     linha(saida, largura, "", t(Mensagem::RegraDecide));
     std::string regra_escolhida;
     if (a.regra != 0)
@@ -287,23 +284,48 @@ std::string tabela_da_analise(const Analise& a, bool ingles, bool fora_da_vez,
                           {coordenadas(jogada(a.candidatos[a.escolhido]), a.maquina_tem_brancas),
                            std::to_string(a.regra)})
               << '\n';
-    // The legend: the words the table used.
-    if (vistas == 0 && !sem_marcas) return saida.str();
-    linha(saida, largura, "", t(Mensagem::Legenda));
+}
+
+// The legend: the words the table used.
+void legenda(std::ostream& saida, const MarcasVistas& m, bool ingles, std::size_t largura) {
+    linha(saida, largura, "", texto(Mensagem::Legenda, ingles));
     std::size_t largura_da_legenda = 1;
     for (const Palavras& p : PALAVRAS)
-        if (vistas & p.marca)
+        if (m.vistas & p.marca)
             largura_da_legenda =
                 std::max(largura_da_legenda, colunas(ingles ? p.curto_ingles : p.curto_portugues));
-    const auto legenda = [&](std::string_view palavras, std::string_view frase) {
+    const auto uma = [&](std::string_view palavras, std::string_view frase) {
         linha(saida, largura, "  " + ate_a_coluna(std::string(palavras), largura_da_legenda) + "  ",
               frase);
     };
     for (const Palavras& p : PALAVRAS)
-        if (vistas & p.marca)
-            legenda(ingles ? p.curto_ingles : p.curto_portugues,
-                    preenche(ingles ? p.ingles : p.portugues, {""}));
-    if (sem_marcas) legenda("-", t(Mensagem::LegendaSemMarcas));
+        if (m.vistas & p.marca)
+            uma(ingles ? p.curto_ingles : p.curto_portugues,
+                preenche(ingles ? p.ingles : p.portugues, {""}));
+    if (m.sem_marcas) uma("-", texto(Mensagem::LegendaSemMarcas, ingles));
+}
+
+} // namespace
+
+std::string tabela_da_analise(const Analise& a, bool ingles, bool fora_da_vez,
+                              std::size_t largura) {
+    const auto t = [&](Mensagem m) { return texto(m, ingles); };
+    std::ostringstream saida;
+    const std::string_view cor =
+        t(a.maquina_tem_brancas ? Mensagem::CorBrancas : Mensagem::CorPretas);
+    linha(saida, largura, "",
+          preenche(t(fora_da_vez ? Mensagem::ExplicaJogoSalvo : Mensagem::ExplicaPartida), {cor}));
+    // No move at all that the rules of chess allow: mate or stalemate, and no table.
+    const bool sem_lance =
+        !a.fora_das_regras && std::all_of(a.candidatos.begin(), a.candidatos.end(), proibido);
+    const MarcasVistas vistas = tabela_dos_candidatos(saida, a, ingles, sem_lance, largura);
+    if (sem_lance) {
+        const Casas rei = a.tabuleiro.com_codigo(REI);
+        const bool xeque = rei && a.tabuleiro.atacantes(menor_casa(rei));
+        linha(saida, largura, "", t(xeque ? Mensagem::ExplicaMate : Mensagem::ExplicaAfogado));
+    }
+    decisao(saida, a, ingles, largura);
+    if (vistas.vistas != 0 || vistas.sem_marcas) legenda(saida, vistas, ingles, largura);
     return saida.str();
 }
 

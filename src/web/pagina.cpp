@@ -230,6 +230,45 @@ constexpr Nome NOMES[] = {
     {"regraDecide", Mensagem::RegraDecide},
 };
 
+// How the game stands at its last position: `fim` empty, "*" and
+// Mensagem::Total while it goes on.
+struct FimDaPartida {
+    std::string_view fim, resultado = "*";
+    Mensagem mensagem = Mensagem::Total;
+};
+
+// The end: mate and stalemate, a dead position, and the draws a player
+// could claim, which the page, as arbiter, declares.
+FimDaPartida fim_da_partida(const Jogo& jogo) {
+    const xadrez::Posicao& x = jogo.posicoes.back();
+    FimDaPartida f;
+    switch (xadrez::fim(x)) {
+    case xadrez::Fim::mate:
+        f.fim = "mate";
+        f.resultado = x.brancas_a_mover ? "0-1" : "1-0";
+        f.mensagem = x.brancas_a_mover ? Mensagem::MateDasPretas : Mensagem::MateDasBrancas;
+        break;
+    case xadrez::Fim::afogamento:
+        f.fim = "afogamento";
+        f.mensagem = Mensagem::Afogado;
+        break;
+    case xadrez::Fim::nenhum:
+        if (xadrez::material_insuficiente(x)) {
+            f.fim = "material";
+            f.mensagem = Mensagem::EmpatePorMaterial;
+        } else if (xadrez::repeticao_tripla(jogo.posicoes)) {
+            f.fim = "repeticao";
+            f.mensagem = Mensagem::EmpatePorRepeticao;
+        } else if (xadrez::cinquenta_lances(x)) {
+            f.fim = "cinquenta";
+            f.mensagem = Mensagem::EmpatePorCinquentaLances;
+        }
+        break;
+    }
+    if (!f.fim.empty() && f.fim != "mate") f.resultado = "1/2-1/2";
+    return f;
+}
+
 } // namespace
 
 std::string estado(std::string_view fen, std::string_view lances, bool ingles) {
@@ -250,36 +289,9 @@ std::string estado(std::string_view fen, std::string_view lances, bool ingles) {
     for (std::size_t k = 0; k < jogo->partida.lances.size(); ++k)
         j.texto(xadrez::escreve_san(jogo->posicoes[k], jogo->partida.lances[k], letras(ingles)));
     j.fecha(']');
-    // The end: mate and stalemate, a dead position, and the draws a player
-    // could claim, which the page, as arbiter, declares.
-    std::string_view fim, resultado = "*";
-    Mensagem m = Mensagem::Total;
-    switch (xadrez::fim(x)) {
-    case xadrez::Fim::mate:
-        fim = "mate";
-        resultado = x.brancas_a_mover ? "0-1" : "1-0";
-        m = x.brancas_a_mover ? Mensagem::MateDasPretas : Mensagem::MateDasBrancas;
-        break;
-    case xadrez::Fim::afogamento:
-        fim = "afogamento";
-        m = Mensagem::Afogado;
-        break;
-    case xadrez::Fim::nenhum:
-        if (xadrez::material_insuficiente(x)) {
-            fim = "material";
-            m = Mensagem::EmpatePorMaterial;
-        } else if (xadrez::repeticao_tripla(jogo->posicoes)) {
-            fim = "repeticao";
-            m = Mensagem::EmpatePorRepeticao;
-        } else if (xadrez::cinquenta_lances(x)) {
-            fim = "cinquenta";
-            m = Mensagem::EmpatePorCinquentaLances;
-        }
-        break;
-    }
-    if (!fim.empty() && fim != "mate") resultado = "1/2-1/2";
-    j.campo("fim", fim).campo("resultado", resultado);
-    j.campo("fimTexto", m == Mensagem::Total ? "" : texto(m, ingles));
+    const FimDaPartida f = fim_da_partida(*jogo);
+    j.campo("fim", f.fim).campo("resultado", f.resultado);
+    j.campo("fimTexto", f.mensagem == Mensagem::Total ? "" : texto(f.mensagem, ingles));
     j.fecha('}');
     return j.str();
 }
