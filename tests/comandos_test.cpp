@@ -180,11 +180,6 @@ TEST_F(NoConsole, HintWhenThePlayerHasNoMove) {
     }
 }
 
-TEST_F(NoXboard, HintWhenThePlayerHasNoMoveSaysNothing) {
-    EXPECT_FALSE(vez_dele("setboard 8/8/8/8/8/6q1/5k2/7K w - - 0 1\nhint\n"));
-    EXPECT_EQ(impresso(), "");
-}
-
 TEST_F(NoConsole, UndoTakesBackTheComputersMovesAndThePlayersMoveBefore) {
     comeca();
     impresso();
