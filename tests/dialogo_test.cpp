@@ -1,6 +1,7 @@
 // The console's dialog (src/console/dialogo.cpp): the start-up questions,
-// the drawing of the board, the promotion dialog, and the end of the game
-// (mate, stalemate, a dead position, finished games loaded).
+// the drawing of the board, the promotion dialog, the computer's move line,
+// and the end of the game (mate, stalemate, a dead position, finished games
+// loaded, the key that ends the program).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,6 +15,7 @@ namespace {
 // The groups of tests, one fixture for all.
 using Desenho = NoConsole;
 using Promocao = NoConsole;
+using MeuLance = NoConsole; // the computer's move line
 using FimDeJogo = NoConsole;
 
 const std::string PEDIDO = "What is your move?\n";
@@ -72,13 +74,6 @@ TEST(Inicio, ABlankKeyIsNoAnswerToAStartUpQuestion) {
         EXPECT_EQ(d.jogo().estado().jogador_tem_brancas(), c.brancas);
         EXPECT_EQ(saida.str().find("  ---------") != std::string::npos, c.tabuleiro && c.brancas);
     }
-    // The key that ends the game is any key, Enter too.
-    std::ostringstream saida;
-    ConsoleDeTeclas console("\n", saida);
-    ArquivosNaMemoria arquivos;
-    Dialogo d(console, arquivos);
-    EXPECT_FALSE(d.fim_do_passe(Termino::mate));
-    EXPECT_EQ(saida.str(), "Você ganhou!\nPressione um caracter para sair.\n");
 }
 
 // --- The drawing ---
@@ -155,7 +150,7 @@ TEST_F(Promocao, NumberedDialog) {
     struct Caso {
         bool ingles;
         const char* respostas;
-        int codigo;
+        int codigo; // the piece chosen; VAZIO: none, the input ends first
         int perguntas;
     };
     // clang-format off
@@ -163,6 +158,8 @@ TEST_F(Promocao, NumberedDialog) {
         {true, "1\n", -DAMA, 1}, {true, "2\n", -CAVALO, 1}, {true, "3\n", -BISPO, 1},
         {true, "4\n", -TORRE, 1}, {true, "0\n7\n4\n", -TORRE, 3}, {true, "x\n 2 \n", -CAVALO, 2},
         {true, "\n1.5\n-1\n3\n", -BISPO, 4}, {false, "5\n1\n", -DAMA, 2},
+        // the input ends before an answer, and the turn with it
+        {true, "9\n", VAZIO, 2},
     };
     // clang-format on
     const std::string ingles = " 1- Queen, 2- Knight, 3- Bishop, 4- Rook.\n";
@@ -174,19 +171,33 @@ TEST_F(Promocao, NumberedDialog) {
         exibicao().ingles = c.ingles;
         // (the pawn on h2 keeps a knight or bishop from ending the game)
         posicao(true, {{"e1", -REI}, {"a8", REI}, {"e7", -PEAO}, {"h2", -PEAO}});
-        EXPECT_TRUE(vez_dele(std::string("e7e8\n") + c.respostas));
-        EXPECT_EQ(em("e8"), c.codigo);
+        EXPECT_EQ(vez_dele(std::string("e7e8\n") + c.respostas), c.codigo != VAZIO);
+        if (c.codigo != VAZIO) {
+            EXPECT_EQ(em("e8"), c.codigo);
+        }
         std::string esperado;
         for (int i = 0; i < c.perguntas; ++i) esperado += c.ingles ? ingles : portugues;
         EXPECT_EQ(impresso(), esperado);
     }
 }
 
-TEST_F(Promocao, ConsolePromotionEndsWithTheInput) {
-    posicao(true, {{"e1", -REI}, {"a8", REI}, {"e7", -PEAO}});
-    EXPECT_FALSE(vez_dele("e7e8\n9\n"));
-}
+// --- The computer's move ---
 
+// With --san the computer's move in SAN after its coordinates; without it,
+// the line as ever.
+TEST_F(MeuLance, InSanAfterItsCoordinatesWithSanOn) {
+    exibicao().san = true;
+    for (const char* lance : {"e4\n", "d4\n", "Nf3\n"}) {
+        vez_dele(lance);
+        joga_maquina();
+    }
+    EXPECT_EQ(impresso(), "\nMy move is: e7e6 (e6)\n" + PEDIDO + "\nMy move is: b7b6 (b6)\n" +
+                              PEDIDO + "\nMy move is: f8b4 (Bb4+)\n" + PEDIDO);
+    monta();
+    vez_dele("e4\n");
+    joga_maquina();
+    EXPECT_EQ(impresso(), "\nMy move is: e7e6\n" + PEDIDO);
+}
 // --- The end of the game ---
 
 TEST_F(FimDeJogo, ADeadPositionAfterThePlayersMoveEndsTheGameAsADraw) {
@@ -292,6 +303,16 @@ TEST_F(FimDeJogo, AGameWithAResultLoadsAsFinishedWithIt) {
     }
     abre("[Result \"1-0\"]\n[FEN \"6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1\"]\n\n1-0\n");
     EXPECT_FALSE(jogo().acabou());
+}
+
+TEST_F(FimDeJogo, TheKeyThatEndsTheProgramIsAnyKey) {
+    // The key that ends the game is any key, Enter too.
+    std::ostringstream tela;
+    ConsoleDeTeclas teclas("\n", tela);
+    ArquivosNaMemoria disco;
+    Dialogo d(teclas, disco);
+    EXPECT_FALSE(d.fim_do_passe(Termino::mate));
+    EXPECT_EQ(tela.str(), "Você ganhou!\nPressione um caracter para sair.\n");
 }
 
 } // namespace
