@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -42,6 +43,14 @@ inline xadrez::Posicao de_fen(const std::string& fen) {
     const xadrez::LeituraFen l = xadrez::le_fen(fen);
     EXPECT_TRUE(l.ok()) << fen;
     return l.posicao;
+}
+
+// The bytes of a file on disk (the tests' data files).
+inline std::string le_arquivo(const std::string& caminho) {
+    std::ifstream f(caminho, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
 }
 
 // A front end over text streams and files in memory: each test types the
@@ -120,6 +129,26 @@ struct BancadaDoConsole : Bancada<Dialogo> {
     void posicao(bool jogador_tem_brancas, const Pecas& pecas) {
         jogo().poe_estado(estado_com(jogador_tem_brancas, pecas));
     }
+    // A fresh console with a new game through the start-up dialog in the
+    // language given, continued from the FEN (empty: the ordinary start) with
+    // the player on the side to move.
+    void partida(bool ingles, const char* fen = "") {
+        monta();
+        comeca(ingles ? "e\nn\ns\n" : "p\nn\ns\n");
+        if (*fen) jogo().instala_partida({.inicio = de_fen(fen), .lances = {}});
+    }
+    // A fresh console in the language given, the file "f" of this content
+    // opened, then the lines after; what it printed.
+    std::string abre(const std::string& conteudo, const std::string& depois = "",
+                     bool ingles = true) {
+        monta();
+        exibicao().ingles = ingles;
+        arquivos.arquivos["f"] = conteudo;
+        vez_dele("open\nf\n" + depois);
+        return impresso();
+    }
+    // The game's position in chess notation's terms.
+    xadrez::Posicao posicao_atual() { return posicao_de_xadrez(estado()); }
 };
 
 // The xboard session after its start-up: a new game, the GUI with White.
@@ -133,6 +162,8 @@ struct BancadaDoXboard : Bancada<SessaoXboard> {
     }
 };
 
+// The one fixture of the console's tests; each file names its groups of
+// tests after what they exercise (`using Roque = NoConsole;`).
 class NoConsole : public ::testing::Test, public BancadaDoConsole {};
 class NoXboard : public ::testing::Test, public BancadaDoXboard {};
 

@@ -323,5 +323,11 @@ TEST_F(NoXboard, PostShowsAThinkingLineBeforeEachMove) {
     }
 }
 
+// "hint" with no move to make says nothing (the console says so in words).
+TEST_F(NoXboard, HintWhenThePlayerHasNoMoveSaysNothing) {
+    EXPECT_FALSE(vez_dele("setboard 8/8/8/8/8/6q1/5k2/7K w - - 0 1\nhint\n"));
+    EXPECT_EQ(impresso(), "");
+}
+
 } // namespace
 } // namespace quelmaro
