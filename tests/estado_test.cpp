@@ -83,6 +83,53 @@ TEST(Estado, ThePassedSquare) {
     }
 }
 
+// The state's own writers of squares beyond a move: a capture in passing
+// takes the pawn behind the square reached, whoever moves; a promotion
+// writes only a pawn on its last row, and only a piece it may become.
+TEST(Estado, CaptureInPassingAndPromotionWriteOnlyTheirSquares) {
+    struct Caso {
+        const char* nome;
+        bool brancas; // the player White
+        const char *de, *para, *tomado;
+    };
+    const Caso passagens[] = {
+        {"the player White takes", true, "e5", "d6", "d5"},
+        {"the player Black takes", false, "d4", "e3", "e4"},
+        {"the computer Black takes", true, "d4", "e3", "e4"},
+        {"the computer White takes", false, "e5", "d6", "d5"},
+    };
+    for (const Caso& c : passagens) {
+        SCOPED_TRACE(c.nome);
+        const bool branco_move = *c.para == 'd';
+        const int lado = branco_move == c.brancas ? -1 : 1; // the sign of the mover's pieces
+        Estado e = estado_com(
+            c.brancas, {{"a1", -REI}, {"h8", REI}, {c.de, lado * PEAO}, {c.tomado, -lado * PEAO}});
+        e.move_en_passant(casa_de(e, c.de), casa_de(e, c.para));
+        EXPECT_EQ(em(e, c.para), lado * PEAO);
+        EXPECT_EQ(em(e, c.de), VAZIO);
+        EXPECT_EQ(em(e, c.tomado), VAZIO);
+    }
+    for (const bool brancas : {true, false}) {
+        SCOPED_TRACE(brancas);
+        const char* ultima = brancas ? "a8" : "a1"; // the player's last row
+        const char* outra = brancas ? "b7" : "b2";
+        const char* da_maquina = brancas ? "h1" : "h8";
+        Estado e = estado_com(
+            brancas,
+            {{"e4", -REI}, {"e6", REI}, {ultima, -PEAO}, {outra, -PEAO}, {da_maquina, PEAO}});
+        e.promove_peao_do_jogador(casa_de(e, ultima), DAMA);  // the computer's piece
+        e.promove_peao_do_jogador(casa_de(e, ultima), -REI);  // no piece a pawn becomes
+        e.promove_peao_do_jogador(casa_de(e, outra), -TORRE); // not on its last row
+        EXPECT_EQ(em(e, ultima), -PEAO);
+        EXPECT_EQ(em(e, outra), -PEAO);
+        e.promove_peao_do_jogador(casa_de(e, ultima), -CAVALO);
+        EXPECT_EQ(em(e, ultima), -CAVALO);
+        e.promove_peoes_da_maquina();
+        EXPECT_EQ(em(e, da_maquina), DAMA);
+        EXPECT_EQ(em(e, outra), -PEAO);
+    }
+}
+
 // Turned, every piece keeps its chess square, and so do the castling rights
 // and the passed square; turned twice, the state is what it was.
 TEST(Estado, TheSideSwapKeepsThePositionAndTwiceIsNothing) {

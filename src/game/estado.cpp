@@ -38,6 +38,22 @@ void Estado::anota_ultimo_lance(std::string_view coordenadas) {
     for (int i = 0; i < 4; ++i) ultimo_lance_[i] = coordenadas[i] == 'e' ? '&' : coordenadas[i];
 }
 
+void Estado::move_en_passant(int de, int para) {
+    // The computer's pawns move to higher squares, the player's to lower.
+    tabuleiro_.poe(tabuleiro_[de] > 0 ? para - 8 : para + 8, VAZIO);
+    move(de, para);
+}
+
+void Estado::promove_peoes_da_maquina() {
+    for (int n = 64; n >= 57; --n)
+        if (tabuleiro_[n] == PEAO) tabuleiro_.poe(n, DAMA);
+}
+
+void Estado::promove_peao_do_jogador(int casa, int codigo) {
+    const bool peca = codigo == -DAMA || codigo == -TORRE || codigo == -BISPO || codigo == -CAVALO;
+    if (peca && casa >= 1 && casa <= 8 && tabuleiro_[casa] == -PEAO) tabuleiro_.poe(casa, codigo);
+}
+
 void Estado::move(int de, int para) {
     const int peca = tabuleiro_[de];
     // A king or rook that leaves its home square loses its castling; so does

@@ -97,12 +97,17 @@ class Estado {
     // taken on its corner), the square a pawn's double step passes over, and
     // gives the turn to the colour that did not move.
     void move(int de, int para);
-    // Writes a piece on a square: a promotion.
-    void promove(int casa, int codigo) { tabuleiro_.poe(casa, codigo); }
+    // A pawn's capture in passing: the pawn behind `para` (the one that has
+    // just passed over it) leaves the board, then the move.
+    void move_en_passant(int de, int para);
     // The player's castling: the rook first, then the king's move.
     void roca(int rei_de, int rei_para, int torre_de, int torre_para);
-    // Takes the pawn on `casa` without a move (the pawn a capture in passing takes).
-    void retira(int casa) { tabuleiro_.poe(casa, VAZIO); }
+    // The computer's pawns on their last row become queens.
+    void promove_peoes_da_maquina();
+    // The player's pawn on its last row (the computer's first) becomes the
+    // player's piece `codigo` (-DAMA, -TORRE, -BISPO or -CAVALO); any other
+    // square or piece is left as it is.
+    void promove_peao_do_jogador(int casa, int codigo);
 
     void conta_lance_da_maquina() { ++lance_do_jogo_; }
     void conta_lance_da_pessoa() { ++lances_da_pessoa_; }

@@ -224,10 +224,10 @@ LanceDaMaquina Jogo::lance_da_maquina() {
     // A pawn's diagonal step to an empty square takes in passing.
     const Tabuleiro& t = estado_.tabuleiro();
     if (t[r.de] == PEAO && t[r.para] == VAZIO && coluna(r.de) != coluna(r.para))
-        estado_.retira(r.para - 8);
-    estado_.move(r.de, r.para);
-    for (int n = 64; n >= 57; --n)
-        if (estado_.tabuleiro()[n] == PEAO) estado_.promove(n, DAMA);
+        estado_.move_en_passant(r.de, r.para);
+    else
+        estado_.move(r.de, r.para);
+    estado_.promove_peoes_da_maquina();
     registra(std::move(antes), r.de, r.para);
     l.sem_lance_dele = jogador_sem_lance(estado_);
     l.mate = l.sem_lance_dele && rei_dele_atacado(estado_);
@@ -252,8 +252,10 @@ bool Jogo::aplica_lance_dele(LanceDoJogador& lance, const EscolhaDePromocao& pro
         return false;
     } else {
         // A capture in passing takes the pawn that has just passed over `para`.
-        if (captura_en_passant(estado_, de, para)) estado_.retira(para + 8);
-        estado_.move(de, para);
+        if (captura_en_passant(estado_, de, para))
+            estado_.move_en_passant(de, para);
+        else
+            estado_.move(de, para);
     }
     estado_.conta_lance_da_pessoa();
     promove_peoes_dele(promocao);
@@ -292,7 +294,8 @@ bool Jogo::lance_dado_a_maquina(const LanceDoJogador& lance, const EscolhaDeProm
 
 void Jogo::promove_peoes_dele(const EscolhaDePromocao& promocao) {
     for (int k = 1; k <= 8; ++k)
-        if (estado_.tabuleiro()[k] == -PEAO) estado_.promove(k, codigo_da_promocao(promocao()));
+        if (estado_.tabuleiro()[k] == -PEAO)
+            estado_.promove_peao_do_jogador(k, codigo_da_promocao(promocao()));
 }
 
 void Jogo::registra(Lembranca antes, int de, int para) {
