@@ -3,7 +3,8 @@
 # cross-compiles with cmake/mingw-w64.cmake). The program's Windows side is in
 # src/io (the files ending in _windows.cpp).
 
-target_compile_definitions(quelmaro_core PUBLIC
+# Every layer's compilation (quelmaro_comum, CMakeLists.txt).
+target_compile_definitions(quelmaro_comum INTERFACE
   # localtime_r, as POSIX systems have it
   _POSIX_THREAD_SAFE_FUNCTIONS
   # windows.h without its min and max macros and its rarely used parts
