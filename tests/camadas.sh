@@ -1,22 +1,12 @@
 #!/bin/sh
 # The layers: each folder of src/ includes headers only of the folders it may
-# use (the table below, bottom up, as doc/DEVELOPING.md lays them out), so
-# nothing below a front end depends on one and no front end on another.
-# Usage: camadas.sh SOURCE_ROOT
+# use (the build's table of layers, QUELMARO_CAMADAS in CMakeLists.txt, one
+# line a layer: the folder, then the folders it may use), so nothing below a
+# front end depends on one and no front end on another.
+# Usage: camadas.sh SOURCE_ROOT TABLE_FILE
 set -u
+TABELA=$(cat "$2") || exit 1
 cd "$1/src" || exit 1
-TABELA='board
-engine board
-chess board
-game board engine chess
-text board engine chess game
-io
-frontend board engine chess game text io
-console board engine chess game text io frontend
-xboard board engine chess game text io frontend
-uci board engine chess game text io
-web board engine chess game text io frontend
-programs board engine chess game text io frontend console xboard uci'
 falhas=0
 for d in */; do
     pasta=${d%/}
