@@ -79,8 +79,6 @@ class Dialogo : public Frente {
     // one after the other show the board once more between); false when a
     // line is "quit".
     bool palavras_no_lugar();
-    // The move read, in squares of the board, or the castling word read.
-    LanceDoJogador lance_lido() const;
     // "open": a game loaded from a file, the game left recorded (--record);
     // one over by its rules or its file's result is said to be over.
     void abre_partida();

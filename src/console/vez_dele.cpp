@@ -170,15 +170,6 @@ bool Dialogo::le_lance() {
     return true;
 }
 
-LanceDoJogador Dialogo::lance_lido() const {
-    using enum LanceDoJogador::Roque;
-    if (lido_.e(Palavra::roque_pequeno)) return {.roque = pequeno};
-    if (lido_.e(Palavra::roque_grande)) return {.roque = grande};
-    const auto& s = lido_.lance;
-    const bool b = jogo_.estado().maquina_tem_brancas();
-    return {numero_da_casa(s[0], s[1], b), numero_da_casa(s[2], s[3], b)};
-}
-
 void Dialogo::abre_partida() {
     // The game left for another is recorded as it was.
     const std::string antes =
@@ -252,7 +243,8 @@ bool Dialogo::pos_lance_dele() {
             pede_lance();
             continue;
         }
-        if (!jogo_.lance_dele(lance_lido(), [this] { return promocao(); })) {
+        if (!jogo_.lance_dele(lance_do_jogador(lido_, jogo_.estado().maquina_tem_brancas()),
+                              [this] { return promocao(); })) {
             diz(Mensagem::LanceRecusado);
             continue;
         }

@@ -1,5 +1,7 @@
 #include "frontend/tradutor.hpp"
 
+#include "game/notacao.hpp"
+
 namespace quelmaro {
 namespace {
 
@@ -77,6 +79,15 @@ Traducao traduz(std::string_view linha, std::span<const std::string_view> palavr
         t.lance = {s[0], s[1], s[3], s[4]};
     }
     return t;
+}
+
+LanceDoJogador lance_do_jogador(const Traducao& t, bool maquina_tem_brancas) {
+    using enum LanceDoJogador::Roque;
+    if (t.e(Palavra::roque_pequeno)) return {.roque = pequeno};
+    if (t.e(Palavra::roque_grande)) return {.roque = grande};
+    const auto& s = t.lance;
+    return {numero_da_casa(s[0], s[1], maquina_tem_brancas),
+            numero_da_casa(s[2], s[3], maquina_tem_brancas)};
 }
 
 } // namespace quelmaro

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/regras_do_jogador.hpp"
+
 namespace quelmaro {
 
 struct Traducao {
@@ -57,6 +59,10 @@ inline constexpr std::size_t TAMANHO_DA_LINHA = 100;
 // squares, each after at most one upper-case piece letter (N, K, Q, B, P, R,
 // D, C).
 Traducao traduz(std::string_view linha, std::span<const std::string_view> palavras = {});
+
+// The move read as the player's move: a castling word, or the squares of its
+// coordinates on the board as it stands for `maquina_tem_brancas`.
+LanceDoJogador lance_do_jogador(const Traducao& t, bool maquina_tem_brancas);
 
 // The same with the words of a front end's command table, each row's `palavra`.
 template <class Comando, std::size_t N>

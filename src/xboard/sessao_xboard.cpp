@@ -196,15 +196,8 @@ bool SessaoXboard::lance() {
     const auto promocao = [this] { return this->promocao(); };
     // A move for the computer's colour is read as if that colour were the player's.
     const bool pela_maquina = forcado_ && !e.vez_do_jogador();
-    LanceDoJogador l;
-    if (lido_.e(Palavra::roque_pequeno) || lido_.e(Palavra::roque_grande)) {
-        l.roque = lido_.e(Palavra::roque_pequeno) ? LanceDoJogador::Roque::pequeno
-                                                  : LanceDoJogador::Roque::grande;
-    } else {
-        const auto& s = lido_.lance;
-        const bool b = pela_maquina ? e.jogador_tem_brancas() : e.maquina_tem_brancas();
-        l = {numero_da_casa(s[0], s[1], b), numero_da_casa(s[2], s[3], b)};
-    }
+    const LanceDoJogador l =
+        lance_do_jogador(lido_, pela_maquina ? e.jogador_tem_brancas() : e.maquina_tem_brancas());
     return pela_maquina ? jogo_.lance_dado_a_maquina(l, promocao) : jogo_.lance_dele(l, promocao);
 }
 
