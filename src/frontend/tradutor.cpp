@@ -10,7 +10,7 @@ struct Chave {
     Palavra palavra;
 };
 
-using enum Palavra;
+using enum Traducao::Palavra;
 // The game's own words, in the order of the tests.
 // clang-format off
 constexpr Chave CHAVES[] = {
