@@ -7,8 +7,9 @@
 namespace quelmaro {
 namespace {
 
-int casa_de(const Estado& e, const char* nome) {
-    return numero_da_casa(nome[0], nome[1], e.maquina_tem_brancas());
+// The chess square named by the first two letters ("e4"); the state's moves take chess squares.
+int casa_de(const Estado&, const char* nome) {
+    return xadrez::le_casa(std::string_view(nome, 2)).value();
 }
 
 TEST(Estado, AMoveLosesTheCastlingItBars) {
@@ -75,11 +76,10 @@ TEST(Estado, ThePassedSquare) {
         SCOPED_TRACE(c.nome);
         Estado e;
         e.novo_jogo(c.brancas);
-        Tabuleiro t = e.tabuleiro();
-        t.poe(casa_de(e, "a2"), VAZIO); // room for the rook
-        e.poe_posicao(t, c.brancas, true, {}, casa_de(e, "f6"));
+        esvazia(e, "a2"); // room for the rook
+        poe_vez(e, true, {}, casa_de(e, "f6"));
         e.move(casa_de(e, c.de), casa_de(e, c.para));
-        EXPECT_EQ(e.casa_en_passant(), *c.passada ? casa_de(e, c.passada) : 0);
+        EXPECT_EQ(e.casa_passada(), *c.passada ? casa_de(e, c.passada) : -1);
     }
 }
 
@@ -117,12 +117,12 @@ TEST(Estado, CaptureInPassingAndPromotionWriteOnlyTheirSquares) {
         Estado e = estado_com(
             brancas,
             {{"e4", -REI}, {"e6", REI}, {ultima, -PEAO}, {outra, -PEAO}, {da_maquina, PEAO}});
-        e.promove_peao_do_jogador(casa_de(e, ultima), DAMA);  // the computer's piece
-        e.promove_peao_do_jogador(casa_de(e, ultima), -REI);  // no piece a pawn becomes
-        e.promove_peao_do_jogador(casa_de(e, outra), -TORRE); // not on its last row
+        e.promove_peao_do_jogador(casa_de(e, ultima), 'q'); // a letter not of the table
+        e.promove_peao_do_jogador(casa_de(e, ultima), 'K'); // no piece a pawn becomes
+        e.promove_peao_do_jogador(casa_de(e, outra), 'R');  // not on its last row
         EXPECT_EQ(em(e, ultima), -PEAO);
         EXPECT_EQ(em(e, outra), -PEAO);
-        e.promove_peao_do_jogador(casa_de(e, ultima), -CAVALO);
+        e.promove_peao_do_jogador(casa_de(e, ultima), 'N');
         EXPECT_EQ(em(e, ultima), -CAVALO);
         e.promove_peoes_da_maquina();
         EXPECT_EQ(em(e, da_maquina), DAMA);

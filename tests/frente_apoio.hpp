@@ -12,6 +12,7 @@
 #include <string>
 
 #include "chess/posicao.hpp"
+#include "chess/tabuleiro_xadrez.hpp"
 #include "console/dialogo.hpp"
 #include "game/estado.hpp"
 #include "game/notacao.hpp"
@@ -29,9 +30,29 @@ inline Estado estado_com(bool jogador_tem_brancas, const Pecas& pecas) {
     Tabuleiro t;
     for (const auto& [nome, codigo] : pecas)
         t.poe(numero_da_casa(nome[0], nome[1], !jogador_tem_brancas), codigo);
+    xadrez::Posicao x = xadrez::do_tabuleiro(t, !jogador_tem_brancas);
+    x.brancas_a_mover = jogador_tem_brancas;
     Estado e;
-    e.poe_posicao(t, jogador_tem_brancas, jogador_tem_brancas, {}, 0);
+    e.poe_posicao(x, jogador_tem_brancas, {});
     return e;
+}
+
+// The state with its pieces and sides as they are and the side to move, the
+// castling flags and the square passed over (a chess square, -1 for none)
+// given anew.
+inline void poe_vez(Estado& e, bool vez_das_brancas, const Roques& roques, int passada = -1) {
+    xadrez::Posicao x = e.posicao();
+    x.brancas_a_mover = vez_das_brancas;
+    x.en_passant = passada;
+    e.poe_posicao(x, e.jogador_tem_brancas(), roques);
+}
+
+// The square named in chess notation ("e4"), emptied.
+inline void esvazia(Estado& e, const char* nome) {
+    xadrez::Posicao x = e.posicao();
+    x.pecas[*xadrez::le_casa(nome)] = xadrez::VAZIA;
+    x.en_passant = e.casa_passada();
+    e.poe_posicao(x, e.jogador_tem_brancas(), e.roques());
 }
 
 // The code on the square named in chess notation.

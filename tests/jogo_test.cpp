@@ -44,8 +44,7 @@ TEST(Jogo, NewGameFromAPositionCountsAndRights) {
         e.depois_do_passe(passe);
         Jogo jogo;
         jogo.poe_estado(e);
-        ASSERT_TRUE(jogo.lance_dele(
-            {numero_da_casa('e', '2', false), numero_da_casa('e', '4', false)}, dama));
+        ASSERT_TRUE(jogo.lance_dele({*xadrez::le_casa("e2"), *xadrez::le_casa("e4")}, dama));
         jogo.encerra(Termino::interrompido);
 
         const xadrez::Posicao x = de_fen(c.fen);

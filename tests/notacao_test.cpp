@@ -86,7 +86,7 @@ TEST(Notacao, ThePlayersPositionAndTheSavedGamesFen) {
     EXPECT_EQ(xadrez::escreve_fen(posicao_de_xadrez(e)), xadrez::FEN_INICIAL);
     // The computer, White, has played e2e4.
     e.novo_jogo(false);
-    e.move(numero_da_casa('e', '2', true), numero_da_casa('e', '4', true));
+    e.move(*xadrez::le_casa("e2"), *xadrez::le_casa("e4"));
     e.conta_lance_da_maquina();
     EXPECT_EQ(xadrez::escreve_fen(posicao_de_xadrez(e)),
               "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");
@@ -94,7 +94,10 @@ TEST(Notacao, ThePlayersPositionAndTheSavedGamesFen) {
     // The saved game's FEN keeps no passed square.
     EXPECT_EQ(fen_de_jogo_salvo(e), "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1");
     // With the turn given back to White the passed square is no longer one.
-    e.poe_posicao(e.tabuleiro(), false, true, e.roques(), e.casa_en_passant());
+    xadrez::Posicao x = e.posicao();
+    x.brancas_a_mover = true;
+    x.en_passant = e.casa_passada();
+    e.poe_posicao(x, false, e.roques());
     EXPECT_EQ(posicao_com_a_vez_do_jogador(e).en_passant, xadrez::le_casa("e3").value());
     EXPECT_EQ(posicao_de_xadrez(e).en_passant, -1);
 }

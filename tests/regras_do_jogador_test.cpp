@@ -17,8 +17,9 @@ Estado do_jogador(const std::string& fen) {
     return e;
 }
 
-int casa_de(const Estado& e, const char* nome) {
-    return numero_da_casa(nome[0], nome[1], e.maquina_tem_brancas());
+// The chess square named by the first two letters ("e4"); the player's checks take chess squares.
+int casa_de(const Estado&, const char* nome) {
+    return xadrez::le_casa(std::string_view(nome, 2)).value();
 }
 
 TEST(RegrasDoJogador, MateAndStalemateOfThePlayer) {

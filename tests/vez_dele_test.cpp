@@ -464,9 +464,7 @@ TEST_F(Draw, OfferedAfterTenMovesWithoutAMaterialLead) {
         SCOPED_TRACE(std::to_string(c.lance_do_jogo) + " " + c.vazia);
         Estado e;
         e.novo_jogo(true);
-        Tabuleiro t = e.tabuleiro();
-        if (*c.vazia) t.poe(numero_da_casa(c.vazia[0], c.vazia[1], false), VAZIO);
-        e.poe_posicao(t, true, true, {}, 0);
+        if (*c.vazia) esvazia(e, c.vazia);
         e.poe_contadores(c.lance_do_jogo, c.lance_do_jogo, 2);
         jogo().poe_estado(e);
         // Agreed, the game is over and e2e4 is not played; declined, it is.
@@ -634,7 +632,7 @@ TEST_F(Hint, ChangesNothingOfTheGame) {
         if (c.pecas.empty()) e.novo_jogo(c.brancas);
         Roques roques{};
         roques[PRETAS].rei_saiu = true;
-        e.poe_posicao(e.tabuleiro(), c.brancas, c.brancas, roques, 20);
+        poe_vez(e, c.brancas, roques, *xadrez::le_casa("d6"));
         e.poe_contadores(9, 0, c.numero_de_meu_movimento);
         Resultado passe;
         passe.numero_de_meu_movimento = c.numero_de_meu_movimento;
@@ -961,7 +959,7 @@ TEST_F(SaveAndOpen, SaveOpenRoundTrip) {
         estado_com(false, {{"f8", -REI}, {"h8", -TORRE}, {"e1", REI}, {"a1", TORRE}, {"b2", PEAO}});
     Roques roques{};
     roques[PRETAS].rei_saiu = true;
-    e.poe_posicao(e.tabuleiro(), false, false, roques, 0);
+    poe_vez(e, false, roques);
     e.poe_contadores(7, 6, 2);
     e.poe_ultimo_lance({'&', '1', 'a', '1'});
     jogo().poe_estado(e);
@@ -1001,11 +999,11 @@ TEST_F(SaveAndOpen, SavedCastlingFlagsOfThePlayerWhite) {
         monta();
         Estado e = estado();
         // the computer's rights are not in the file
-        e.poe_posicao(e.tabuleiro(), true, true, {c.d, {true, true, true, true}}, 0);
+        poe_vez(e, true, {c.d, {true, true, true, true}});
         jogo().poe_estado(e);
         vez_dele("save\nf\n");
         EXPECT_EQ(arquivos.arquivos["f"].substr(730, 5), c.flags);
-        e.poe_posicao(e.tabuleiro(), true, true, {}, 0);
+        poe_vez(e, true, {});
         jogo().poe_estado(e);
         vez_dele("open\nf\n");
         EXPECT_EQ(estado().roques()[BRANCAS], c.d);
@@ -1064,7 +1062,7 @@ TEST_F(SaveAndOpen, BadFilesLeaveTheGameAsItWas) {
         EXPECT_EQ(impresso(), "Entre o nome do arquivo\nNão foi possível carregar o jogo.\n" +
                                   std::string(c.motivo) + "\nQual e' seu movimento?\n");
         // only the move was made
-        e.move(numero_da_casa('e', '2', false), numero_da_casa('e', '4', false));
+        e.move(*xadrez::le_casa("e2"), *xadrez::le_casa("e4"));
         EXPECT_EQ(estado().tabuleiro(), e.tabuleiro());
         EXPECT_EQ(estado().lances_da_pessoa(), 1);
         EXPECT_FALSE(exibicao().ingles);

@@ -243,8 +243,7 @@ bool Dialogo::pos_lance_dele() {
             pede_lance();
             continue;
         }
-        if (!jogo_.lance_dele(lance_do_jogador(lido_, jogo_.estado().maquina_tem_brancas()),
-                              [this] { return promocao(); })) {
+        if (!jogo_.lance_dele(lance_do_jogador(lido_), [this] { return promocao(); })) {
             diz(Mensagem::LanceRecusado);
             continue;
         }

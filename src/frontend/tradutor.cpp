@@ -1,6 +1,6 @@
 #include "frontend/tradutor.hpp"
 
-#include "game/notacao.hpp"
+#include "chess/posicao.hpp"
 
 namespace quelmaro {
 namespace {
@@ -81,13 +81,23 @@ Traducao traduz(std::string_view linha, std::span<const std::string_view> palavr
     return t;
 }
 
-LanceDoJogador lance_do_jogador(const Traducao& t, bool maquina_tem_brancas) {
+namespace {
+
+// A letter (either case) and a digit to a chess square, -1 when they name none.
+int casa_lida(char letra, char digito) {
+    const char l = letra >= 'A' && letra <= 'Z' ? static_cast<char>(letra - 'A' + 'a') : letra;
+    const char texto[2] = {l, digito};
+    return xadrez::le_casa({texto, 2}).value_or(-1);
+}
+
+} // namespace
+
+LanceDoJogador lance_do_jogador(const Traducao& t) {
     using enum LanceDoJogador::Roque;
     if (t.e(Palavra::roque_pequeno)) return {.roque = pequeno};
     if (t.e(Palavra::roque_grande)) return {.roque = grande};
     const auto& s = t.lance;
-    return {numero_da_casa(s[0], s[1], maquina_tem_brancas),
-            numero_da_casa(s[2], s[3], maquina_tem_brancas)};
+    return {casa_lida(s[0], s[1]), casa_lida(s[2], s[3])};
 }
 
 } // namespace quelmaro

@@ -60,9 +60,9 @@ inline constexpr std::size_t TAMANHO_DA_LINHA = 100;
 // D, C).
 Traducao traduz(std::string_view linha, std::span<const std::string_view> palavras = {});
 
-// The move read as the player's move: a castling word, or the squares of its
-// coordinates on the board as it stands for `maquina_tem_brancas`.
-LanceDoJogador lance_do_jogador(const Traducao& t, bool maquina_tem_brancas);
+// The move read as the player's move: a castling word, or the chess squares
+// of its coordinates.
+LanceDoJogador lance_do_jogador(const Traducao& t);
 
 // The same with the words of a front end's command table, each row's `palavra`.
 template <class Comando, std::size_t N>

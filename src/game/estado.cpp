@@ -1,37 +1,73 @@
 #include "game/estado.hpp"
 
-#include <cstdlib>
-
 #include "chess/tabuleiro_xadrez.hpp"
 
 namespace quelmaro {
+namespace {
+
+bool branca(char peca) { return xadrez::branca(peca); }
+
+// The piece of the colour named by its upper-case letter.
+char peca(char letra, bool brancas) {
+    return brancas ? letra : static_cast<char>(letra - 'A' + 'a');
+}
+
+// The rank on which a colour's pawns end: 8 for White, 1 for Black.
+int ultima_fila(bool brancas) { return brancas ? 7 : 0; }
+
+} // namespace
+
+int en_passant_com_a_vez(const xadrez::Posicao& x, int s, bool brancas_a_mover) {
+    if (s < 0) return -1;
+    // The pawn of the colour that has just moved stands one step beyond it.
+    const bool brancas_moveram = !brancas_a_mover;
+    const int alem = brancas_moveram ? s + 8 : s - 8;
+    if (alem < 0 || alem > 63 || x.pecas[alem] != peca('P', brancas_moveram)) return -1;
+    return s;
+}
+
+Tabuleiro Estado::tabuleiro() const {
+    Tabuleiro t;
+    xadrez::para_tabuleiro(posicao_, maquina_tem_brancas(), t);
+    return t;
+}
+
+Entrada Estado::entrada(const Tabuleiro& t) const {
+    return {.tabuleiro = t,
+            .lance_do_jogo = lance_do_jogo_,
+            .numero_de_meu_movimento = numero_de_meu_movimento_,
+            .contagem_empate = contagem_empate_,
+            .numero_b_inimigo = numero_b_inimigo_,
+            .de_posicao_montada = de_posicao_montada_};
+}
 
 void Estado::novo_jogo(bool jogador_tem_brancas) {
-    tabuleiro_.posicao_inicial(jogador_tem_brancas);
+    posicao_ = xadrez::Posicao::inicial();
     jogador_tem_brancas_ = jogador_tem_brancas;
-    vez_das_brancas_ = true;
     roque_ = {};
-    casa_en_passant_ = 0;
+    casa_passada_ = -1;
     lance_do_jogo_ = 0;
     lances_da_pessoa_ = 0;
     numero_de_meu_movimento_ = 0;
     numero_b_inimigo_ = 2;
     de_posicao_montada_ = false;
+    acerta();
 }
 
-void Estado::poe_posicao(const Tabuleiro& tabuleiro, bool jogador_tem_brancas, bool vez_das_brancas,
-                         const Roques& roques, int casa_en_passant) {
-    tabuleiro_ = tabuleiro;
+void Estado::poe_posicao(const xadrez::Posicao& x, bool jogador_tem_brancas, const Roques& roques) {
+    posicao_.pecas = x.pecas;
+    posicao_.brancas_a_mover = x.brancas_a_mover;
+    casa_passada_ = x.en_passant;
     jogador_tem_brancas_ = jogador_tem_brancas;
-    vez_das_brancas_ = vez_das_brancas;
     roque_ = roques;
-    casa_en_passant_ = casa_en_passant;
+    acerta();
 }
 
 void Estado::poe_contadores(int lance_do_jogo, int lances_da_pessoa, int numero_de_meu_movimento) {
     lance_do_jogo_ = lance_do_jogo;
     lances_da_pessoa_ = lances_da_pessoa;
     numero_de_meu_movimento_ = numero_de_meu_movimento;
+    acerta_numero();
 }
 
 void Estado::anota_ultimo_lance(std::string_view coordenadas) {
@@ -39,62 +75,87 @@ void Estado::anota_ultimo_lance(std::string_view coordenadas) {
 }
 
 void Estado::move_en_passant(int de, int para) {
-    // The computer's pawns move to higher squares, the player's to lower.
-    tabuleiro_.poe(tabuleiro_[de] > 0 ? para - 8 : para + 8, VAZIO);
+    // The square behind `para` as the mover's pawns go: down for White's.
+    posicao_.pecas[branca(posicao_.pecas[de]) ? para - 8 : para + 8] = xadrez::VAZIA;
     move(de, para);
 }
 
 void Estado::promove_peoes_da_maquina() {
-    for (int n = 64; n >= 57; --n)
-        if (tabuleiro_[n] == PEAO) tabuleiro_.poe(n, DAMA);
+    const bool brancas = maquina_tem_brancas();
+    for (int coluna = 0; coluna < 8; ++coluna) {
+        char& p = posicao_.pecas[xadrez::casa_de(coluna, ultima_fila(brancas))];
+        if (p == peca('P', brancas)) p = peca('Q', brancas);
+    }
+    acerta();
 }
 
-void Estado::promove_peao_do_jogador(int casa, int codigo) {
-    const bool peca = codigo == -DAMA || codigo == -TORRE || codigo == -BISPO || codigo == -CAVALO;
-    if (peca && casa >= 1 && casa <= 8 && tabuleiro_[casa] == -PEAO) tabuleiro_.poe(casa, codigo);
+void Estado::promove_peao_do_jogador(int casa, char letra) {
+    const bool brancas = jogador_tem_brancas_;
+    const bool peca_de_promocao = letra == 'Q' || letra == 'R' || letra == 'B' || letra == 'N';
+    if (!peca_de_promocao || casa < 0 || casa > 63 ||
+        xadrez::fila_de(casa) != ultima_fila(brancas) || posicao_.pecas[casa] != peca('P', brancas))
+        return;
+    posicao_.pecas[casa] = peca(letra, brancas);
+    acerta();
 }
 
 void Estado::move(int de, int para) {
-    const int peca = tabuleiro_[de];
+    const char movida = posicao_.pecas[de];
     // A king or rook that leaves its home square loses its castling; so does
     // a rook taken on its corner, since a rook that comes there later is
     // another one. The home squares are those of the chess castling table.
-    const auto sai_de_casa = [&](int codigo, int casa) {
-        const bool brancas = (codigo < 0) == jogador_tem_brancas_;
-        const int s = xadrez::casa_de_xadrez(casa, maquina_tem_brancas());
+    const auto sai_de_casa = [&](char p, int s) {
+        const bool brancas = branca(p);
         DireitosDeRoque& d = roque_[brancas ? BRANCAS : PRETAS];
         for (const xadrez::Roque& r : xadrez::ROQUES) {
             if (r.brancas != brancas) continue;
-            if (tipo(codigo) == REI && s == r.rei) d.rei_saiu = true;
-            if (tipo(codigo) == TORRE && s == r.torre)
+            if (xadrez::tipo_da_peca(p) == 'K' && s == r.rei) d.rei_saiu = true;
+            if (xadrez::tipo_da_peca(p) == 'R' && s == r.torre)
                 (r.lado() > 0 ? d.torre_h_saiu : d.torre_a_saiu) = true;
         }
     };
-    sai_de_casa(peca, de);
-    if (tabuleiro_[para] != VAZIO) sai_de_casa(tabuleiro_[para], para);
-    casa_en_passant_ = tipo(peca) == PEAO && std::abs(para - de) == 16 ? (de + para) / 2 : 0;
-    tabuleiro_.poe(para, peca);
-    tabuleiro_.poe(de, VAZIO);
+    sai_de_casa(movida, de);
+    if (posicao_.pecas[para] != xadrez::VAZIA) sai_de_casa(posicao_.pecas[para], para);
+    const bool passo_duplo =
+        xadrez::tipo_da_peca(movida) == 'P' && (para - de == 16 || de - para == 16);
+    casa_passada_ = passo_duplo ? (de + para) / 2 : -1;
+    posicao_.pecas[para] = movida;
+    posicao_.pecas[de] = xadrez::VAZIA;
     // The other colour than the one that moved is to move, also after a move
     // the GUI sends for the side that has just moved (a game already over).
-    vez_das_brancas_ = (peca < 0) != jogador_tem_brancas_;
+    posicao_.brancas_a_mover = !branca(movida);
+    acerta();
 }
 
 void Estado::roca(int rei_de, int rei_para, int torre_de, int torre_para) {
-    tabuleiro_.poe(torre_para, tabuleiro_[torre_de]);
-    tabuleiro_.poe(torre_de, VAZIO);
+    posicao_.pecas[torre_para] = posicao_.pecas[torre_de];
+    posicao_.pecas[torre_de] = xadrez::VAZIA;
     move(rei_de, rei_para);
-    roque_[vez_das_brancas_ ? PRETAS : BRANCAS].ja_rocou = true;
+    roque_[posicao_.brancas_a_mover ? PRETAS : BRANCAS].ja_rocou = true;
+    acerta();
 }
 
 void Estado::vira() {
-    for (int n = 1; n <= 32; ++n) {
-        const int a = tabuleiro_[n], b = tabuleiro_[65 - n];
-        tabuleiro_.poe(n, -b);
-        tabuleiro_.poe(65 - n, -a);
-    }
     jogador_tem_brancas_ = !jogador_tem_brancas_;
-    if (casa_en_passant_) casa_en_passant_ = 65 - casa_en_passant_;
+    acerta_numero();
+}
+
+void Estado::acerta() {
+    for (const xadrez::Roque& r : xadrez::ROQUES) {
+        const DireitosDeRoque& d = roque_[r.brancas ? BRANCAS : PRETAS];
+        posicao_.roques.*r.direito = !d.ja_rocou && !d.rei_saiu &&
+                                     !(r.lado() > 0 ? d.torre_h_saiu : d.torre_a_saiu) &&
+                                     posicao_.pecas[r.rei] == peca('K', r.brancas) &&
+                                     posicao_.pecas[r.torre] == peca('R', r.brancas);
+    }
+    posicao_.en_passant = en_passant_com_a_vez(posicao_, casa_passada_, posicao_.brancas_a_mover);
+    posicao_.meios_lances = 0;
+    acerta_numero();
+}
+
+void Estado::acerta_numero() {
+    // One more than Black's moves.
+    posicao_.numero = 1 + (jogador_tem_brancas_ ? lance_do_jogo_ : lances_da_pessoa_);
 }
 
 } // namespace quelmaro

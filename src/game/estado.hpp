@@ -1,15 +1,18 @@
-// The position of a game as the program keeps it: one value. The board stands
-// from the computer's side (its pieces positive, on the low rows), whoever
-// has White; beside it who has White, whose turn it is, what bars each
-// colour's castling, the square a pawn has just passed over, the two move
-// counters, the values the engine carries from one pass to the next, and the
-// computer's last move as the saved-game file keeps it.
+// The position of a game as the program keeps it: one value. Its truth is the
+// chess position (pieces by chess square, the side to move, the castling
+// rights, the passed square, the move number); beside it what the game keeps
+// of its own: who has White, what bars each colour's castling as the saved
+// file writes it, the two move counters, the values the engine carries from
+// one pass to the next, and the computer's last move as the saved file keeps
+// it. The engine's board, which stands from the computer's side, is built
+// from it where the engine, the saved file or the drawing needs it.
 #pragma once
 
 #include <array>
 #include <string_view>
 
 #include "board/tabuleiro.hpp"
+#include "chess/posicao.hpp"
 #include "engine/motor_de_regras.hpp"
 
 namespace quelmaro {
@@ -33,14 +36,23 @@ inline constexpr UltimoLance SEM_ULTIMO_LANCE{'-', '-', '-', '-'};
 
 class Estado {
   public:
-    const Tabuleiro& tabuleiro() const { return tabuleiro_; }
+    // The chess position: its castling rights are those the flags leave
+    // with the king and the rook at home, its passed square one behind a
+    // pawn of the colour that has just moved, its move number one more than
+    // Black's moves, its half-move clock 0 (not kept).
+    const xadrez::Posicao& posicao() const { return posicao_; }
+    // The engine's board, from the computer's side: its pieces positive, on
+    // the low rows.
+    Tabuleiro tabuleiro() const;
     bool jogador_tem_brancas() const { return jogador_tem_brancas_; }
     bool maquina_tem_brancas() const { return !jogador_tem_brancas_; }
     Cor cor_do_jogador() const { return jogador_tem_brancas_ ? BRANCAS : PRETAS; }
-    bool vez_das_brancas() const { return vez_das_brancas_; }
-    bool vez_do_jogador() const { return vez_das_brancas_ == jogador_tem_brancas_; }
+    bool vez_das_brancas() const { return posicao_.brancas_a_mover; }
+    bool vez_do_jogador() const { return posicao_.brancas_a_mover == jogador_tem_brancas_; }
     const Roques& roques() const { return roque_; }
-    int casa_en_passant() const { return casa_en_passant_; }   // 0 when none
+    // The square the last double step passed over, a chess square, -1 when
+    // none; unlike the position's, kept whoever stands behind it.
+    int casa_passada() const { return casa_passada_; }
     int lance_do_jogo() const { return lance_do_jogo_; }       // the computer's moves
     int lances_da_pessoa() const { return lances_da_pessoa_; } // the player's moves
     int numero_de_meu_movimento() const { return numero_de_meu_movimento_; }
@@ -51,15 +63,9 @@ class Estado {
     bool de_posicao_montada() const { return de_posicao_montada_; }
     bool operator==(const Estado&) const = default;
 
-    // What the engine pass reads, for the computer's move on this board.
-    Entrada entrada() const {
-        return {.tabuleiro = tabuleiro_,
-                .lance_do_jogo = lance_do_jogo_,
-                .numero_de_meu_movimento = numero_de_meu_movimento_,
-                .contagem_empate = contagem_empate_,
-                .numero_b_inimigo = numero_b_inimigo_,
-                .de_posicao_montada = de_posicao_montada_};
-    }
+    // What the engine pass reads, for the computer's move on this state's
+    // board `t` (tabuleiro()), which the caller keeps while the pass runs.
+    Entrada entrada(const Tabuleiro& t) const;
     // The values the pass carries over to the next one.
     void depois_do_passe(const Resultado& r) {
         numero_de_meu_movimento_ = r.numero_de_meu_movimento;
@@ -73,10 +79,10 @@ class Estado {
     // the last move a saved game would show.
     void novo_jogo(bool jogador_tem_brancas);
 
-    // The pieces, sides, turn, castling and passed square of a position, all
-    // at once; the counters and the engine's values are left as they are.
-    void poe_posicao(const Tabuleiro& tabuleiro, bool jogador_tem_brancas, bool vez_das_brancas,
-                     const Roques& roques, int casa_en_passant);
+    // The pieces, side to move and passed square of `x`, who has White and
+    // what bars each colour's castling, all at once; the counters and the
+    // engine's values are left as they are.
+    void poe_posicao(const xadrez::Posicao& x, bool jogador_tem_brancas, const Roques& roques);
     void poe_contadores(int lance_do_jogo, int lances_da_pessoa, int numero_de_meu_movimento);
     void zera_contagem_empate() { contagem_empate_ = 0; }
     // Whether the game began from a position set up from outside; a new
@@ -92,43 +98,61 @@ class Estado {
     // The computer's move in coordinates ("e7e5"), kept with '&' for 'e'.
     void anota_ultimo_lance(std::string_view coordenadas);
 
-    // Moves the piece on `de` to `para`: a plain transfer. Notes the castling
-    // rights the move loses (a king or rook leaving its home square, a rook
-    // taken on its corner), the square a pawn's double step passes over, and
-    // gives the turn to the colour that did not move.
+    // The moves, in chess squares. Moves the piece on `de` to `para`: a plain
+    // transfer. Notes the castling rights the move loses (a king or rook
+    // leaving its home square, a rook taken on its corner), the square a
+    // pawn's double step passes over, and gives the turn to the colour that
+    // did not move.
     void move(int de, int para);
-    // A pawn's capture in passing: the pawn behind `para` (the one that has
-    // just passed over it) leaves the board, then the move.
+    // A pawn's capture in passing: the square behind `para` (where the pawn
+    // that has just passed over it stands) is emptied, then the move.
     void move_en_passant(int de, int para);
     // The player's castling: the rook first, then the king's move.
     void roca(int rei_de, int rei_para, int torre_de, int torre_para);
-    // The computer's pawns on their last row become queens.
+    // The computer's pawns on their last rank become queens.
     void promove_peoes_da_maquina();
-    // The player's pawn on its last row (the computer's first) becomes the
-    // player's piece `codigo` (-DAMA, -TORRE, -BISPO or -CAVALO); any other
-    // square or piece is left as it is.
-    void promove_peao_do_jogador(int casa, int codigo);
+    // The player's pawn on its last rank becomes the player's piece named by
+    // `letra` ('Q', 'R', 'B' or 'N'); any other square or letter is left as
+    // it is.
+    void promove_peao_do_jogador(int casa, char letra);
 
-    void conta_lance_da_maquina() { ++lance_do_jogo_; }
-    void conta_lance_da_pessoa() { ++lances_da_pessoa_; }
+    void conta_lance_da_maquina() {
+        ++lance_do_jogo_;
+        acerta_numero();
+    }
+    void conta_lance_da_pessoa() {
+        ++lances_da_pessoa_;
+        acerta_numero();
+    }
     // A move of the computer's colour not chosen by the engine (sent by a
     // GUI): it counts for the opening moves as one of the computer's.
     void conta_lance_dado_a_maquina() {
         ++lance_do_jogo_;
         if (numero_de_meu_movimento_ < 2) ++numero_de_meu_movimento_;
+        acerta_numero();
     }
 
     // The side swap: the computer takes the player's pieces and the player
-    // the computer's; every piece keeps its chess square (the board is turned
-    // half a turn and every code negated).
+    // the computer's; every piece keeps its chess square.
     void vira();
 
   private:
-    Tabuleiro tabuleiro_;
+    // The position's fields that follow from the game's own: the castling
+    // rights from the flags and the pieces, the passed square from the one
+    // passed over, the move number from Black's moves.
+    void acerta();
+    void acerta_numero();
+    // The board of a state made with no game: empty.
+    static xadrez::Posicao vazia() {
+        xadrez::Posicao x;
+        x.pecas.fill(xadrez::VAZIA);
+        return x;
+    }
+
+    xadrez::Posicao posicao_ = vazia();
     bool jogador_tem_brancas_ = true;
-    bool vez_das_brancas_ = true;
     Roques roque_{};
-    int casa_en_passant_ = 0;
+    int casa_passada_ = -1;
     int lance_do_jogo_ = 0;
     int lances_da_pessoa_ = 0;
     int numero_de_meu_movimento_ = 0;
@@ -137,5 +161,10 @@ class Estado {
     bool de_posicao_montada_ = false;
     UltimoLance ultimo_lance_ = SEM_ULTIMO_LANCE;
 };
+
+// The passed square as a chess position states it when `brancas_a_mover` is
+// to move: the square passed over, when a pawn of the colour that has just
+// moved stands beyond it; else -1.
+int en_passant_com_a_vez(const xadrez::Posicao& x, int casa_passada, bool brancas_a_mover);
 
 } // namespace quelmaro

@@ -10,12 +10,11 @@
 namespace quelmaro {
 namespace {
 
-// The code a player's pawn becomes for a promotion letter: 'q', 'n', 'b' or
-// 'r'; a queen for anything else.
-int codigo_da_promocao(char letra) {
-    const char l = letra >= 'a' && letra <= 'z' ? static_cast<char>(letra - 'a' + 'A') : letra;
-    const int codigo = xadrez::codigo_da_letra(l);
-    return codigo == 0 || codigo == PEAO || codigo == REI ? -DAMA : -codigo;
+// The piece a player's pawn becomes for a promotion letter: 'q', 'n', 'b' or
+// 'r' (either case); a queen for anything else.
+char letra_da_promocao(char letra) {
+    const char l = xadrez::tipo_da_peca(letra);
+    return l == 'N' || l == 'B' || l == 'R' ? l : 'Q';
 }
 
 } // namespace
@@ -63,7 +62,9 @@ void Jogo::instala_partida(const xadrez::Partida& partida) {
 
 void Jogo::carrega(const JogoSalvo& jogo) {
     const bool brancas = jogo.jogador_tem_brancas();
-    const Tabuleiro& t = jogo.tabuleiro;
+    // The file's board stands from the computer's side, whoever has White.
+    xadrez::Posicao x = xadrez::do_tabuleiro(jogo.tabuleiro, !brancas);
+    x.brancas_a_mover = brancas;
     Roques roques{};
     roques[brancas ? BRANCAS : PRETAS] = {
         .rei_saiu = brancas ? jogo.rei_saiu_61 : jogo.rei_saiu_60,
@@ -71,14 +72,15 @@ void Jogo::carrega(const JogoSalvo& jogo) {
         .torre_h_saiu = brancas ? jogo.torre_saiu_64 : jogo.torre_saiu_57,
         .ja_rocou = jogo.ja_rocou};
     // The computer's colour: a king or rook away from its home square has moved.
-    const char fila = brancas ? '8' : '1';
-    const auto em_casa = [&](char coluna, int codigo) {
-        return t[numero_da_casa(coluna, fila, !brancas)] == codigo;
+    const int fila = brancas ? 7 : 0;
+    const auto em_casa = [&](int coluna, char letra) {
+        return x.pecas[xadrez::casa_de(coluna, fila)] ==
+               (brancas ? static_cast<char>(letra - 'A' + 'a') : letra);
     };
-    roques[brancas ? PRETAS : BRANCAS] = {.rei_saiu = !em_casa('e', REI),
-                                          .torre_a_saiu = !em_casa('a', TORRE),
-                                          .torre_h_saiu = !em_casa('h', TORRE)};
-    estado_.poe_posicao(t, brancas, brancas, roques, 0);
+    roques[brancas ? PRETAS : BRANCAS] = {.rei_saiu = !em_casa(4, 'K'),
+                                          .torre_a_saiu = !em_casa(0, 'R'),
+                                          .torre_h_saiu = !em_casa(7, 'R')};
+    estado_.poe_posicao(x, brancas, roques);
     estado_.poe_contadores(jogo.lance_do_jogo, jogo.lances_da_pessoa,
                            estado_.numero_de_meu_movimento());
     estado_.poe_ultimo_lance(jogo.ultimo_lance);
@@ -174,7 +176,8 @@ bool resgata(const Estado& e, Resultado& r) {
 } // namespace
 
 Escolha escolhe(Estado& e, MotorDeRegras& motor, const Permitidos* permitidos, bool com_pontos) {
-    Entrada entrada = e.entrada();
+    const Tabuleiro tabuleiro = e.tabuleiro();
+    Entrada entrada = e.entrada(tabuleiro);
     entrada.permitidos = permitidos;
     Escolha x{motor.passe(entrada), {}};
     Resultado& r = x.resultado;
@@ -218,17 +221,20 @@ LanceDaMaquina Jogo::lance_da_maquina() {
     l.pensamento = escolha.pensamento;
     antes.analise = analise_do_passe(motor_, r, estado_.tabuleiro(), estado_.maquina_tem_brancas());
     antes.analise.fora_das_regras = l.pensamento.fora_das_regras;
-    l.lance = coordenadas(r.de, r.para, estado_.maquina_tem_brancas());
+    // The engine's move read back from its board, once.
+    const xadrez::Movimento m = movimento_da_maquina(estado_, r.de, r.para);
+    l.lance = xadrez::nome_da_casa(m.de) + xadrez::nome_da_casa(m.para);
     estado_.conta_lance_da_maquina();
     estado_.anota_ultimo_lance(l.lance);
     // A pawn's diagonal step to an empty square takes in passing.
-    const Tabuleiro& t = estado_.tabuleiro();
-    if (t[r.de] == PEAO && t[r.para] == VAZIO && coluna(r.de) != coluna(r.para))
-        estado_.move_en_passant(r.de, r.para);
+    const xadrez::Posicao& x = estado_.posicao();
+    if (xadrez::tipo_da_peca(x.pecas[m.de]) == 'P' && x.pecas[m.para] == xadrez::VAZIA &&
+        xadrez::coluna_de(m.de) != xadrez::coluna_de(m.para))
+        estado_.move_en_passant(m.de, m.para);
     else
-        estado_.move(r.de, r.para);
+        estado_.move(m.de, m.para);
     estado_.promove_peoes_da_maquina();
-    registra(std::move(antes), r.de, r.para);
+    registra(std::move(antes), m.de, m.para);
     l.sem_lance_dele = jogador_sem_lance(estado_);
     l.mate = l.sem_lance_dele && rei_dele_atacado(estado_);
     return l;
@@ -238,16 +244,16 @@ bool Jogo::aplica_lance_dele(LanceDoJogador& lance, const EscolhaDePromocao& pro
     // A castling word names the king's move; it is castling or nothing.
     const bool palavra = lance.roque != LanceDoJogador::Roque::nenhum;
     if (palavra) {
-        const RoqueDoJogador r =
+        const xadrez::Roque& r =
             roque_do_jogador(estado_, lance.roque == LanceDoJogador::Roque::pequeno);
-        lance.de = r.de;
-        lance.para = r.para;
+        lance.de = r.rei;
+        lance.para = r.destino_do_rei();
     }
     const int de = lance.de, para = lance.para;
-    if (!casa_valida(de) || !casa_valida(para)) return false;
-    const std::optional<RoqueDoJogador> r = roque_do_lance(estado_, de, para);
+    if (de < 0 || de > 63 || para < 0 || para > 63) return false;
+    const xadrez::Roque* r = roque_do_lance(estado_, de, para);
     if (r && roque_permitido(estado_, de, para)) {
-        estado_.roca(r->de, r->para, r->torre_de, r->torre_para);
+        estado_.roca(r->rei, r->destino_do_rei(), r->torre, r->destino_da_torre());
     } else if (palavra || !lance_permitido(estado_, de, para)) {
         return false;
     } else {
@@ -270,8 +276,8 @@ bool Jogo::lance_dele(const LanceDoJogador& lance, const EscolhaDePromocao& prom
     return true;
 }
 
-// The board is turned so that the computer's colour is the player's, the move
-// goes through the player's checks, and the board is turned back.
+// The sides are swapped so that the computer's colour is the player's, the
+// move goes through the player's checks, and the sides are swapped back.
 bool Jogo::lance_dado_a_maquina(const LanceDoJogador& lance, const EscolhaDePromocao& promocao) {
     Lembranca antes{estado_, {}, false, {}};
     const int pessoa = estado_.lances_da_pessoa();
@@ -285,25 +291,29 @@ bool Jogo::lance_dado_a_maquina(const LanceDoJogador& lance, const EscolhaDeProm
     }
     estado_.poe_contadores(estado_.lance_do_jogo(), pessoa, estado_.numero_de_meu_movimento());
     estado_.conta_lance_dado_a_maquina();
-    // The move's squares on the board turned back.
-    const std::string texto = coordenadas(65 - l.de, 65 - l.para, estado_.maquina_tem_brancas());
-    estado_.anota_ultimo_lance(texto);
-    registra(std::move(antes), 65 - l.de, 65 - l.para);
+    estado_.anota_ultimo_lance(xadrez::nome_da_casa(l.de) + xadrez::nome_da_casa(l.para));
+    registra(std::move(antes), l.de, l.para);
     return true;
 }
 
 void Jogo::promove_peoes_dele(const EscolhaDePromocao& promocao) {
-    for (int k = 1; k <= 8; ++k)
-        if (estado_.tabuleiro()[k] == -PEAO)
-            estado_.promove_peao_do_jogador(k, codigo_da_promocao(promocao()));
+    // The player's last rank, in the order of the engine's board (from the
+    // computer's side): the front end is asked once for each pawn there.
+    for (int k = 1; k <= 8; ++k) {
+        const int s = xadrez::casa_de_xadrez(k, estado_.maquina_tem_brancas());
+        const char p = estado_.posicao().pecas[s];
+        if (xadrez::tipo_da_peca(p) == 'P' && xadrez::branca(p) == estado_.jogador_tem_brancas())
+            estado_.promove_peao_do_jogador(s, letra_da_promocao(promocao()));
+    }
 }
 
 void Jogo::registra(Lembranca antes, int de, int para) {
-    const bool b = estado_.maquina_tem_brancas();
-    antes.lance = {xadrez::casa_de_xadrez(de, b), xadrez::casa_de_xadrez(para, b), 0};
+    antes.lance = {de, para, 0};
     // A pawn that arrives as another piece has been promoted.
-    if (tipo(antes.antes.tabuleiro()[de]) == PEAO && tipo(estado_.tabuleiro()[para]) != PEAO)
-        antes.lance.promocao = xadrez::letra_do_codigo(estado_.tabuleiro()[para]);
+    const char chegou = xadrez::tipo_da_peca(estado_.posicao().pecas[para]);
+    if (xadrez::tipo_da_peca(antes.antes.posicao().pecas[de]) == 'P' && chegou != 'P' &&
+        chegou != xadrez::VAZIA)
+        antes.lance.promocao = chegou;
     historico_.push_back(std::move(antes));
 }
 

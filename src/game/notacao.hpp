@@ -52,8 +52,8 @@ int lances_feitos(const xadrez::Posicao& x, bool brancas);
 // which the fixed opening moves are played)?
 bool inicio_de_partida(const xadrez::Posicao& x);
 
-// A computer move on the board as a chess move: a pawn that reaches the last
-// row becomes a queen, as the game plays it.
+// The engine's move, squares of its board, as a chess move: a pawn that
+// reaches the last row becomes a queen, as the game plays it.
 xadrez::Movimento movimento_da_maquina(const Estado& estado, int de, int para);
 
 // The FEN a saved game starts from: its position with the player to move,

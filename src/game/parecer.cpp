@@ -84,10 +84,11 @@ Parecer opina(Estado& estado, MotorDeRegras& motor, const xadrez::Posicao& x,
         // captures in passing, which no rule looks at, only when the list
         // holds nothing else.
         const bool b = estado.maquina_tem_brancas();
+        const Tabuleiro t = estado.tabuleiro();
         for (const xadrez::Movimento& m : *lista) {
             const int de = xadrez::casa_do_tabuleiro(m.de, b);
             const int para = xadrez::casa_do_tabuleiro(m.para, b);
-            if (MotorDeRegras::e_candidato(estado.tabuleiro(), de, para)) {
+            if (MotorDeRegras::e_candidato(t, de, para)) {
                 if (!permitidos) permitidos.emplace();
                 permitidos->permite(de, para);
             }

@@ -9,31 +9,25 @@
 
 #include <optional>
 
+#include "chess/posicao.hpp"
 #include "game/estado.hpp"
 
 namespace quelmaro {
 
-// One castling of the player's colour as squares of the board: the king's
-// move and the rook's.
-struct RoqueDoJogador {
-    int de, para, torre_de, torre_para;
-    bool pequeno; // on the king's side
-};
-
-// A move the player gives: from one square of the board to another, or a
-// castling word ("O-O", "O-O-O"), which names the king's move and is
-// castling or nothing.
+// A move the player gives, in chess squares: from one square to another (-1
+// where the text named no square), or a castling word ("O-O", "O-O-O"),
+// which names the king's move and is castling or nothing.
 struct LanceDoJogador {
     enum class Roque { nenhum, pequeno, grande };
-    int de = 0, para = 0;
+    int de = -1, para = -1;
     Roque roque = Roque::nenhum;
 };
 
 // The castling of the player's colour on the king's side (`pequeno`) or on
 // the queen's.
-RoqueDoJogador roque_do_jogador(const Estado& estado, bool pequeno);
+const xadrez::Roque& roque_do_jogador(const Estado& estado, bool pequeno);
 // The castling of the player's colour whose king move this is, if any.
-std::optional<RoqueDoJogador> roque_do_lance(const Estado& estado, int de, int para);
+const xadrez::Roque* roque_do_lance(const Estado& estado, int de, int para);
 
 // May the player castle with this king move now? The rules of chess: the
 // right (neither the king nor that rook has moved, no castling yet), the
@@ -51,7 +45,10 @@ bool captura_en_passant(const Estado& estado, int de, int para);
 // May the player make this move, castling aside: a piece of the player's by
 // its movement (the board's movement test, or a capture in passing), onto a
 // square not holding a piece of the player's, leaving the king safe. A
-// capture of the computer's king is a move like any other.
+// capture of the computer's king is a move like any other. The two rules of
+// the game's own that chess does not have: the king may be taken, and the
+// piece's movement is the engine's own movement test (Tabuleiro::validade),
+// the one the computer's moves pass.
 bool lance_permitido(const Estado& estado, int de, int para);
 
 // Has the player no move at all that the game would accept? (Mate or

@@ -194,10 +194,9 @@ bool SessaoXboard::pos_lance_dele() {
 bool SessaoXboard::lance() {
     const Estado& e = jogo_.estado();
     const auto promocao = [this] { return this->promocao(); };
-    // A move for the computer's colour is read as if that colour were the player's.
+    // A move for the computer's colour, in force mode, counts as the computer's.
     const bool pela_maquina = forcado_ && !e.vez_do_jogador();
-    const LanceDoJogador l =
-        lance_do_jogador(lido_, pela_maquina ? e.jogador_tem_brancas() : e.maquina_tem_brancas());
+    const LanceDoJogador l = lance_do_jogador(lido_);
     return pela_maquina ? jogo_.lance_dado_a_maquina(l, promocao) : jogo_.lance_dele(l, promocao);
 }
 
