@@ -8,9 +8,12 @@
 #include "chess/pgn_leitura.hpp"
 #include "frente_apoio.hpp"
 #include "game/jogo.hpp"
+#include "game/parecer.hpp"
 #include "game/pgn.hpp"
 #include "game/procedimento_principal.hpp"
 #include "programs/protocolos.hpp"
+#include "uci/palavras.hpp"
+#include "uci/posicao_uci.hpp"
 
 namespace quelmaro {
 namespace {
@@ -183,6 +186,48 @@ std::string pgn_de(const char* fen, const char* lances) {
 }
 
 constexpr const char* INICIO = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+
+// A game a GUI sends whole (UCI): the second position extends the first or
+// begins a new game; "@" is the computer's choice at the first, played with
+// the values its pass carried (abertura -1).
+TEST(Jogo, AGameSentWholeCountsEachMoveForTheSideThatMadeIt) {
+    struct Caso {
+        const char *primeira, *segunda;
+        bool encerra; // the GUI ends the game in between
+        int lance_do_jogo, lances_da_pessoa, abertura;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"startpos moves e2e4", "startpos moves e2e4 e7e5 g1f3", false, 1, 2, 1},
+        {"fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w - - 0 5", "startpos moves e2e4", false, 0, 1, 0},
+        {"startpos", "startpos moves e2e4", true, 0, 1, 0},
+        {"startpos", "startpos moves @ e7e5", false, 1, 1, -1},
+        {"startpos", "startpos moves h2h3 e7e5", false, 1, 1, 1},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.segunda);
+        Jogo jogo;
+        const auto envia = [&](std::string texto, const std::string& escolha) {
+            if (const auto a = texto.find('@'); a != std::string::npos)
+                texto.replace(a, 1, escolha);
+            const uci::PedidoDePosicao p = uci::le_posicao(uci::palavras(texto));
+            jogo.segue_partida({p.inicio, p.lances});
+            EXPECT_EQ(jogo.partida(), (xadrez::Partida{p.inicio, p.lances}));
+        };
+        envia(c.primeira, "");
+        const Parecer parecer = jogo.opina(nullptr, 1);
+        if (c.encerra) jogo.encerra(Termino::interrompido);
+        envia(c.segunda, xadrez::escreve_coordenadas(parecer.lance().value()));
+        const Estado& e = jogo.estado();
+        const Resultado& passe = parecer.escolha.resultado;
+        EXPECT_EQ(e.lance_do_jogo(), c.lance_do_jogo);
+        EXPECT_EQ(e.lances_da_pessoa(), c.lances_da_pessoa);
+        EXPECT_EQ(e.numero_de_meu_movimento(),
+                  c.abertura < 0 ? passe.numero_de_meu_movimento : c.abertura);
+        EXPECT_EQ(jogo.historico().front().da_maquina, c.abertura < 0);
+    }
+}
 
 TEST(Termino, TheRulesOfChessOnTheLastPositionAndTheDrawsToClaim) {
     struct Caso {

@@ -1,10 +1,12 @@
 #include "game/jogo.hpp"
 
 #include <algorithm>
+#include <iterator>
 
 #include "chess/empates.hpp"
 #include "chess/tabuleiro_xadrez.hpp"
 #include "game/notacao.hpp"
+#include "game/parecer.hpp"
 #include "game/regras_do_jogador.hpp"
 
 namespace quelmaro {
@@ -390,6 +392,59 @@ Termino Jogo::empate_reclamavel() const {
 
 bool Jogo::oferece_empate() const {
     return estado_.tabuleiro().soma() <= 0 && estado_.lance_do_jogo() > 10;
+}
+
+void Jogo::segue_partida(const xadrez::Partida& nova) {
+    const xadrez::Partida velha = partida();
+    const bool continua = !acabou() && nova.inicio == velha.inicio &&
+                          nova.lances.size() > velha.lances.size() &&
+                          std::equal(velha.lances.begin(), velha.lances.end(), nova.lances.begin());
+    std::size_t k = 0;
+    xadrez::Posicao x = nova.inicio;
+    if (continua) {
+        k = velha.lances.size();
+        x = xadrez::posicao_final(velha);
+    } else {
+        comeca_de_posicao(nova.inicio, xadrez::posicao_final(nova).brancas_a_mover);
+        // The start as it was given, which the next game is compared with.
+        if (nova.inicio != xadrez::Posicao::inicial())
+            fen_inicial_ = xadrez::escreve_fen(nova.inicio);
+        proposta_.reset();
+    }
+    for (const std::size_t primeiro = k; k < nova.lances.size(); ++k) {
+        const xadrez::Movimento& m = nova.lances[k];
+        Lembranca antes{estado_, m, false, {}};
+        if (x.brancas_a_mover != estado_.maquina_tem_brancas()) {
+            estado_.conta_lance_da_pessoa();
+        } else if (k == primeiro && proposta_ && proposta_->antes == estado_ &&
+                   proposta_->lance == m) {
+            estado_ = proposta_->depois_do_passe;
+            estado_.conta_lance_da_maquina();
+            antes.da_maquina = true;
+        } else {
+            estado_.conta_lance_dado_a_maquina();
+        }
+        xadrez::joga(x, m);
+        poe_posicao(estado_, x, estado_.maquina_tem_brancas());
+        historico_.push_back(std::move(antes));
+    }
+    proposta_.reset();
+}
+
+Parecer Jogo::opina(const std::vector<xadrez::Movimento>* lista, int maximo) {
+    const xadrez::Posicao x = xadrez::posicao_final(partida());
+    poe_posicao(estado_, x, x.brancas_a_mover);
+    std::optional<std::vector<xadrez::Movimento>> legais;
+    if (lista) {
+        legais.emplace();
+        std::copy_if(lista->begin(), lista->end(), std::back_inserter(*legais),
+                     [&](const xadrez::Movimento& m) { return xadrez::legal(x, m); });
+    }
+    Estado passe = estado_;
+    Parecer parecer = quelmaro::opina(passe, motor_, x, legais ? &*legais : nullptr, maximo);
+    proposta_.reset();
+    if (const auto lance = parecer.lance()) proposta_ = Proposta{estado_, passe, *lance};
+    return parecer;
 }
 
 } // namespace quelmaro

@@ -84,6 +84,8 @@ struct Sugestao {
     std::string lance; // in coordinates, with 'q' for a pawn that reaches the last row
 };
 
+struct Parecer; // game/parecer.hpp
+
 class Jogo {
   public:
     const Estado& estado() const { return estado_; }
@@ -183,6 +185,33 @@ class Jogo {
     std::string fen_inicial_;
     Termino termino_ = Termino::nenhum;
     MotorDeRegras motor_;
+
+    // The game as a GUI sends it, whole, before each question (UCI).
+  public:
+    // The game becomes `partida` (legal moves from its start). When it is the
+    // game in play, not over, followed by further moves, those moves are
+    // played; else a new game starts at its start (comeca_de_posicao), the
+    // computer on the side to move at its end, and all its moves are played.
+    // Each move counts for the side that made it; the computer's choice of
+    // the last opina, played as the first new move, takes the values its pass
+    // carried. Every move is kept in the history.
+    void segue_partida(const xadrez::Partida& partida);
+    // The engine's answer for the side to move at the game's last position,
+    // the computer taking that side with the game's counters: quelmaro::opina
+    // with the moves of `lista` (searchmoves) that are legal there and up to
+    // `maximo` lines. The pass runs on a copy, so that the game asked again
+    // gets the same answer; its choice waits for segue_partida.
+    Parecer opina(const std::vector<xadrez::Movimento>* lista, int maximo);
+
+  private:
+    // The choice of the last opina, not played: the state it was made on (a
+    // game changed since by any other operation drops it), the state after
+    // its pass, and the move.
+    struct Proposta {
+        Estado antes, depois_do_passe;
+        xadrez::Movimento lance;
+    };
+    std::optional<Proposta> proposta_;
 };
 
 // A mating move's score in the xboard thinking line.

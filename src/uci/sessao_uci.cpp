@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <optional>
 #include <ostream>
 
-#include "chess/tabuleiro_xadrez.hpp"
 #include "game/jogo.hpp"
-#include "game/notacao.hpp"
+#include "game/parecer.hpp"
 #include "text/explicacao.hpp"
 #include "text/mensagens.hpp"
 #include "uci/palavras.hpp"
@@ -138,7 +138,7 @@ void SessaoUci::isready(Argumentos) {
 
 void SessaoUci::ucinewgame(Argumentos) {
     responde();
-    tem_jogo_ = false;
+    jogo_.encerra(Termino::interrompido);
 }
 
 void SessaoUci::position(Argumentos argumentos) {
@@ -152,51 +152,14 @@ void SessaoUci::position(Argumentos argumentos) {
     }
     if (!p.lance_ilegal.empty())
         o << texto(Mensagem::UciLanceIlegal, true) << texto_visivel(p.lance_ilegal) << '\n';
-
-    // The last position followed by further moves goes on with the same game.
-    const bool continua = tem_jogo_ && p.inicio == inicio_ && p.lances.size() > lances_.size() &&
-                          std::equal(lances_.begin(), lances_.end(), p.lances.begin());
-    const std::size_t desde = continua ? lances_.size() : 0;
-    if (!continua) {
-        maquina_tem_brancas_ = p.atual.brancas_a_mover;
-        comeca_de_posicao(estado_, p.inicio, maquina_tem_brancas_);
-        meu_lance_.reset();
-        tem_jogo_ = true;
-    }
-    inicio_ = p.inicio;
-    aplica(p.lances, desde);
-    lances_ = p.lances;
-    atual_ = p.atual;
-}
-
-void SessaoUci::aplica(const std::vector<xadrez::Movimento>& lances, std::size_t desde) {
-    for (std::size_t k = desde; k < lances.size(); ++k) {
-        const bool brancas = inicio_.brancas_a_mover == (k % 2 == 0);
-        if (brancas != maquina_tem_brancas_) estado_.conta_lance_da_pessoa();
-        // The bestmove played: the values its engine pass carries over (the
-        // opening moves, the draw counter) count from now on.
-        else if (k == desde && meu_lance_ == lances[k]) {
-            estado_ = estado_do_passe_;
-            estado_.conta_lance_da_maquina();
-        } else
-            estado_.conta_lance_dado_a_maquina();
-    }
-    meu_lance_.reset();
+    jogo_.segue_partida({p.inicio, p.lances});
 }
 
 void SessaoUci::go(Argumentos argumentos) {
     responde();
-    if (!tem_jogo_) position({"startpos"});
-    // The computer plays the side to move; a game it goes on with keeps its counters.
-    maquina_tem_brancas_ = atual_.brancas_a_mover;
-    poe_posicao(estado_, atual_, maquina_tem_brancas_);
-    // The pass runs on a copy: asked again before its move is played (analysis
-    // started again, ponder, searchmoves, another MultiPV), the same position
-    // gets the same answer.
-    estado_do_passe_ = estado_;
-
+    if (jogo_.acabou()) position({"startpos"});
     Espera espera = Espera::nada;
-    std::optional<std::vector<xadrez::Movimento>> lista; // searchmoves, the legal ones
+    std::optional<std::vector<xadrez::Movimento>> lista; // searchmoves, as given
     for (auto w = argumentos.begin(); w != argumentos.end(); ++w) {
         if (*w == "infinite") espera = Espera::infinito;
         if (*w == "ponder" && espera == Espera::nada) espera = Espera::ponder;
@@ -205,13 +168,11 @@ void SessaoUci::go(Argumentos argumentos) {
         if (*w != "searchmoves" || w + 1 == argumentos.end() || parametro(*(w + 1))) continue;
         lista.emplace();
         for (; w + 1 != argumentos.end() && !parametro(*(w + 1)); ++w)
-            if (const auto m = xadrez::le_coordenadas(*(w + 1)); m && xadrez::legal(atual_, *m))
-                lista->push_back(*m);
+            if (const auto m = xadrez::le_coordenadas(*(w + 1))) lista->push_back(*m);
     }
     const std::string lance = escolhe(lista ? &*lista : nullptr);
     melhor_lance_ = lance.empty() ? std::string(texto(Mensagem::UciSemLance, true))
                                   : std::string(texto(Mensagem::UciMelhorLance, true)) + lance;
-    meu_lance_ = xadrez::le_coordenadas(lance);
     pensando_ = espera == Espera::nada ? Espera::infinito : espera;
     if (espera == Espera::nada) responde();
 }
@@ -223,7 +184,7 @@ void SessaoUci::go(Argumentos argumentos) {
 // searchmoves list when there is one.
 std::string SessaoUci::escolhe(const std::vector<xadrez::Movimento>* lista) {
     std::ostream& o = console_.saida();
-    const Parecer parecer = opina(estado_do_passe_, motor_, atual_, lista, linhas_);
+    const Parecer parecer = jogo_.opina(lista, linhas_);
     switch (parecer.lista) {
     case Parecer::Lista::vazia: o << texto(Mensagem::UciListaSemLance, true) << '\n'; return {};
     case Parecer::Lista::sem_candidatas:
