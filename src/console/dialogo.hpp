@@ -113,6 +113,7 @@ class Dialogo : public Frente {
     Jogo jogo_;
     Exibicao exibicao_;
     Traducao lido_;         // the last move or command read
+    LanceDoJogador lance_;  // the move of that line, in chess squares (SAN or coordinates)
     char promocao_san_ = 0; // the piece a move typed in SAN promotes to, or 0
     OpcoesDoConsole opcoes_;
     bool por_registrar_ = false; // a move played since the game was last recorded

@@ -153,6 +153,7 @@ bool Dialogo::le_lance() {
         promocao_san_ = 0;
         const std::string linha = console_.pedaco(TAMANHO_DA_LINHA);
         lido_ = traduz(linha, COMANDOS);
+        lance_ = lance_do_jogador(lido_);
         if (lido_.tipo == Traducao::Tipo::lance)
             promocao_san_ = promocao_por_letra(linha, exibicao_.ingles);
         if (lido_.tipo == Traducao::Tipo::comando && COMANDOS[lido_.comando].ao_ler) {
@@ -243,7 +244,7 @@ bool Dialogo::pos_lance_dele() {
             pede_lance();
             continue;
         }
-        if (!jogo_.lance_dele(lance_do_jogador(lido_), [this] { return promocao(); })) {
+        if (!jogo_.lance_dele(lance_, [this] { return promocao(); })) {
             diz(Mensagem::LanceRecusado);
             continue;
         }
@@ -296,9 +297,9 @@ bool Dialogo::lance_san(std::string_view palavra) {
     } else if (!nomeia_a_peca(palavra)) {
         m.promocao = 0;
     }
-    const std::string coordenadas = xadrez::escreve_coordenadas(m);
+    // The move read goes on in chess squares, as the SAN reader gave it.
     lido_.tipo = Traducao::Tipo::lance;
-    std::copy_n(coordenadas.begin(), 4, lido_.lance.begin());
+    lance_ = {m.de, m.para};
     promocao_san_ = m.promocao;
     return true;
 }
