@@ -53,7 +53,7 @@ TEST(Estado, AMoveLosesTheCastlingItBars) {
         EXPECT_EQ(e.roques()[BRANCAS], c.depois[BRANCAS]);
         EXPECT_EQ(e.roques()[PRETAS], c.depois[PRETAS]);
         // the colour that did not move is to move
-        EXPECT_EQ(e.vez_das_brancas(), (em(e, c.para) * lado) < 0);
+        EXPECT_EQ(e.posicao().brancas_a_mover, (em(e, c.para) * lado) < 0);
     }
 }
 

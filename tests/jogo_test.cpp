@@ -139,7 +139,7 @@ TEST(Jogo, TheHintOfACaptureInPassingAsThePlayersOnlyMove) {
     Jogo jogo;
     jogo.comeca_de_posicao(de_fen(SO_EN_PASSANT_DELE), false);
     const Estado antes = jogo.estado();
-    const std::optional<Sugestao> s = jogo.sugestao();
+    const std::optional<Pensamento> s = jogo.analisa_a_vez();
     ASSERT_TRUE(s);
     EXPECT_EQ(s->lance, "e5d6");
     EXPECT_EQ(jogo.estado(), antes);

@@ -101,7 +101,7 @@ TEST_F(NoXboard, ForceModePlaysBothColoursSilently) {
     EXPECT_EQ(estado().lance_do_jogo(), 3);
     EXPECT_EQ(estado().numero_de_meu_movimento(), 2);
     EXPECT_EQ(estado().ultimo_lance(), (UltimoLance{'&', '5', 'd', '4'}));
-    EXPECT_TRUE(estado().vez_das_brancas());
+    EXPECT_TRUE(estado().posicao().brancas_a_mover);
     EXPECT_EQ(jogo().historico().size(), 6u);
 }
 
@@ -195,7 +195,7 @@ TEST_F(NoXboard, UndoAndRemoveRestoreEverything) {
     EXPECT_EQ(estado().lances_da_pessoa(), 1);
     EXPECT_EQ(estado().lance_do_jogo(), 1);
     EXPECT_EQ(estado().numero_de_meu_movimento(), 1);
-    EXPECT_TRUE(estado().vez_das_brancas());
+    EXPECT_TRUE(estado().posicao().brancas_a_mover);
     EXPECT_FALSE(vez_dele("remove\nremove\nundo\n"));
     EXPECT_EQ(estado(), inicio);
     EXPECT_EQ(estado().ultimo_lance(), SEM_ULTIMO_LANCE);

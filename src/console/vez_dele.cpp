@@ -351,7 +351,7 @@ void Dialogo::porque(const Traducao& t) {
 void Dialogo::sugere(const Traducao&) {
     if (jogo_.acabou()) return pede_lance();
     if (!jogo_.estado().vez_do_jogador()) return;
-    if (const std::optional<Sugestao> s = jogo_.sugestao()) {
+    if (const std::optional<Pensamento> s = jogo_.analisa_a_vez()) {
         poe(Mensagem::SugestaoEmSan);
         const xadrez::Posicao x = posicao_de_xadrez(jogo_.estado());
         const std::optional<xadrez::Movimento> m = xadrez::le_coordenadas(s->lance);

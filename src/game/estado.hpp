@@ -46,8 +46,6 @@ class Estado {
     Tabuleiro tabuleiro() const;
     bool jogador_tem_brancas() const { return jogador_tem_brancas_; }
     bool maquina_tem_brancas() const { return !jogador_tem_brancas_; }
-    Cor cor_do_jogador() const { return jogador_tem_brancas_ ? BRANCAS : PRETAS; }
-    bool vez_das_brancas() const { return posicao_.brancas_a_mover; }
     bool vez_do_jogador() const { return posicao_.brancas_a_mover == jogador_tem_brancas_; }
     const Roques& roques() const { return roque_; }
     // The square the last double step passed over, a chess square, -1 when

@@ -6,7 +6,6 @@
 #include "chess/empates.hpp"
 #include "chess/tabuleiro_xadrez.hpp"
 #include "game/notacao.hpp"
-#include "game/parecer.hpp"
 #include "game/regras_do_jogador.hpp"
 
 namespace quelmaro {
@@ -101,8 +100,8 @@ JogoSalvo Jogo::salvo(bool maquina_no_alto, bool ingles) const {
     jogo.lance_do_jogo = estado_.lance_do_jogo();
     jogo.lances_da_pessoa = estado_.lances_da_pessoa();
     jogo.ultimo_lance = estado_.ultimo_lance();
-    const DireitosDeRoque& d = estado_.roques()[estado_.cor_do_jogador()];
     const bool brancas = estado_.jogador_tem_brancas();
+    const DireitosDeRoque& d = estado_.roques()[brancas ? BRANCAS : PRETAS];
     jogo.rei_saiu_60 = !brancas && d.rei_saiu;
     jogo.rei_saiu_61 = brancas && d.rei_saiu;
     jogo.torre_saiu_57 = brancas ? d.torre_a_saiu : d.torre_h_saiu;
@@ -111,101 +110,6 @@ JogoSalvo Jogo::salvo(bool maquina_no_alto, bool ingles) const {
     jogo.maquina_no_alto = maquina_no_alto;
     jogo.ingles = ingles;
     return jogo;
-}
-
-namespace {
-
-// Centipawns by piece letter; a king counts nothing, both being on the board.
-struct ValorDaPeca {
-    char tipo;
-    int centesimos;
-};
-constexpr ValorDaPeca VALORES[] = {{'P', 100}, {'N', 300}, {'B', 300}, {'R', 500}, {'Q', 900}};
-
-int centesimos(char peca) {
-    for (const ValorDaPeca& v : VALORES)
-        if (v.tipo == xadrez::tipo_da_peca(peca)) return v.centesimos;
-    return 0;
-}
-
-} // namespace
-
-ValorDoLance valor_do_lance(const xadrez::Posicao& x, const xadrez::Movimento& m) {
-    const bool brancas = xadrez::branca(x.pecas[m.de]);
-    xadrez::Posicao depois = x;
-    xadrez::joga(depois, m);
-    ValorDoLance v;
-    for (const char peca : depois.pecas)
-        if (peca != xadrez::VAZIA)
-            v.pontos += xadrez::branca(peca) == brancas ? centesimos(peca) : -centesimos(peca);
-    v.mate = xadrez::fim(depois) == xadrez::Fim::mate;
-    return v;
-}
-
-Pensamento pensa(const Estado& e, const Resultado& r, int de, int para) {
-    const xadrez::Movimento lance = movimento_da_maquina(e, de, para);
-    xadrez::Posicao x = posicao_de_xadrez(e);
-    x.brancas_a_mover = e.maquina_tem_brancas();
-    const ValorDoLance v = valor_do_lance(x, lance);
-    Pensamento p;
-    p.pontos = v.pontos;
-    p.mate = v.mate;
-    p.nos = r.posicoes_examinadas;
-    p.lance = xadrez::escreve_coordenadas(lance);
-    p.regra = r.regra;
-    p.abertura = r.abertura;
-    return p;
-}
-
-namespace {
-
-// The pass found no move while the computer has legal moves, which its
-// movement test does not allow: the first of them, as the engine's choice.
-bool resgata(const Estado& e, Resultado& r) {
-    xadrez::Posicao x = posicao_de_xadrez(e);
-    x.brancas_a_mover = e.maquina_tem_brancas();
-    const xadrez::ListaDeLances legais = xadrez::legais(x);
-    if (legais.size() == 0) return false;
-    const xadrez::Movimento* m = legais.begin();
-    r.desfecho = Desfecho::Lance;
-    r.de = xadrez::casa_do_tabuleiro(m->de, e.maquina_tem_brancas());
-    r.para = xadrez::casa_do_tabuleiro(m->para, e.maquina_tem_brancas());
-    r.regra = 0;
-    r.abertura = Abertura::nenhuma;
-    return true;
-}
-
-} // namespace
-
-Escolha escolhe(Estado& e, MotorDeRegras& motor, const Permitidos* permitidos, bool com_pontos) {
-    const Tabuleiro tabuleiro = e.tabuleiro();
-    Entrada entrada = e.entrada(tabuleiro);
-    entrada.permitidos = permitidos;
-    Escolha x{motor.passe(entrada), {}};
-    Resultado& r = x.resultado;
-    e.depois_do_passe(r);
-    const bool fora = r.desfecho != Desfecho::Lance && resgata(e, r);
-    if (r.desfecho != Desfecho::Lance) return x;
-    if (com_pontos) {
-        x.pensamento = pensa(e, r, r.de, r.para);
-    } else {
-        x.pensamento.lance = xadrez::escreve_coordenadas(movimento_da_maquina(e, r.de, r.para));
-        x.pensamento.regra = r.regra;
-        x.pensamento.abertura = r.abertura;
-    }
-    x.pensamento.fora_das_regras = fora;
-    return x;
-}
-
-std::optional<Pensamento> conselho(MotorDeRegras& motor, const xadrez::Posicao& x,
-                                   int numero_de_meu_movimento, bool montada) {
-    Estado e;
-    comeca_de_posicao(e, x, x.brancas_a_mover);
-    e.poe_contadores(e.lance_do_jogo(), e.lances_da_pessoa(), numero_de_meu_movimento);
-    e.poe_posicao_montada(montada);
-    const Escolha escolha = escolhe(e, motor, nullptr, false);
-    if (!escolha.lance()) return std::nullopt;
-    return escolha.pensamento;
 }
 
 LanceDaMaquina Jogo::lance_da_maquina() {
@@ -336,12 +240,6 @@ std::optional<Pensamento> Jogo::analisa_a_vez() {
     const Escolha e = escolhe(lado, motor_);
     if (!e.lance()) return std::nullopt;
     return e.pensamento;
-}
-
-std::optional<Sugestao> Jogo::sugestao() {
-    const std::optional<Pensamento> p = analisa_a_vez();
-    if (!p) return std::nullopt;
-    return Sugestao{p->lance};
 }
 
 xadrez::Partida Jogo::partida() const {

@@ -1,5 +1,6 @@
 // The game in play: its state, its history and the engine that chooses the
-// computer's moves; every change of the game goes through here. Nothing here
+// computer's moves (through the engine's adapter, game/parecer.hpp); every
+// change of the game goes through here. Nothing here
 // reads or prints: the front ends (console dialog, xboard, UCI) do the
 // talking and call these operations.
 #pragma once
@@ -16,6 +17,7 @@
 #include "game/analise.hpp"
 #include "game/estado.hpp"
 #include "game/jogo_salvo.hpp"
+#include "game/parecer.hpp"
 #include "game/regras_do_jogador.hpp"
 
 namespace quelmaro {
@@ -27,21 +29,6 @@ struct Lembranca {
     xadrez::Movimento lance; // in chess squares, with the promotion piece
     bool da_maquina = false; // chosen by the engine pass
     Analise analise{};       // what that pass saw and chose
-};
-
-// What the computer's chosen move is worth and why it was played, as the GUI
-// protocols show it.
-struct Pensamento {
-    int pontos = 0;    // material after the move, the computer's side (valor_do_lance)
-    bool mate = false; // the move mates
-    int nos = 0;       // trial positions the pass examined
-    std::string lance; // in coordinates, with the promotion letter
-    int regra = 0;     // the rule that chose it; 0 an opening move
-    Abertura abertura = Abertura::nenhuma;
-    // No rule chose: the computer's only legal moves are ones its movement
-    // test does not allow (a capture in passing, a pawn's double step beside
-    // an opposing pawn), and the first of them is played.
-    bool fora_das_regras = false;
 };
 
 // How a game has ended: by the rules of chess on its last position, by the
@@ -78,13 +65,6 @@ Termino termino_do_resultado(std::string_view resultado);
 // The piece a pawn of the player's that reaches the last row becomes: 'q',
 // 'n', 'b' or 'r', asked of the front end for each such pawn.
 using EscolhaDePromocao = std::function<char()>;
-
-// The move the engine would choose in the player's place.
-struct Sugestao {
-    std::string lance; // in coordinates, with 'q' for a pawn that reaches the last row
-};
-
-struct Parecer; // game/parecer.hpp
 
 class Jogo {
   public:
@@ -158,12 +138,10 @@ class Jogo {
     // taken back is no longer over.
     void desfaz(int meios_lances);
 
-    // The move the engine would choose for the player's pieces; nullopt when
-    // it finds none.
-    std::optional<Sugestao> sugestao();
     // The engine's choice for the side to move, whichever it is, with what it
     // is worth and why, changing nothing in the game (analysis); nullopt when
     // that side has no move. The player's side gets no fixed opening move.
+    // In the player's turn it is the hint.
     std::optional<Pensamento> analisa_a_vez();
 
     // The game from its start, from the history, as far as it is a game of
@@ -213,48 +191,5 @@ class Jogo {
     };
     std::optional<Proposta> proposta_;
 };
-
-// A mating move's score in the xboard thinking line.
-constexpr int PONTOS_DE_MATE = 100001;
-
-// What a legal move of a position is worth to the side making it, as GUIs
-// read a score: the material balance after it from that side, in centipawns
-// on the usual scale (pawn 100, knight and bishop 300, rook 500, queen 900;
-// not the engine's own piece codes), and whether it mates.
-struct ValorDoLance {
-    int pontos = 0;
-    bool mate = false;
-};
-ValorDoLance valor_do_lance(const xadrez::Posicao& x, const xadrez::Movimento& m);
-
-// The engine's choice for the computer on the state, not yet played: its
-// pass, whose carried values the state takes, and what the move is worth.
-// When the pass finds no move while the computer has legal moves (then they
-// are all moves the pieces' own movement test does not allow: captures in
-// passing, a pawn's double step beside an opposing pawn), the first of them
-// is the choice, with no rule.
-struct Escolha {
-    Resultado resultado; // desfecho Lance when there is a move (de, para)
-    Pensamento pensamento;
-    bool lance() const { return resultado.desfecho == Desfecho::Lance; }
-};
-// With `permitidos`, the choice is one of those moves (the rescue above
-// aside, which the caller judges).
-// Without `com_pontos` the score and the mate test are left out (the move,
-// rule and reason stand).
-Escolha escolhe(Estado& estado, MotorDeRegras& motor, const Permitidos* permitidos = nullptr,
-                bool com_pontos = true);
-
-// The move the program would play in a chess position, the side to move as
-// its own: its choice, with what it is worth and why; nullopt when that side
-// has no move. `numero_de_meu_movimento` is the opening-move counter (0 or 1
-// while a fixed opening move is due, 2 after); the draw counter is 0;
-// `montada` when the game of the position began from a position set up from
-// outside (Estado::de_posicao_montada).
-std::optional<Pensamento> conselho(MotorDeRegras& motor, const xadrez::Posicao& x,
-                                   int numero_de_meu_movimento, bool montada);
-
-// What the engine's choice (de, para) of the pass `r` on the state is worth.
-Pensamento pensa(const Estado& estado, const Resultado& r, int de, int para);
 
 } // namespace quelmaro

@@ -7,6 +7,101 @@
 
 namespace quelmaro {
 
+namespace {
+
+// Centipawns by piece letter; a king counts nothing, both being on the board.
+struct ValorDaPeca {
+    char tipo;
+    int centesimos;
+};
+constexpr ValorDaPeca VALORES[] = {{'P', 100}, {'N', 300}, {'B', 300}, {'R', 500}, {'Q', 900}};
+
+int centesimos(char peca) {
+    for (const ValorDaPeca& v : VALORES)
+        if (v.tipo == xadrez::tipo_da_peca(peca)) return v.centesimos;
+    return 0;
+}
+
+} // namespace
+
+ValorDoLance valor_do_lance(const xadrez::Posicao& x, const xadrez::Movimento& m) {
+    const bool brancas = xadrez::branca(x.pecas[m.de]);
+    xadrez::Posicao depois = x;
+    xadrez::joga(depois, m);
+    ValorDoLance v;
+    for (const char peca : depois.pecas)
+        if (peca != xadrez::VAZIA)
+            v.pontos += xadrez::branca(peca) == brancas ? centesimos(peca) : -centesimos(peca);
+    v.mate = xadrez::fim(depois) == xadrez::Fim::mate;
+    return v;
+}
+
+Pensamento pensa(const Estado& e, const Resultado& r, int de, int para) {
+    const xadrez::Movimento lance = movimento_da_maquina(e, de, para);
+    xadrez::Posicao x = posicao_de_xadrez(e);
+    x.brancas_a_mover = e.maquina_tem_brancas();
+    const ValorDoLance v = valor_do_lance(x, lance);
+    Pensamento p;
+    p.pontos = v.pontos;
+    p.mate = v.mate;
+    p.nos = r.posicoes_examinadas;
+    p.lance = xadrez::escreve_coordenadas(lance);
+    p.regra = r.regra;
+    p.abertura = r.abertura;
+    return p;
+}
+
+namespace {
+
+// The pass found no move while the computer has legal moves, which its
+// movement test does not allow: the first of them, as the engine's choice.
+bool resgata(const Estado& e, Resultado& r) {
+    xadrez::Posicao x = posicao_de_xadrez(e);
+    x.brancas_a_mover = e.maquina_tem_brancas();
+    const xadrez::ListaDeLances legais = xadrez::legais(x);
+    if (legais.size() == 0) return false;
+    const xadrez::Movimento* m = legais.begin();
+    r.desfecho = Desfecho::Lance;
+    r.de = xadrez::casa_do_tabuleiro(m->de, e.maquina_tem_brancas());
+    r.para = xadrez::casa_do_tabuleiro(m->para, e.maquina_tem_brancas());
+    r.regra = 0;
+    r.abertura = Abertura::nenhuma;
+    return true;
+}
+
+} // namespace
+
+Escolha escolhe(Estado& e, MotorDeRegras& motor, const Permitidos* permitidos, bool com_pontos) {
+    const Tabuleiro tabuleiro = e.tabuleiro();
+    Entrada entrada = e.entrada(tabuleiro);
+    entrada.permitidos = permitidos;
+    Escolha x{motor.passe(entrada), {}};
+    Resultado& r = x.resultado;
+    e.depois_do_passe(r);
+    const bool fora = r.desfecho != Desfecho::Lance && resgata(e, r);
+    if (r.desfecho != Desfecho::Lance) return x;
+    if (com_pontos) {
+        x.pensamento = pensa(e, r, r.de, r.para);
+    } else {
+        x.pensamento.lance = xadrez::escreve_coordenadas(movimento_da_maquina(e, r.de, r.para));
+        x.pensamento.regra = r.regra;
+        x.pensamento.abertura = r.abertura;
+    }
+    x.pensamento.fora_das_regras = fora;
+    return x;
+}
+
+std::optional<Pensamento> conselho(MotorDeRegras& motor, const xadrez::Posicao& x,
+                                   int numero_de_meu_movimento, bool montada) {
+    Estado e;
+    comeca_de_posicao(e, x, x.brancas_a_mover);
+    e.poe_contadores(e.lance_do_jogo(), e.lances_da_pessoa(), numero_de_meu_movimento);
+    e.poe_posicao_montada(montada);
+    const Escolha escolha = escolhe(e, motor, nullptr, false);
+    if (!escolha.lance()) return std::nullopt;
+    return escolha.pensamento;
+}
+
 SemPeso sem_peso(const xadrez::Posicao& x, const xadrez::Movimento& m) {
     const char peca = xadrez::tipo_da_peca(x.pecas[m.de]);
     const int colunas = xadrez::coluna_de(m.para) - xadrez::coluna_de(m.de);

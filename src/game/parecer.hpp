@@ -1,10 +1,12 @@
-// The engine's answer for a position as the front ends show it: one pass on
-// the game's state, its choice, and the ranking of the other moves: the
-// candidates in the cascade's order, then the legal moves the rules never
+// The engine's adapter: the one place where the game asks the engine pass for
+// a move. Its answer for a position: one pass on the game's state, its choice
+// with what it is worth (escolhe), and the ranking of the other moves (opina):
+// the candidates in the cascade's order, then the legal moves the rules never
 // weigh, each with its reason. Values only: the protocol layers put them in words.
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "chess/lances.hpp"
@@ -12,9 +14,66 @@
 #include "engine/motor_de_regras.hpp"
 #include "game/analise.hpp"
 #include "game/estado.hpp"
-#include "game/jogo.hpp"
 
 namespace quelmaro {
+
+// What the computer's chosen move is worth and why it was played, as the GUI
+// protocols show it.
+struct Pensamento {
+    int pontos = 0;    // material after the move, the computer's side (valor_do_lance)
+    bool mate = false; // the move mates
+    int nos = 0;       // trial positions the pass examined
+    std::string lance; // in coordinates, with the promotion letter
+    int regra = 0;     // the rule that chose it; 0 an opening move
+    Abertura abertura = Abertura::nenhuma;
+    // No rule chose: the computer's only legal moves are ones its movement
+    // test does not allow (a capture in passing, a pawn's double step beside
+    // an opposing pawn), and the first of them is played.
+    bool fora_das_regras = false;
+};
+
+// A mating move's score in the xboard thinking line.
+constexpr int PONTOS_DE_MATE = 100001;
+
+// What a legal move of a position is worth to the side making it, as GUIs
+// read a score: the material balance after it from that side, in centipawns
+// on the usual scale (pawn 100, knight and bishop 300, rook 500, queen 900;
+// not the engine's own piece codes), and whether it mates.
+struct ValorDoLance {
+    int pontos = 0;
+    bool mate = false;
+};
+ValorDoLance valor_do_lance(const xadrez::Posicao& x, const xadrez::Movimento& m);
+
+// The engine's choice for the computer on the state, not yet played: its
+// pass, whose carried values the state takes, and what the move is worth.
+// When the pass finds no move while the computer has legal moves (then they
+// are all moves the pieces' own movement test does not allow: captures in
+// passing, a pawn's double step beside an opposing pawn), the first of them
+// is the choice, with no rule.
+struct Escolha {
+    Resultado resultado; // desfecho Lance when there is a move (de, para)
+    Pensamento pensamento;
+    bool lance() const { return resultado.desfecho == Desfecho::Lance; }
+};
+// With `permitidos`, the choice is one of those moves (the rescue above
+// aside, which the caller judges).
+// Without `com_pontos` the score and the mate test are left out (the move,
+// rule and reason stand).
+Escolha escolhe(Estado& estado, MotorDeRegras& motor, const Permitidos* permitidos = nullptr,
+                bool com_pontos = true);
+
+// The move the program would play in a chess position, the side to move as
+// its own: its choice, with what it is worth and why; nullopt when that side
+// has no move. `numero_de_meu_movimento` is the opening-move counter (0 or 1
+// while a fixed opening move is due, 2 after); the draw counter is 0;
+// `montada` when the game of the position began from a position set up from
+// outside (Estado::de_posicao_montada).
+std::optional<Pensamento> conselho(MotorDeRegras& motor, const xadrez::Posicao& x,
+                                   int numero_de_meu_movimento, bool montada);
+
+// What the engine's choice (de, para) of the pass `r` on the state is worth.
+Pensamento pensa(const Estado& estado, const Resultado& r, int de, int para);
 
 // Why the rules never weigh a legal move that is none of the candidates, by
 // its kind.

@@ -277,7 +277,7 @@ void SessaoXboard::nopost(const Traducao&) { mostra_pensamento_ = false; }
 // game, there is nothing to suggest.
 void SessaoXboard::sugere(const Traducao&) {
     if (!jogo_.estado().vez_do_jogador() || jogo_.acabou()) return;
-    if (const std::optional<Sugestao> s = jogo_.sugestao()) {
+    if (const std::optional<Pensamento> s = jogo_.analisa_a_vez()) {
         poe(Mensagem::Sugestao);
         saida() << s->lance << '\n';
     }
