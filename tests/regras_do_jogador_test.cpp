@@ -94,6 +94,52 @@ TEST(RegrasDoJogador, CaptureInPassing) {
     }
 }
 
+// The two rules of the game's own beside those of chess, for either colour
+// of the player: the computer's king may be taken, and a piece moves by the
+// engine's movement test, never onto a piece of its own side.
+TEST(RegrasDoJogador, TheGamesOwnRulesBesideChess) {
+    struct Caso {
+        const char* nome;
+        Pecas pecas;
+        const char *de, *para;
+        bool permitido;
+    };
+    const Caso casos[] = {
+        {"a rook takes the computer's king",
+         {{"a1", -REI}, {"a8", -TORRE}, {"h8", REI}},
+         "a8",
+         "h8",
+         true},
+        {"the king takes the computer's king", {{"g7", -REI}, {"h8", REI}}, "g7", "h8", true},
+        {"onto a piece of its own",
+         {{"a1", -REI}, {"a8", -TORRE}, {"h8", -CAVALO}, {"e5", REI}},
+         "a8",
+         "h8",
+         false},
+        {"a knight's step for a rook",
+         {{"a1", -REI}, {"a8", -TORRE}, {"h1", REI}},
+         "a8",
+         "b6",
+         false},
+        {"a knight's step for a knight",
+         {{"a1", -REI}, {"a8", -CAVALO}, {"h1", REI}},
+         "a8",
+         "b6",
+         true},
+        {"a piece of the computer's",
+         {{"a1", -REI}, {"a8", TORRE}, {"h1", REI}},
+         "a8",
+         "a5",
+         false},
+    };
+    for (const bool brancas : {true, false})
+        for (const Caso& c : casos) {
+            SCOPED_TRACE(std::string(c.nome) + (brancas ? ", White" : ", Black"));
+            const Estado e = estado_com(brancas, c.pecas);
+            EXPECT_EQ(lance_permitido(e, casa_de(e, c.de), casa_de(e, c.para)), c.permitido);
+        }
+}
+
 // Castling is the king's move: a rook on the king's square moving two files
 // is a rook's move, and leaves the other rook where it stands.
 TEST(RegrasDoJogador, CastlingOnlyForTheKingOnItsSquare) {
