@@ -204,11 +204,13 @@ void Dialogo::desenha(bool inicial) {
     if (!inicial) o << std::setw(11) << e.lances_da_pessoa() << std::setw(11) << e.lance_do_jogo();
     o << '\n' << MOLDURA << '\n';
     const std::string_view rotulos = e.jogador_tem_brancas() ? ROTULOS_BRANCAS : ROTULOS_PRETAS;
+    // The drawing stands from the computer's side, as the engine's board does.
+    const Tabuleiro t = e.tabuleiro();
     for (int i = 1; i <= 8; ++i) {
         const int r = normal ? i : 9 - i;
         o << rotulos[r - 1] << " |";
         for (int j = 1; j <= 8; ++j) {
-            const int codigo = e.tabuleiro()[casa(r, normal ? j : 9 - j)];
+            const int codigo = t[casa(r, normal ? j : 9 - j)];
             o << (codigo > 0 ? '*' : ' ') << letra(codigo, exibicao_.ingles) << " |";
         }
         o << '\n' << MOLDURA << '\n';

@@ -127,8 +127,7 @@ LanceDaMaquina Jogo::lance_da_maquina() {
     l.pensamento = escolha.pensamento;
     antes.analise = analise_do_passe(motor_, r, estado_.tabuleiro(), estado_.maquina_tem_brancas());
     antes.analise.fora_das_regras = l.pensamento.fora_das_regras;
-    // The engine's move read back from its board, once.
-    const xadrez::Movimento m = movimento_da_maquina(estado_, r.de, r.para);
+    const xadrez::Movimento& m = escolha.movimento;
     l.lance = xadrez::nome_da_casa(m.de) + xadrez::nome_da_casa(m.para);
     estado_.conta_lance_da_maquina();
     estado_.anota_ultimo_lance(l.lance);

@@ -36,9 +36,8 @@ ValorDoLance valor_do_lance(const xadrez::Posicao& x, const xadrez::Movimento& m
     return v;
 }
 
-Pensamento pensa(const Estado& e, const Resultado& r, int de, int para) {
-    const xadrez::Movimento lance = movimento_da_maquina(e, de, para);
-    xadrez::Posicao x = posicao_de_xadrez(e);
+Pensamento pensa(const Estado& e, const Resultado& r, const xadrez::Movimento& lance) {
+    xadrez::Posicao x = e.posicao();
     x.brancas_a_mover = e.maquina_tem_brancas();
     const ValorDoLance v = valor_do_lance(x, lance);
     Pensamento p;
@@ -80,10 +79,12 @@ Escolha escolhe(Estado& e, MotorDeRegras& motor, const Permitidos* permitidos, b
     e.depois_do_passe(r);
     const bool fora = r.desfecho != Desfecho::Lance && resgata(e, r);
     if (r.desfecho != Desfecho::Lance) return x;
+    // The engine's move read back from its board, once.
+    x.movimento = movimento_da_maquina(e, r.de, r.para);
     if (com_pontos) {
-        x.pensamento = pensa(e, r, r.de, r.para);
+        x.pensamento = pensa(e, r, x.movimento);
     } else {
-        x.pensamento.lance = xadrez::escreve_coordenadas(movimento_da_maquina(e, r.de, r.para));
+        x.pensamento.lance = xadrez::escreve_coordenadas(x.movimento);
         x.pensamento.regra = r.regra;
         x.pensamento.abertura = r.abertura;
     }

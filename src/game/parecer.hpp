@@ -54,6 +54,8 @@ ValorDoLance valor_do_lance(const xadrez::Posicao& x, const xadrez::Movimento& m
 struct Escolha {
     Resultado resultado; // desfecho Lance when there is a move (de, para)
     Pensamento pensamento;
+    // The move in chess squares, a pawn reaching the last rank a queen.
+    xadrez::Movimento movimento{};
     bool lance() const { return resultado.desfecho == Desfecho::Lance; }
 };
 // With `permitidos`, the choice is one of those moves (the rescue above
@@ -72,8 +74,8 @@ Escolha escolhe(Estado& estado, MotorDeRegras& motor, const Permitidos* permitid
 std::optional<Pensamento> conselho(MotorDeRegras& motor, const xadrez::Posicao& x,
                                    int numero_de_meu_movimento, bool montada);
 
-// What the engine's choice (de, para) of the pass `r` on the state is worth.
-Pensamento pensa(const Estado& estado, const Resultado& r, int de, int para);
+// What the engine's choice `lance` of the pass `r` on the state is worth.
+Pensamento pensa(const Estado& estado, const Resultado& r, const xadrez::Movimento& lance);
 
 // Why the rules never weigh a legal move that is none of the candidates, by
 // its kind.
