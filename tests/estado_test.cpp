@@ -17,7 +17,7 @@ TEST(Estado, AMoveLosesTheCastlingItBars) {
         const char* nome;
         bool brancas; // the player White
         const char *de, *para;
-        Roques depois;
+        DireitosPorCor depois;
     };
     const DireitosDeRoque nada{};
     const DireitosDeRoque rei{.rei_saiu = true}, torre_a{.torre_a_saiu = true},
@@ -50,8 +50,8 @@ TEST(Estado, AMoveLosesTheCastlingItBars) {
                                           {"h8", -lado * TORRE},
                                           {"b3", -lado * CAVALO}});
         e.move(casa_de(e, c.de), casa_de(e, c.para));
-        EXPECT_EQ(e.roques()[BRANCAS], c.depois[BRANCAS]);
-        EXPECT_EQ(e.roques()[PRETAS], c.depois[PRETAS]);
+        EXPECT_EQ(e.direitos_de_roque()[BRANCAS], c.depois[BRANCAS]);
+        EXPECT_EQ(e.direitos_de_roque()[PRETAS], c.depois[PRETAS]);
         // the colour that did not move is to move
         EXPECT_EQ(e.posicao().brancas_a_mover, (em(e, c.para) * lado) < 0);
     }
@@ -142,12 +142,12 @@ TEST(Estado, TheSideSwapKeepsThePositionAndTwiceIsNothing) {
             e.move(casa_de(e, l), casa_de(e, l + 2));
         e.poe_contadores(2, 2, 2);
         const Estado antes = e;
-        const xadrez::Posicao x = posicao_de_xadrez(e);
+        const xadrez::Posicao x = e.posicao();
         ASSERT_EQ(xadrez::escreve_fen(x),
                   "rnbqkb1r/pp1ppppp/5n2/2p5/8/5N2/PPPPPPPP/RNBQKBR1 w Qkq c6 0 3");
         e.vira();
         EXPECT_EQ(e.jogador_tem_brancas(), !brancas);
-        EXPECT_EQ(posicao_de_xadrez(e), x);
+        EXPECT_EQ(e.posicao(), x);
         Tabuleiro outra;
         outra.posicao_inicial(!brancas);
         Estado inicio;

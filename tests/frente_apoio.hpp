@@ -40,7 +40,8 @@ inline Estado estado_com(bool jogador_tem_brancas, const Pecas& pecas) {
 // The state with its pieces and sides as they are and the side to move, the
 // castling flags and the square passed over (a chess square, -1 for none)
 // given anew.
-inline void poe_vez(Estado& e, bool vez_das_brancas, const Roques& roques, int passada = -1) {
+inline void poe_vez(Estado& e, bool vez_das_brancas, const DireitosPorCor& roques,
+                    int passada = -1) {
     xadrez::Posicao x = e.posicao();
     x.brancas_a_mover = vez_das_brancas;
     x.en_passant = passada;
@@ -52,7 +53,7 @@ inline void esvazia(Estado& e, const char* nome) {
     xadrez::Posicao x = e.posicao();
     x.pecas[*xadrez::le_casa(nome)] = xadrez::VAZIA;
     x.en_passant = e.casa_passada();
-    e.poe_posicao(x, e.jogador_tem_brancas(), e.roques());
+    e.poe_posicao(x, e.jogador_tem_brancas(), e.direitos_de_roque());
 }
 
 // The code on the square named in chess notation.
@@ -169,7 +170,7 @@ struct BancadaDoConsole : Bancada<Dialogo> {
         return impresso();
     }
     // The game's position in chess notation's terms.
-    xadrez::Posicao posicao_atual() { return posicao_de_xadrez(estado()); }
+    xadrez::Posicao posicao_atual() { return estado().posicao(); }
 };
 
 // The xboard session after its start-up: a new game, the GUI with White.

@@ -61,7 +61,7 @@ TEST(Jogo, NewGameFromAPositionCountsAndRights) {
         EXPECT_FALSE(jogo.acabou());
         EXPECT_EQ(novo.maquina_tem_brancas(), c.maquina_brancas);
         // The board, side to move, castling and capture in passing read back.
-        xadrez::Posicao y = posicao_de_xadrez(novo);
+        xadrez::Posicao y = novo.posicao();
         y.meios_lances = x.meios_lances;
         y.numero = x.numero;
         EXPECT_EQ(xadrez::escreve_fen(y), c.fen);
@@ -119,7 +119,7 @@ TEST(Jogo, TheComputersOnlyMoveACaptureInPassingIsPlayed) {
     // The position is the one chess gives after the capture: the pawn on d4 is gone.
     xadrez::Posicao depois = x;
     xadrez::joga(depois, *xadrez::le_coordenadas("e4d3"));
-    EXPECT_EQ(posicao_de_xadrez(jogo.estado()).pecas, depois.pecas);
+    EXPECT_EQ(jogo.estado().posicao().pecas, depois.pecas);
     EXPECT_EQ(em(jogo.estado(), "d4"), VAZIO);
     ASSERT_EQ(jogo.historico().size(), 1u);
     EXPECT_TRUE(jogo.historico().back().analise.fora_das_regras);

@@ -66,12 +66,12 @@ TEST(Notacao, PositionToStateAndBack) {
             Estado e;
             poe_posicao(e, x, maquina);
             EXPECT_EQ(e.maquina_tem_brancas(), maquina);
-            const xadrez::Posicao y = posicao_de_xadrez(e);
+            const xadrez::Posicao y = e.posicao();
             EXPECT_EQ(y.pecas, x.pecas);
             EXPECT_EQ(y.brancas_a_mover, x.brancas_a_mover);
             EXPECT_EQ(y.roques, x.roques);
             EXPECT_EQ(y.en_passant, x.en_passant);
-            EXPECT_EQ(roques_de_xadrez(e), x.roques);
+            EXPECT_EQ(e.posicao().roques, x.roques);
             Estado de_novo;
             poe_posicao(de_novo, y, maquina);
             EXPECT_EQ(de_novo, e);
@@ -83,23 +83,23 @@ TEST(Notacao, PositionToStateAndBack) {
 TEST(Notacao, ThePlayersPositionAndTheSavedGamesFen) {
     Estado e;
     e.novo_jogo(true);
-    EXPECT_EQ(xadrez::escreve_fen(posicao_de_xadrez(e)), xadrez::FEN_INICIAL);
+    EXPECT_EQ(xadrez::escreve_fen(e.posicao()), xadrez::FEN_INICIAL);
     // The computer, White, has played e2e4.
     e.novo_jogo(false);
     e.move(*xadrez::le_casa("e2"), *xadrez::le_casa("e4"));
     e.conta_lance_da_maquina();
-    EXPECT_EQ(xadrez::escreve_fen(posicao_de_xadrez(e)),
+    EXPECT_EQ(xadrez::escreve_fen(e.posicao()),
               "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");
-    EXPECT_EQ(posicao_com_a_vez_do_jogador(e), posicao_de_xadrez(e));
+    EXPECT_EQ(posicao_com_a_vez_do_jogador(e), e.posicao());
     // The saved game's FEN keeps no passed square.
     EXPECT_EQ(fen_de_jogo_salvo(e), "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1");
     // With the turn given back to White the passed square is no longer one.
     xadrez::Posicao x = e.posicao();
     x.brancas_a_mover = true;
     x.en_passant = e.casa_passada();
-    e.poe_posicao(x, false, e.roques());
+    e.poe_posicao(x, false, e.direitos_de_roque());
     EXPECT_EQ(posicao_com_a_vez_do_jogador(e).en_passant, xadrez::le_casa("e3").value());
-    EXPECT_EQ(posicao_de_xadrez(e).en_passant, -1);
+    EXPECT_EQ(e.posicao().en_passant, -1);
 }
 
 } // namespace

@@ -112,7 +112,7 @@ TEST_F(PgnDoChessJs, EveryFileLoadsPositionByPosition) {
             ++terminadas;
             EXPECT_NE(impresso.find("The game is over: "), std::string::npos) << impresso;
         }
-        mesma_posicao(xadrez::escreve_fen(posicao_de_xadrez(estado())), fim, false);
+        mesma_posicao(xadrez::escreve_fen(estado().posicao()), fim, false);
         EXPECT_EQ(estado().jogador_tem_brancas(), campos(fim)[1] == "w");
         // "moves" wraps the list between moves.
         std::replace(impresso.begin(), impresso.end(), '\n', ' ');

@@ -166,7 +166,7 @@ TEST(RegrasDoJogador, CastlingOnlyForTheKingOnItsSquare) {
         EXPECT_EQ(em(jogo.estado(), c('g').c_str()), -TORRE);
         EXPECT_EQ(em(jogo.estado(), c('h').c_str()), -TORRE);
         EXPECT_EQ(em(jogo.estado(), c('f').c_str()), VAZIO);
-        EXPECT_FALSE(jogo.estado().roques()[brancas ? BRANCAS : PRETAS].ja_rocou);
+        EXPECT_FALSE(jogo.estado().direitos_de_roque()[brancas ? BRANCAS : PRETAS].ja_rocou);
     }
 }
 

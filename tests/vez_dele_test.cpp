@@ -208,7 +208,7 @@ TEST_F(Roque, Castling) {
         EXPECT_EQ(em(c.rei), -REI);
         EXPECT_EQ(em(c.torre), -TORRE);
         EXPECT_EQ(estado().lances_da_pessoa(), c.aceito ? 1 : 0);
-        EXPECT_EQ(estado().roques()[brancas ? BRANCAS : PRETAS].ja_rocou, c.aceito);
+        EXPECT_EQ(estado().direitos_de_roque()[brancas ? BRANCAS : PRETAS].ja_rocou, c.aceito);
         if (!c.aceito) {
             EXPECT_EQ(impresso(), RECUSA);
         }
@@ -358,7 +358,7 @@ TEST(SanSessao, AWholeGameInSanPrintsWhatItPrintsInCoordinates) {
         bool seguem = san.jogo().estado().jogador_tem_brancas() ||
                       (coordenadas.joga_maquina() && san.joga_maquina());
         for (int vez = 0; seguem && vez < 60; ++vez) {
-            const xadrez::Posicao x = posicao_de_xadrez(san.jogo().estado());
+            const xadrez::Posicao x = san.jogo().estado().posicao();
             std::vector<xadrez::Movimento> escolhas;
             for (const xadrez::Movimento& m : xadrez::legais(x)) {
                 const bool roque =
@@ -630,7 +630,7 @@ TEST_F(Hint, ChangesNothingOfTheGame) {
         comeca();
         Estado e = estado_com(c.brancas, c.pecas);
         if (c.pecas.empty()) e.novo_jogo(c.brancas);
-        Roques roques{};
+        DireitosPorCor roques{};
         roques[PRETAS].rei_saiu = true;
         poe_vez(e, c.brancas, roques, *xadrez::le_casa("d6"));
         e.poe_contadores(9, 0, c.numero_de_meu_movimento);
@@ -957,7 +957,7 @@ TEST_F(SaveAndOpen, SaveOpenRoundTrip) {
     // The player has Black, has moved the king, the display is turned.
     Estado e =
         estado_com(false, {{"f8", -REI}, {"h8", -TORRE}, {"e1", REI}, {"a1", TORRE}, {"b2", PEAO}});
-    Roques roques{};
+    DireitosPorCor roques{};
     roques[PRETAS].rei_saiu = true;
     poe_vez(e, false, roques);
     e.poe_contadores(7, 6, 2);
@@ -979,9 +979,9 @@ TEST_F(SaveAndOpen, SaveOpenRoundTrip) {
     EXPECT_FALSE(exibicao().maquina_no_alto);
     EXPECT_EQ(estado().lance_do_jogo(), 7);
     EXPECT_EQ(estado().lances_da_pessoa(), 6);
-    EXPECT_EQ(estado().roques()[PRETAS], roques[PRETAS]);
+    EXPECT_EQ(estado().direitos_de_roque()[PRETAS], roques[PRETAS]);
     // the computer's rights follow from its king and rooks at home or not
-    EXPECT_EQ(estado().roques()[BRANCAS], (DireitosDeRoque{.torre_h_saiu = true}));
+    EXPECT_EQ(estado().direitos_de_roque()[BRANCAS], (DireitosDeRoque{.torre_h_saiu = true}));
     vez_dele("save\nb.sav\n");
     EXPECT_EQ(arquivos.arquivos["b.sav"], salvo);
 }
@@ -1006,7 +1006,7 @@ TEST_F(SaveAndOpen, SavedCastlingFlagsOfThePlayerWhite) {
         poe_vez(e, true, {});
         jogo().poe_estado(e);
         vez_dele("open\nf\n");
-        EXPECT_EQ(estado().roques()[BRANCAS], c.d);
+        EXPECT_EQ(estado().direitos_de_roque()[BRANCAS], c.d);
     }
 }
 

@@ -138,8 +138,8 @@ TEST_F(NoXboard, CastlingOfBothColoursInForceMode) {
     EXPECT_EQ(em("f1"), -TORRE);
     EXPECT_EQ(em("g8"), REI);
     EXPECT_EQ(em("f8"), TORRE);
-    EXPECT_TRUE(estado().roques()[BRANCAS].ja_rocou);
-    EXPECT_TRUE(estado().roques()[PRETAS].ja_rocou);
+    EXPECT_TRUE(estado().direitos_de_roque()[BRANCAS].ja_rocou);
+    EXPECT_TRUE(estado().direitos_de_roque()[PRETAS].ja_rocou);
     EXPECT_EQ(estado().ultimo_lance(), (UltimoLance{'&', '8', 'g', '8'}));
 }
 
@@ -166,8 +166,9 @@ TEST_F(NoXboard, CastlingRightsStayWithTheColour) {
     EXPECT_EQ(em("e8"), -REI);
     EXPECT_EQ(impresso(), "Illegal move: e8g8\n");
     // (the queen's side right never stood: the FEN has no rooks there)
-    EXPECT_EQ(estado().roques()[PRETAS], (DireitosDeRoque{.rei_saiu = true, .torre_a_saiu = true}));
-    EXPECT_EQ(estado().roques()[BRANCAS],
+    EXPECT_EQ(estado().direitos_de_roque()[PRETAS],
+              (DireitosDeRoque{.rei_saiu = true, .torre_a_saiu = true}));
+    EXPECT_EQ(estado().direitos_de_roque()[BRANCAS],
               (DireitosDeRoque{.rei_saiu = true, .torre_a_saiu = true, .ja_rocou = true}));
 }
 
@@ -210,9 +211,9 @@ TEST_F(NoXboard, UndoEntersForceModeAndRemoveDoesNot) {
     EXPECT_FALSE(frente->forcado());
     // castling rights come back with the move taken back
     vez_dele("setboard 4k3/8/8/8/8/8/8/4K2R w K - 0 1\ne1f1\n");
-    EXPECT_TRUE(estado().roques()[BRANCAS].rei_saiu);
+    EXPECT_TRUE(estado().direitos_de_roque()[BRANCAS].rei_saiu);
     vez_dele("undo\n");
-    EXPECT_FALSE(estado().roques()[BRANCAS].rei_saiu);
+    EXPECT_FALSE(estado().direitos_de_roque()[BRANCAS].rei_saiu);
 }
 
 TEST_F(NoXboard, ResultEndsTheGameUntilNew) {

@@ -133,7 +133,7 @@ bool Dialogo::meu_lance(const LanceDaMaquina& l) {
 
 std::string Dialogo::san_do_meu_lance() const {
     const Lembranca& l = jogo_.historico().back();
-    const xadrez::Posicao x = posicao_de_xadrez(l.antes);
+    const xadrez::Posicao x = l.antes.posicao();
     if (!xadrez::legal(x, l.lance)) return xadrez::escreve_coordenadas(l.lance);
     return xadrez::escreve_san(x, l.lance, exibicao_.ingles ? xadrez::INGLES : xadrez::PORTUGUES);
 }
@@ -141,8 +141,8 @@ std::string Dialogo::san_do_meu_lance() const {
 void Dialogo::anuncia_fim() {
     switch (jogo_.termino()) {
     case Termino::mate:
-        diz(posicao_de_xadrez(jogo_.estado()).brancas_a_mover ? Mensagem::MateDasPretas
-                                                              : Mensagem::MateDasBrancas);
+        diz(jogo_.estado().posicao().brancas_a_mover ? Mensagem::MateDasPretas
+                                                     : Mensagem::MateDasBrancas);
         break;
     case Termino::afogamento: diz(Mensagem::Afogado); break;
     case Termino::material_insuficiente: diz(Mensagem::EmpatePorMaterial); break;

@@ -260,7 +260,7 @@ bool Dialogo::pos_lance_dele() {
 
 xadrez::LeituraSan Dialogo::le_palavra_san(std::string_view palavra) const {
     if (roque_de_outra_forma(palavra)) return {};
-    return xadrez::le_san(posicao_de_xadrez(jogo_.estado()), palavra, letras(exibicao_.ingles));
+    return xadrez::le_san(jogo_.estado().posicao(), palavra, letras(exibicao_.ingles));
 }
 
 bool Dialogo::lance_san(std::string_view palavra) {
@@ -284,7 +284,7 @@ bool Dialogo::lance_san(std::string_view palavra) {
             diz(Mensagem::LanceRecusado);
         return false;
     } else if (lido.resultado != LeituraSan::um) {
-        const xadrez::Posicao x = posicao_de_xadrez(jogo_.estado());
+        const xadrez::Posicao x = jogo_.estado().posicao();
         poe(Mensagem::LanceAmbiguo);
         for (int i = 0; i < c.size(); ++i) {
             if (i > 0)
@@ -353,7 +353,7 @@ void Dialogo::sugere(const Traducao&) {
     if (!jogo_.estado().vez_do_jogador()) return;
     if (const std::optional<Pensamento> s = jogo_.analisa_a_vez()) {
         poe(Mensagem::SugestaoEmSan);
-        const xadrez::Posicao x = posicao_de_xadrez(jogo_.estado());
+        const xadrez::Posicao x = jogo_.estado().posicao();
         const std::optional<xadrez::Movimento> m = xadrez::le_coordenadas(s->lance);
         if (m && xadrez::legal(x, *m))
             saida() << xadrez::escreve_san(x, *m, letras(exibicao_.ingles)) << " ("

@@ -44,7 +44,7 @@ Entrada Estado::entrada(const Tabuleiro& t) const {
 void Estado::novo_jogo(bool jogador_tem_brancas) {
     posicao_ = xadrez::Posicao::inicial();
     jogador_tem_brancas_ = jogador_tem_brancas;
-    roque_ = {};
+    direitos_de_roque_ = {};
     casa_passada_ = -1;
     lance_do_jogo_ = 0;
     lances_da_pessoa_ = 0;
@@ -54,12 +54,13 @@ void Estado::novo_jogo(bool jogador_tem_brancas) {
     acerta();
 }
 
-void Estado::poe_posicao(const xadrez::Posicao& x, bool jogador_tem_brancas, const Roques& roques) {
+void Estado::poe_posicao(const xadrez::Posicao& x, bool jogador_tem_brancas,
+                         const DireitosPorCor& roques) {
     posicao_.pecas = x.pecas;
     posicao_.brancas_a_mover = x.brancas_a_mover;
     casa_passada_ = x.en_passant;
     jogador_tem_brancas_ = jogador_tem_brancas;
-    roque_ = roques;
+    direitos_de_roque_ = roques;
     acerta();
 }
 
@@ -106,7 +107,7 @@ void Estado::move(int de, int para) {
     // another one. The home squares are those of the chess castling table.
     const auto sai_de_casa = [&](char p, int s) {
         const bool brancas = branca(p);
-        DireitosDeRoque& d = roque_[brancas ? BRANCAS : PRETAS];
+        DireitosDeRoque& d = direitos_de_roque_[brancas ? BRANCAS : PRETAS];
         for (const xadrez::Roque& r : xadrez::ROQUES) {
             if (r.brancas != brancas) continue;
             if (xadrez::tipo_da_peca(p) == 'K' && s == r.rei) d.rei_saiu = true;
@@ -131,7 +132,7 @@ void Estado::roca(int rei_de, int rei_para, int torre_de, int torre_para) {
     posicao_.pecas[torre_para] = posicao_.pecas[torre_de];
     posicao_.pecas[torre_de] = xadrez::VAZIA;
     move(rei_de, rei_para);
-    roque_[posicao_.brancas_a_mover ? PRETAS : BRANCAS].ja_rocou = true;
+    direitos_de_roque_[posicao_.brancas_a_mover ? PRETAS : BRANCAS].ja_rocou = true;
     acerta();
 }
 
@@ -142,7 +143,7 @@ void Estado::vira() {
 
 void Estado::acerta() {
     for (const xadrez::Roque& r : xadrez::ROQUES) {
-        const DireitosDeRoque& d = roque_[r.brancas ? BRANCAS : PRETAS];
+        const DireitosDeRoque& d = direitos_de_roque_[r.brancas ? BRANCAS : PRETAS];
         posicao_.roques.*r.direito = !d.ja_rocou && !d.rei_saiu &&
                                      !(r.lado() > 0 ? d.torre_h_saiu : d.torre_a_saiu) &&
                                      posicao_.pecas[r.rei] == peca('K', r.brancas) &&

@@ -27,7 +27,7 @@ struct DireitosDeRoque {
     bool ja_rocou = false;     // the colour has castled
     bool operator==(const DireitosDeRoque&) const = default;
 };
-using Roques = std::array<DireitosDeRoque, 2>; // by colour
+using DireitosPorCor = std::array<DireitosDeRoque, 2>; // by colour
 
 // The computer's last move as the saved-game file holds it: four characters,
 // every 'e' written '&'; "----" before the computer's first move.
@@ -47,7 +47,7 @@ class Estado {
     bool jogador_tem_brancas() const { return jogador_tem_brancas_; }
     bool maquina_tem_brancas() const { return !jogador_tem_brancas_; }
     bool vez_do_jogador() const { return posicao_.brancas_a_mover == jogador_tem_brancas_; }
-    const Roques& roques() const { return roque_; }
+    const DireitosPorCor& direitos_de_roque() const { return direitos_de_roque_; }
     // The square the last double step passed over, a chess square, -1 when
     // none; unlike the position's, kept whoever stands behind it.
     int casa_passada() const { return casa_passada_; }
@@ -80,7 +80,8 @@ class Estado {
     // The pieces, side to move and passed square of `x`, who has White and
     // what bars each colour's castling, all at once; the counters and the
     // engine's values are left as they are.
-    void poe_posicao(const xadrez::Posicao& x, bool jogador_tem_brancas, const Roques& roques);
+    void poe_posicao(const xadrez::Posicao& x, bool jogador_tem_brancas,
+                     const DireitosPorCor& roques);
     void poe_contadores(int lance_do_jogo, int lances_da_pessoa, int numero_de_meu_movimento);
     void zera_contagem_empate() { contagem_empate_ = 0; }
     // Whether the game began from a position set up from outside; a new
@@ -149,7 +150,7 @@ class Estado {
 
     xadrez::Posicao posicao_ = vazia();
     bool jogador_tem_brancas_ = true;
-    Roques roque_{};
+    DireitosPorCor direitos_de_roque_{};
     int casa_passada_ = -1;
     int lance_do_jogo_ = 0;
     int lances_da_pessoa_ = 0;

@@ -66,7 +66,7 @@ void Jogo::carrega(const JogoSalvo& jogo) {
     // The file's board stands from the computer's side, whoever has White.
     xadrez::Posicao x = xadrez::do_tabuleiro(jogo.tabuleiro, !brancas);
     x.brancas_a_mover = brancas;
-    Roques roques{};
+    DireitosPorCor roques{};
     roques[brancas ? BRANCAS : PRETAS] = {
         .rei_saiu = brancas ? jogo.rei_saiu_61 : jogo.rei_saiu_60,
         .torre_a_saiu = brancas ? jogo.torre_saiu_57 : jogo.torre_saiu_64,
@@ -101,7 +101,7 @@ JogoSalvo Jogo::salvo(bool maquina_no_alto, bool ingles) const {
     jogo.lances_da_pessoa = estado_.lances_da_pessoa();
     jogo.ultimo_lance = estado_.ultimo_lance();
     const bool brancas = estado_.jogador_tem_brancas();
-    const DireitosDeRoque& d = estado_.roques()[brancas ? BRANCAS : PRETAS];
+    const DireitosDeRoque& d = estado_.direitos_de_roque()[brancas ? BRANCAS : PRETAS];
     jogo.rei_saiu_60 = !brancas && d.rei_saiu;
     jogo.rei_saiu_61 = brancas && d.rei_saiu;
     jogo.torre_saiu_57 = brancas ? d.torre_a_saiu : d.torre_h_saiu;
@@ -265,7 +265,7 @@ Termino termino_do_resultado(std::string_view resultado) {
 }
 
 Termino Jogo::fim_pelas_regras() const {
-    const xadrez::Posicao x = posicao_de_xadrez(estado_);
+    const xadrez::Posicao x = estado_.posicao();
     switch (xadrez::fim(x)) {
     case xadrez::Fim::mate: return Termino::mate;
     case xadrez::Fim::afogamento: return Termino::afogamento;

@@ -36,10 +36,6 @@ std::string coordenadas(int de, int para, bool maquina_tem_brancas) {
     return texto_da_casa(de, maquina_tem_brancas) + texto_da_casa(para, maquina_tem_brancas);
 }
 
-xadrez::Roques roques_de_xadrez(const Estado& estado) { return estado.posicao().roques; }
-
-xadrez::Posicao posicao_de_xadrez(const Estado& e) { return e.posicao(); }
-
 xadrez::Posicao posicao_com_a_vez_do_jogador(const Estado& e) {
     xadrez::Posicao x = e.posicao();
     x.brancas_a_mover = e.jogador_tem_brancas();
@@ -48,8 +44,8 @@ xadrez::Posicao posicao_com_a_vez_do_jogador(const Estado& e) {
 }
 
 void poe_posicao(Estado& e, const xadrez::Posicao& x, bool maquina_tem_brancas) {
-    const Roques roques{direitos(x.roques.brancas_pequeno, x.roques.brancas_grande),
-                        direitos(x.roques.pretas_pequeno, x.roques.pretas_grande)};
+    const DireitosPorCor roques{direitos(x.roques.brancas_pequeno, x.roques.brancas_grande),
+                                direitos(x.roques.pretas_pequeno, x.roques.pretas_grande)};
     e.poe_posicao(x, !maquina_tem_brancas, roques);
 }
 

@@ -1,8 +1,10 @@
-// The game's state in the notations around it: square numbers 1..64 to and
-// from the coordinates the player reads and types, and the whole state to and
-// from a chess position and its FEN. The square mapping follows who has White: the board
-// stands from the computer's side, so with the computer White square 1 is h1,
-// with the player White it is a8.
+// The game's state in the notations around it: the engine's board squares
+// 1..64 as coordinates (the engine's analysis and the drawing name them), a
+// chess position put on the state, the state's position with the player to
+// move, the engine's move read back as a chess move, and a saved game's FEN.
+// The square mapping follows who has White: the engine's board stands from
+// the computer's side, so with the computer White square 1 is h1, with the
+// player White it is a8.
 #pragma once
 
 #include <string>
@@ -21,16 +23,9 @@ std::string texto_da_casa(int casa, bool maquina_tem_brancas);
 // A move from square to square in coordinates, "e2e4".
 std::string coordenadas(int de, int para, bool maquina_tem_brancas);
 
-// The castling rights of both colours as a chess position states them: the
-// rights not lost, with the king and the rook on their home squares.
-xadrez::Roques roques_de_xadrez(const Estado& estado);
-
-// The game as a chess position, the side to move as the state has it (or
-// the player's colour with `vez_do_jogador`, for the player's own checks).
-// The move number follows from Black's moves; the half-move clock is not
-// kept (0). The passed square counts only behind a pawn of the colour that
-// has just moved.
-xadrez::Posicao posicao_de_xadrez(const Estado& estado);
+// The game's chess position (Estado::posicao) with the player's colour to
+// move, for the player's own checks: the passed square counts only behind a
+// pawn of the colour that has just moved.
 xadrez::Posicao posicao_com_a_vez_do_jogador(const Estado& estado);
 
 // Puts the position on the state with the computer playing White or Black:

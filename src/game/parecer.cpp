@@ -55,7 +55,7 @@ namespace {
 // The pass found no move while the computer has legal moves, which its
 // movement test does not allow: the first of them, as the engine's choice.
 bool resgata(const Estado& e, Resultado& r) {
-    xadrez::Posicao x = posicao_de_xadrez(e);
+    xadrez::Posicao x = e.posicao();
     x.brancas_a_mover = e.maquina_tem_brancas();
     const xadrez::ListaDeLances legais = xadrez::legais(x);
     if (legais.size() == 0) return false;

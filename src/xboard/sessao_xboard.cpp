@@ -262,7 +262,7 @@ void SessaoXboard::mostra_analise() {
 void SessaoXboard::estado_da_analise(const Traducao&) {
     if (!analise_) return;
     saida() << "stat01: 0 " << (analisada_ ? analisada_->nos : 0) << " 1 0 "
-            << xadrez::legais(posicao_de_xadrez(jogo_.estado())).size() << '\n';
+            << xadrez::legais(jogo_.estado().posicao()).size() << '\n';
 }
 
 void SessaoXboard::pensamento(const Pensamento& p) {
