@@ -95,7 +95,7 @@ std::string erro(std::string_view motivo) {
 }
 
 // The game the page sends: its start and its moves, each legal in turn.
-struct Jogo {
+struct PartidaDaPagina {
     xadrez::Partida partida;
     std::vector<xadrez::Posicao> posicoes; // the start, then after each move
 };
@@ -113,8 +113,8 @@ std::vector<std::string_view> palavras(std::string_view s) {
     return v;
 }
 
-std::optional<Jogo> le_jogo(std::string_view fen, std::string_view lances) {
-    Jogo j;
+std::optional<PartidaDaPagina> le_partida_da_pagina(std::string_view fen, std::string_view lances) {
+    PartidaDaPagina j;
     if (!fen.empty() && fen != "startpos") {
         const xadrez::LeituraFen f = xadrez::le_fen(fen);
         if (!f.ok()) return std::nullopt;
@@ -146,7 +146,7 @@ xadrez::Movimento movimento(const xadrez::Posicao& x, std::string_view coordenad
 
 // The pass on the last position, as --annotate makes it: the fixed opening
 // moves due in a game from the ordinary start.
-Analise passe(const Jogo& j, xadrez::Posicao& x) {
+Analise passe(const PartidaDaPagina& j, xadrez::Posicao& x) {
     x = j.posicoes.back();
     const bool do_inicio = j.partida.inicio == xadrez::Posicao::inicial();
     const int feitos = lances_feitos(x, x.brancas_a_mover);
@@ -239,7 +239,7 @@ struct FimDaPartida {
 
 // The end: mate and stalemate, a dead position, and the draws a player
 // could claim, which the page, as arbiter, declares.
-FimDaPartida fim_da_partida(const Jogo& jogo) {
+FimDaPartida fim_da_partida(const PartidaDaPagina& jogo) {
     const xadrez::Posicao& x = jogo.posicoes.back();
     FimDaPartida f;
     switch (xadrez::fim(x)) {
@@ -272,7 +272,7 @@ FimDaPartida fim_da_partida(const Jogo& jogo) {
 } // namespace
 
 std::string estado(std::string_view fen, std::string_view lances, bool ingles) {
-    const std::optional<Jogo> jogo = le_jogo(fen, lances);
+    const std::optional<PartidaDaPagina> jogo = le_partida_da_pagina(fen, lances);
     if (!jogo) return erro(texto(Mensagem::NaoCarregou, ingles));
     const xadrez::Posicao& x = jogo->posicoes.back();
     Json j;
@@ -316,7 +316,7 @@ std::string carrega(std::string_view conteudo, bool ingles) {
 
 std::string pgn(std::string_view fen, std::string_view lances, std::string_view resultado,
                 bool anotada, bool computador_brancas, bool ingles) {
-    const std::optional<Jogo> jogo = le_jogo(fen, lances);
+    const std::optional<PartidaDaPagina> jogo = le_partida_da_pagina(fen, lances);
     if (!jogo) return {};
     xadrez::SeteTags sete;
     sete.evento = "Quelmaro";
@@ -344,7 +344,7 @@ std::string pgn(std::string_view fen, std::string_view lances, std::string_view 
 }
 
 std::string analise(std::string_view fen, std::string_view lances, bool ingles) {
-    const std::optional<Jogo> jogo = le_jogo(fen, lances);
+    const std::optional<PartidaDaPagina> jogo = le_partida_da_pagina(fen, lances);
     if (!jogo) return erro(texto(Mensagem::NaoCarregou, ingles));
     xadrez::Posicao x;
     const Analise a = passe(*jogo, x);
@@ -395,7 +395,7 @@ std::string analise(std::string_view fen, std::string_view lances, bool ingles) 
 
 std::string porque(std::string_view fen, std::string_view lances, std::string_view lance_pedido,
                    bool ingles) {
-    const std::optional<Jogo> jogo = le_jogo(fen, lances);
+    const std::optional<PartidaDaPagina> jogo = le_partida_da_pagina(fen, lances);
     if (!jogo) return erro(texto(Mensagem::NaoCarregou, ingles));
     xadrez::Posicao x;
     const Analise a = passe(*jogo, x);
