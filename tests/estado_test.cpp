@@ -83,10 +83,12 @@ TEST(Estado, ThePassedSquare) {
     }
 }
 
-// The state's own writers of squares beyond a move: a capture in passing
-// takes the pawn behind the square reached, whoever moves; a promotion
-// writes only a pawn on its last row, and only a piece it may become.
-TEST(Estado, CaptureInPassingAndPromotionWriteOnlyTheirSquares) {
+// What a move writes beyond its two squares: a capture in passing takes the
+// pawn behind the square reached, whoever moves; a king's two-file step from
+// its home square brings its rook, and no other king's move does; a
+// promotion writes only a pawn on its last row, and only a piece it may
+// become.
+TEST(Estado, CaptureInPassingCastlingAndPromotionWriteOnlyTheirSquares) {
     struct Caso {
         const char* nome;
         bool brancas; // the player White
@@ -104,10 +106,36 @@ TEST(Estado, CaptureInPassingAndPromotionWriteOnlyTheirSquares) {
         const int lado = branco_move == c.brancas ? -1 : 1; // the sign of the mover's pieces
         Estado e = estado_com(
             c.brancas, {{"a1", -REI}, {"h8", REI}, {c.de, lado * PEAO}, {c.tomado, -lado * PEAO}});
-        e.move_en_passant(casa_de(e, c.de), casa_de(e, c.para));
+        e.move(casa_de(e, c.de), casa_de(e, c.para));
         EXPECT_EQ(em(e, c.para), lado * PEAO);
         EXPECT_EQ(em(e, c.de), VAZIO);
         EXPECT_EQ(em(e, c.tomado), VAZIO);
+    }
+    struct Roque {
+        const char* nome;
+        bool brancas; // the player White
+        const char *rei_de, *rei_para, *torre_de, *torre_para;
+        bool rocou;
+    };
+    const Roque roques[] = {
+        {"the player White, king's side", true, "e1", "g1", "h1", "f1", true},
+        {"the player Black, queen's side", false, "e8", "c8", "a8", "d8", true},
+        {"the computer White, queen's side", false, "e1", "c1", "a1", "d1", true},
+        {"a king away from its home square", true, "d1", "f1", "h1", "h1", false},
+    };
+    for (const Roque& c : roques) {
+        SCOPED_TRACE(c.nome);
+        const bool branco_move = c.rei_de[1] == '1';
+        const int lado = branco_move == c.brancas ? -1 : 1; // the sign of the mover's pieces
+        Estado e = estado_com(
+            c.brancas, {{c.rei_de, lado * REI}, {c.torre_de, lado * TORRE}, {"h5", -lado * REI}});
+        e.move(casa_de(e, c.rei_de), casa_de(e, c.rei_para));
+        EXPECT_EQ(em(e, c.rei_para), lado * REI);
+        EXPECT_EQ(em(e, c.torre_para), lado * TORRE);
+        if (*c.torre_de != *c.torre_para) {
+            EXPECT_EQ(em(e, c.torre_de), VAZIO);
+        }
+        EXPECT_EQ(e.direitos_de_roque()[branco_move ? BRANCAS : PRETAS].ja_rocou, c.rocou);
     }
     for (const bool brancas : {true, false}) {
         SCOPED_TRACE(brancas);

@@ -75,12 +75,6 @@ void Estado::anota_ultimo_lance(std::string_view coordenadas) {
     for (int i = 0; i < 4; ++i) ultimo_lance_[i] = coordenadas[i] == 'e' ? '&' : coordenadas[i];
 }
 
-void Estado::move_en_passant(int de, int para) {
-    // The square behind `para` as the mover's pawns go: down for White's.
-    posicao_.pecas[branca(posicao_.pecas[de]) ? para - 8 : para + 8] = xadrez::VAZIA;
-    move(de, para);
-}
-
 void Estado::promove_peoes_da_maquina() {
     const bool brancas = maquina_tem_brancas();
     for (int coluna = 0; coluna < 8; ++coluna) {
@@ -102,6 +96,24 @@ void Estado::promove_peao_do_jogador(int casa, char letra) {
 
 void Estado::move(int de, int para) {
     const char movida = posicao_.pecas[de];
+    std::array<char, 64>& pecas = posicao_.pecas;
+    // A pawn's diagonal step onto an empty square takes in passing: the pawn
+    // that has just passed over `para` stands behind it, as the mover's
+    // pawns go (down for White's).
+    if (xadrez::tipo_da_peca(movida) == 'P' && pecas[para] == xadrez::VAZIA &&
+        xadrez::coluna_de(de) != xadrez::coluna_de(para)) {
+        const int atras = branca(movida) ? para - 8 : para + 8;
+        if (atras >= 0 && atras < 64) pecas[atras] = xadrez::VAZIA;
+    }
+    // A king's step of two files from its home square is castling: its rook
+    // goes first, to the square the king crosses.
+    const xadrez::Roque* roque = nullptr;
+    for (const xadrez::Roque& r : xadrez::ROQUES)
+        if (movida == peca('K', r.brancas) && de == r.rei && para == r.destino_do_rei()) roque = &r;
+    if (roque) {
+        pecas[roque->destino_da_torre()] = pecas[roque->torre];
+        pecas[roque->torre] = xadrez::VAZIA;
+    }
     // A king or rook that leaves its home square loses its castling; so does
     // a rook taken on its corner, since a rook that comes there later is
     // another one. The home squares are those of the chess castling table.
@@ -125,14 +137,7 @@ void Estado::move(int de, int para) {
     // The other colour than the one that moved is to move, also after a move
     // the GUI sends for the side that has just moved (a game already over).
     posicao_.brancas_a_mover = !branca(movida);
-    acerta();
-}
-
-void Estado::roca(int rei_de, int rei_para, int torre_de, int torre_para) {
-    posicao_.pecas[torre_para] = posicao_.pecas[torre_de];
-    posicao_.pecas[torre_de] = xadrez::VAZIA;
-    move(rei_de, rei_para);
-    direitos_de_roque_[posicao_.brancas_a_mover ? PRETAS : BRANCAS].ja_rocou = true;
+    if (roque) direitos_de_roque_[roque->brancas ? BRANCAS : PRETAS].ja_rocou = true;
     acerta();
 }
 

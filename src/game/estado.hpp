@@ -97,17 +97,15 @@ class Estado {
     // The computer's move in coordinates ("e7e5"), kept with '&' for 'e'.
     void anota_ultimo_lance(std::string_view coordenadas);
 
-    // The moves, in chess squares. Moves the piece on `de` to `para`: a plain
-    // transfer. Notes the castling rights the move loses (a king or rook
-    // leaving its home square, a rook taken on its corner), the square a
-    // pawn's double step passes over, and gives the turn to the colour that
-    // did not move.
+    // A move, in chess squares, checked by the caller: the piece on `de` goes
+    // to `para`, with what the move carries on the board: the pawn taken in
+    // passing by a pawn's diagonal step onto an empty square, the rook of a
+    // king's two-file step from its home square (castling). Notes the
+    // castling rights the move loses (a king or rook leaving its home square,
+    // a rook taken on its corner; a castling's rook moves with its king), the
+    // colour's castling, the square a pawn's double step passes over, and
+    // gives the turn to the colour that did not move.
     void move(int de, int para);
-    // A pawn's capture in passing: the square behind `para` (where the pawn
-    // that has just passed over it stands) is emptied, then the move.
-    void move_en_passant(int de, int para);
-    // The player's castling: the rook first, then the king's move.
-    void roca(int rei_de, int rei_para, int torre_de, int torre_para);
     // The computer's pawns on their last rank become queens.
     void promove_peoes_da_maquina();
     // The player's pawn on its last rank becomes the player's piece named by

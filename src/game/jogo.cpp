@@ -131,13 +131,7 @@ LanceDaMaquina Jogo::lance_da_maquina() {
     l.lance = xadrez::nome_da_casa(m.de) + xadrez::nome_da_casa(m.para);
     estado_.conta_lance_da_maquina();
     estado_.anota_ultimo_lance(l.lance);
-    // A pawn's diagonal step to an empty square takes in passing.
-    const xadrez::Posicao& x = estado_.posicao();
-    if (xadrez::tipo_da_peca(x.pecas[m.de]) == 'P' && x.pecas[m.para] == xadrez::VAZIA &&
-        xadrez::coluna_de(m.de) != xadrez::coluna_de(m.para))
-        estado_.move_en_passant(m.de, m.para);
-    else
-        estado_.move(m.de, m.para);
+    estado_.move(m.de, m.para);
     estado_.promove_peoes_da_maquina();
     registra(std::move(antes), m.de, m.para);
     l.sem_lance_dele = jogador_sem_lance(estado_);
@@ -156,18 +150,12 @@ bool Jogo::aplica_lance_dele(LanceDoJogador& lance, const EscolhaDePromocao& pro
     }
     const int de = lance.de, para = lance.para;
     if (de < 0 || de > 63 || para < 0 || para > 63) return false;
-    const xadrez::Roque* r = roque_do_lance(estado_, de, para);
-    if (r && roque_permitido(estado_, de, para)) {
-        estado_.roca(r->rei, r->destino_do_rei(), r->torre, r->destino_da_torre());
-    } else if (palavra || !lance_permitido(estado_, de, para)) {
-        return false;
-    } else {
-        // A capture in passing takes the pawn that has just passed over `para`.
-        if (captura_en_passant(estado_, de, para))
-            estado_.move_en_passant(de, para);
-        else
-            estado_.move(de, para);
-    }
+    // Castling when the king's move is one and allowed, else a move by the
+    // player's rules (a capture in passing among them); the state's move
+    // carries the rook or the pawn taken.
+    const bool roque = roque_permitido(estado_, de, para);
+    if (!roque && (palavra || !lance_permitido(estado_, de, para))) return false;
+    estado_.move(de, para);
     estado_.conta_lance_da_pessoa();
     promove_peoes_dele(promocao);
     return true;
