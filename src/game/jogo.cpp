@@ -115,7 +115,11 @@ JogoSalvo Jogo::salvo(bool maquina_no_alto, bool ingles) const {
 LanceDaMaquina Jogo::lance_da_maquina() {
     Lembranca antes{estado_, {}, true, {}};
     LanceDaMaquina l;
-    const Escolha escolha = escolhe(estado_, motor_);
+    // The engine's adapter: the choice, with the analysis the explanations read.
+    xadrez::Posicao x = estado_.posicao();
+    x.brancas_a_mover = estado_.maquina_tem_brancas();
+    Parecer parecer = quelmaro::opina(estado_, motor_, x, nullptr, 1, true);
+    const Escolha& escolha = parecer.escolha;
     const Resultado& r = escolha.resultado;
     if (!escolha.lance()) {
         // The engine's end, in the game's terms: its only mapping.
@@ -125,8 +129,7 @@ LanceDaMaquina Jogo::lance_da_maquina() {
     }
     l.termino = Termino::nenhum;
     l.pensamento = escolha.pensamento;
-    antes.analise = analise_do_passe(motor_, r, estado_.tabuleiro(), estado_.maquina_tem_brancas());
-    antes.analise.fora_das_regras = l.pensamento.fora_das_regras;
+    antes.analise = std::move(*parecer.analise);
     const xadrez::Movimento& m = escolha.movimento;
     l.lance = xadrez::nome_da_casa(m.de) + xadrez::nome_da_casa(m.para);
     estado_.conta_lance_da_maquina();

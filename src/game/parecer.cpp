@@ -168,7 +168,7 @@ void classifica(Parecer& parecer, const Estado& estado, const MotorDeRegras& mot
 } // namespace
 
 Parecer opina(Estado& estado, MotorDeRegras& motor, const xadrez::Posicao& x,
-              const std::vector<xadrez::Movimento>* lista, int maximo) {
+              const std::vector<xadrez::Movimento>* lista, int maximo, bool explica) {
     Parecer parecer;
     std::optional<Permitidos> permitidos;
     if (lista) {
@@ -199,6 +199,12 @@ Parecer opina(Estado& estado, MotorDeRegras& motor, const xadrez::Posicao& x,
     }
     const Permitidos* p = permitidos ? &*permitidos : nullptr;
     parecer.escolha = escolhe(estado, motor, p);
+    if (explica) {
+        // The pass leaves the board as it found it.
+        parecer.analise = analise_do_passe(motor, parecer.escolha.resultado, estado.tabuleiro(),
+                                           estado.maquina_tem_brancas());
+        parecer.analise->fora_das_regras = parecer.escolha.pensamento.fora_das_regras;
+    }
     if (parecer.escolha.lance())
         classifica(parecer, estado, motor, x, p, lista, static_cast<std::size_t>(maximo));
     return parecer;

@@ -110,6 +110,9 @@ struct Parecer {
     } lista = Lista::livre;
     Escolha escolha;                    // the pass (none with sem_candidatas or vazia)
     std::vector<LinhaDoParecer> linhas; // the choice first; empty when there is no move
+    // What the pass saw, the explanations' source (why, the analysis table),
+    // when asked for; with or without a move.
+    std::optional<Analise> analise;
     // The move to answer, the first line's; nullopt when there is none.
     std::optional<xadrez::Movimento> lance() const {
         return linhas.empty() ? std::nullopt : std::optional(linhas.front().lance);
@@ -119,8 +122,9 @@ struct Parecer {
 // The pass for the computer on `estado`, which stands at the chess position
 // `x` with the computer to move, and up to `maximo` lines (at least the
 // choice). With `lista` (searchmoves: legal moves of `x`) every line is a
-// move of it. The state takes the pass's carried values, as escolhe.
+// move of it. The state takes the pass's carried values, as escolhe. With
+// `explica`, the answer holds the pass's analysis too.
 Parecer opina(Estado& estado, MotorDeRegras& motor, const xadrez::Posicao& x,
-              const std::vector<xadrez::Movimento>* lista, int maximo);
+              const std::vector<xadrez::Movimento>* lista, int maximo, bool explica = false);
 
 } // namespace quelmaro

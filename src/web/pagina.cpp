@@ -16,6 +16,7 @@
 #include "game/jogo.hpp"
 #include "game/jogo_salvo.hpp"
 #include "game/notacao.hpp"
+#include "game/parecer.hpp"
 #include "text/explicacao.hpp"
 #include "text/mensagens.hpp"
 #include "versao.hpp"
@@ -153,12 +154,8 @@ Analise passe(const PartidaDaPagina& j, xadrez::Posicao& x) {
     Estado e;
     comeca_de_posicao(e, x, x.brancas_a_mover);
     e.poe_contadores(e.lance_do_jogo(), e.lances_da_pessoa(), do_inicio ? std::min(feitos, 2) : 2);
-    const Tabuleiro antes = e.tabuleiro();
     MotorDeRegras motor;
-    const Escolha escolha = escolhe(e, motor, nullptr, false);
-    Analise a = analise_do_passe(motor, escolha.resultado, antes, x.brancas_a_mover);
-    a.fora_das_regras = escolha.pensamento.fora_das_regras;
-    return a;
+    return *opina(e, motor, x, nullptr, 1, true).analise;
 }
 
 void lance(Json& j, const xadrez::Posicao& x, const xadrez::Movimento& m, bool ingles) {
