@@ -55,12 +55,12 @@ void Estado::novo_jogo(bool jogador_tem_brancas) {
 }
 
 void Estado::poe_posicao(const xadrez::Posicao& x, bool jogador_tem_brancas,
-                         const DireitosPorCor& roques) {
+                         const DireitosPorCor& direitos) {
     posicao_.pecas = x.pecas;
     posicao_.brancas_a_mover = x.brancas_a_mover;
     casa_passada_ = x.en_passant;
     jogador_tem_brancas_ = jogador_tem_brancas;
-    direitos_de_roque_ = roques;
+    direitos_de_roque_ = direitos;
     acerta();
 }
 

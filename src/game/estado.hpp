@@ -81,7 +81,7 @@ class Estado {
     // what bars each colour's castling, all at once; the counters and the
     // engine's values are left as they are.
     void poe_posicao(const xadrez::Posicao& x, bool jogador_tem_brancas,
-                     const DireitosPorCor& roques);
+                     const DireitosPorCor& direitos);
     void poe_contadores(int lance_do_jogo, int lances_da_pessoa, int numero_de_meu_movimento);
     void zera_contagem_empate() { contagem_empate_ = 0; }
     // Whether the game began from a position set up from outside; a new

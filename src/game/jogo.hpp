@@ -152,20 +152,7 @@ class Jogo {
     // material after more than ten of its moves?
     bool oferece_empate() const;
 
-  private:
-    void registra(Lembranca antes, int de, int para);
-    // The move on the board, or false; `lance` gets the king's squares of a
-    // castling word.
-    bool aplica_lance_dele(LanceDoJogador& lance, const EscolhaDePromocao& promocao);
-
-    Estado estado_;
-    std::vector<Lembranca> historico_; // the state before each move of this game
-    std::string fen_inicial_;
-    Termino termino_ = Termino::nenhum;
-    MotorDeRegras motor_;
-
     // The game as a GUI sends it, whole, before each question (UCI).
-  public:
     // The game becomes `partida` (legal moves from its start). When it is the
     // game in play, not over, followed by further moves, those moves are
     // played; else a new game starts at its start (comeca_de_posicao), the
@@ -182,6 +169,19 @@ class Jogo {
     Parecer opina(const std::vector<xadrez::Movimento>* lista, int maximo);
 
   private:
+    // Keeps in the history the state before the move just played from `de`
+    // to `para` (chess squares), with the move and its promotion piece.
+    void registra(Lembranca antes, int de, int para);
+    // The player's move on the state, or false; `lance` gets the king's
+    // squares of a castling word.
+    bool aplica_lance_dele(LanceDoJogador& lance, const EscolhaDePromocao& promocao);
+
+    Estado estado_;
+    std::vector<Lembranca> historico_; // the state before each move of this game
+    std::string fen_inicial_;
+    Termino termino_ = Termino::nenhum;
+    MotorDeRegras motor_;
+
     // The choice of the last opina, not played: the state it was made on (a
     // game changed since by any other operation drops it), the state after
     // its pass, and the move.
