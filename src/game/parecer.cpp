@@ -140,7 +140,7 @@ void classifica(Parecer& parecer, const Estado& estado, const MotorDeRegras& mot
         return std::any_of(linhas.begin(), linhas.end(),
                            [&](const LinhaDoParecer& l) { return l.lance == m; });
     };
-    xadrez::Movimento escolhido = da_lista(lista, *xadrez::le_coordenadas(p.lance));
+    xadrez::Movimento escolhido = da_lista(lista, parecer.escolha.movimento);
     // The rescue of a position without candidates does not know the list.
     if (!listado(lista, escolhido)) escolhido = lista->front();
     linhas.push_back({escolhido, {}, p.regra, p.abertura, p.fora_das_regras, std::nullopt});
