@@ -32,9 +32,6 @@ int passo(int s, Passo p) {
     return c < 0 || c > 7 || f < 0 || f > 7 ? -1 : casa_de(c, f);
 }
 bool de_cor(char p, bool brancas) { return p != VAZIA && branca(p) == brancas; }
-char da_cor(char tipo, bool brancas) {
-    return brancas ? tipo : static_cast<char>(tipo - 'A' + 'a');
-}
 
 int rei(const Posicao& x, bool brancas) {
     for (int s = 0; s < 64; ++s)

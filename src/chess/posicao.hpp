@@ -25,6 +25,10 @@ constexpr bool branca(char peca) { return peca >= 'A' && peca <= 'Z'; }
 constexpr char tipo_da_peca(char peca) {
     return peca >= 'a' && peca <= 'z' ? static_cast<char>(peca - 'a' + 'A') : peca;
 }
+// The piece of a colour named by its upper-case letter ('N' to 'n' for Black).
+constexpr char da_cor(char tipo, bool brancas) {
+    return brancas ? tipo : static_cast<char>(tipo - 'A' + 'a');
+}
 
 // Castling rights in the order of the FEN field: K, Q, k, q.
 struct Roques {

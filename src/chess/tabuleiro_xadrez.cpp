@@ -57,8 +57,7 @@ Posicao do_tabuleiro(const Tabuleiro& t, bool maquina_tem_brancas) {
         for (const Codigo& c : CODIGOS) {
             if (tipo(t[n]) != c.codigo) continue;
             const bool branca = (t[n] > 0) == maquina_tem_brancas;
-            x.pecas[casa_de_xadrez(n, maquina_tem_brancas)] =
-                branca ? c.letra : static_cast<char>(c.letra - 'A' + 'a');
+            x.pecas[casa_de_xadrez(n, maquina_tem_brancas)] = da_cor(c.letra, branca);
         }
     return x;
 }

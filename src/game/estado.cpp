@@ -5,12 +5,8 @@
 namespace quelmaro {
 namespace {
 
-bool branca(char peca) { return xadrez::branca(peca); }
-
-// The piece of the colour named by its upper-case letter.
-char peca(char letra, bool brancas) {
-    return brancas ? letra : static_cast<char>(letra - 'A' + 'a');
-}
+using xadrez::branca;
+using xadrez::da_cor;
 
 // The rank on which a colour's pawns end: 8 for White, 1 for Black.
 int ultima_fila(bool brancas) { return brancas ? 7 : 0; }
@@ -22,7 +18,7 @@ int en_passant_com_a_vez(const xadrez::Posicao& x, int s, bool brancas_a_mover) 
     // The pawn of the colour that has just moved stands one step beyond it.
     const bool brancas_moveram = !brancas_a_mover;
     const int alem = brancas_moveram ? s + 8 : s - 8;
-    if (alem < 0 || alem > 63 || x.pecas[alem] != peca('P', brancas_moveram)) return -1;
+    if (alem < 0 || alem > 63 || x.pecas[alem] != da_cor('P', brancas_moveram)) return -1;
     return s;
 }
 
@@ -79,7 +75,7 @@ void Estado::promove_peoes_da_maquina() {
     const bool brancas = maquina_tem_brancas();
     for (int coluna = 0; coluna < 8; ++coluna) {
         char& p = posicao_.pecas[xadrez::casa_de(coluna, ultima_fila(brancas))];
-        if (p == peca('P', brancas)) p = peca('Q', brancas);
+        if (p == da_cor('P', brancas)) p = da_cor('Q', brancas);
     }
     acerta();
 }
@@ -88,9 +84,10 @@ void Estado::promove_peao_do_jogador(int casa, char letra) {
     const bool brancas = jogador_tem_brancas_;
     const bool peca_de_promocao = letra == 'Q' || letra == 'R' || letra == 'B' || letra == 'N';
     if (!peca_de_promocao || casa < 0 || casa > 63 ||
-        xadrez::fila_de(casa) != ultima_fila(brancas) || posicao_.pecas[casa] != peca('P', brancas))
+        xadrez::fila_de(casa) != ultima_fila(brancas) ||
+        posicao_.pecas[casa] != da_cor('P', brancas))
         return;
-    posicao_.pecas[casa] = peca(letra, brancas);
+    posicao_.pecas[casa] = da_cor(letra, brancas);
     acerta();
 }
 
@@ -109,7 +106,8 @@ void Estado::move(int de, int para) {
     // goes first, to the square the king crosses.
     const xadrez::Roque* roque = nullptr;
     for (const xadrez::Roque& r : xadrez::ROQUES)
-        if (movida == peca('K', r.brancas) && de == r.rei && para == r.destino_do_rei()) roque = &r;
+        if (movida == da_cor('K', r.brancas) && de == r.rei && para == r.destino_do_rei())
+            roque = &r;
     if (roque) {
         pecas[roque->destino_da_torre()] = pecas[roque->torre];
         pecas[roque->torre] = xadrez::VAZIA;
@@ -151,8 +149,8 @@ void Estado::acerta() {
         const DireitosDeRoque& d = direitos_de_roque_[r.brancas ? BRANCAS : PRETAS];
         posicao_.roques.*r.direito = !d.ja_rocou && !d.rei_saiu &&
                                      !(r.lado() > 0 ? d.torre_h_saiu : d.torre_a_saiu) &&
-                                     posicao_.pecas[r.rei] == peca('K', r.brancas) &&
-                                     posicao_.pecas[r.torre] == peca('R', r.brancas);
+                                     posicao_.pecas[r.rei] == da_cor('K', r.brancas) &&
+                                     posicao_.pecas[r.torre] == da_cor('R', r.brancas);
     }
     posicao_.en_passant = en_passant_com_a_vez(posicao_, casa_passada_, posicao_.brancas_a_mover);
     posicao_.meios_lances = 0;

@@ -75,8 +75,7 @@ void Jogo::carrega(const JogoSalvo& jogo) {
     // The computer's colour: a king or rook away from its home square has moved.
     const int fila = brancas ? 7 : 0;
     const auto em_casa = [&](int coluna, char letra) {
-        return x.pecas[xadrez::casa_de(coluna, fila)] ==
-               (brancas ? static_cast<char>(letra - 'A' + 'a') : letra);
+        return x.pecas[xadrez::casa_de(coluna, fila)] == xadrez::da_cor(letra, !brancas);
     };
     roques[brancas ? PRETAS : BRANCAS] = {.rei_saiu = !em_casa(4, 'K'),
                                           .torre_a_saiu = !em_casa(0, 'R'),

@@ -8,7 +8,7 @@ namespace quelmaro {
 namespace {
 
 char peca_do_jogador(const Estado& e, char letra) {
-    return e.jogador_tem_brancas() ? letra : static_cast<char>(letra - 'A' + 'a');
+    return xadrez::da_cor(letra, e.jogador_tem_brancas());
 }
 
 // The player's move as a chess move; a pawn reaching the last rank is tried
