@@ -95,6 +95,13 @@ struct Pedido {
     bool ingles = true;
 };
 
+// An option whose value the request keeps as it is, in `campo`.
+template <auto campo>
+std::optional<int> guarda(Pedido& p, const char* valor) {
+    p.*campo = valor;
+    return std::nullopt;
+}
+
 // Which program knows an option: both, the engine build (given `uci`) or the
 // console game (given `console`); elsewhere it is unknown.
 enum class Programa { ambos, motor, console };
@@ -136,21 +143,13 @@ constexpr Opcao OPCOES[] = {
          p.saida << p.programa << ' ' << VERSAO << '\n';
          return 0;
      }},
-    {"--explain", Programa::ambos, true,
-     [](Pedido& p, const char* valor) -> std::optional<int> {
-         p.explicar = valor;
-         return std::nullopt;
-     }},
+    {"--explain", Programa::ambos, true, guarda<&Pedido::explicar>},
     {"--record", Programa::console, true,
      [](Pedido& p, const char* valor) -> std::optional<int> {
          p.console->registro = valor;
          return std::nullopt;
      }},
-    {"--game", Programa::ambos, true,
-     [](Pedido& p, const char* valor) -> std::optional<int> {
-         p.partida = valor;
-         return std::nullopt;
-     }},
+    {"--game", Programa::ambos, true, guarda<&Pedido::partida>},
     {"--lang", Programa::ambos, true,
      [](Pedido& p, const char* valor) -> std::optional<int> {
          const std::string_view v = valor;
@@ -161,11 +160,7 @@ constexpr Opcao OPCOES[] = {
          p.ingles = v == "en";
          return std::nullopt;
      }},
-    {"--annotate", Programa::ambos, true,
-     [](Pedido& p, const char* valor) -> std::optional<int> {
-         p.anotar = valor;
-         return std::nullopt;
-     }},
+    {"--annotate", Programa::ambos, true, guarda<&Pedido::anotar>},
     {"--side", Programa::ambos, true,
      [](Pedido& p, const char* valor) -> std::optional<int> {
          const std::string_view v = valor;
